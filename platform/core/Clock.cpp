@@ -1,0 +1,26 @@
+#include "platform/core/Clock.h"
+
+#include <ctime>
+
+namespace Clock {
+namespace {
+std::function<Seconds()>& Source() {
+    static std::function<Seconds()> source;
+    return source;
+}
+} // namespace
+
+Seconds now() {
+    const auto& source = Source();
+    return source ? source() : static_cast<Seconds>(std::time(nullptr));
+}
+
+void setSource(std::function<Seconds()> source) { Source() = std::move(source); }
+
+Manual::Manual(Seconds start) : m_now(start) {
+    setSource([this] { return m_now; });
+}
+
+Manual::~Manual() { setSource({}); }
+
+} // namespace Clock

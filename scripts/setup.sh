@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the build and the tests need (only those that are missing),
+# then configures and builds. Usage: scripts/setup.sh [--no-build] [BUILD_DIR]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+packages=(
+  cmake ninja-build g++ pkg-config
+  qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
+  fonts-liberation fonts-dejavu-core
+  snmp snmpd libsnmp-dev
+  clang libclang-rt-14-dev
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+
+if [ ${#missing[@]} -gt 0 ]; then
+  if [ "$(id -u)" = 0 ]; then
+    export DEBIAN_FRONTEND=noninteractive
+    apt-get update -qq
+    apt-get install -y -qq --no-install-recommends "${missing[@]}"
+  else
+    echo "Missing packages; run as root:" >&2
+    echo "  apt-get install -y ${missing[*]}" >&2
+    exit 1
+  fi
+fi
+
+build=1
+if [ "${1:-}" = "--no-build" ]; then build=0; shift; fi
+dir="${1:-build}"
+if [ $build = 1 ]; then
+  cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+  cmake --build "$dir" -j 2
+fi

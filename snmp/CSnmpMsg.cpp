@@ -1,0 +1,25 @@
+#include "snmp/CSnmpMsg.h"
+
+#include "platform/core/CArchive.h"
+
+IMPLEMENT_SERIAL(CSnmpMsg, CObject, 1)
+
+std::uint32_t CSnmpMsg::m_sdwReqid = 0;
+
+CSnmpMsg::CSnmpMsg() : CSnmpMsg(nullptr, {}, {}, 0) {}
+
+CSnmpMsg::CSnmpMsg(CObject* requester, std::string ipAddr, std::string community,
+                   std::uint16_t pduType)
+    : m_pRequester(requester), m_strIpAddr(std::move(ipAddr)),
+      m_strCommunity(std::move(community)), m_wPduType(pduType), m_pPdu(new CSnmpPdu) {}
+
+CSnmpMsg::~CSnmpMsg() { delete m_pPdu; }
+
+void CSnmpMsg::Serialize(CArchive& ar) {
+    if (ar.IsStoring()) {
+        ar << m_strIpAddr << m_strCommunity << m_wPduType;
+    } else {
+        ar >> m_strIpAddr >> m_strCommunity >> m_wPduType;
+    }
+    m_pPdu->Serialize(ar);
+}

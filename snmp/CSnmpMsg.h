@@ -1,0 +1,67 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "platform/core/CObject.h"
+#include "snmp/CSnmpException.h"
+#include "snmp/CSnmpPdu.h"
+#include "snmp/NmSnmpApi.h"
+
+class CSnmpMsg;
+
+// A reply receiver: a member function of the requesting object. It is called exactly once per
+// request with code 0 (reply), 16 (time-out) or a send failure code, and then owns the message.
+using SNMPCALLBACK = void (CObject::*)(std::uint16_t code, CSnmpMsg* msg);
+
+constexpr int kSnmpBufferSize = 512;
+
+// One SNMP message, request or reply, with its encoded image.
+class NMSNMP_API CSnmpMsg : public CObject {
+    DECLARE_SERIAL(CSnmpMsg)
+public:
+    CSnmpMsg(CObject* requester, std::string ipAddr, std::string community,
+             std::uint16_t pduType);
+    ~CSnmpMsg() override;
+    CSnmpMsg(const CSnmpMsg&) = delete;
+    CSnmpMsg& operator=(const CSnmpMsg&) = delete;
+
+    void SetIpAddr(const std::string& ipAddr) { m_strIpAddr = ipAddr; }
+    void SetSnmpCallback(SNMPCALLBACK callback) { m_pfnCallback = callback; }
+
+    // Takes the next request id and builds the wire image into m_buf/m_nLen.
+    // Throws CSnmpException 13 (identifier too long) or 14 (message over 512 bytes); on failure
+    // m_buf and m_nLen keep their old contents but the request id has advanced.
+    void SnmpEncode();
+    // Builds the wire image from the PDU as it stands, keeping its request id: an agent's
+    // response must carry the id of the request it answers. Same failures as SnmpEncode.
+    void SnmpEncodeImage();
+    // Parses the first m_nLen bytes of m_buf into the community, PDU type and PDU, appending the
+    // bindings. Throws CSnmpException 1-9, 12, 13 or 15; what was read so far stays in place.
+    void SnmpDecode();
+
+    void Release() { delete this; }
+    static void Release(CSnmpMsg* p) { delete p; }
+    void Serialize(CArchive& ar) override;
+
+    CObject* m_pRequester = nullptr;
+    std::string m_strIpAddr;
+    std::string m_strCommunity;
+    std::uint16_t m_wPduType = 0;
+    CSnmpPdu* m_pPdu = nullptr;
+    std::uint8_t m_buf[kSnmpBufferSize] = {};
+    int m_nLen = 0;
+    CSnmpException m_exception;
+    std::int64_t m_timeSent = 0;
+    SNMPCALLBACK m_pfnCallback = nullptr;
+
+    static std::uint32_t m_sdwReqid;
+
+protected:
+    CSnmpMsg();
+    // Appends the encoding of one binding at `wPos` of the 512-byte area `pBuf`; a binding of a
+    // type the engine does not send appends nothing.
+    void SnmpBuildVarOp(CSnmpVarBind* pVarBind, std::uint8_t* pBuf, std::uint16_t& wPos);
+    // Bindings are decoded inside SnmpDecode; kept so the interface stays whole.
+    void SnmpParseVarOp(CSnmpVarBind* pVarBind);
+};

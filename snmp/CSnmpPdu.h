@@ -1,0 +1,42 @@
+#pragma once
+
+#include <cstdint>
+#include <list>
+#include <string>
+
+#include "platform/core/CObject.h"
+#include "snmp/CSnmpVarBind.h"
+#include "snmp/NmSnmpApi.h"
+
+// The PDU of a message: request id, error status and index, and the owned bindings in wire
+// order.
+class NMSNMP_API CSnmpPdu : public CObject {
+    DECLARE_SERIAL(CSnmpPdu)
+public:
+    CSnmpPdu() = default;
+    ~CSnmpPdu() override;
+    CSnmpPdu(const CSnmpPdu&) = delete;
+    CSnmpPdu& operator=(const CSnmpPdu&) = delete;
+
+    // Each appends a new binding for `oid` at the tail of the list.
+    void AddOid(const std::string& oid); // NULL value: the form of get and get-next
+    void AddOid(const std::string& oid, std::uint32_t value, std::uint8_t type);
+    void AddOid(const std::string& oid, std::int64_t value, std::uint8_t type);
+    void AddOid(const std::string& oid, const std::string& value, std::uint8_t type);
+    void AddOid(const std::string& oid, const std::uint8_t* bytes, int length, std::uint8_t type);
+
+    // Deletes every binding, from the tail, and empties the list.
+    void RemoveVarBinds();
+
+    void Release() { delete this; }
+    static void Release(CSnmpPdu* p) { delete p; }
+    void Serialize(CArchive& ar) override;
+
+    std::uint32_t m_dwReqId = 0;
+    std::uint32_t m_dwErrorStatus = 0;
+    std::uint32_t m_dwErrorIndex = 0;
+    std::list<CSnmpVarBind*> m_varBindList;
+
+private:
+    CSnmpVarBind* Append(const std::string& oid);
+};

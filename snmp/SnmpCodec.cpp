@@ -1,0 +1,188 @@
+// Encoding and decoding of SNMPv1 messages: the only place bytes are produced or interpreted.
+
+#include "snmp/BerBuffer.h"
+#include "snmp/CSnmpMsg.h"
+#include "snmp/NmOidTable.h"
+
+namespace {
+
+constexpr std::uint8_t kSequence = 0x30;
+
+int HeaderSize(int length) { return length < 0x80 ? 2 : (length <= 0xFF ? 3 : 4); }
+
+// Appends the value element of `bind`; false when its type is not sent.
+bool PutValue(BerBuffer& out, const CSnmpVarBind& bind) {
+    switch (bind.m_byType) {
+    case SNMP_TYPE_INTEGER:
+    case SNMP_TYPE_COUNTER:
+    case SNMP_TYPE_GAUGE:
+    case SNMP_TYPE_TIMETICKS:
+        // Only the low 32 bits of an 8-byte value go on the wire.
+        out.PutInteger(bind.m_byType, bind.GetUInt32());
+        return true;
+    case SNMP_TYPE_OCTETS:
+    case SNMP_TYPE_IPADDR:
+    case SNMP_TYPE_OPAQUE: {
+        const std::uint8_t* bytes = bind.GetBytes();
+        out.PutOctets(bind.m_byType, bytes, bytes ? bind.m_wLength : 0);
+        return true;
+    }
+    case SNMP_TYPE_NULL:
+        out.PutNull();
+        return true;
+    case SNMP_TYPE_OID:
+        out.PutOid(SNMP_TYPE_OID, bind.GetText());
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool IsSentType(std::uint8_t type) {
+    switch (type) {
+    case SNMP_TYPE_INTEGER:
+    case SNMP_TYPE_COUNTER:
+    case SNMP_TYPE_GAUGE:
+    case SNMP_TYPE_TIMETICKS:
+    case SNMP_TYPE_OCTETS:
+    case SNMP_TYPE_IPADDR:
+    case SNMP_TYPE_OPAQUE:
+    case SNMP_TYPE_NULL:
+    case SNMP_TYPE_OID:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+void CSnmpMsg::SnmpBuildVarOp(CSnmpVarBind* pVarBind, std::uint8_t* pBuf, std::uint16_t& wPos) {
+    if (!pVarBind || !IsSentType(pVarBind->m_byType)) {
+        return;
+    }
+    BerBuffer element;
+    element.PutOid(SNMP_TYPE_OID, pVarBind->m_strOid);
+    PutValue(element, *pVarBind);
+
+    const int total = HeaderSize(element.pos) + element.pos;
+    if (total > kBerBufferSize - wPos) {
+        throw CSnmpException(SNMP_ERR_ENCODE_OVERFLOW);
+    }
+    BerBuffer header;
+    header.PutHeader(kSequence, element.pos);
+    std::memcpy(pBuf + wPos, header.data, static_cast<std::size_t>(header.pos));
+    std::memcpy(pBuf + wPos + header.pos, element.data, static_cast<std::size_t>(element.pos));
+    wPos = static_cast<std::uint16_t>(wPos + total);
+}
+
+void CSnmpMsg::SnmpParseVarOp(CSnmpVarBind*) {}
+
+void CSnmpMsg::SnmpEncode() {
+    m_pPdu->m_dwReqId = ++m_sdwReqid;
+    SnmpEncodeImage();
+}
+
+void CSnmpMsg::SnmpEncodeImage() {
+    std::uint8_t bindings[kBerBufferSize];
+    std::uint16_t bindingsLen = 0;
+    for (CSnmpVarBind* bind : m_pPdu->m_varBindList) {
+        SnmpBuildVarOp(bind, bindings, bindingsLen);
+    }
+
+    // The enclosing elements, from the inside out.
+    BerBuffer fields; // request id, error status, error index, varbind-list header
+    fields.PutInteger(2, m_pPdu->m_dwReqId);
+    fields.PutInteger(2, m_pPdu->m_dwErrorStatus);
+    fields.PutInteger(2, m_pPdu->m_dwErrorIndex);
+    fields.PutHeader(kSequence, bindingsLen);
+    const int pduContent = fields.pos + bindingsLen;
+
+    BerBuffer head; // version, community, PDU header
+    head.PutInteger(2, 0);
+    head.PutOctets(4, reinterpret_cast<const std::uint8_t*>(m_strCommunity.data()),
+                   static_cast<int>(m_strCommunity.size()));
+    head.PutHeader(static_cast<std::uint8_t>(m_wPduType & 0xFF), pduContent);
+    const int messageContent = head.pos + pduContent;
+
+    const int total = HeaderSize(messageContent) + messageContent;
+    if (total > kSnmpBufferSize) {
+        throw CSnmpException(SNMP_ERR_ENCODE_OVERFLOW);
+    }
+    BerBuffer message;
+    message.PutHeader(kSequence, messageContent);
+    message.PutBytes(head.data, head.pos);
+    message.PutBytes(fields.data, fields.pos);
+    message.PutBytes(bindings, bindingsLen);
+    std::memcpy(m_buf, message.data, static_cast<std::size_t>(message.pos));
+    m_nLen = message.pos;
+}
+
+void CSnmpMsg::SnmpDecode() {
+    BerBuffer in(m_buf, m_nLen);
+
+    if (in.GetTag() != kSequence) {
+        throw CSnmpException(SNMP_ERR_AUTH_PARSE);
+    }
+    const std::int32_t version = in.GetInteger();
+    int communityLen = 0;
+    const std::uint8_t* community = in.GetOctets(communityLen);
+    m_strCommunity.assign(reinterpret_cast<const char*>(community),
+                          static_cast<std::size_t>(communityLen));
+    if (version != 0) {
+        throw CSnmpException(SNMP_ERR_VERSION);
+    }
+
+    const std::uint8_t pduType = in.GetTag();
+    m_wPduType = static_cast<std::uint16_t>((m_wPduType & 0xFF00) | pduType);
+    if (pduType != SNMP_PDU_TRAP) {
+        m_pPdu->m_dwReqId = static_cast<std::uint32_t>(in.GetInteger());
+        m_pPdu->m_dwErrorStatus = static_cast<std::uint32_t>(in.GetInteger());
+        m_pPdu->m_dwErrorIndex = static_cast<std::uint32_t>(in.GetInteger());
+    }
+
+    if (in.GetTag() != kSequence) {
+        throw CSnmpException(SNMP_ERR_PDU_TYPE);
+    }
+
+    std::string name;
+    std::string text;
+    while (in.pos < in.limit) {
+        if (in.GetTag() != kSequence) {
+            throw CSnmpException(SNMP_ERR_VARBIND_PARSE);
+        }
+        in.GetOid(name);
+        const std::uint8_t type = in.PeekTag();
+        const std::uint32_t length = in.PeekLength();
+        switch (type) {
+        case SNMP_TYPE_INTEGER:
+        case SNMP_TYPE_COUNTER:
+        case SNMP_TYPE_GAUGE:
+        case SNMP_TYPE_TIMETICKS:
+            if (length <= 4) {
+                m_pPdu->AddOid(name, static_cast<std::uint32_t>(in.GetInteger()), type);
+            } else {
+                m_pPdu->AddOid(name, in.GetInteger64(), type);
+            }
+            break;
+        case SNMP_TYPE_OCTETS:
+        case SNMP_TYPE_IPADDR:
+        case SNMP_TYPE_OPAQUE: {
+            int n = 0;
+            const std::uint8_t* bytes = in.GetOctets(n);
+            m_pPdu->AddOid(name, bytes, n, type);
+            break;
+        }
+        case SNMP_TYPE_NULL:
+            in.GetNull();
+            m_pPdu->AddOid(name);
+            break;
+        case SNMP_TYPE_OID:
+            in.GetOid(text);
+            m_pPdu->AddOid(name, text, SNMP_TYPE_OID);
+            break;
+        default:
+            throw CSnmpException(SNMP_ERR_UNEXPECTED_TYPE);
+        }
+    }
+}
