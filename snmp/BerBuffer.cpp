@@ -1,5 +1,6 @@
 #include "snmp/BerBuffer.h"
 
+#include <array>
 #include <charconv>
 
 BerBuffer::BerBuffer(const std::uint8_t* bytes, int length) {
@@ -81,7 +82,8 @@ int ParseOidText(const std::string& text, std::uint32_t* numbers) {
     const char* p = text.data();
     const char* end = p + text.size();
     while (true) {
-        const char* dot = static_cast<const char*>(std::memchr(p, '.', static_cast<std::size_t>(end - p)));
+        const char* dot =
+            static_cast<const char*>(std::memchr(p, '.', static_cast<std::size_t>(end - p)));
         const char* partEnd = dot ? dot : end;
         if (count == kMaxOidNumbers) {
             throw CSnmpException(SNMP_ERR_OID_TOO_LONG);
@@ -98,47 +100,49 @@ int ParseOidText(const std::string& text, std::uint32_t* numbers) {
     return count;
 }
 
+namespace {
+// Most sub-identifiers are below 128: their text comes from a table instead of to_chars.
+struct SmallNumberText {
+    char text[4];
+    std::uint8_t length;
+};
+
+constexpr auto kSmallNumbers = [] {
+    std::array<SmallNumberText, 128> table{};
+    for (unsigned v = 0; v < 128; ++v) {
+        SmallNumberText& entry = table[v];
+        if (v >= 100) {
+            entry = {{static_cast<char>('0' + v / 100), static_cast<char>('0' + v / 10 % 10),
+                      static_cast<char>('0' + v % 10), 0},
+                     3};
+        } else if (v >= 10) {
+            entry = {{static_cast<char>('0' + v / 10), static_cast<char>('0' + v % 10), 0, 0}, 2};
+        } else {
+            entry = {{static_cast<char>('0' + v), 0, 0, 0}, 1};
+        }
+    }
+    return table;
+}();
+
+inline char* WriteNumber(char* out, std::uint32_t v) {
+    if (v < kSmallNumbers.size()) {
+        std::memcpy(out, kSmallNumbers[v].text, 4);
+        return out + kSmallNumbers[v].length;
+    }
+    return std::to_chars(out, out + 10, v).ptr;
+}
+} // namespace
+
 void FormatOidText(const std::uint32_t* numbers, int count, std::string& text) {
-    char buffer[kMaxOidNumbers * 11];
+    char buffer[kMaxOidTextSize];
     char* out = buffer;
     for (int i = 0; i < count; ++i) {
         if (i > 0) {
             *out++ = '.';
         }
-        out = std::to_chars(out, buffer + sizeof buffer, numbers[i]).ptr;
+        out = WriteNumber(out, numbers[i]);
     }
     text.assign(buffer, static_cast<std::size_t>(out - buffer));
-}
-
-std::uint32_t BerBuffer::GetLength() {
-    const std::uint8_t b = TakeByte();
-    std::uint32_t length = b;
-    if (b == 0x80) {
-        throw CSnmpException(SNMP_ERR_INDEFINITE_LEN);
-    }
-    if (b > 0x84) {
-        throw CSnmpException(SNMP_ERR_LEN_TOO_LONG);
-    }
-    if (b > 0x80) {
-        length = 0;
-        for (int i = 0; i < (b & 0x7F); ++i) {
-            length = (length << 8) | TakeByte();
-        }
-    }
-    if (length > static_cast<std::uint32_t>(Remaining())) {
-        throw CSnmpException(SNMP_ERR_PACKET_OVERRUN);
-    }
-    last_length = static_cast<int>(length);
-    return length;
-}
-
-std::uint8_t BerBuffer::GetTag() {
-    const std::uint8_t tag = TakeByte();
-    if ((tag & 0x1F) == 0x1F) {
-        throw CSnmpException(SNMP_ERR_BAD_TAG);
-    }
-    GetLength();
-    return tag;
 }
 
 std::uint8_t BerBuffer::PeekTag() const {
@@ -171,9 +175,13 @@ std::int64_t BerBuffer::GetSigned(int maxOctets) {
     return static_cast<std::int64_t>(value);
 }
 
-std::int32_t BerBuffer::GetInteger() { return static_cast<std::int32_t>(GetSigned(4)); }
+std::int32_t BerBuffer::GetInteger() {
+    return static_cast<std::int32_t>(GetSigned(4));
+}
 
-std::int64_t BerBuffer::GetInteger64() { return GetSigned(8); }
+std::int64_t BerBuffer::GetInteger64() {
+    return GetSigned(8);
+}
 
 const std::uint8_t* BerBuffer::GetOctets(int& length) {
     TakeByte();
@@ -190,39 +198,51 @@ void BerBuffer::GetNull() {
     }
 }
 
-void BerBuffer::GetOid(std::string& text) {
+int BerBuffer::GetOidText(char* text) {
     if (PeekTag() != 0x06) {
         throw CSnmpException(SNMP_ERR_VARBIND_PARSE);
     }
     GetTag();
     const int end = pos + last_length;
-    std::uint32_t numbers[kMaxOidNumbers];
+    char* out = text;
     int count = 0;
     while (pos < end) {
-        std::uint32_t value = 0;
-        std::uint8_t octet = 0;
-        do {
-            // A sub-identifier whose continuation octets run past its element is cut short.
-            if (pos >= end) {
-                throw CSnmpException(SNMP_ERR_PACKET_OVERRUN);
-            }
-            // One wider than 32 bits cannot be stored.
-            if (value > 0x01FFFFFFu) {
-                throw CSnmpException(SNMP_ERR_VALUE_TOO_LONG);
-            }
-            octet = data[pos++];
-            value = (value << 7) | (octet & 0x7F);
-        } while (octet & 0x80);
+        std::uint32_t value = data[pos++];
+        if (value & 0x80) {
+            value &= 0x7F;
+            std::uint8_t octet = 0;
+            do {
+                // A sub-identifier whose continuation octets run past its element is cut short.
+                if (pos >= end) {
+                    throw CSnmpException(SNMP_ERR_PACKET_OVERRUN);
+                }
+                // One wider than 32 bits cannot be stored.
+                if (value > 0x01FFFFFFu) {
+                    throw CSnmpException(SNMP_ERR_VALUE_TOO_LONG);
+                }
+                octet = data[pos++];
+                value = (value << 7) | (octet & 0x7F);
+            } while (octet & 0x80);
+        }
         if (count == 0) {
             const std::uint32_t first = value < 40 ? 0 : (value < 80 ? 1 : 2);
-            numbers[count++] = first;
+            *out++ = static_cast<char>('0' + first);
+            ++count;
             value -= first * 40;
         }
-        // More numbers than the decoder's table holds.
+        // More numbers than the decoder's table of 64 holds.
         if (count == kMaxOidNumbers) {
             throw CSnmpException(SNMP_ERR_OID_TOO_LONG);
         }
-        numbers[count++] = value;
+        *out++ = '.';
+        out = WriteNumber(out, value);
+        ++count;
     }
-    FormatOidText(numbers, count, text);
+    return static_cast<int>(out - text);
+}
+
+void BerBuffer::GetOid(std::string& text) {
+    char buffer[kMaxOidTextSize];
+    const int n = GetOidText(buffer);
+    text.assign(buffer, static_cast<std::size_t>(n));
 }

@@ -11,13 +11,16 @@
 
 constexpr int kBerBufferSize = 512;
 constexpr int kMaxOidNumbers = 64;
+constexpr int kMaxOidTextSize = kMaxOidNumbers * 11; // 64 numbers of up to 10 digits and dots
 
 struct BerBuffer {
     std::uint8_t data[kBerBufferSize];
     int pos = 0;
     int limit = 0;
 
-    BerBuffer() { std::memset(data, 0, sizeof data); }
+    // An output buffer. Its bytes are not cleared: only the first `pos` are ever read, and a
+    // message is encoded through several of them.
+    BerBuffer() = default;
     // An input buffer over a copy of the first `length` bytes of `bytes` (clamped to 512).
     BerBuffer(const std::uint8_t* bytes, int length);
 
@@ -44,10 +47,10 @@ struct BerBuffer {
         }
         return data[pos++];
     }
-    std::uint8_t GetTag();            // tag octet, then GetLength; returns the tag
+    std::uint8_t GetTag(); // tag octet, then GetLength; returns the tag
     std::uint32_t GetLength();
     std::uint8_t PeekTag() const;
-    std::uint32_t PeekLength();       // runs GetTag and restores pos
+    std::uint32_t PeekLength(); // runs GetTag and restores pos
     std::int32_t GetInteger();
     std::int64_t GetInteger64();
     // Skips the tag, reads the length, and returns where the content starts; `pos` moves past it.
@@ -55,12 +58,46 @@ struct BerBuffer {
     void GetNull();
     // Reads an OBJECT IDENTIFIER element (tag must be 6) into dotted text.
     void GetOid(std::string& text);
+    // The same into `text` (kMaxOidTextSize chars); returns the text's length.
+    int GetOidText(char* text);
 
     int last_length = 0; // length read by the last GetTag/GetLength
 
 private:
     std::int64_t GetSigned(int maxOctets);
 };
+
+// Length and tag reading run for every element received; inline keeps them cheap.
+inline std::uint32_t BerBuffer::GetLength() {
+    const std::uint8_t b = TakeByte();
+    std::uint32_t length = b;
+    if (b == 0x80) {
+        throw CSnmpException(SNMP_ERR_INDEFINITE_LEN);
+    }
+    if (b > 0x84) {
+        throw CSnmpException(SNMP_ERR_LEN_TOO_LONG);
+    }
+    if (b > 0x80) {
+        length = 0;
+        for (int i = 0; i < (b & 0x7F); ++i) {
+            length = (length << 8) | TakeByte();
+        }
+    }
+    if (length > static_cast<std::uint32_t>(Remaining())) {
+        throw CSnmpException(SNMP_ERR_PACKET_OVERRUN);
+    }
+    last_length = static_cast<int>(length);
+    return length;
+}
+
+inline std::uint8_t BerBuffer::GetTag() {
+    const std::uint8_t tag = TakeByte();
+    if ((tag & 0x1F) == 0x1F) {
+        throw CSnmpException(SNMP_ERR_BAD_TAG);
+    }
+    GetLength();
+    return tag;
+}
 
 // Splits dotted text into at most 64 numbers; an empty or non-numeric part is 0.
 // Throws 13 on a 65th part. Returns the count.

@@ -10,10 +10,12 @@ CSnmpMsg::CSnmpMsg() : CSnmpMsg(nullptr, {}, {}, 0) {}
 
 CSnmpMsg::CSnmpMsg(CObject* requester, std::string ipAddr, std::string community,
                    std::uint16_t pduType)
-    : m_pRequester(requester), m_strIpAddr(std::move(ipAddr)),
-      m_strCommunity(std::move(community)), m_wPduType(pduType), m_pPdu(new CSnmpPdu) {}
+    : m_pRequester(requester), m_strIpAddr(std::move(ipAddr)), m_strCommunity(std::move(community)),
+      m_wPduType(pduType), m_pPdu(new CSnmpPdu) {}
 
-CSnmpMsg::~CSnmpMsg() { delete m_pPdu; }
+CSnmpMsg::~CSnmpMsg() {
+    delete m_pPdu;
+}
 
 void CSnmpMsg::Serialize(CArchive& ar) {
     if (ar.IsStoring()) {

@@ -20,8 +20,7 @@ constexpr int kSnmpBufferSize = 512;
 class NMSNMP_API CSnmpMsg : public CObject {
     DECLARE_SERIAL(CSnmpMsg)
 public:
-    CSnmpMsg(CObject* requester, std::string ipAddr, std::string community,
-             std::uint16_t pduType);
+    CSnmpMsg(CObject* requester, std::string ipAddr, std::string community, std::uint16_t pduType);
     ~CSnmpMsg() override;
     CSnmpMsg(const CSnmpMsg&) = delete;
     CSnmpMsg& operator=(const CSnmpMsg&) = delete;

@@ -4,31 +4,34 @@
 
 IMPLEMENT_SERIAL(CSnmpPdu, CObject, 1)
 
-CSnmpPdu::~CSnmpPdu() { RemoveVarBinds(); }
+CSnmpPdu::~CSnmpPdu() {
+    RemoveVarBinds();
+}
 
-CSnmpVarBind* CSnmpPdu::Append(const std::string& oid) {
-    auto* bind = new CSnmpVarBind(oid);
+CSnmpVarBind* CSnmpPdu::Append(std::string oid) {
+    auto* bind = new CSnmpVarBind(std::move(oid));
     m_varBindList.push_back(bind);
     return bind;
 }
 
-void CSnmpPdu::AddOid(const std::string& oid) { Append(oid); }
-
-void CSnmpPdu::AddOid(const std::string& oid, std::uint32_t value, std::uint8_t type) {
-    Append(oid)->SetValue(value, type);
+void CSnmpPdu::AddOid(std::string oid) {
+    Append(std::move(oid));
 }
 
-void CSnmpPdu::AddOid(const std::string& oid, std::int64_t value, std::uint8_t type) {
-    Append(oid)->SetValue(value, type);
+void CSnmpPdu::AddOid(std::string oid, std::uint32_t value, std::uint8_t type) {
+    Append(std::move(oid))->SetValue(value, type);
 }
 
-void CSnmpPdu::AddOid(const std::string& oid, const std::string& value, std::uint8_t type) {
-    Append(oid)->SetValue(value, type);
+void CSnmpPdu::AddOid(std::string oid, std::int64_t value, std::uint8_t type) {
+    Append(std::move(oid))->SetValue(value, type);
 }
 
-void CSnmpPdu::AddOid(const std::string& oid, const std::uint8_t* bytes, int length,
-                      std::uint8_t type) {
-    Append(oid)->SetValue(bytes, length, type);
+void CSnmpPdu::AddOid(std::string oid, const std::string& value, std::uint8_t type) {
+    Append(std::move(oid))->SetValue(value, type);
+}
+
+void CSnmpPdu::AddOid(std::string oid, const std::uint8_t* bytes, int length, std::uint8_t type) {
+    Append(std::move(oid))->SetValue(bytes, length, type);
 }
 
 void CSnmpPdu::RemoveVarBinds() {

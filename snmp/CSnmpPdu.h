@@ -19,11 +19,11 @@ public:
     CSnmpPdu& operator=(const CSnmpPdu&) = delete;
 
     // Each appends a new binding for `oid` at the tail of the list.
-    void AddOid(const std::string& oid); // NULL value: the form of get and get-next
-    void AddOid(const std::string& oid, std::uint32_t value, std::uint8_t type);
-    void AddOid(const std::string& oid, std::int64_t value, std::uint8_t type);
-    void AddOid(const std::string& oid, const std::string& value, std::uint8_t type);
-    void AddOid(const std::string& oid, const std::uint8_t* bytes, int length, std::uint8_t type);
+    void AddOid(std::string oid); // NULL value: the form of get and get-next
+    void AddOid(std::string oid, std::uint32_t value, std::uint8_t type);
+    void AddOid(std::string oid, std::int64_t value, std::uint8_t type);
+    void AddOid(std::string oid, const std::string& value, std::uint8_t type);
+    void AddOid(std::string oid, const std::uint8_t* bytes, int length, std::uint8_t type);
 
     // Deletes every binding, from the tail, and empties the list.
     void RemoveVarBinds();
@@ -38,5 +38,5 @@ public:
     std::list<CSnmpVarBind*> m_varBindList;
 
 private:
-    CSnmpVarBind* Append(const std::string& oid);
+    CSnmpVarBind* Append(std::string oid);
 };

@@ -3,13 +3,24 @@
 #include <cstring>
 
 #include "platform/core/CArchive.h"
+#include "snmp/BindingPool.h"
 #include "snmp/NmOidTable.h"
 
 IMPLEMENT_SERIAL(CSnmpVarBind, CObject, 1)
 
+void* CSnmpVarBind::operator new(std::size_t size) {
+    return binding_pool::Take(size);
+}
+
+void CSnmpVarBind::operator delete(void* p, std::size_t size) {
+    binding_pool::Give(p, size);
+}
+
 CSnmpVarBind::CSnmpVarBind(std::string oid) : m_strOid(std::move(oid)) {}
 
-CSnmpVarBind::~CSnmpVarBind() { FreeValue(); }
+CSnmpVarBind::~CSnmpVarBind() {
+    FreeValue();
+}
 
 void CSnmpVarBind::FreeValue() {
     if (m_storage == Storage::Text) {
@@ -178,9 +189,10 @@ void CSnmpVarBind::Serialize(CArchive& ar) {
         break;
     }
     default:
+        // No value is stored for these types, so the loaded binding claims none.
         FreeValue();
         m_byType = type;
-        m_wLength = length;
+        m_wLength = 0;
         break;
     }
 }

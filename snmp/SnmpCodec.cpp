@@ -8,7 +8,9 @@ namespace {
 
 constexpr std::uint8_t kSequence = 0x30;
 
-int HeaderSize(int length) { return length < 0x80 ? 2 : (length <= 0xFF ? 3 : 4); }
+int HeaderSize(int length) {
+    return length < 0x80 ? 2 : (length <= 0xFF ? 3 : 4);
+}
 
 // Appends the value element of `bind`; false when its type is not sent.
 bool PutValue(BerBuffer& out, const CSnmpVarBind& bind) {
@@ -65,15 +67,15 @@ void CSnmpMsg::SnmpBuildVarOp(CSnmpVarBind* pVarBind, std::uint8_t* pBuf, std::u
     element.PutOid(SNMP_TYPE_OID, pVarBind->m_strOid);
     PutValue(element, *pVarBind);
 
-    const int total = HeaderSize(element.pos) + element.pos;
-    if (total > kBerBufferSize - wPos) {
+    const int headerSize = HeaderSize(element.pos);
+    if (headerSize + element.pos > kBerBufferSize - wPos) {
         throw CSnmpException(SNMP_ERR_ENCODE_OVERFLOW);
     }
     BerBuffer header;
     header.PutHeader(kSequence, element.pos);
-    std::memcpy(pBuf + wPos, header.data, static_cast<std::size_t>(header.pos));
-    std::memcpy(pBuf + wPos + header.pos, element.data, static_cast<std::size_t>(element.pos));
-    wPos = static_cast<std::uint16_t>(wPos + total);
+    std::memcpy(pBuf + wPos, header.data, static_cast<std::size_t>(headerSize));
+    std::memcpy(pBuf + wPos + headerSize, element.data, static_cast<std::size_t>(element.pos));
+    wPos = static_cast<std::uint16_t>(wPos + headerSize + element.pos);
 }
 
 void CSnmpMsg::SnmpParseVarOp(CSnmpVarBind*) {}
@@ -109,13 +111,18 @@ void CSnmpMsg::SnmpEncodeImage() {
     if (total > kSnmpBufferSize) {
         throw CSnmpException(SNMP_ERR_ENCODE_OVERFLOW);
     }
-    BerBuffer message;
-    message.PutHeader(kSequence, messageContent);
-    message.PutBytes(head.data, head.pos);
-    message.PutBytes(fields.data, fields.pos);
-    message.PutBytes(bindings, bindingsLen);
-    std::memcpy(m_buf, message.data, static_cast<std::size_t>(message.pos));
-    m_nLen = message.pos;
+    // It fits: assemble straight into m_buf.
+    BerBuffer header;
+    header.PutHeader(kSequence, messageContent);
+    std::uint8_t* out = m_buf;
+    for (const auto& [bytes, size] : {std::pair<const std::uint8_t*, int>{header.data, header.pos},
+                                      {head.data, head.pos},
+                                      {fields.data, fields.pos},
+                                      {bindings, int{bindingsLen}}}) {
+        std::memcpy(out, bytes, static_cast<std::size_t>(size));
+        out += size;
+    }
+    m_nLen = total;
 }
 
 void CSnmpMsg::SnmpDecode() {
@@ -145,13 +152,13 @@ void CSnmpMsg::SnmpDecode() {
         throw CSnmpException(SNMP_ERR_PDU_TYPE);
     }
 
-    std::string name;
+    char nameText[kMaxOidTextSize];
     std::string text;
     while (in.pos < in.limit) {
         if (in.GetTag() != kSequence) {
             throw CSnmpException(SNMP_ERR_VARBIND_PARSE);
         }
-        in.GetOid(name);
+        std::string name(nameText, static_cast<std::size_t>(in.GetOidText(nameText)));
         const std::uint8_t type = in.PeekTag();
         const std::uint32_t length = in.PeekLength();
         switch (type) {
@@ -160,9 +167,9 @@ void CSnmpMsg::SnmpDecode() {
         case SNMP_TYPE_GAUGE:
         case SNMP_TYPE_TIMETICKS:
             if (length <= 4) {
-                m_pPdu->AddOid(name, static_cast<std::uint32_t>(in.GetInteger()), type);
+                m_pPdu->AddOid(std::move(name), static_cast<std::uint32_t>(in.GetInteger()), type);
             } else {
-                m_pPdu->AddOid(name, in.GetInteger64(), type);
+                m_pPdu->AddOid(std::move(name), in.GetInteger64(), type);
             }
             break;
         case SNMP_TYPE_OCTETS:
@@ -170,16 +177,16 @@ void CSnmpMsg::SnmpDecode() {
         case SNMP_TYPE_OPAQUE: {
             int n = 0;
             const std::uint8_t* bytes = in.GetOctets(n);
-            m_pPdu->AddOid(name, bytes, n, type);
+            m_pPdu->AddOid(std::move(name), bytes, n, type);
             break;
         }
         case SNMP_TYPE_NULL:
             in.GetNull();
-            m_pPdu->AddOid(name);
+            m_pPdu->AddOid(std::move(name));
             break;
         case SNMP_TYPE_OID:
             in.GetOid(text);
-            m_pPdu->AddOid(name, text, SNMP_TYPE_OID);
+            m_pPdu->AddOid(std::move(name), text, SNMP_TYPE_OID);
             break;
         default:
             throw CSnmpException(SNMP_ERR_UNEXPECTED_TYPE);

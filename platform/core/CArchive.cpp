@@ -48,19 +48,43 @@ template <class T> T CArchive::ReadLE() {
     return static_cast<T>(u);
 }
 
-CArchive& CArchive::operator<<(std::uint8_t v) { return WriteLE(v), *this; }
-CArchive& CArchive::operator<<(std::uint16_t v) { return WriteLE(v), *this; }
-CArchive& CArchive::operator<<(std::uint32_t v) { return WriteLE(v), *this; }
-CArchive& CArchive::operator<<(std::int32_t v) { return WriteLE(v), *this; }
-CArchive& CArchive::operator<<(std::uint64_t v) { return WriteLE(v), *this; }
-CArchive& CArchive::operator<<(std::int64_t v) { return WriteLE(v), *this; }
+CArchive& CArchive::operator<<(std::uint8_t v) {
+    return WriteLE(v), *this;
+}
+CArchive& CArchive::operator<<(std::uint16_t v) {
+    return WriteLE(v), *this;
+}
+CArchive& CArchive::operator<<(std::uint32_t v) {
+    return WriteLE(v), *this;
+}
+CArchive& CArchive::operator<<(std::int32_t v) {
+    return WriteLE(v), *this;
+}
+CArchive& CArchive::operator<<(std::uint64_t v) {
+    return WriteLE(v), *this;
+}
+CArchive& CArchive::operator<<(std::int64_t v) {
+    return WriteLE(v), *this;
+}
 
-CArchive& CArchive::operator>>(std::uint8_t& v) { return v = ReadLE<std::uint8_t>(), *this; }
-CArchive& CArchive::operator>>(std::uint16_t& v) { return v = ReadLE<std::uint16_t>(), *this; }
-CArchive& CArchive::operator>>(std::uint32_t& v) { return v = ReadLE<std::uint32_t>(), *this; }
-CArchive& CArchive::operator>>(std::int32_t& v) { return v = ReadLE<std::int32_t>(), *this; }
-CArchive& CArchive::operator>>(std::uint64_t& v) { return v = ReadLE<std::uint64_t>(), *this; }
-CArchive& CArchive::operator>>(std::int64_t& v) { return v = ReadLE<std::int64_t>(), *this; }
+CArchive& CArchive::operator>>(std::uint8_t& v) {
+    return v = ReadLE<std::uint8_t>(), *this;
+}
+CArchive& CArchive::operator>>(std::uint16_t& v) {
+    return v = ReadLE<std::uint16_t>(), *this;
+}
+CArchive& CArchive::operator>>(std::uint32_t& v) {
+    return v = ReadLE<std::uint32_t>(), *this;
+}
+CArchive& CArchive::operator>>(std::int32_t& v) {
+    return v = ReadLE<std::int32_t>(), *this;
+}
+CArchive& CArchive::operator>>(std::uint64_t& v) {
+    return v = ReadLE<std::uint64_t>(), *this;
+}
+CArchive& CArchive::operator>>(std::int64_t& v) {
+    return v = ReadLE<std::int64_t>(), *this;
+}
 
 CArchive& CArchive::operator<<(const std::string& s) {
     const std::size_t n = s.size();
@@ -122,8 +146,7 @@ void CArchive::WriteObject(const CObject* obj) {
     }
     const CRuntimeClass* cls = obj->GetRuntimeClass();
     if (cls->m_wSchema == 0xFFFF) {
-        throw CArchiveException(std::string("class is not serializable: ") +
-                                cls->m_lpszClassName);
+        throw CArchiveException(std::string("class is not serializable: ") + cls->m_lpszClassName);
     }
     if (auto known = m_storeMap.find(cls); known != m_storeMap.end()) {
         WriteLE(static_cast<std::uint16_t>(kClassTag | known->second));

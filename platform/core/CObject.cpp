@@ -38,7 +38,9 @@ CObject* CRuntimeClass::CreateObject(const std::string& name) {
     return cls ? cls->CreateObject() : nullptr;
 }
 
-const CRuntimeClass* CObject::GetRuntimeClass() const { return &classCObject; }
+const CRuntimeClass* CObject::GetRuntimeClass() const {
+    return &classCObject;
+}
 
 void CObject::Serialize(CArchive&) {}
 
@@ -51,4 +53,6 @@ bool CObject::IsKindOf(const CRuntimeClass* cls) const {
     return GetRuntimeClass()->IsDerivedFrom(cls);
 }
 
-bool CObject::IsSerializable() const { return GetRuntimeClass()->m_wSchema != 0xFFFF; }
+bool CObject::IsSerializable() const {
+    return GetRuntimeClass()->m_wSchema != 0xFFFF;
+}

@@ -11,7 +11,7 @@ class CObject;
 
 struct CRuntimeClass {
     const char* m_lpszClassName;
-    std::uint16_t m_wSchema; // 0xFFFF when the class is not serializable
+    std::uint16_t m_wSchema;         // 0xFFFF when the class is not serializable
     CObject* (*m_pfnCreateObject)(); // null when the class cannot be created by name
     const CRuntimeClass* m_pBaseClass;
 
@@ -53,7 +53,9 @@ protected:
 #define DECLARE_DYNAMIC(name)                                                                      \
 public:                                                                                            \
     static const CRuntimeClass class##name;                                                        \
-    static const CRuntimeClass* GetThisClass() { return &class##name; }                            \
+    static const CRuntimeClass* GetThisClass() {                                                   \
+        return &class##name;                                                                       \
+    }                                                                                              \
     const CRuntimeClass* GetRuntimeClass() const override;
 
 #define DECLARE_DYNCREATE(name)                                                                    \
@@ -65,14 +67,20 @@ public:                                                                         
 #define TAUREL_IMPLEMENT_RUNTIMECLASS(name, base, schema, create)                                  \
     const CRuntimeClass name::class##name = {#name, schema, create, RUNTIME_CLASS(base)};          \
     static const CRuntimeClassRegistrar name##Registrar(RUNTIME_CLASS(name));                      \
-    const CRuntimeClass* name::GetRuntimeClass() const { return RUNTIME_CLASS(name); }
+    const CRuntimeClass* name::GetRuntimeClass() const {                                           \
+        return RUNTIME_CLASS(name);                                                                \
+    }
 
 #define IMPLEMENT_DYNAMIC(name, base) TAUREL_IMPLEMENT_RUNTIMECLASS(name, base, 0xFFFF, nullptr)
 
 #define IMPLEMENT_DYNCREATE(name, base)                                                            \
-    CObject* name::CreateObject() { return new name; }                                             \
+    CObject* name::CreateObject() {                                                                \
+        return new name;                                                                           \
+    }                                                                                              \
     TAUREL_IMPLEMENT_RUNTIMECLASS(name, base, 0xFFFF, name::CreateObject)
 
 #define IMPLEMENT_SERIAL(name, base, schema)                                                       \
-    CObject* name::CreateObject() { return new name; }                                             \
+    CObject* name::CreateObject() {                                                                \
+        return new name;                                                                           \
+    }                                                                                              \
     TAUREL_IMPLEMENT_RUNTIMECLASS(name, base, schema, name::CreateObject)

@@ -15,12 +15,16 @@ Seconds now() {
     return source ? source() : static_cast<Seconds>(std::time(nullptr));
 }
 
-void setSource(std::function<Seconds()> source) { Source() = std::move(source); }
+void setSource(std::function<Seconds()> source) {
+    Source() = std::move(source);
+}
 
 Manual::Manual(Seconds start) : m_now(start) {
     setSource([this] { return m_now; });
 }
 
-Manual::~Manual() { setSource({}); }
+Manual::~Manual() {
+    setSource({});
+}
 
 } // namespace Clock

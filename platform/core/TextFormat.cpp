@@ -41,4 +41,6 @@ std::string FormatLocalTime(std::int64_t t, const char* format) {
     return std::string(buffer, n);
 }
 
-std::string CTimeText(std::int64_t t) { return FormatLocalTime(t, "%a %b %e %H:%M:%S %Y"); }
+std::string CTimeText(std::int64_t t) {
+    return FormatLocalTime(t, "%a %b %e %H:%M:%S %Y");
+}

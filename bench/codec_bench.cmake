@@ -1,0 +1,11 @@
+# codec_bench: our SNMP codec, and net-snmp's in-process when libsnmp-dev is installed.
+add_executable(codec_bench ${CMAKE_CURRENT_LIST_DIR}/codec_bench.cpp)
+target_link_libraries(codec_bench PRIVATE NmSnmp benchmark::benchmark)
+taurel_target_defaults(codec_bench)
+find_library(NETSNMP_LIBRARY netsnmp)
+find_path(NETSNMP_INCLUDE net-snmp/net-snmp-config.h)
+if(NETSNMP_LIBRARY AND NETSNMP_INCLUDE)
+    target_compile_definitions(codec_bench PRIVATE TAUREL_HAVE_NETSNMP=1)
+    target_include_directories(codec_bench SYSTEM PRIVATE ${NETSNMP_INCLUDE})
+    target_link_libraries(codec_bench PRIVATE ${NETSNMP_LIBRARY})
+endif()

@@ -1,0 +1,40 @@
+#pragma once
+// Value types, access flags of table rows, and PDU types shared across the engine.
+
+#include <cstdint>
+
+// Value types of rows and bindings (the BER tags), and the display-only MAC type.
+enum : std::uint8_t {
+    SNMP_TYPE_INTEGER = 2,
+    SNMP_TYPE_OCTETS = 4,
+    SNMP_TYPE_NULL = 5,
+    SNMP_TYPE_OID = 6,
+    SNMP_TYPE_IPADDR = 64,
+    SNMP_TYPE_COUNTER = 65,
+    SNMP_TYPE_GAUGE = 66,
+    SNMP_TYPE_TIMETICKS = 67,
+    SNMP_TYPE_OPAQUE = 68,
+    SNMP_TYPE_COUNTER64 = 70,
+    SNMP_TYPE_MAC = 79,
+};
+
+// Access flags of a row.
+enum : std::uint16_t {
+    SNMP_ACCESS_MASK = 0x03,
+    SNMP_ACCESS_READONLY = 0x01,
+    SNMP_ACCESS_READWRITE = 0x02,
+    SNMP_ACCESS_WRITEONLY = 0x03,
+    SNMP_ACCESS_HEX = 0x04,
+    SNMP_ACCESS_KIND_MASK = 0x30,
+    SNMP_ACCESS_INDEX = 0x10,
+    SNMP_ACCESS_ROWSTATUS = 0x20,
+};
+
+// PDU types (the BER tags of the PDU).
+enum : std::uint16_t {
+    SNMP_PDU_GET = 0xA0,
+    SNMP_PDU_GETNEXT = 0xA1,
+    SNMP_PDU_RESPONSE = 0xA2,
+    SNMP_PDU_SET = 0xA3,
+    SNMP_PDU_TRAP = 0xA4,
+};
