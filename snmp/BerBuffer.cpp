@@ -78,25 +78,26 @@ void BerBuffer::PutOid(std::uint8_t tag, const std::string& text) {
 }
 
 int ParseOidText(const std::string& text, std::uint32_t* numbers) {
+    // Like atoi on each part: leading digits count, anything after them is ignored, and an
+    // empty or non-numeric part is 0.
     int count = 0;
-    const char* p = text.data();
-    const char* end = p + text.size();
-    while (true) {
-        const char* dot =
-            static_cast<const char*>(std::memchr(p, '.', static_cast<std::size_t>(end - p)));
-        const char* partEnd = dot ? dot : end;
-        if (count == kMaxOidNumbers) {
-            throw CSnmpException(SNMP_ERR_OID_TOO_LONG);
+    std::uint32_t value = 0;
+    bool inDigits = true;
+    for (const char c : text) {
+        if (c == '.') {
+            if (count == kMaxOidNumbers - 1) {
+                throw CSnmpException(SNMP_ERR_OID_TOO_LONG);
+            }
+            numbers[count++] = value;
+            value = 0;
+            inDigits = true;
+        } else if (inDigits && c >= '0' && c <= '9') {
+            value = value * 10 + static_cast<std::uint32_t>(c - '0');
+        } else {
+            inDigits = false;
         }
-        // Like atoi: leading digits count, anything else makes the rest of the part ignored.
-        std::uint32_t value = 0;
-        std::from_chars(p, partEnd, value);
-        numbers[count++] = value;
-        if (!dot) {
-            break;
-        }
-        p = dot + 1;
     }
+    numbers[count++] = value;
     return count;
 }
 

@@ -3,18 +3,9 @@
 #include <cstring>
 
 #include "platform/core/CArchive.h"
-#include "snmp/BindingPool.h"
 #include "snmp/NmOidTable.h"
 
 IMPLEMENT_SERIAL(CSnmpVarBind, CObject, 1)
-
-void* CSnmpVarBind::operator new(std::size_t size) {
-    return binding_pool::Take(size);
-}
-
-void CSnmpVarBind::operator delete(void* p, std::size_t size) {
-    binding_pool::Give(p, size);
-}
 
 CSnmpVarBind::CSnmpVarBind(std::string oid) : m_strOid(std::move(oid)) {}
 

@@ -32,11 +32,6 @@ public:
     static void Release(CSnmpVarBind* p) { delete p; }
     void Serialize(CArchive& ar) override;
 
-    // Replies create and drop bindings by the dozen; recycling their storage per thread keeps
-    // decoding off the general allocator.
-    static void* operator new(std::size_t size);
-    static void operator delete(void* p, std::size_t size);
-
     // Typed views of the value; each returns 0 or empty when the value is of another form.
     std::uint32_t GetUInt32() const;
     std::int64_t GetInt64() const;
