@@ -2,6 +2,7 @@
 // Every OID table of the module, with a name for messages and an instance at which the
 // switch serves a row of it. Shared by the table checks and the end-to-end run.
 
+#include <ostream>
 #include <vector>
 
 #include "module/tables/ConfigTables.h"
@@ -17,6 +18,11 @@ struct CatalogTable {
     // switch decides which rows exist and the first one must be found with get-next.
     const char* instance;
 };
+
+// Test output names a table instead of dumping its bytes.
+inline void PrintTo(const CatalogTable& table, std::ostream* os) {
+    *os << table.name;
+}
 
 inline const std::vector<CatalogTable>& ModuleTables() {
     static const std::vector<CatalogTable> tables = {
