@@ -4,6 +4,12 @@
 #include <QHostInfo>
 #include <QUdpSocket>
 
+#if defined(_WIN32)
+#include <winsock2.h>
+#else
+#include <sys/socket.h>
+#endif
+
 IMPLEMENT_DYNAMIC(CAsyncSocket, CObject)
 
 namespace {
@@ -27,6 +33,18 @@ int ToSocketErrorNumber(QAbstractSocket::SocketError error) {
     default:
         return SOCK_ERR_UNKNOWN;
     }
+}
+
+// Qt turns broadcast on for every datagram socket; an agent address that happens to be a
+// broadcast address must not send a request (possibly a set) to a whole network segment.
+void DisableBroadcast(QUdpSocket& socket) {
+    const int off = 0;
+#if defined(_WIN32)
+    const auto handle = static_cast<SOCKET>(socket.socketDescriptor());
+#else
+    const auto handle = static_cast<int>(socket.socketDescriptor());
+#endif
+    setsockopt(handle, SOL_SOCKET, SO_BROADCAST, reinterpret_cast<const char*>(&off), sizeof off);
 }
 
 // Only IPv4 destinations: the socket is bound to an IPv4 address.
@@ -68,6 +86,7 @@ bool CAsyncSocket::Create(std::uint16_t port, const std::string& address) {
         m_nLastError = ToSocketErrorNumber(socket->error());
         return false;
     }
+    DisableBroadcast(*socket);
     QObject::connect(socket.get(), &QUdpSocket::readyRead, [this] { DeliverPendingDatagrams(); });
     m_socket = std::move(socket);
     m_nLastError = 0;
