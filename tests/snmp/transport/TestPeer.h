@@ -31,6 +31,7 @@ public:
 
     // Waits for the next datagram and decodes it; null when none came.
     std::unique_ptr<CSnmpMsg> ReceiveRequest(int maxMs = 2000);
+    bool HasRequest() { return m_socket.hasPendingDatagrams(); }
     // The port the last request came from (the engine's socket).
     std::uint16_t LastSenderPort() const { return m_lastSenderPort; }
 
