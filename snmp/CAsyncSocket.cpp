@@ -2,6 +2,7 @@
 
 #include <QHostAddress>
 #include <QHostInfo>
+#include <QNetworkProxy>
 #include <QUdpSocket>
 
 #if defined(_WIN32)
@@ -82,6 +83,9 @@ bool CAsyncSocket::Create(std::uint16_t port, const std::string& address) {
         return false;
     }
     auto socket = std::make_unique<QUdpSocket>();
+    // Requests go straight to the agent: a system proxy is never right for SNMP, and asking the
+    // system for one costs every start of a program a proxy-library start-up.
+    socket->setProxy(QNetworkProxy::NoProxy);
     if (!socket->bind(local, port)) {
         m_nLastError = ToSocketErrorNumber(socket->error());
         return false;
