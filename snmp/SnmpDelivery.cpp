@@ -9,7 +9,9 @@ bool SnmpHasReceiver(const CSnmpMsg* msg) {
 }
 
 void SnmpCallReceiver(CSnmpMsg* msg, std::uint16_t code) {
-    (msg->m_pRequester->*(msg->m_pfnCallback))(code, msg);
+    CObject* requester = msg->m_pRequester;
+    const SNMPCALLBACK callback = msg->m_pfnCallback;
+    (requester->*callback)(code, msg);
 }
 
 void SnmpDeliver(CSnmpMsg* msg, std::uint16_t code) {

@@ -27,15 +27,6 @@ bool ProcessEventsUntil(const std::function<bool()>& done, int maxMs) {
     return true;
 }
 
-void ProcessPendingEvents() {
-    // Loopback delivery is immediate, but the notification needs a few passes of the loop.
-    QElapsedTimer elapsed;
-    elapsed.start();
-    while (elapsed.elapsed() < 100) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    }
-}
-
 TestPeer::TestPeer() {
     m_socket.bind(QHostAddress::LocalHost, 0);
 }

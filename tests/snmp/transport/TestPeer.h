@@ -18,8 +18,6 @@ void EnsureQtApplication();
 // Runs the event loop until `done` is true or `maxMs` of real time have passed (waiting for
 // datagrams to cross the loopback interface, never for a time-out).
 bool ProcessEventsUntil(const std::function<bool()>& done, int maxMs = 2000);
-// Runs the event loop briefly so datagrams already sent are delivered.
-void ProcessPendingEvents();
 
 class TestPeer {
 public:
@@ -31,7 +29,6 @@ public:
 
     // Waits for the next datagram and decodes it; null when none came.
     std::unique_ptr<CSnmpMsg> ReceiveRequest(int maxMs = 2000);
-    bool HasRequest() { return m_socket.hasPendingDatagrams(); }
     // The port the last request came from (the engine's socket).
     std::uint16_t LastSenderPort() const { return m_lastSenderPort; }
 
