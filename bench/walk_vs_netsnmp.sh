@@ -22,17 +22,30 @@ cleanup() {
 }
 trap cleanup EXIT
 
-port="$(python3 -c 'import socket; s=socket.socket(socket.AF_INET, socket.SOCK_DGRAM); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')"
-agent="127.0.0.1:$port"
+# A random unprivileged port; snmpd refuses a taken one, and then another is tried.
+start_snmpd() {
+  port=$((20000 + RANDOM % 40000))
+  agent="127.0.0.1:$port"
+  : > "$work/snmpd.log"
+  SNMP_PERSISTENT_DIR="$work/persist" MIBS="" "$snmpd" -f -C -c "$work/snmpd.conf" \
+    -Lf "$work/snmpd.log" -p "$work/snmpd.pid" "udp:$agent" &
+  snmpd_pid=$!
+  for _ in $(seq 100); do
+    grep -q "NET-SNMP version" "$work/snmpd.log" 2>/dev/null && return 0
+    kill -0 "$snmpd_pid" 2>/dev/null || break
+    sleep 0.1
+  done
+  kill "$snmpd_pid" 2>/dev/null || true
+  wait "$snmpd_pid" 2>/dev/null || true
+  snmpd_pid=""
+  return 1
+}
 printf 'rocommunity tessla 127.0.0.1\n' > "$work/snmpd.conf"
-SNMP_PERSISTENT_DIR="$work/persist" MIBS="" "$snmpd" -f -C -c "$work/snmpd.conf" \
-  -Lf "$work/snmpd.log" -p "$work/snmpd.pid" "udp:$agent" &
-snmpd_pid=$!
-for _ in $(seq 100); do
-  grep -q "NET-SNMP version" "$work/snmpd.log" 2>/dev/null && break
-  sleep 0.1
+started=0
+for _ in 1 2 3 4 5; do
+  if start_snmpd; then started=1; break; fi
 done
-grep -q "NET-SNMP version" "$work/snmpd.log" || { echo "snmpd did not start" >&2; exit 1; }
+[ "$started" = 1 ] || { echo "snmpd did not start" >&2; exit 1; }
 
 groups=(1.3.6.1.2.1.1 1.3.6.1.2.1.2)
 ours_walk() { for g in "${groups[@]}"; do "$client" walk "$agent" "$g"; done; }

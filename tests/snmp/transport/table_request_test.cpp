@@ -18,9 +18,8 @@ const _NmEnumPair kAdminStatus[] = {{1, "Enabled"}, {2, "Disabled"}, {0, nullptr
 struct SentBinding {
     std::string name;
     std::uint8_t type;
-    std::string bytes;    // octet values
+    std::string text;     // octet and OID values
     std::uint32_t number; // numeric values
-    std::string text;     // OID values
 };
 
 class TableRequestTest : public ::testing::Test {
@@ -54,8 +53,7 @@ protected:
     static std::vector<SentBinding> Bindings(const CSnmpMsg& msg) {
         std::vector<SentBinding> out;
         for (const CSnmpVarBind* vb : msg.m_pPdu->m_varBindList) {
-            out.push_back({vb->m_strOid, vb->m_byType, vb->GetBytes() ? vb->GetText() : "",
-                           vb->GetUInt32(), vb->m_byType == SNMP_TYPE_OID ? vb->GetText() : ""});
+            out.push_back({vb->m_strOid, vb->m_byType, vb->GetText(), vb->GetUInt32()});
         }
         return out;
     }
@@ -154,19 +152,19 @@ TEST_F(TableRequestTest, SetConvertsEachValueTypeAsTheRowSays) {
     EXPECT_EQ(sent[0].type, SNMP_TYPE_INTEGER);
     EXPECT_EQ(static_cast<std::int32_t>(sent[0].number), -42);
     EXPECT_EQ(sent[1].type, SNMP_TYPE_OCTETS);
-    EXPECT_EQ(sent[1].bytes, std::string("\x0a\x1b\x03", 3));
-    EXPECT_EQ(sent[2].bytes, "ab\x01");
+    EXPECT_EQ(sent[1].text, std::string("\x0a\x1b\x03", 3));
+    EXPECT_EQ(sent[2].text, "ab\x01");
     EXPECT_EQ(sent[3].type, SNMP_TYPE_OID);
     EXPECT_EQ(sent[3].text, "1.3.6.1.4");
     EXPECT_EQ(sent[4].type, SNMP_TYPE_IPADDR);
-    EXPECT_EQ(sent[4].bytes, std::string("\xc0\xa8\x00\x01", 4));
+    EXPECT_EQ(sent[4].text, std::string("\xc0\xa8\x00\x01", 4));
     EXPECT_EQ(sent[5].type, SNMP_TYPE_GAUGE);
     EXPECT_EQ(sent[5].number, 4294967295u);
     EXPECT_EQ(sent[6].type, SNMP_TYPE_TIMETICKS);
     EXPECT_EQ(sent[6].number, 100u);
     EXPECT_EQ(sent[7].name, "1.9.8.0");
     EXPECT_EQ(sent[7].type, SNMP_TYPE_OCTETS) << "a MAC address travels as an octet string";
-    EXPECT_EQ(sent[7].bytes, std::string("\x00\x80\xc8\x12\x34\x56", 6));
+    EXPECT_EQ(sent[7].text, std::string("\x00\x80\xc8\x12\x34\x56", 6));
     EXPECT_EQ(sent[8].name, "1.9.12.0");
     EXPECT_EQ(sent[8].type, SNMP_TYPE_COUNTER);
     EXPECT_EQ(sent[8].number, 12u);
