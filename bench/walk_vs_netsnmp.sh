@@ -1,0 +1,81 @@
+#!/usr/bin/env bash
+# Walk time of taurel-snmp against net-snmp's snmpwalk on the same local snmpd.
+# Usage: bench/walk_vs_netsnmp.sh PATH/TO/taurel-snmp [RUNS]
+# Each run walks the system and interfaces groups once with each client, alternating which goes
+# first; the last line is "walk ratio: R" (our median / net-snmp's median; target <= 1.0).
+set -euo pipefail
+
+client="${1:?usage: $0 PATH/TO/taurel-snmp [RUNS]}"
+runs="${2:-15}"
+snmpd="$(command -v snmpd || echo /usr/sbin/snmpd)"
+snmpwalk="$(command -v snmpwalk || true)"
+if [ ! -x "$client" ] || [ ! -x "$snmpd" ] || [ -z "$snmpwalk" ]; then
+  echo "needs $client, snmpd and snmpwalk (Debian packages snmpd, snmp)" >&2
+  exit 1
+fi
+
+work="$(mktemp -d)"
+snmpd_pid=""
+cleanup() {
+  if [ -n "$snmpd_pid" ]; then kill "$snmpd_pid" 2>/dev/null || true; wait "$snmpd_pid" 2>/dev/null || true; fi
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+# A random unprivileged port; snmpd refuses a taken one, and then another is tried.
+start_snmpd() {
+  port=$((20000 + RANDOM % 40000))
+  agent="127.0.0.1:$port"
+  : > "$work/snmpd.log"
+  SNMP_PERSISTENT_DIR="$work/persist" MIBS="" "$snmpd" -f -C -c "$work/snmpd.conf" \
+    -Lf "$work/snmpd.log" -p "$work/snmpd.pid" "udp:$agent" &
+  snmpd_pid=$!
+  for _ in $(seq 100); do
+    grep -q "NET-SNMP version" "$work/snmpd.log" 2>/dev/null && return 0
+    kill -0 "$snmpd_pid" 2>/dev/null || break
+    sleep 0.1
+  done
+  kill "$snmpd_pid" 2>/dev/null || true
+  wait "$snmpd_pid" 2>/dev/null || true
+  snmpd_pid=""
+  return 1
+}
+printf 'rocommunity tessla 127.0.0.1\n' > "$work/snmpd.conf"
+started=0
+for _ in 1 2 3 4 5; do
+  if start_snmpd; then started=1; break; fi
+done
+[ "$started" = 1 ] || { echo "snmpd did not start" >&2; exit 1; }
+
+groups=(1.3.6.1.2.1.1 1.3.6.1.2.1.2)
+ours_walk() { for g in "${groups[@]}"; do "$client" walk "$agent" "$g"; done; }
+theirs_walk() { for g in "${groups[@]}"; do "$snmpwalk" -v1 -c tessla -On "$agent" "$g"; done; }
+
+# Both must see the same rows, or the timing compares different work.
+ours_rows=$(ours_walk | wc -l)
+theirs_rows=$(theirs_walk | wc -l)
+echo "rows: taurel-snmp $ours_rows, snmpwalk $theirs_rows"
+
+elapsed_us() {
+  local start end
+  start=$(date +%s%N)
+  "$@" > /dev/null
+  end=$(date +%s%N)
+  echo $(( (end - start) / 1000 ))
+}
+median() { sort -n | awk '{ v[NR] = $1 } END { if (NR % 2) print v[(NR + 1) / 2]; else print int((v[NR / 2] + v[NR / 2 + 1]) / 2) }'; }
+
+: > "$work/ours"; : > "$work/theirs"
+for i in $(seq "$runs"); do
+  if [ $((i % 2)) -eq 1 ]; then
+    elapsed_us ours_walk >> "$work/ours"; elapsed_us theirs_walk >> "$work/theirs"
+  else
+    elapsed_us theirs_walk >> "$work/theirs"; elapsed_us ours_walk >> "$work/ours"
+  fi
+done
+ours=$(median < "$work/ours")
+theirs=$(median < "$work/theirs")
+echo "runs: $runs"
+echo "taurel-snmp median: ${ours} us"
+echo "snmpwalk median: ${theirs} us"
+awk -v a="$ours" -v b="$theirs" 'BEGIN { printf "walk ratio: %.2f\n", a / b }'

@@ -1,0 +1,65 @@
+#pragma once
+// A small datagram socket in the shape the engine's transport is written against: open on a
+// local port, send to a named host, read one datagram, and a receive notification delivered on
+// the thread that owns the socket through Qt's event loop.
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "platform/core/CObject.h"
+#include "snmp/NmSnmpApi.h"
+
+class QUdpSocket;
+
+// Socket error numbers reported by GetLastError; they keep the numbering the packet-log texts
+// and message boxes have always shown ("Socket error, error code= 0x%04x").
+enum : int {
+    SOCK_ERR_ACCESS = 10013,         // the network layer refused the destination (broadcast)
+    SOCK_ERR_MSGSIZE = 10040,        // datagram larger than the network accepts
+    SOCK_ERR_NOTSOCK = 10038,        // the socket was never opened
+    SOCK_ERR_ADDRINUSE = 10048,      // the local port is taken
+    SOCK_ERR_ADDRNOTAVAIL = 10049,   // the destination address or port is not usable
+    SOCK_ERR_NETUNREACH = 10051,     // no route to the destination network
+    SOCK_ERR_NOBUFS = 10055,         // no buffer space for the datagram
+    SOCK_ERR_NOTINITIALISED = 10093, // the engine is not running
+    SOCK_ERR_HOST_NOT_FOUND = 11001, // the host name cannot be resolved
+    SOCK_ERR_UNKNOWN = 10004,        // any other failure of the network layer
+};
+
+class NMSNMP_API CAsyncSocket : public CObject {
+    DECLARE_DYNAMIC(CAsyncSocket)
+public:
+    CAsyncSocket();
+    ~CAsyncSocket() override;
+    CAsyncSocket(const CAsyncSocket&) = delete;
+    CAsyncSocket& operator=(const CAsyncSocket&) = delete;
+
+    // Opens a datagram socket on `port` (0: any free port) of `address` (empty: any IPv4
+    // address) and enables the receive notification. False with GetLastError set on failure.
+    bool Create(std::uint16_t port = 0, const std::string& address = {});
+    void Close();
+
+    // Sends one datagram to `host` (dotted address or host name) and `port`. Returns the byte
+    // count, or -1 with GetLastError set.
+    int SendTo(const void* data, int length, std::uint16_t port, const std::string& host);
+    // Reads the waiting datagram (at most `capacity` bytes; the rest of a longer one is lost).
+    // Returns the byte count, or -1 with GetLastError set.
+    int ReceiveFrom(void* data, int capacity, std::string& senderAddress,
+                    std::uint16_t& senderPort);
+
+    int GetLastError() const { return m_nLastError; }
+    // The local port the socket is bound to; 0 before Create.
+    std::uint16_t GetLocalPort() const;
+
+protected:
+    // Called once per waiting datagram, on the owning thread.
+    virtual void OnReceive(int nErrorCode);
+
+private:
+    void DeliverPendingDatagrams();
+
+    std::unique_ptr<QUdpSocket> m_socket;
+    int m_nLastError = 0;
+    std::uint64_t m_nReads = 0;
+};

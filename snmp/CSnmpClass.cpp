@@ -1,0 +1,141 @@
+#include "snmp/CSnmpClass.h"
+
+#include "snmp/SnmpDelivery.h"
+#include "snmp/SnmpTransport.h"
+#include "snmp/SnmpValueText.h"
+
+namespace {
+std::uint16_t AccessOf(const CSnmpOid& oid) {
+    return oid.m_wAccess & SNMP_ACCESS_MASK;
+}
+
+bool IsSentInRead(const CSnmpOid& oid) {
+    return AccessOf(oid) != SNMP_ACCESS_WRITEONLY;
+}
+
+bool IsSentInSet(const CSnmpOid& oid) {
+    return AccessOf(oid) != SNMP_ACCESS_READONLY && (oid.m_wAccess & SNMP_ACCESS_INDEX) == 0;
+}
+} // namespace
+
+CSnmpClass::CSnmpClass(CObject* requester, std::string ipAddr, std::string getCommunity,
+                       std::string setCommunity, int oidCount, const _NmOidTable* oidTable,
+                       std::string instance)
+    : m_pRequester(requester), m_strIpAddr(std::move(ipAddr)),
+      m_strGetCommunity(std::move(getCommunity)), m_strSetCommunity(std::move(setCommunity)),
+      m_nOidCount(oidCount), m_pOidTable(oidTable), m_strInstance(std::move(instance)) {
+    for (int i = 0; oidTable && i < oidCount; ++i) {
+        m_oidList.push_back(new CSnmpOid(oidTable[i]));
+    }
+}
+
+CSnmpClass::~CSnmpClass() {
+    for (CSnmpOid* oid : m_oidList) {
+        delete oid;
+    }
+}
+
+std::uint32_t CSnmpClass::SendSnmp(std::uint16_t pduType) {
+    m_wPduType = pduType;
+    const bool isSet = pduType == SNMP_PDU_SET;
+    auto* msg = new CSnmpMsg(m_pRequester, m_strIpAddr,
+                             isSet ? m_strSetCommunity : m_strGetCommunity, pduType);
+    if (m_pfnCallback) {
+        msg->SetSnmpCallback(m_pfnCallback);
+    }
+    for (CSnmpOid* oid : m_oidList) {
+        if (oid->m_strOid.empty()) {
+            continue;
+        }
+        const std::string name = oid->m_strOid + m_strInstance + m_strPosition;
+        if (isSet) {
+            if (IsSentInSet(*oid)) {
+                AddSetBinding(*msg->m_pPdu, name, *oid);
+            }
+        } else if (IsSentInRead(*oid)) {
+            msg->m_pPdu->AddOid(name);
+        }
+    }
+    const bool hasReceiver = SnmpHasReceiver(msg);
+    m_dwLastReqId = SendSnmpMsg(msg);
+    if (!hasReceiver && msg->m_exception.m_wCode != 0) {
+        // A failed send without receiver is left with its sender, and nobody but this object
+        // knows the message: give it back here instead of losing it.
+        CSnmpMsg::Release(msg);
+    }
+    return m_dwLastReqId;
+}
+
+void CSnmpClass::AddSetBinding(CSnmpPdu& pdu, const std::string& name, CSnmpOid& oid) {
+    switch (oid.m_byType) {
+    case SNMP_TYPE_INTEGER:
+        if (oid.m_enumList.empty()) {
+            pdu.AddOid(name, static_cast<std::uint32_t>(SnmpDecimalText(oid.m_strValue)),
+                       SNMP_TYPE_INTEGER);
+            return;
+        }
+        for (const CEnumData* item : oid.m_enumList) {
+            if (item->m_strText == oid.m_strValue) {
+                pdu.AddOid(name, static_cast<std::uint32_t>(item->m_nValue), SNMP_TYPE_INTEGER);
+                return;
+            }
+        }
+        return;
+    case SNMP_TYPE_OCTETS:
+        if (oid.m_wAccess & SNMP_ACCESS_HEX) {
+            oid.m_strValue = SnmpHexTextToBytes(oid.m_strValue);
+        }
+        pdu.AddOid(name, oid.m_strValue, SNMP_TYPE_OCTETS);
+        return;
+    case SNMP_TYPE_OID:
+        pdu.AddOid(name, oid.m_strValue, SNMP_TYPE_OID);
+        return;
+    case SNMP_TYPE_IPADDR: {
+        const auto bytes = SnmpIpTextToBytes(oid.m_strValue);
+        pdu.AddOid(name, bytes.data(), static_cast<int>(bytes.size()), SNMP_TYPE_IPADDR);
+        return;
+    }
+    case SNMP_TYPE_COUNTER:
+    case SNMP_TYPE_GAUGE:
+    case SNMP_TYPE_TIMETICKS:
+        pdu.AddOid(name, static_cast<std::uint32_t>(SnmpDecimalText(oid.m_strValue)), oid.m_byType);
+        return;
+    case SNMP_TYPE_MAC: {
+        std::vector<std::uint8_t> bytes;
+        if (SnmpMacTextToBytes(oid.m_strValue, bytes)) {
+            pdu.AddOid(name, bytes.data(), static_cast<int>(bytes.size()), SNMP_TYPE_OCTETS);
+        }
+        return;
+    }
+    default:
+        return;
+    }
+}
+
+bool CSnmpClass::IsEndOfTable(const CSnmpPdu* pdu) {
+    const std::string prefix =
+        (m_oidList.empty() ? std::string() : m_oidList.front()->m_strOid) + m_strInstance;
+    if (!pdu || pdu->m_varBindList.empty()) {
+        m_strPosition.clear();
+        return true;
+    }
+    const std::string& name = pdu->m_varBindList.front()->m_strOid;
+    if (name.find(prefix) == std::string::npos) {
+        m_strPosition.clear();
+        return true;
+    }
+    m_strPosition = name.substr(prefix.size());
+    return false;
+}
+
+void CSnmpClass::RemoveReadOnlyObjid() {
+    for (auto it = m_oidList.begin(); it != m_oidList.end();) {
+        CSnmpOid* oid = *it;
+        if (AccessOf(*oid) == SNMP_ACCESS_READONLY && (oid->m_wAccess & SNMP_ACCESS_INDEX) == 0) {
+            delete oid;
+            it = m_oidList.erase(it);
+        } else {
+            ++it;
+        }
+    }
+}

@@ -1,0 +1,78 @@
+// Display text of reply values, shared by every dialog that shows MIB values.
+#include <cstring>
+
+#include "platform/core/TextFormat.h"
+#include "snmp/CSnmpClass.h"
+
+namespace {
+
+// The value's bytes when it holds at least `count` of them; null otherwise, so a value of the
+// wrong form or length is never read past its storage.
+const std::uint8_t* BytesOfAtLeast(const CSnmpVarBind& vb, std::size_t count) {
+    const std::uint8_t* bytes = vb.GetBytes();
+    return bytes && vb.m_wLength >= count ? bytes : nullptr;
+}
+
+std::string NumberText(const CSnmpVarBind& vb, const CSnmpOid* oid) {
+    const auto value = static_cast<std::int32_t>(vb.GetUInt32());
+    if (oid) {
+        for (const CEnumData* item : oid->m_enumList) {
+            if (item->m_nValue == value) {
+                return item->m_strText;
+            }
+        }
+    }
+    return FormatText("%d", value);
+}
+
+std::string OctetText(const CSnmpVarBind& vb, const CSnmpOid* oid) {
+    const std::uint8_t* bytes = vb.GetBytes();
+    if (!bytes) {
+        return {};
+    }
+    if (oid && (oid->m_wAccess & SNMP_ACCESS_HEX)) {
+        std::string text;
+        for (std::size_t i = 0; i < vb.m_wLength; ++i) {
+            text += FormatText("%02x", bytes[i]);
+        }
+        return text;
+    }
+    const char* chars = reinterpret_cast<const char*>(bytes);
+    return std::string(chars, strnlen(chars, vb.m_wLength));
+}
+
+} // namespace
+
+std::string CSnmpClass::FormatValue(const CSnmpVarBind* vb, const CSnmpOid* oid) {
+    if (!vb) {
+        return {};
+    }
+    const std::uint8_t type = oid ? oid->m_byType : vb->m_byType;
+    switch (type) {
+    case SNMP_TYPE_INTEGER:
+        return NumberText(*vb, oid);
+    case SNMP_TYPE_COUNTER:
+    case SNMP_TYPE_GAUGE:
+    case SNMP_TYPE_TIMETICKS:
+        return NumberText(*vb, nullptr);
+    case SNMP_TYPE_OCTETS:
+    case SNMP_TYPE_OPAQUE:
+        return OctetText(*vb, oid);
+    case SNMP_TYPE_NULL:
+        return "Null";
+    case SNMP_TYPE_OID:
+        return vb->GetText();
+    case SNMP_TYPE_IPADDR:
+        if (const std::uint8_t* b = BytesOfAtLeast(*vb, 4)) {
+            return FormatText("%d.%d.%d.%d", b[0], b[1], b[2], b[3]);
+        }
+        return {};
+    case SNMP_TYPE_MAC:
+        if (const std::uint8_t* b = BytesOfAtLeast(*vb, 6)) {
+            return FormatText("%02x:%02x:%02x:%02x:%02x:%02x", b[0], b[1], b[2], b[3], b[4], b[5]);
+        }
+        return {};
+    default:
+        return {};
+    }
+}

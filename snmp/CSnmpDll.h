@@ -1,0 +1,41 @@
+#pragma once
+// The engine's hidden owner object: it holds the one UDP socket and ticks once a second to time
+// out requests. It is a plain QObject with a QTimer; nothing of it is ever shown.
+
+#include <functional>
+#include <string>
+
+#include <QObject>
+#include <QTimer>
+
+#include "snmp/CSnmpSocket.h"
+#include "snmp/NmSnmpApi.h"
+
+class CWinApp;
+
+class NMSNMP_API CSnmpDll : public QObject {
+public:
+    static constexpr int kTimerId = 1;
+    static constexpr int kTickMs = 1000;
+    static constexpr int kDefaultTimeoutMs = 500;
+
+    // Starts the tick and opens the socket; a socket that cannot be opened is reported through
+    // the alert handler and every later send fails with code 255.
+    explicit CSnmpDll(CWinApp* app);
+    ~CSnmpDll() override;
+    CSnmpDll(const CSnmpDll&) = delete;
+    CSnmpDll& operator=(const CSnmpDll&) = delete;
+
+    // The tick: at most one request times out per call, the oldest first.
+    void OnTimer(int nIDEvent);
+
+    // Where the engine's one user-visible alert goes; the program installs a message box, the
+    // default writes to standard error. An empty function restores the default.
+    static void SetAlertHandler(std::function<void(const std::string&)> handler);
+
+    CSnmpSocket* m_pSnmpSocket = nullptr;
+    int m_nTimeout = kDefaultTimeoutMs;
+
+private:
+    QTimer m_timer;
+};

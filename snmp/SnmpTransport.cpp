@@ -1,0 +1,52 @@
+#include "snmp/SnmpTransport.h"
+
+#include "snmp/CAsyncSocket.h"
+#include "snmp/SnmpDelivery.h"
+
+namespace {
+int g_nUsage = 0;
+CSnmpDll* g_pSnmpDll = nullptr;
+} // namespace
+
+int SnmpInit(CWinApp* app) {
+    ++g_nUsage;
+    if (!g_pSnmpDll) {
+        g_pSnmpDll = new CSnmpDll(app);
+    }
+    return 0;
+}
+
+void SnmpDone() {
+    --g_nUsage;
+    if (g_nUsage <= 0) {
+        g_nUsage = 0;
+        delete g_pSnmpDll;
+        g_pSnmpDll = nullptr;
+    }
+}
+
+std::uint32_t SendSnmpMsg(CSnmpMsg* msg) {
+    if (g_pSnmpDll) {
+        return g_pSnmpDll->m_pSnmpSocket->SendSnmpMsg(msg);
+    }
+    // Sending before start-up or after shut-down: reported like any other failed send.
+    msg->m_exception = SnmpSocketError(SOCK_ERR_NOTINITIALISED);
+    if (SnmpHasReceiver(msg)) {
+        SnmpCallReceiver(msg, SNMP_ERR_SOCKET);
+    }
+    return 0;
+}
+
+void SetSnmpTimeout(int milliseconds) {
+    if (g_pSnmpDll) {
+        g_pSnmpDll->m_nTimeout = milliseconds;
+    }
+}
+
+CSnmpSocket* GetSnmpSocket() {
+    return g_pSnmpDll ? g_pSnmpDll->m_pSnmpSocket : nullptr;
+}
+
+CSnmpDll* GetSnmpDllDlg() {
+    return g_pSnmpDll;
+}

@@ -1,0 +1,25 @@
+#pragma once
+// The engine's entry points: start and stop the transport, send a request, and reach its parts.
+// Everything runs on the thread that called SnmpInit, which must run a Qt event loop.
+
+#include <cstdint>
+
+#include "snmp/CSnmpDll.h"
+#include "snmp/CSnmpMsg.h"
+#include "snmp/CSnmpSocket.h"
+#include "snmp/NmSnmpApi.h"
+
+class CWinApp;
+
+// Starts the engine (its hidden object, tick and socket); always returns 0. Calls nest: only
+// the first creates the engine.
+NMSNMP_API int SnmpInit(CWinApp* app);
+// Stops the engine when the last SnmpInit is matched; outstanding requests are released without
+// calling their receivers.
+NMSNMP_API void SnmpDone();
+// Sends `msg` (see CSnmpSocket::SendSnmpMsg) and returns its request id. Without a running
+// engine the receiver gets code 255.
+NMSNMP_API std::uint32_t SendSnmpMsg(CSnmpMsg* msg);
+NMSNMP_API void SetSnmpTimeout(int milliseconds);
+NMSNMP_API CSnmpSocket* GetSnmpSocket();
+NMSNMP_API CSnmpDll* GetSnmpDllDlg();

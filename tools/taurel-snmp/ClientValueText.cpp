@@ -1,0 +1,101 @@
+#include "tools/taurel-snmp/ClientValueText.h"
+
+#include "platform/core/TextFormat.h"
+#include "snmp/NmOidTable.h"
+
+namespace {
+
+std::string HexBytes(const CSnmpVarBind& vb) {
+    std::string text;
+    const std::uint8_t* bytes = vb.GetBytes();
+    for (std::size_t i = 0; bytes && i < vb.m_wLength; ++i) {
+        text += FormatText(i == 0 ? "%02X" : " %02X", bytes[i]);
+    }
+    return text;
+}
+
+bool IsPrintable(const std::string& text) {
+    for (unsigned char c : text) {
+        if ((c < 0x20 && c != '\t' && c != '\r' && c != '\n') || c == 0x7F) {
+            return false;
+        }
+    }
+    return true;
+}
+
+std::string TimeTicksText(std::uint32_t ticks) {
+    const std::uint32_t days = ticks / 8640000;
+    const std::uint32_t hours = ticks / 360000 % 24;
+    const std::uint32_t minutes = ticks / 6000 % 60;
+    const std::uint32_t seconds = ticks / 100 % 60;
+    const std::uint32_t hundredths = ticks % 100;
+    std::string text = FormatText("(%u) ", ticks);
+    if (days > 0) {
+        text += FormatText("%u %s, ", days, days == 1 ? "day" : "days");
+    }
+    return text + FormatText("%u:%02u:%02u.%02u", hours, minutes, seconds, hundredths);
+}
+
+std::string TypeAndValue(const CSnmpVarBind& vb) {
+    switch (vb.m_byType) {
+    case SNMP_TYPE_INTEGER:
+        return FormatText("INTEGER: %lld", static_cast<long long>(vb.GetInt64()));
+    case SNMP_TYPE_OCTETS: {
+        const std::string text = vb.GetText();
+        return IsPrintable(text) ? "STRING: " + text : "Hex-STRING: " + HexBytes(vb);
+    }
+    case SNMP_TYPE_NULL:
+        return "NULL: Null";
+    case SNMP_TYPE_OID:
+        return "OID: " + vb.GetText();
+    case SNMP_TYPE_IPADDR: {
+        const std::uint8_t* b = vb.GetBytes();
+        if (b && vb.m_wLength == 4) {
+            return FormatText("IpAddress: %u.%u.%u.%u", b[0], b[1], b[2], b[3]);
+        }
+        return "IpAddress: " + HexBytes(vb);
+    }
+    case SNMP_TYPE_COUNTER:
+        return FormatText("Counter32: %u", vb.GetUInt32());
+    case SNMP_TYPE_GAUGE:
+        return FormatText("Gauge32: %u", vb.GetUInt32());
+    case SNMP_TYPE_TIMETICKS:
+        return "Timeticks: " + TimeTicksText(vb.GetUInt32());
+    case SNMP_TYPE_OPAQUE:
+        return "Opaque: " + HexBytes(vb);
+    default:
+        return FormatText("type(%u): %s", vb.m_byType, HexBytes(vb).c_str());
+    }
+}
+
+} // namespace
+
+std::string FormatClientBinding(const CSnmpVarBind& vb) {
+    return vb.m_strOid + " = " + TypeAndValue(vb);
+}
+
+std::string ErrorStatusName(std::uint32_t status) {
+    static const char* const kNames[] = {"noError",  "tooBig",   "noSuchName",
+                                         "badValue", "readOnly", "genErr"};
+    if (status < std::size(kNames)) {
+        return kNames[status];
+    }
+    return FormatText("error(%u)", status);
+}
+
+std::string PduTypeName(std::uint16_t pduType) {
+    switch (pduType & 0xFF) {
+    case SNMP_PDU_GET:
+        return "get";
+    case SNMP_PDU_GETNEXT:
+        return "getnext";
+    case SNMP_PDU_RESPONSE:
+        return "response";
+    case SNMP_PDU_SET:
+        return "set";
+    case SNMP_PDU_TRAP:
+        return "trap";
+    default:
+        return FormatText("type(0x%02X)", pduType & 0xFF);
+    }
+}
