@@ -1,70 +1,65 @@
 #include "snmp/CAsyncSocket.h"
 
-#include <QHostAddress>
-#include <QHostInfo>
-#include <QNetworkProxy>
-#include <QUdpSocket>
+// The engine's one socket is a plain datagram socket watched by a QSocketNotifier: Qt Network
+// would add its library and the ones it pulls in (proxy, Kerberos, compression) to the start of
+// every program that talks SNMP, for nothing the engine uses.
 
-#if defined(_WIN32)
-#include <winsock2.h>
-#else
+#include <QSocketNotifier>
+
+#include <arpa/inet.h>
+#include <cerrno>
+#include <fcntl.h>
+#include <netdb.h>
+#include <netinet/in.h>
 #include <sys/socket.h>
-#endif
+#include <unistd.h>
 
 IMPLEMENT_DYNAMIC(CAsyncSocket, CObject)
 
 namespace {
 
-int ToSocketErrorNumber(QAbstractSocket::SocketError error) {
+int ToSocketErrorNumber(int error) {
     switch (error) {
-    case QAbstractSocket::SocketAccessError:
+    case EACCES:
+    case EPERM:
         return SOCK_ERR_ACCESS;
-    case QAbstractSocket::DatagramTooLargeError:
+    case EMSGSIZE:
         return SOCK_ERR_MSGSIZE;
-    case QAbstractSocket::AddressInUseError:
+    case EADDRINUSE:
         return SOCK_ERR_ADDRINUSE;
-    case QAbstractSocket::SocketAddressNotAvailableError:
+    case EADDRNOTAVAIL:
+    case EINVAL:
         return SOCK_ERR_ADDRNOTAVAIL;
-    case QAbstractSocket::NetworkError:
+    case ENETUNREACH:
+    case EHOSTUNREACH:
+    case ENETDOWN:
         return SOCK_ERR_NETUNREACH;
-    case QAbstractSocket::SocketResourceError:
+    case ENOBUFS:
+    case ENOMEM:
         return SOCK_ERR_NOBUFS;
-    case QAbstractSocket::HostNotFoundError:
-        return SOCK_ERR_HOST_NOT_FOUND;
     default:
         return SOCK_ERR_UNKNOWN;
     }
 }
 
-// Qt turns broadcast on for every datagram socket; an agent address that happens to be a
-// broadcast address must not send a request (possibly a set) to a whole network segment.
-void DisableBroadcast(QUdpSocket& socket) {
-    const int off = 0;
-#if defined(_WIN32)
-    const auto handle = static_cast<SOCKET>(socket.socketDescriptor());
-#else
-    const auto handle = static_cast<int>(socket.socketDescriptor());
-#endif
-    setsockopt(handle, SOL_SOCKET, SO_BROADCAST, reinterpret_cast<const char*>(&off), sizeof off);
-}
-
-// Only IPv4 destinations: the socket is bound to an IPv4 address.
-bool ResolveIPv4(const std::string& host, QHostAddress& address) {
-    const QString name = QString::fromStdString(host);
-    if (address.setAddress(name)) {
-        return address.protocol() == QAbstractSocket::IPv4Protocol;
-    }
-    if (name.isEmpty()) {
+// Only IPv4 destinations: the socket is an IPv4 socket. Names are looked up by the system.
+bool ResolveIPv4(const std::string& host, in_addr& address) {
+    if (host.empty()) {
         return false;
     }
-    const QHostInfo info = QHostInfo::fromName(name);
-    for (const QHostAddress& candidate : info.addresses()) {
-        if (candidate.protocol() == QAbstractSocket::IPv4Protocol) {
-            address = candidate;
-            return true;
-        }
+    if (inet_pton(AF_INET, host.c_str(), &address) == 1) {
+        return true;
     }
-    return false;
+    addrinfo hints{};
+    hints.ai_family = AF_INET;
+    hints.ai_socktype = SOCK_DGRAM;
+    addrinfo* found = nullptr;
+    if (getaddrinfo(host.c_str(), nullptr, &hints, &found) != 0 || !found) {
+        return false;
+    }
+    address = reinterpret_cast<const sockaddr_in*>(found->ai_addr)->sin_addr;
+    freeaddrinfo(found);
+    return true;
 }
 
 } // namespace
@@ -77,46 +72,65 @@ CAsyncSocket::~CAsyncSocket() {
 
 bool CAsyncSocket::Create(std::uint16_t port, const std::string& address) {
     Close();
-    QHostAddress local(QHostAddress::AnyIPv4);
-    if (!address.empty() && !local.setAddress(QString::fromStdString(address))) {
+    sockaddr_in local{};
+    local.sin_family = AF_INET;
+    local.sin_port = htons(port);
+    local.sin_addr.s_addr = htonl(INADDR_ANY);
+    if (!address.empty() && inet_pton(AF_INET, address.c_str(), &local.sin_addr) != 1) {
         m_nLastError = SOCK_ERR_ADDRNOTAVAIL;
         return false;
     }
-    auto socket = std::make_unique<QUdpSocket>();
-    // Requests go straight to the agent: a system proxy is never right for SNMP, and asking the
-    // system for one costs every start of a program a proxy-library start-up.
-    socket->setProxy(QNetworkProxy::NoProxy);
-    if (!socket->bind(local, port)) {
-        m_nLastError = ToSocketErrorNumber(socket->error());
+    const int fd = socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
+    if (fd < 0) {
+        m_nLastError = ToSocketErrorNumber(errno);
         return false;
     }
-    DisableBroadcast(*socket);
-    QObject::connect(socket.get(), &QUdpSocket::readyRead, [this] { DeliverPendingDatagrams(); });
-    m_socket = std::move(socket);
+    // Broadcast stays off (the default): an agent address that happens to be a broadcast
+    // address must not send a request, possibly a set, to a whole network segment.
+    if (bind(fd, reinterpret_cast<const sockaddr*>(&local), sizeof local) != 0 ||
+        fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) | O_NONBLOCK) != 0) {
+        m_nLastError = ToSocketErrorNumber(errno);
+        ::close(fd);
+        return false;
+    }
+    m_fd = fd;
+    m_notifier = std::make_unique<QSocketNotifier>(fd, QSocketNotifier::Read);
+    QObject::connect(m_notifier.get(), &QSocketNotifier::activated,
+                     [this] { DeliverPendingDatagrams(); });
     m_nLastError = 0;
     return true;
 }
 
 void CAsyncSocket::Close() {
-    if (m_socket) {
-        m_socket->disconnect();
-        m_socket->close();
-        m_socket.reset();
+    if (m_notifier) {
+        m_notifier->setEnabled(false);
+        m_notifier.reset();
+    }
+    if (m_fd >= 0) {
+        ::close(m_fd);
+        m_fd = -1;
     }
 }
 
 std::uint16_t CAsyncSocket::GetLocalPort() const {
-    return m_socket ? m_socket->localPort() : 0;
+    sockaddr_in local{};
+    socklen_t size = sizeof local;
+    if (m_fd < 0 || getsockname(m_fd, reinterpret_cast<sockaddr*>(&local), &size) != 0) {
+        return 0;
+    }
+    return ntohs(local.sin_port);
 }
 
 int CAsyncSocket::SendTo(const void* data, int length, std::uint16_t port,
                          const std::string& host) {
-    if (!m_socket) {
+    if (m_fd < 0) {
         m_nLastError = SOCK_ERR_NOTSOCK;
         return -1;
     }
-    QHostAddress destination;
-    if (!ResolveIPv4(host, destination)) {
+    sockaddr_in destination{};
+    destination.sin_family = AF_INET;
+    destination.sin_port = htons(port);
+    if (!ResolveIPv4(host, destination.sin_addr)) {
         m_nLastError = SOCK_ERR_HOST_NOT_FOUND;
         return -1;
     }
@@ -124,10 +138,11 @@ int CAsyncSocket::SendTo(const void* data, int length, std::uint16_t port,
         m_nLastError = SOCK_ERR_ADDRNOTAVAIL;
         return -1;
     }
-    const qint64 sent =
-        m_socket->writeDatagram(static_cast<const char*>(data), length, destination, port);
+    const ssize_t sent =
+        sendto(m_fd, data, static_cast<std::size_t>(length), 0,
+               reinterpret_cast<const sockaddr*>(&destination), sizeof destination);
     if (sent < 0) {
-        m_nLastError = ToSocketErrorNumber(m_socket->error());
+        m_nLastError = ToSocketErrorNumber(errno);
         return -1;
     }
     return static_cast<int>(sent);
@@ -135,38 +150,46 @@ int CAsyncSocket::SendTo(const void* data, int length, std::uint16_t port,
 
 int CAsyncSocket::ReceiveFrom(void* data, int capacity, std::string& senderAddress,
                               std::uint16_t& senderPort) {
-    if (!m_socket) {
+    if (m_fd < 0) {
         m_nLastError = SOCK_ERR_NOTSOCK;
         return -1;
     }
-    QHostAddress sender;
-    quint16 port = 0;
-    const qint64 received =
-        m_socket->readDatagram(static_cast<char*>(data), capacity, &sender, &port);
+    sockaddr_in sender{};
+    socklen_t size = sizeof sender;
+    const ssize_t received = recvfrom(m_fd, data, static_cast<std::size_t>(capacity), 0,
+                                      reinterpret_cast<sockaddr*>(&sender), &size);
     if (received < 0) {
-        m_nLastError = ToSocketErrorNumber(m_socket->error());
+        m_nLastError = ToSocketErrorNumber(errno);
         return -1;
     }
     ++m_nReads;
-    // A socket bound to AnyIPv4 reports IPv4 senders in their plain dotted form.
-    bool isV4 = false;
-    const quint32 v4 = sender.toIPv4Address(&isV4);
-    senderAddress = (isV4 ? QHostAddress(v4) : sender).toString().toStdString();
-    senderPort = port;
+    char text[INET_ADDRSTRLEN] = {};
+    inet_ntop(AF_INET, &sender.sin_addr, text, sizeof text);
+    senderAddress = text;
+    senderPort = ntohs(sender.sin_port);
     return static_cast<int>(received);
 }
 
 void CAsyncSocket::OnReceive(int /*nErrorCode*/) {}
 
+bool CAsyncSocket::HasPendingDatagram() const {
+    char probe = 0;
+    return m_fd >= 0 && recv(m_fd, &probe, 1, MSG_PEEK | MSG_DONTWAIT) >= 0;
+}
+
 void CAsyncSocket::DeliverPendingDatagrams() {
-    // One notification per datagram; a handler may close the socket or leave a datagram unread,
-    // and neither may turn this into an endless loop.
-    while (m_socket && m_socket->hasPendingDatagrams()) {
+    // One notification per datagram. A handler may close the socket; one that leaves a datagram
+    // unread has it dropped, or the notification would fire for it forever.
+    while (HasPendingDatagram()) {
         const std::uint64_t readsBefore = m_nReads;
-        QUdpSocket* current = m_socket.get();
+        const int fd = m_fd;
         OnReceive(0);
-        if (m_socket.get() != current || m_nReads == readsBefore) {
+        if (m_fd != fd) {
             return;
+        }
+        if (m_nReads == readsBefore) {
+            char discard = 0;
+            recv(m_fd, &discard, 1, MSG_DONTWAIT);
         }
     }
 }

@@ -10,7 +10,7 @@
 #include "platform/core/CObject.h"
 #include "snmp/NmSnmpApi.h"
 
-class QUdpSocket;
+class QSocketNotifier;
 
 // Socket error numbers reported by GetLastError; they keep the numbering the packet-log texts
 // and message boxes have always shown ("Socket error, error code= 0x%04x").
@@ -58,8 +58,10 @@ protected:
 
 private:
     void DeliverPendingDatagrams();
+    bool HasPendingDatagram() const;
 
-    std::unique_ptr<QUdpSocket> m_socket;
+    int m_fd = -1;
+    std::unique_ptr<QSocketNotifier> m_notifier;
     int m_nLastError = 0;
     std::uint64_t m_nReads = 0;
 };
