@@ -46,22 +46,23 @@ std::string CAgentServer::ListenAddress() const {
 }
 
 void CAgentServer::OnReadyRead() {
-    std::vector<std::uint8_t> datagram;
+    // Sized for any UDP datagram, so reading never needs to ask for the size first (one
+    // system call less per request).
+    m_datagram.resize(65536);
     std::vector<std::uint8_t> reply;
     std::string summary;
     while (m_socket.hasPendingDatagrams()) {
-        const qint64 size = m_socket.pendingDatagramSize();
-        datagram.resize(static_cast<std::size_t>(size > 0 ? size : 1));
         QHostAddress peer;
         quint16 peerPort = 0;
         const qint64 got =
-            m_socket.readDatagram(reinterpret_cast<char*>(datagram.data()),
-                                  static_cast<qint64>(datagram.size()), &peer, &peerPort);
+            m_socket.readDatagram(reinterpret_cast<char*>(m_datagram.data()),
+                                  static_cast<qint64>(m_datagram.size()), &peer, &peerPort);
         if (got < 0) {
             break;
         }
-        const bool answer = m_engine->HandleDatagram(datagram.data(), static_cast<int>(got), Now(),
-                                                     reply, m_settings.log ? &summary : nullptr);
+        const bool answer =
+            m_engine->HandleDatagram(m_datagram.data(), static_cast<int>(got), Now(), reply,
+                                     m_settings.log ? &summary : nullptr);
         if (m_settings.log) {
             m_settings.log(peer.toString().toStdString() + ":" + std::to_string(peerPort) + " " +
                            summary);

@@ -46,4 +46,5 @@ private:
     std::unique_ptr<CAgentEngine> m_engine;
     CFaultInjector m_faults;
     QUdpSocket m_socket;
+    std::vector<std::uint8_t> m_datagram;
 };

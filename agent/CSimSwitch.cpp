@@ -12,7 +12,9 @@ void CSimSwitch::Update(std::int64_t nowMs) {
         }
         Restart(m_restartAtMs);
     }
-    m_live.AdvanceTo(nowMs - m_bootMs, LinkRates());
+    if (m_live.IsDue(nowMs - m_bootMs)) {
+        m_live.AdvanceTo(nowMs - m_bootMs, LinkRates());
+    }
 }
 
 void CSimSwitch::ColdStart(std::int64_t nowMs) {

@@ -30,6 +30,8 @@ public:
     void Restart();
     // Runs every whole second up to `elapsedMs` after the start that has not run yet.
     void AdvanceTo(std::int64_t elapsedMs, const std::vector<LinkRate>& rates);
+    // Whether AdvanceTo(elapsedMs) has a second to run.
+    bool IsDue(std::int64_t elapsedMs) const { return elapsedMs / 1000 > m_seconds; }
 
     std::size_t PortCount() const { return m_ports.size(); }
     const PortLive& Port(std::size_t index) const { return m_ports[index]; }
