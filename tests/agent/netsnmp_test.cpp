@@ -5,6 +5,9 @@
 #include <QStandardPaths>
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+
+#include "agent/CAgentServer.h"
 #include "agent/OidText.h"
 #include "tests/agent/AgentProcess.h"
 
@@ -120,4 +123,41 @@ TEST(AgentNetSnmp, SetsReadBackAndRefusalsLookRight) {
     EXPECT_NE(stranger.exitCode, 0);
     EXPECT_NE(stranger.out.find("Timeout"), std::string::npos) << stranger.out;
     EXPECT_EQ(agent.Stop(SIGTERM), 0);
+}
+
+TEST(AgentNetSnmp, CountersAbove2To31ReadAsUnsigned) {
+    REQUIRE_NETSNMP();
+    EnsureQtApplication();
+    std::int64_t nowMs = 0;
+    AgentServerSettings settings;
+    settings.clock = [&nowMs] { return nowMs; };
+    CAgentServer server(settings);
+    std::string error;
+    ASSERT_TRUE(server.Listen("127.0.0.1", 0, error)) << error;
+    const QString target = QString("127.0.0.1:%1").arg(server.Port());
+    const QString goodBytes = QString::fromStdString(kE + ".11.9.1.2.3.1.3.1.1");
+
+    // Port 1 moves at most 12.5 MB/s: step until its byte counter has its top bit set, and
+    // check each step against that rate.
+    unsigned long long previous = 0;
+    for (nowMs = 0; nowMs < 2'000'000'000; nowMs += 10'000) {
+        QProcess get;
+        get.start("snmpget",
+                  {"-v1", "-Oqv", "-t", "2", "-r", "0", "-c", "tessla", target, goodBytes});
+        while (!get.waitForFinished(5)) {
+            QCoreApplication::processEvents(); // the agent runs in this thread
+        }
+        const std::string out = get.readAll().toStdString();
+        ASSERT_EQ(get.exitCode(), 0) << out;
+        const unsigned long long value = std::stoull(out);
+        ASSERT_LE(value, 0xFFFFFFFFull) << out;
+        ASSERT_GE(value, previous);
+        ASSERT_LE(value - previous, 125'000'000u);
+        previous = value;
+        if (value >= 0x80000000ull) {
+            SUCCEED() << "read " << value;
+            return;
+        }
+    }
+    FAIL() << "the counter never reached 2^31";
 }
