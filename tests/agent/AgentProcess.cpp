@@ -1,7 +1,6 @@
 #include "tests/agent/AgentProcess.h"
 
 #include <csignal>
-#include <memory>
 
 #include <QCoreApplication>
 
@@ -9,9 +8,10 @@ void EnsureQtApplication() {
     static int argc = 1;
     static char name[] = "agent_tests";
     static char* argv[] = {name, nullptr};
-    static std::unique_ptr<QCoreApplication> app;
     if (!QCoreApplication::instance()) {
-        app = std::make_unique<QCoreApplication>(argc, argv);
+        // Kept to the end of the process: destroying it among the static destructors would
+        // race Qt's own global teardown.
+        new QCoreApplication(argc, argv);
     }
 }
 
@@ -39,7 +39,11 @@ AgentProcess::~AgentProcess() {
 }
 
 int AgentProcess::Stop(int signal) {
-    ::kill(static_cast<pid_t>(m_process.processId()), signal);
+    const qint64 pid = m_process.processId();
+    if (pid <= 0) {
+        return -1; // never started: signalling pid 0 would hit our own process group
+    }
+    ::kill(static_cast<pid_t>(pid), signal);
     if (!m_process.waitForFinished(10000) || m_process.exitStatus() != QProcess::NormalExit) {
         return -1;
     }

@@ -21,9 +21,6 @@ std::vector<std::uint8_t> EncodeRequest(std::uint16_t pduType, const std::string
             msg.m_pPdu->AddOid(b.oid, reinterpret_cast<const std::uint8_t*>(b.bytes.data()),
                                static_cast<int>(b.bytes.size()), b.type);
             break;
-        case SNMP_TYPE_OID:
-            msg.m_pPdu->AddOid(b.oid, b.bytes, b.type);
-            break;
         default:
             msg.m_pPdu->AddOid(b.oid, static_cast<std::uint32_t>(b.number), b.type);
             break;

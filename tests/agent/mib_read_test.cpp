@@ -117,19 +117,6 @@ TEST(AgentRead, WalkIsStrictlyOrderedEndsAndCoversEveryObject) {
     EXPECT_EQ(matched, walk.size()) << "the walk holds objects nobody listed";
 }
 
-TEST(AgentRead, PortRowsAreGroupOneAndPortNumber) {
-    EngineClient client;
-    for (int port : {1, 13, 28}) {
-        const std::string suffix = ".1." + std::to_string(port);
-        EXPECT_EQ(client.Value(Ent("11.9.1.2.1.1.1") + suffix).number, 1);
-        EXPECT_EQ(client.Value(Ent("11.9.1.2.2.1.2") + suffix).number, port);
-        EXPECT_EQ(client.Value(Ent("11.9.1.2.3.1.1") + suffix).number, 1);
-    }
-    const auto reply = client.Get({Ent("11.9.1.2.1.1.5.1.29")});
-    ASSERT_TRUE(reply);
-    EXPECT_EQ(reply->status, 2u);
-}
-
 TEST(AgentRead, UnknownObjectsAreNoSuchNameWithTheirIndex) {
     EngineClient client;
     const auto reply = client.Get({kSysDescr, Ent("11.1.1.99.0"), "1.3.6.1.2.1.1.5.0"});
