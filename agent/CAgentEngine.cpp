@@ -155,47 +155,49 @@ bool CAgentEngine::HandleDatagram(const std::uint8_t* data, int length, std::int
         return false;
     }
 
-    const std::uint64_t droppedBefore = m_stats.badCommunity + m_stats.unsupportedPdu;
-    const Outcome outcome = Dispatch(request, nowMs, reply);
-    if (outcome == Outcome::Reply) {
+    const std::string description = summary ? Describe(request) : std::string();
+    const Result result = Dispatch(request, nowMs, reply);
+    if (result.outcome == Outcome::Reply) {
         ++m_stats.answered;
     }
     if (summary) {
-        *summary = Describe(request);
-        if (outcome == Outcome::Reply) {
-            *summary += std::string(" -> ") + StatusName(request.m_pPdu->m_dwErrorStatus);
-        } else if (m_stats.badCommunity + m_stats.unsupportedPdu != droppedBefore) {
-            *summary += " -> dropped: community or PDU type refused";
-        } else {
-            *summary += " -> cold start, no answer";
+        switch (result.outcome) {
+        case Outcome::Reply:
+            *summary = description + " -> " + StatusName(result.status);
+            break;
+        case Outcome::Refused:
+            *summary = description + " -> dropped: community or PDU type refused";
+            break;
+        case Outcome::ColdStart:
+            *summary = description + " -> cold start, no answer";
+            break;
         }
     }
-    return outcome == Outcome::Reply;
+    return result.outcome == Outcome::Reply;
 }
 
-CAgentEngine::Outcome CAgentEngine::Dispatch(CSnmpMsg& request, std::int64_t nowMs,
-                                             std::vector<std::uint8_t>& reply) {
+CAgentEngine::Result CAgentEngine::Dispatch(CSnmpMsg& request, std::int64_t nowMs,
+                                            std::vector<std::uint8_t>& reply) {
     const std::uint8_t type = request.m_wPduType & 0xFF;
     if (type != SNMP_PDU_GET && type != SNMP_PDU_GETNEXT && type != SNMP_PDU_SET) {
         ++m_stats.unsupportedPdu;
-        return Outcome::Silent;
+        return {Outcome::Refused, 0};
     }
     const std::string& community = request.m_strCommunity;
     const bool mayWrite = community == m_communities.write;
     const bool mayRead = mayWrite || community == m_communities.read;
     if (!(type == SNMP_PDU_SET ? mayWrite : mayRead)) {
         ++m_stats.badCommunity;
-        return Outcome::Silent;
+        return {Outcome::Refused, 0};
     }
     if (type == SNMP_PDU_SET) {
         return Write(request, nowMs, reply);
     }
-    Read(request, type == SNMP_PDU_GETNEXT, nowMs, reply);
-    return Outcome::Reply;
+    return {Outcome::Reply, Read(request, type == SNMP_PDU_GETNEXT, nowMs, reply)};
 }
 
-void CAgentEngine::Read(CSnmpMsg& request, bool next, std::int64_t nowMs,
-                        std::vector<std::uint8_t>& reply) {
+std::uint32_t CAgentEngine::Read(CSnmpMsg& request, bool next, std::int64_t nowMs,
+                                 std::vector<std::uint8_t>& reply) {
     std::vector<const CSwitchMib::Instance*> found;
     std::uint32_t index = 0;
     for (const CSnmpVarBind* bind : request.m_pPdu->m_varBindList) {
@@ -204,7 +206,7 @@ void CAgentEngine::Read(CSnmpMsg& request, bool next, std::int64_t nowMs,
         const CSwitchMib::Instance* instance = next ? m_mib.Next(oid) : m_mib.Find(oid);
         if (!instance) {
             EchoRequest(request, SNMP_NO_SUCH_NAME, index, reply);
-            return;
+            return SNMP_NO_SUCH_NAME;
         }
         found.push_back(instance);
     }
@@ -216,13 +218,13 @@ void CAgentEngine::Read(CSnmpMsg& request, bool next, std::int64_t nowMs,
     }
     if (!EncodeResponse(response, reply)) {
         EchoRequest(request, SNMP_TOO_BIG, 0, reply);
-    } else {
-        request.m_pPdu->m_dwErrorStatus = SNMP_NO_ERROR;
+        return SNMP_TOO_BIG;
     }
+    return SNMP_NO_ERROR;
 }
 
-CAgentEngine::Outcome CAgentEngine::Write(CSnmpMsg& request, std::int64_t nowMs,
-                                          std::vector<std::uint8_t>& reply) {
+CAgentEngine::Result CAgentEngine::Write(CSnmpMsg& request, std::int64_t nowMs,
+                                         std::vector<std::uint8_t>& reply) {
     struct Target {
         const MibObject* object;
         Oid suffix;
@@ -255,16 +257,16 @@ CAgentEngine::Outcome CAgentEngine::Write(CSnmpMsg& request, std::int64_t nowMs,
         if (!object || object->access == MibAccess::ReadOnly ||
             !CSwitchMib::IsWritableInstance(*object, target.suffix, m_switch)) {
             EchoRequest(request, SNMP_NO_SUCH_NAME, index, reply);
-            return Outcome::Reply;
+            return {Outcome::Reply, SNMP_NO_SUCH_NAME};
         }
         if (target.value.type != object->type || !SatisfiesRule(object->rule, target.value)) {
             EchoRequest(request, SNMP_BAD_VALUE, index, reply);
-            return Outcome::Reply;
+            return {Outcome::Reply, SNMP_BAD_VALUE};
         }
         const SnmpErrorStatus status = object->set(context, target.suffix, target.value);
         if (status != SNMP_NO_ERROR) {
             EchoRequest(request, status, index, reply);
-            return Outcome::Reply;
+            return {Outcome::Reply, status};
         }
     }
     m_switch.ReplaceConfig(std::move(staged));
@@ -273,12 +275,12 @@ CAgentEngine::Outcome CAgentEngine::Write(CSnmpMsg& request, std::int64_t nowMs,
     if (context.resetAction == 2) {
         m_switch.ColdStart(nowMs); // the switch goes down before it can answer
         SyncIndex();
-        return Outcome::Silent;
+        return {Outcome::ColdStart, SNMP_NO_ERROR};
     }
     EchoRequest(request, SNMP_NO_ERROR, 0, reply);
     if (context.resetAction == 3) {
         m_switch.WarmStart(nowMs);
         SyncIndex();
     }
-    return Outcome::Reply;
+    return {Outcome::Reply, SNMP_NO_ERROR};
 }

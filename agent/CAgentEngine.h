@@ -46,11 +46,17 @@ public:
     const CSwitchMib& Mib() const { return m_mib; }
 
 private:
-    enum class Outcome { Reply, Silent };
+    enum class Outcome { Reply, Refused, ColdStart };
+    struct Result {
+        Outcome outcome;
+        std::uint32_t status; // error status of the reply
+    };
 
-    Outcome Dispatch(CSnmpMsg& request, std::int64_t nowMs, std::vector<std::uint8_t>& reply);
-    void Read(CSnmpMsg& request, bool next, std::int64_t nowMs, std::vector<std::uint8_t>& reply);
-    Outcome Write(CSnmpMsg& request, std::int64_t nowMs, std::vector<std::uint8_t>& reply);
+    Result Dispatch(CSnmpMsg& request, std::int64_t nowMs, std::vector<std::uint8_t>& reply);
+    // Both give the error status they answered with.
+    std::uint32_t Read(CSnmpMsg& request, bool next, std::int64_t nowMs,
+                       std::vector<std::uint8_t>& reply);
+    Result Write(CSnmpMsg& request, std::int64_t nowMs, std::vector<std::uint8_t>& reply);
     void SyncIndex();
 
     CSimSwitch m_switch;
