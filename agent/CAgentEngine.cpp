@@ -238,10 +238,7 @@ CAgentEngine::Result CAgentEngine::Write(CSnmpMsg& request, std::int64_t nowMs,
         if (target.object && target.object->createsRow &&
             CSwitchMib::IsWritableInstance(*target.object, target.suffix, m_switch) &&
             target.value.type == SNMP_TYPE_INTEGER && target.value.number == STATE_ENABLE) {
-            const Oid& s = target.suffix;
-            enabling.insert(
-                IpKey({static_cast<std::uint8_t>(s[0]), static_cast<std::uint8_t>(s[1]),
-                       static_cast<std::uint8_t>(s[2]), static_cast<std::uint8_t>(s[3])}));
+            enabling.insert(TrapReceiverKey(target.suffix));
         }
         targets.push_back(std::move(target));
     }

@@ -42,6 +42,11 @@ struct MibObject {
     bool createsRow = false;
 };
 
+// The key of the trap receiver that a four-number instance suffix (its address) names.
+inline std::uint32_t TrapReceiverKey(const Oid& suffix) {
+    return (suffix[0] << 24) | (suffix[1] << 16) | (suffix[2] << 8) | suffix[3];
+}
+
 // The enterprise prefix of the switch's private objects.
 inline const Oid kEnterprise = {1, 3, 6, 1, 4, 1, 88888};
 

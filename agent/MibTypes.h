@@ -29,9 +29,6 @@ struct MibValue {
     static MibValue Integer(std::int64_t v) { return {2, v, {}}; }
     static MibValue Octets(std::string s) { return {4, 0, std::move(s)}; }
     static MibValue ObjectId(std::string dotted) { return {6, 0, std::move(dotted)}; }
-    static MibValue IpAddress(const std::uint8_t (&ip)[4]) {
-        return {0x40, 0, std::string(reinterpret_cast<const char*>(ip), 4)};
-    }
     static MibValue Counter(std::uint64_t v) { return {0x41, static_cast<std::int64_t>(v), {}}; }
     static MibValue TimeTicks(std::uint64_t v) { return {0x43, static_cast<std::int64_t>(v), {}}; }
 };

@@ -57,15 +57,11 @@ void StoreIp(IpBytes& ip, const MibValue& value) {
     std::memcpy(ip.data(), value.bytes.data(), 4);
 }
 
-std::uint32_t ReceiverKey(const Oid& instance) {
-    return (instance[0] << 24) | (instance[1] << 16) | (instance[2] << 8) | instance[3];
-}
-
 const std::string* FindReceiver(const SwitchConfig& config, const Oid& instance) {
     if (instance.size() != 4) {
         return nullptr;
     }
-    const auto it = config.trapReceivers.find(ReceiverKey(instance));
+    const auto it = config.trapReceivers.find(TrapReceiverKey(instance));
     return it == config.trapReceivers.end() ? nullptr : &it->second;
 }
 
@@ -149,14 +145,14 @@ void AddTrapReceiverTable(std::vector<MibObject>& objects) {
     const Oid entry = Concat(kEnterprise, {11, 1, 3, 10, 1});
     objects.push_back(ReceiverColumn(Concat(entry, {1}), 0x40, MibAccess::ReadOnly, {},
                                      [](const Oid& instance, const std::string&) {
-                                         return IpValue(IpFromKey(ReceiverKey(instance)));
+                                         return IpValue(IpFromKey(TrapReceiverKey(instance)));
                                      }));
     // The community of an existing receiver, or of one this same request enables.
     objects.push_back(ReceiverColumn(
         Concat(entry, {2}), 4, MibAccess::ReadWrite, ValueRule::Size(0, 32),
         [](const Oid&, const std::string& community) { return MibValue::Octets(community); },
         [](SetContext& context, const Oid& instance, const MibValue& value) {
-            const std::uint32_t key = ReceiverKey(instance);
+            const std::uint32_t key = TrapReceiverKey(instance);
             auto& receivers = context.config.trapReceivers;
             if (const auto it = receivers.find(key); it != receivers.end()) {
                 it->second = value.bytes;
@@ -172,7 +168,7 @@ void AddTrapReceiverTable(std::vector<MibObject>& objects) {
         Concat(entry, {3}), 2, MibAccess::ReadWrite, ValueRule::Enum({2, 3}),
         [](const Oid&, const std::string&) { return MibValue::Integer(STATE_ENABLE); },
         [](SetContext& context, const Oid& instance, const MibValue& value) {
-            const std::uint32_t key = ReceiverKey(instance);
+            const std::uint32_t key = TrapReceiverKey(instance);
             auto& receivers = context.config.trapReceivers;
             const bool exists = receivers.contains(key);
             if (value.number == STATE_DISABLE) {
