@@ -51,7 +51,8 @@ void CAgentServer::OnReadyRead() {
     m_datagram.resize(65536);
     std::vector<std::uint8_t> reply;
     std::string summary;
-    while (m_socket.hasPendingDatagrams()) {
+    // readyRead means a datagram is waiting: read first, ask for more afterwards.
+    do {
         QHostAddress peer;
         quint16 peerPort = 0;
         const qint64 got =
@@ -70,7 +71,7 @@ void CAgentServer::OnReadyRead() {
         if (answer) {
             Answer(reply, peer, peerPort);
         }
-    }
+    } while (m_socket.hasPendingDatagrams());
 }
 
 void CAgentServer::Answer(std::vector<std::uint8_t> reply, const QHostAddress& peer, quint16 port) {
