@@ -1,0 +1,97 @@
+#include "agent/AgentOptions.h"
+
+#include <charconv>
+
+namespace {
+
+// A whole number in decimal, or in hexadecimal with a 0x prefix, within [lo, hi].
+bool ParseNumber(const std::string& text, std::uint64_t lo, std::uint64_t hi,
+                 std::uint64_t& value) {
+    const bool hex = text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X');
+    const char* begin = text.data() + (hex ? 2 : 0);
+    const char* end = text.data() + text.size();
+    const auto [ptr, ec] = std::from_chars(begin, end, value, hex ? 16 : 10);
+    return begin != end && ec == std::errc() && ptr == end && value >= lo && value <= hi;
+}
+
+bool ParseListen(const std::string& text, AgentOptions& options) {
+    const std::size_t colon = text.rfind(':');
+    if (colon == std::string::npos || colon == 0) {
+        return false;
+    }
+    std::uint64_t port = 0;
+    if (!ParseNumber(text.substr(colon + 1), 0, 65535, port)) {
+        return false;
+    }
+    options.listenAddress = text.substr(0, colon);
+    options.listenPort = static_cast<std::uint16_t>(port);
+    return true;
+}
+
+} // namespace
+
+bool ParseAgentOptions(const std::vector<std::string>& args, AgentOptions& options,
+                       std::string& error) {
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& name = args[i];
+        if (name == "--verbose") {
+            options.verbose = true;
+            continue;
+        }
+        if (name == "--help" || name == "-h") {
+            options.help = true;
+            continue;
+        }
+        if (i + 1 >= args.size()) {
+            error = name.rfind("--", 0) == 0 ? "missing value for " + name
+                                             : "unknown argument: " + name;
+            return false;
+        }
+        const std::string& value = args[++i];
+        std::uint64_t n = 0;
+        bool ok = true;
+        if (name == "--listen") {
+            ok = ParseListen(value, options);
+        } else if (name == "--read-community") {
+            options.communities.read = value;
+        } else if (name == "--write-community") {
+            options.communities.write = value;
+        } else if (name == "--modules") {
+            ok = ParseNumber(value, 0, 0xFFFF, n);
+            options.device.modulesWord = static_cast<std::uint16_t>(n);
+        } else if (name == "--seed") {
+            ok = ParseNumber(value, 0, UINT64_MAX, n);
+            options.device.seed = n;
+            options.faults.seed = n;
+        } else if (name == "--reset-seconds") {
+            ok = ParseNumber(value, 0, 3600, n);
+            options.device.resetMs = static_cast<std::int64_t>(n) * 1000;
+        } else if (name == "--drop" || name == "--corrupt" || name == "--duplicate") {
+            ok = ParseNumber(value, 0, 100, n);
+            int& percent = name == "--drop"      ? options.faults.dropPercent
+                           : name == "--corrupt" ? options.faults.corruptPercent
+                                                 : options.faults.duplicatePercent;
+            percent = static_cast<int>(n);
+        } else if (name == "--delay") {
+            ok = ParseNumber(value, 0, 60000, n);
+            options.faults.delayMs = static_cast<int>(n);
+        } else {
+            error = "unknown option: " + name;
+            return false;
+        }
+        if (!ok) {
+            error = "bad value for " + name + ": " + value;
+            return false;
+        }
+    }
+    return true;
+}
+
+std::string AgentUsage() {
+    return "usage: taurel-agent [--listen ADDR:PORT] [--read-community C] "
+           "[--write-community C]\n"
+           "                    [--modules WORD] [--seed N] [--reset-seconds S] [--drop PCT]\n"
+           "                    [--delay MS] [--corrupt PCT] [--duplicate PCT] [--verbose]\n"
+           "defaults: --listen 127.0.0.1:1161 --read-community tessla --write-community marbelo\n"
+           "          --modules 0x336A --seed 1 --reset-seconds 5, no faults\n";
+}

@@ -1,0 +1,24 @@
+#pragma once
+// The command line of taurel-agent.
+
+#include <string>
+#include <vector>
+
+#include "agent/CAgentServer.h"
+
+struct AgentOptions {
+    std::string listenAddress = "127.0.0.1";
+    std::uint16_t listenPort = 1161;
+    AgentCommunities communities;
+    SwitchSetup device;
+    FaultSettings faults;
+    bool verbose = false;
+    bool help = false;
+};
+
+// Reads the arguments after the program name. Returns false with `error` set for an unknown
+// option, a missing value or a value out of range.
+bool ParseAgentOptions(const std::vector<std::string>& args, AgentOptions& options,
+                       std::string& error);
+
+std::string AgentUsage();

@@ -1,0 +1,69 @@
+// taurel-agent: a simulated switch answering SNMPv1 on UDP until SIGINT or SIGTERM.
+
+#include <csignal>
+#include <iostream>
+
+#include <QCoreApplication>
+#include <QTimer>
+
+#include "agent/AgentOptions.h"
+
+namespace {
+
+volatile std::sig_atomic_t g_stopRequested = 0;
+
+void RequestStop(int) {
+    g_stopRequested = 1;
+}
+
+void PrintStats(const AgentStats& s) {
+    std::cerr << "requests " << s.received << ", answered " << s.answered << ", malformed "
+              << s.malformed << ", wrong version " << s.badVersion << ", wrong community "
+              << s.badCommunity << ", other PDU " << s.unsupportedPdu << ", while resetting "
+              << s.whileResetting << "\n";
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    AgentOptions options;
+    std::string error;
+    if (!ParseAgentOptions(std::vector<std::string>(argv + 1, argv + argc), options, error)) {
+        std::cerr << "taurel-agent: " << error << "\n" << AgentUsage();
+        return 2;
+    }
+    if (options.help) {
+        std::cout << AgentUsage();
+        return 0;
+    }
+
+    AgentServerSettings settings{options.device, options.communities, options.faults, {}, {}};
+    if (options.verbose) {
+        settings.log = [](const std::string& line) { std::cerr << line << "\n"; };
+    }
+    CAgentServer server(std::move(settings));
+    if (!server.Listen(options.listenAddress, options.listenPort, error)) {
+        std::cerr << "taurel-agent: cannot listen on " << options.listenAddress << ":"
+                  << options.listenPort << ": " << error << "\n";
+        return 1;
+    }
+    std::cout << "taurel-agent listening on " << server.ListenAddress() << std::endl;
+
+    // The handlers only set a flag; the event loop looks at it and ends normally.
+    std::signal(SIGINT, RequestStop);
+    std::signal(SIGTERM, RequestStop);
+    QTimer stopCheck;
+    QObject::connect(&stopCheck, &QTimer::timeout, &app, [] {
+        if (g_stopRequested) {
+            QCoreApplication::quit();
+        }
+    });
+    stopCheck.start(50);
+
+    const int status = app.exec();
+    if (options.verbose) {
+        PrintStats(server.Engine().Stats());
+    }
+    return status;
+}

@@ -1,0 +1,78 @@
+// The taurel-agent command line.
+
+#include <gtest/gtest.h>
+
+#include "agent/AgentOptions.h"
+
+namespace {
+
+bool Parse(const std::vector<std::string>& args, AgentOptions& options, std::string& error) {
+    return ParseAgentOptions(args, options, error);
+}
+
+} // namespace
+
+TEST(AgentOptions, DefaultsMatchTheSwitch) {
+    AgentOptions options;
+    std::string error;
+    ASSERT_TRUE(Parse({}, options, error));
+    EXPECT_EQ(options.listenAddress, "127.0.0.1");
+    EXPECT_EQ(options.listenPort, 1161);
+    EXPECT_EQ(options.communities.read, "tessla");
+    EXPECT_EQ(options.communities.write, "marbelo");
+    EXPECT_EQ(options.device.modulesWord, 0x336A);
+    EXPECT_EQ(options.device.resetMs, 5000);
+    EXPECT_EQ(options.faults.dropPercent + options.faults.corruptPercent +
+                  options.faults.duplicatePercent + options.faults.delayMs,
+              0);
+    EXPECT_FALSE(options.verbose);
+}
+
+TEST(AgentOptions, EveryOptionIsRead) {
+    AgentOptions options;
+    std::string error;
+    ASSERT_TRUE(
+        Parse({"--listen",    "127.0.0.1:0", "--read-community", "r",   "--write-community", "w",
+               "--modules",   "0x4286",      "--seed",           "77",  "--reset-seconds",   "2",
+               "--drop",      "10",          "--delay",          "250", "--corrupt",         "5",
+               "--duplicate", "100",         "--verbose"},
+              options, error))
+        << error;
+    EXPECT_EQ(options.listenPort, 0);
+    EXPECT_EQ(options.communities.read, "r");
+    EXPECT_EQ(options.communities.write, "w");
+    EXPECT_EQ(options.device.modulesWord, 0x4286);
+    EXPECT_EQ(options.device.seed, 77u);
+    EXPECT_EQ(options.faults.seed, 77u);
+    EXPECT_EQ(options.device.resetMs, 2000);
+    EXPECT_EQ(options.faults.dropPercent, 10);
+    EXPECT_EQ(options.faults.delayMs, 250);
+    EXPECT_EQ(options.faults.corruptPercent, 5);
+    EXPECT_EQ(options.faults.duplicatePercent, 100);
+    EXPECT_TRUE(options.verbose);
+
+    ASSERT_TRUE(Parse({"--modules", "13162"}, options, error));
+    EXPECT_EQ(options.device.modulesWord, 0x336A);
+}
+
+TEST(AgentOptions, BadCommandLinesAreRefused) {
+    const std::vector<std::vector<std::string>> bad = {
+        {"--listen", "127.0.0.1"},
+        {"--listen", "127.0.0.1:70000"},
+        {"--listen", ":161"},
+        {"--modules", "0x10000"},
+        {"--modules", "zz"},
+        {"--drop", "101"},
+        {"--corrupt", "-1"},
+        {"--delay", "1.5"},
+        {"--seed"},
+        {"--frobnicate", "1"},
+        {"stray"},
+    };
+    for (const auto& args : bad) {
+        AgentOptions options;
+        std::string error;
+        EXPECT_FALSE(Parse(args, options, error)) << args[0];
+        EXPECT_FALSE(error.empty());
+    }
+}
