@@ -1,0 +1,294 @@
+#include "platform/ui/CDC.h"
+
+#include <QFontMetrics>
+#include <QImage>
+#include <QPainter>
+#include <cstdlib>
+#include <map>
+#include <vector>
+
+namespace {
+
+QColor toQColor(COLORREF c) {
+    return QColor(GetRValue(c), GetGValue(c), GetBValue(c));
+}
+
+const QFont& defaultFont() {
+    static const QFont font = MakeFont("MS Sans Serif", 11, FW_NORMAL);
+    return font;
+}
+
+// One painter per image, shared by the device contexts drawing into it at the same time
+// (a paint handler and a helper that takes its own device context, for example).
+std::shared_ptr<QPainter> sharedPainter(QImage* image) {
+    static std::map<QImage*, std::weak_ptr<QPainter>> painters;
+    auto& slot = painters[image];
+    if (auto existing = slot.lock())
+        return existing;
+    auto created = std::shared_ptr<QPainter>(new QPainter(image), [image](QPainter* p) {
+        p->end();
+        delete p;
+        painters.erase(image);
+    });
+    slot = created;
+    return created;
+}
+
+} // namespace
+
+CDC::CDC() = default;
+
+CDC::~CDC() {
+    DetachImage();
+}
+
+void CDC::AttachImage(QImage* image, const std::optional<QRegion>& baseClip) {
+    DetachImage();
+    m_target = image;
+    m_baseClip = baseClip;
+}
+
+void CDC::DetachImage() {
+    m_painter.reset();
+    m_target = nullptr;
+}
+
+QPainter* CDC::Painter() {
+    if (!m_target || m_target->isNull())
+        return nullptr;
+    if (!m_painter)
+        m_painter = sharedPainter(m_target);
+    return m_painter.get();
+}
+
+void CDC::ApplyState(QPainter& p, bool forText) {
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setRenderHint(QPainter::TextAntialiasing, false);
+    p.setCompositionMode(m_rop == R2_NOT && !forText ? QPainter::RasterOp_NotDestination
+                                                     : QPainter::CompositionMode_SourceOver);
+    std::optional<QRegion> clip = m_baseClip;
+    if (m_clip)
+        clip = clip ? clip->intersected(*m_clip) : *m_clip;
+    if (clip)
+        p.setClipRegion(*clip);
+    else
+        p.setClipping(false);
+}
+
+BOOL CDC::CreateCompatibleDC(CDC*) {
+    DetachImage();
+    return TRUE;
+}
+
+CPen* CDC::SelectObject(CPen* pen) {
+    return std::exchange(m_pen, pen);
+}
+CBrush* CDC::SelectObject(CBrush* brush) {
+    return std::exchange(m_brush, brush);
+}
+CFont* CDC::SelectObject(CFont* font) {
+    return std::exchange(m_font, font);
+}
+
+CBitmap* CDC::SelectObject(CBitmap* bitmap) {
+    CBitmap* old = std::exchange(m_bitmap, bitmap);
+    if (bitmap)
+        AttachImage(&bitmap->Image());
+    else
+        DetachImage();
+    return old;
+}
+
+COLORREF CDC::SetTextColor(COLORREF color) {
+    return std::exchange(m_textColor, color);
+}
+COLORREF CDC::SetBkColor(COLORREF color) {
+    return std::exchange(m_bkColor, color);
+}
+int CDC::SetBkMode(int mode) {
+    return std::exchange(m_bkMode, mode);
+}
+int CDC::SetROP2(int mode) {
+    return std::exchange(m_rop, mode);
+}
+
+CPoint CDC::MoveTo(int x, int y) {
+    return std::exchange(m_pos, CPoint(x, y));
+}
+
+void CDC::FillPixels(const QRect& r, COLORREF color) {
+    QPainter* p = Painter();
+    if (!p || r.isEmpty())
+        return;
+    ApplyState(*p);
+    p->fillRect(r, toQColor(color));
+}
+
+void CDC::PlotLine(int x0, int y0, int x1, int y1) {
+    QPainter* p = Painter();
+    if (!p)
+        return;
+    COLORREF color = m_pen ? m_pen->m_color : RGB(0, 0, 0);
+    int width = m_pen ? m_pen->m_width : 1;
+    if (x0 == x1 && y0 == y1)
+        return; // only the excluded end point
+    if (width > 1) {
+        ApplyState(*p);
+        p->setPen(QPen(toQColor(color), width, Qt::SolidLine, Qt::RoundCap));
+        p->drawLine(x0, y0, x1, y1);
+        return;
+    }
+    // Horizontal and vertical runs are the common case (grid lines, frames): fill them.
+    if (y0 == y1) {
+        int from = std::min(x0, x1 + (x1 < x0 ? 1 : 0)), to = std::max(x0, x1 - (x1 > x0 ? 1 : 0));
+        FillPixels(QRect(QPoint(from, y0), QPoint(to, y0)), color);
+        return;
+    }
+    if (x0 == x1) {
+        int from = std::min(y0, y1 + (y1 < y0 ? 1 : 0)), to = std::max(y0, y1 - (y1 > y0 ? 1 : 0));
+        FillPixels(QRect(QPoint(x0, from), QPoint(x0, to)), color);
+        return;
+    }
+    // Bresenham, stopping before the end point.
+    std::vector<QPoint> points;
+    int dx = std::abs(x1 - x0), dy = -std::abs(y1 - y0);
+    int sx = x0 < x1 ? 1 : -1, sy = y0 < y1 ? 1 : -1, err = dx + dy;
+    for (int x = x0, y = y0; !(x == x1 && y == y1);) {
+        points.emplace_back(x, y);
+        int e2 = 2 * err;
+        if (e2 >= dy)
+            err += dy, x += sx;
+        if (e2 <= dx)
+            err += dx, y += sy;
+    }
+    ApplyState(*p);
+    p->setPen(QPen(toQColor(color), 1));
+    p->drawPoints(points.data(), int(points.size()));
+}
+
+BOOL CDC::LineTo(int x, int y) {
+    if (!m_pen || m_pen->m_style != PS_NULL)
+        PlotLine(m_pos.x, m_pos.y, x, y);
+    m_pos = CPoint(x, y);
+    return TRUE;
+}
+
+void CDC::FillRect(LPCRECT rect, const CBrush* brush) {
+    if (brush && !brush->m_hollow)
+        FillSolidRect(rect, brush->m_color);
+}
+
+void CDC::FillSolidRect(LPCRECT r, COLORREF color) {
+    FillSolidRect(r->left, r->top, r->right - r->left, r->bottom - r->top, color);
+}
+
+void CDC::FillSolidRect(int x, int y, int cx, int cy, COLORREF color) {
+    // A negative extent reaches back from x (or y), as the framework's helper does.
+    if (cx < 0)
+        x += cx, cx = -cx;
+    if (cy < 0)
+        y += cy, cy = -cy;
+    FillPixels(QRect(x, y, cx, cy), color);
+}
+
+void CDC::FrameRect(LPCRECT r, const CBrush* brush) {
+    if (!brush || brush->m_hollow || r->right <= r->left || r->bottom <= r->top)
+        return;
+    Draw3dRect(r, brush->m_color, brush->m_color);
+}
+
+BOOL CDC::Rectangle(int left, int top, int right, int bottom) {
+    if (right <= left || bottom <= top)
+        return TRUE;
+    CBrush defaultBrush(RGB(255, 255, 255));
+    const CBrush* brush = m_brush ? m_brush : &defaultBrush;
+    if (!brush->m_hollow)
+        FillSolidRect(left + 1, top + 1, right - left - 2, bottom - top - 2, brush->m_color);
+    if (!m_pen || m_pen->m_style != PS_NULL) {
+        CPoint saved = m_pos;
+        MoveTo(left, top);
+        LineTo(right - 1, top);
+        LineTo(right - 1, bottom - 1);
+        LineTo(left, bottom - 1);
+        LineTo(left, top);
+        m_pos = saved;
+    }
+    return TRUE;
+}
+
+void CDC::Draw3dRect(LPCRECT r, COLORREF topLeft, COLORREF bottomRight) {
+    Draw3dRect(r->left, r->top, r->right - r->left, r->bottom - r->top, topLeft, bottomRight);
+}
+
+void CDC::Draw3dRect(int x, int y, int cx, int cy, COLORREF topLeft, COLORREF bottomRight) {
+    FillSolidRect(x, y, cx - 1, 1, topLeft);
+    FillSolidRect(x, y, 1, cy - 1, topLeft);
+    FillSolidRect(x + cx, y, -1, cy, bottomRight);
+    FillSolidRect(x, y + cy, cx, -1, bottomRight);
+}
+
+BOOL CDC::TextOut(int x, int y, const std::string& text) {
+    QPainter* p = Painter();
+    if (!p)
+        return FALSE;
+    const QFont& font = m_font ? m_font->GetQFont() : defaultFont();
+    QString s = QString::fromLatin1(text.data(), int(text.size()));
+    QFontMetrics fm(font);
+    if (m_bkMode == OPAQUE)
+        FillPixels(QRect(x, y, fm.horizontalAdvance(s), fm.height()), m_bkColor);
+    ApplyState(*p, true);
+    p->setFont(font);
+    p->setPen(toQColor(m_textColor));
+    p->drawText(x, y + fm.ascent(), s);
+    return TRUE;
+}
+
+CSize CDC::GetTextExtent(const std::string& text) const {
+    const QFont& font = m_font ? m_font->GetQFont() : defaultFont();
+    QFontMetrics fm(font);
+    return CSize(fm.horizontalAdvance(QString::fromLatin1(text.data(), int(text.size()))),
+                 fm.height());
+}
+
+BOOL CDC::BitBlt(int x, int y, int w, int h, CDC* src, int sx, int sy, DWORD rop) {
+    QPainter* p = Painter();
+    if (!p || !src || !src->m_target || rop != SRCCOPY)
+        return FALSE;
+    ApplyState(*p);
+    p->setCompositionMode(QPainter::CompositionMode_Source);
+    p->drawImage(QRect(x, y, w, h), *src->m_target, QRect(sx, sy, w, h));
+    return TRUE;
+}
+
+int CDC::RegionKind() const {
+    if (m_clip && m_clip->isEmpty())
+        return NULLREGION;
+    return SIMPLEREGION;
+}
+
+int CDC::SelectClipRgn(const CRgn* region) {
+    if (region)
+        m_clip = QRegion(region->m_rect.left, region->m_rect.top, region->m_rect.Width(),
+                         region->m_rect.Height());
+    else
+        m_clip.reset();
+    return RegionKind();
+}
+
+int CDC::IntersectClipRect(int left, int top, int right, int bottom) {
+    QRegion r(left, top, std::max(0, right - left), std::max(0, bottom - top));
+    m_clip = m_clip ? m_clip->intersected(r) : r;
+    return RegionKind();
+}
+
+COLORREF CDC::GetPixel(int x, int y) const {
+    if (!m_target || !m_target->valid(x, y))
+        return 0xFFFFFFFF;
+    QRgb c = m_target->pixel(x, y);
+    return RGB(qRed(c), qGreen(c), qBlue(c));
+}
+
+COLORREF CDC::SetPixel(int x, int y, COLORREF color) {
+    FillPixels(QRect(x, y, 1, 1), color);
+    return color;
+}

@@ -1,0 +1,40 @@
+#pragma once
+// Everything that asks the operator and waits: message boxes, popup menus and the colour
+// dialog. The program uses Qt's implementation; tests install a ScriptedPrompt.
+
+#include "platform/ui/CWnd.h"
+#include "platform/ui/WinTypes.h"
+
+#include <string>
+
+class IPrompt {
+public:
+    virtual ~IPrompt() = default;
+    // Returns the button pressed (IDOK, IDCANCEL, IDYES, IDNO).
+    virtual int MessageBox(HWND owner, const std::string& text, const std::string& caption,
+                           UINT type) = 0;
+    // Shows the menu at a screen point; returns the chosen command id, 0 when dismissed.
+    virtual UINT TrackPopupMenu(HMENU menu, POINT screenPoint, HWND owner) = 0;
+    // Returns true with *chosen set when the operator chose a colour.
+    virtual bool ChooseColor(HWND owner, COLORREF initial, COLORREF* chosen) = 0;
+};
+
+// Installs `prompt` (null: Qt's) and returns the previously installed one.
+IPrompt* SetPrompt(IPrompt* prompt);
+IPrompt& CurrentPrompt();
+
+// The application's message box (caption: the application name).
+int AfxMessageBox(const char* text, UINT type = MB_OK, UINT helpId = 0);
+int MessageBox(HWND owner, const char* text, const char* caption, UINT type = MB_OK);
+
+class CColorDialog {
+public:
+    explicit CColorDialog(COLORREF initial = 0, DWORD flags = 0, CWnd* parent = nullptr);
+    // IDOK when a colour was chosen, IDCANCEL otherwise.
+    INT_PTR DoModal();
+    COLORREF GetColor() const { return m_color; }
+
+private:
+    COLORREF m_color;
+    HWND m_owner;
+};

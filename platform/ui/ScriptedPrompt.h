@@ -1,0 +1,48 @@
+#pragma once
+// A prompt for tests: installs itself while it exists, records every question, and answers
+// from scripted queues without showing anything or waiting.
+
+#include "platform/ui/Prompt.h"
+
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+class ScriptedPrompt : public IPrompt {
+public:
+    ScriptedPrompt();
+    ~ScriptedPrompt() override;
+    ScriptedPrompt(const ScriptedPrompt&) = delete;
+    ScriptedPrompt& operator=(const ScriptedPrompt&) = delete;
+
+    // Answers, used front first. An empty queue answers a message box with its first button
+    // (IDOK, or IDYES for yes/no boxes), dismisses a menu, and cancels the colour dialog.
+    std::deque<int> messageBoxAnswers;
+    std::deque<UINT> menuChoices;                      // 0 dismisses
+    std::deque<std::optional<COLORREF>> colourChoices; // nullopt cancels
+
+    struct MessageBoxCall {
+        std::string text;
+        std::string caption;
+        UINT type;
+        HWND owner;
+    };
+    struct MenuCall {
+        HMENU menu;
+        POINT point;
+        HWND owner;
+        std::vector<std::string> itemTexts; // top-level items; separators as ""
+    };
+    std::vector<MessageBoxCall> messageBoxes;
+    std::vector<MenuCall> menus;
+    std::vector<COLORREF> colourRequests;
+
+    int MessageBox(HWND owner, const std::string& text, const std::string& caption,
+                   UINT type) override;
+    UINT TrackPopupMenu(HMENU menu, POINT screenPoint, HWND owner) override;
+    bool ChooseColor(HWND owner, COLORREF initial, COLORREF* chosen) override;
+
+private:
+    IPrompt* m_previous;
+};
