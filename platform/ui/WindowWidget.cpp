@@ -160,6 +160,16 @@ void WindowWidget::closeEvent(QCloseEvent* e) {
         WindowSystem::Dispatch(m_hwnd, WM_CLOSE, 0, 0);
 }
 
+void WindowWidget::focusInEvent(QFocusEvent*) {
+    if (m_hwnd)
+        WindowSystem::Dispatch(m_hwnd, WM_SETFOCUS, 0, 0);
+}
+
+void WindowWidget::focusOutEvent(QFocusEvent*) {
+    if (m_hwnd)
+        WindowSystem::Dispatch(m_hwnd, WM_KILLFOCUS, 0, 0);
+}
+
 bool TimerHost::Start(UINT_PTR id, UINT ms) {
     Stop(id);
     int qtId = startTimer(int(std::max<UINT>(ms, 1)), Qt::PreciseTimer);

@@ -1,6 +1,6 @@
 #pragma once
 // Internal to the window layer: the Qt widget behind a plain window. It keeps the retained
-// surface, turns Qt's paint, size, mouse, close and timer events into window messages, and
+// surface, turns Qt's paint, size, mouse, close, focus and timer events into window messages, and
 // shows the surface on screen.
 
 #include "platform/ui/WinTypes.h"
@@ -40,6 +40,8 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     void DeliverMouse(UINT msg, QMouseEvent* event);
