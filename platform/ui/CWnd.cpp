@@ -87,17 +87,7 @@ CWnd* CWnd::GetParent() const {
 }
 
 CWnd* CWnd::GetDlgItem(int id) const {
-    QWidget* self = widgetOf(m_hWnd);
-    if (!self)
-        return nullptr;
-    for (QObject* child : self->children()) {
-        auto* w = qobject_cast<QWidget*>(child);
-        HWND h = w ? WindowSystem::FromWidget(w) : 0;
-        WindowRecord* rec = WindowSystem::Find(h);
-        if (rec && rec->parent == m_hWnd && int(rec->id) == id)
-            return rec->object;
-    }
-    return nullptr;
+    return FromHandle(::GetDlgItem(m_hWnd, id));
 }
 
 int CWnd::GetDlgCtrlID() const {
@@ -304,4 +294,18 @@ LRESULT SendMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
 
 BOOL IsWindow(HWND hwnd) {
     return WindowSystem::Find(hwnd) ? TRUE : FALSE;
+}
+
+HWND GetDlgItem(HWND parent, int id) {
+    QWidget* self = widgetOf(parent);
+    if (!self)
+        return 0;
+    for (QObject* child : self->children()) {
+        auto* w = qobject_cast<QWidget*>(child);
+        HWND h = w ? WindowSystem::FromWidget(w) : 0;
+        WindowRecord* rec = WindowSystem::Find(h);
+        if (rec && rec->parent == parent && int(rec->id) == id)
+            return h;
+    }
+    return 0;
 }

@@ -106,3 +106,5 @@ public:
 BOOL PostMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 LRESULT SendMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 BOOL IsWindow(HWND hwnd);
+// The child of `parent` with the control id, or 0.
+HWND GetDlgItem(HWND parent, int id);

@@ -111,20 +111,24 @@ void WindowWidget::DeliverMouse(UINT msg, QMouseEvent* event) {
     HWND target = m_hwnd;
     // Qt keeps sending a pressed mouse's moves and release to the pressed widget; without a
     // capture, those belong to the window under the mouse, in its own coordinates.
-    if (!rect().contains(pos) && msg != WM_LBUTTONDOWN && msg != WM_RBUTTONDOWN) {
+    if (msg != WM_LBUTTONDOWN && msg != WM_RBUTTONDOWN) {
         QWidget* top = window();
         QPoint global = mapToGlobal(pos);
-        QWidget* under = top->rect().contains(top->mapFromGlobal(global))
-                             ? top->childAt(top->mapFromGlobal(global))
-                             : nullptr;
-        if (!under && top->rect().contains(top->mapFromGlobal(global)))
-            under = top;
+        QPoint inTop = top->mapFromGlobal(global);
+        QWidget* under = nullptr;
+        if (top->rect().contains(inTop)) {
+            under = top->childAt(inTop);
+            if (!under)
+                under = top;
+        }
         while (under && !dynamic_cast<WindowWidget*>(under))
             under = under->parentWidget();
-        if (!under || !under->isEnabled() || under == this)
-            return;
-        target = static_cast<WindowWidget*>(under)->Hwnd();
-        pos = under->mapFromGlobal(global);
+        if (under != this) {
+            if (!under || !under->isEnabled())
+                return;
+            target = static_cast<WindowWidget*>(under)->Hwnd();
+            pos = under->mapFromGlobal(global);
+        }
     }
     WindowSystem::SetMouseWindow(target);
     WindowSystem::Dispatch(target, msg, keyFlags(event), MAKELPARAM(pos.x(), pos.y()));

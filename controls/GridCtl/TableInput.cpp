@@ -1,0 +1,154 @@
+// Mouse and scrolling of the table control: dragging column borders, selecting rows, and the
+// two scroll bars (horizontal snapped to column edges, vertical to rows).
+
+#include "controls/GridCtl/CTableControl.h"
+
+#include "platform/ui/Cursor.h"
+#include "platform/ui/WindowDC.h"
+
+void CTableControl::OnMouseMove(CPoint point) {
+    if (!m_resizing) {
+        SetCursor(BorderHit(point.x) >= 0 ? m_sizeWE : m_arrow);
+        return;
+    }
+    SetCursor(m_sizeWE);
+    CRect client;
+    GetClientRect(&client);
+    CClientDC dc(this);
+    dc.SetROP2(R2_NOT);
+    dc.MoveTo(m_dragX, 18);
+    dc.LineTo(m_dragX, client.bottom - 20);
+    dc.MoveTo(point.x, 18);
+    dc.LineTo(point.x, client.bottom - 20);
+    m_dragX = point.x;
+}
+
+void CTableControl::OnLButtonDown(CPoint point) {
+    int border = BorderHit(point.x);
+    if (border >= 0) {
+        SetCursor(m_sizeWE);
+        m_resizing = true;
+        m_resizeColumn = border;
+        m_dragX = ColumnLeft(border + 1);
+        return;
+    }
+    SetCursor(m_arrow);
+    if (!m_selectable)
+        return;
+    m_selected = -1;
+    for (int r = 0; r < m_rowCount; ++r) {
+        int top = RowTop(r);
+        if (top <= point.y && point.y <= top + 16) {
+            m_selected = r;
+            break;
+        }
+    }
+    Redraw();
+}
+
+void CTableControl::OnLButtonUp(CPoint point) {
+    if (m_resizing) {
+        SetCursor(m_arrow);
+        int c = m_resizeColumn;
+        int width = m_columns[c].width + (point.x + m_hpos - 32 - ColumnStart(c + 1));
+        // Released left of the column's own left edge: the column shrinks to nothing, never
+        // to a negative width that would fold the later columns back over it.
+        m_columns[c].width = std::max(0, width);
+        Redraw();
+    }
+    m_resizing = false;
+}
+
+void CTableControl::OnHScroll(int request, int thumb) {
+    if (m_columnCount == 0)
+        return;
+    int p = m_hBar->GetScrollPos();
+    int c = m_columnCount - 1;
+    for (int i = 0; i + 1 < m_columnCount; ++i)
+        if (ColumnStart(i + 1) > p) {
+            c = i;
+            break;
+        }
+    int prev = c > 0 ? ColumnStart(c - 1) : 0;
+    int here = ColumnStart(c);
+    int next = c < m_columnCount - 1 ? ColumnStart(c + 1) : here;
+
+    int offset = m_hpos;
+    switch (request) {
+    case SB_LINELEFT:
+    case SB_PAGELEFT:
+        offset = prev <= 0 ? 0 : prev;
+        break;
+    case SB_LINERIGHT:
+    case SB_PAGERIGHT:
+        offset = std::min(next, m_totalWidth);
+        break;
+    case SB_THUMBPOSITION:
+    case SB_THUMBTRACK:
+        offset = thumb;
+        break;
+    case SB_LEFT:
+        offset = 0;
+        break;
+    case SB_RIGHT:
+        offset = m_totalWidth;
+        break;
+    default:
+        break;
+    }
+    m_hBar->SetScrollPos(offset);
+    offset = SnapToColumn(offset);
+    if (offset == m_hpos)
+        return;
+    m_hpos = offset;
+    Redraw();
+}
+
+void CTableControl::OnVScroll(int request, int thumb) {
+    int p = m_vBar->GetScrollPos();
+    p -= p % 16;
+    int offset = m_vpos;
+    switch (request) {
+    case SB_LINEUP:
+        offset = std::max(p - 16, 0);
+        break;
+    case SB_LINEDOWN:
+        offset = std::min(p + 16, m_vMax);
+        break;
+    case SB_PAGEUP:
+        offset = std::max(p - 80, 0);
+        break;
+    case SB_PAGEDOWN:
+        offset = std::min(p + 80, m_vMax);
+        break;
+    case SB_THUMBPOSITION:
+    case SB_THUMBTRACK:
+        offset = thumb;
+        break;
+    case SB_TOP:
+        offset = 0;
+        break;
+    case SB_BOTTOM:
+        offset = m_vMax;
+        break;
+    default:
+        break;
+    }
+    m_vBar->SetScrollPos(offset);
+    offset -= offset % 16;
+    if (offset == m_vpos)
+        return;
+    m_vpos = offset;
+    Redraw();
+}
+
+void CTableControl::OnSize() {
+    CRect r;
+    GetClientRect(&r);
+    // Before InitTable there are no bars to place.
+    if (m_hBar && m_vBar) {
+        m_hBar->MoveWindow(r.left + 32, r.bottom - 20, r.right - r.left - 53, 20);
+        m_vBar->MoveWindow(r.right - 21, r.top + 18, 20, r.bottom - r.top - 18);
+    }
+    Invalidate(TRUE);
+}

@@ -1,0 +1,47 @@
+#pragma once
+// CKoMCtrl ("KoMenuCtrlClass"): a row of drop-down buttons. Pressing and releasing the left
+// button on a button opens its popup menu at the mouse; the choice reaches the control's parent
+// as an ordinary menu command (WM_COMMAND with the item's id). The control itself sends nothing.
+
+#include "controls/KoMenu/CKoMenuObj.h"
+#include "controls/common/ControlClass.h"
+#include "platform/ui/CWnd.h"
+
+#include <memory>
+
+class CKoMCtrl : public CWnd {
+public:
+    CKoMCtrl();
+    ~CKoMCtrl() override;
+
+    // Registers "KoMenuCtrlClass"; 1 when registered (now or before), 0 on failure.
+    static int Register();
+    int Create(DWORD style, const RECT& rect, CWnd* parent, UINT id);
+    // Lays the buttons out in one row: x = 6 + 95·i, y = 6, 90 × 20.
+    void InitKoMenu(int count, CKoMenuObj* entries);
+
+    // The entry under a point (edges excluded), or -1.
+    int HitTest(CPoint point) const;
+    // The entry drawn pressed, or -1.
+    int GetPressedEntry() const { return m_pressed; }
+    WORD GetControlStyle() const { return m_style.Get(); }
+
+    LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
+    void PostNcDestroy() override { delete this; }
+
+private:
+    void Paint(CDC& dc);
+    void PaintFrame(CDC& dc);
+    void DrawFace(CDC& dc, int entry, bool pressed);
+    void DrawFaceNow(int entry, bool pressed);
+    void OnLButtonDown(CPoint point);
+    void OnMouseMove(WPARAM keys, CPoint point);
+    void OnLButtonUp(CPoint point);
+
+    ControlStyleWord m_style;
+    CRect m_frame;
+    std::unique_ptr<CFont> m_font;
+    int m_count = 0;
+    CKoMenuObj* m_entries = nullptr;
+    int m_pressed = -1;
+};
