@@ -132,6 +132,7 @@ void CGalleryWnd::FillControls() {
     m_community->LimitText(31);
     m_community->SetText("public");
     m_portLock->InitCheckBox();
+    m_portLock->SetCheck(1);
     char speedCaption[] = "Speed";
     m_speedSample->InitSampMsg(0, speedCaption);
     m_speedSample->SetText(kSpeeds[0].text);

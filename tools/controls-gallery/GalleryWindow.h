@@ -71,7 +71,8 @@ private:
 
     CKoMenuObj m_menuEntries[3];
     std::unique_ptr<CFont> m_labelFont;
-    int m_interval = 5;
+    static constexpr int kStartInterval = 5;
+    int m_interval = kStartInterval;
 
     // Children; each deletes itself with its window.
     CKoMCtrl* m_menu = nullptr;

@@ -107,9 +107,9 @@ void CGalleryWnd::Apply() {
 void CGalleryWnd::Reset() {
     m_speed->SetSelect(0); // tells us through COMBO_SELECT_MSG when the choice changes
     m_community->SetText("public");
-    m_portLock->SetCheck(0);
-    m_interval = 5;
-    m_intervalSample->SetText("5");
+    m_portLock->SetCheck(1);
+    m_interval = kStartInterval;
+    m_intervalSample->SetText(std::to_string(m_interval).c_str());
     Log("Reset clicked");
     m_status->SetText("Form reset");
 }
