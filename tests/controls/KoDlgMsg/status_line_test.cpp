@@ -19,13 +19,7 @@ protected:
         PumpMessages();
     }
     // Dark pixels inside the frame, as drawn so far.
-    int Ink() {
-        int n = 0;
-        for (int y = 1; y < kH - 2; ++y)
-            for (int x = 1; x < kW - 2; ++x)
-                n += DrawnPixel(line, x, y) == kBlack;
-        return n;
-    }
+    int Ink() { return CountDrawn(line, CRect(1, 1, kW - 2, kH - 2), kBlack); }
 
     TestFrame frame;
     CDlgMsgControl* line = nullptr;
@@ -39,10 +33,11 @@ TEST_F(StatusLineTest, StartsAsAnEmptyFramedBox) {
     EXPECT_EQ(Ink(), 0);
 }
 
-TEST_F(StatusLineTest, SetTextShowsTheTextAtOnce) {
+TEST_F(StatusLineTest, SetTextShowsTheTextAtOnceCutTo255) {
     line->SetText("Response received at 10:00:00");
-    EXPECT_STREQ(line->GetText(), "Response received at 10:00:00");
     EXPECT_GT(Ink(), 0);
+    line->SetText(std::string(300, 'e').c_str());
+    EXPECT_EQ(std::string(line->GetText()), std::string(255, 'e'));
 }
 
 TEST_F(StatusLineTest, EmptyTextStaysEmptyAfterARepaint) {
@@ -53,13 +48,6 @@ TEST_F(StatusLineTest, EmptyTextStaysEmptyAfterARepaint) {
     line->UpdateWindow();
     EXPECT_EQ(Ink(), 0);
     EXPECT_EQ(DrawnPixel(line, 0, 5), kBlack);
-}
-
-TEST_F(StatusLineTest, LongTextIsCutAndNullClears) {
-    line->SetText(std::string(300, 'e').c_str());
-    EXPECT_EQ(std::string(line->GetText()), std::string(255, 'e'));
-    line->SetText(nullptr);
-    EXPECT_STREQ(line->GetText(), "");
 }
 
 } // namespace

@@ -46,11 +46,7 @@ TEST_F(SampleBoxTest, SetTextRedrawsTheValueAtOnce) {
     int before = ValueInk();
     box->SetText("1250");
     EXPECT_STREQ(box->GetValue(), "1250");
-    int drawn = 0;
-    for (int y = 1; y < kH - 13; ++y)
-        for (int x = 1; x < kW - 1; ++x)
-            drawn += DrawnPixel(box, x, y) == kBlack;
-    EXPECT_GT(drawn, before);
+    EXPECT_GT(CountDrawn(box, CRect(1, 1, kW - 1, kH - 13), kBlack), before);
 }
 
 TEST_F(SampleBoxTest, NullKeepsTheValueAndLongValuesAreCut) {

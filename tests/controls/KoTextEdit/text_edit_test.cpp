@@ -44,6 +44,8 @@ TEST_F(TextEditTest, InnerEditIsARealLineEditInsideTheFrame) {
     EXPECT_EQ(Pixel(ctl, kW - 2, 5), RGB(0, 0, 0));
     EXPECT_EQ(Pixel(ctl, kW - 1, 5), GetSysColor(COLOR_WINDOW));
     EXPECT_EQ(Pixel(ctl, 5, kH - 1), GetSysColor(COLOR_WINDOW));
+    ctl->MoveWindow(10, 10, 80, 30);
+    EXPECT_EQ(Edit()->geometry(), QRect(1, 1, 77, 27));
 }
 
 TEST_F(TextEditTest, TypedTextComesBackWithinTheBufferSize) {
@@ -104,19 +106,6 @@ TEST_F(TextEditTest, DisablingDisablesTheEditAndGreysTheBackground) {
     EXPECT_EQ(Pixel(ctl, kW - 1, 5), GetSysColor(COLOR_WINDOW));
     QTest::keyClicks(Edit(), "cd");
     EXPECT_EQ(Text(64), "abcd");
-}
-
-TEST_F(TextEditTest, FontGivenToTheControlGoesToTheEdit) {
-    CFont font;
-    font.CreateFont(-20, "Arial");
-    ctl->SetFont(&font);
-    EXPECT_EQ(Edit()->font().pixelSize(), 20);
-    EXPECT_FALSE(Edit()->font().bold());
-}
-
-TEST_F(TextEditTest, ResizingMovesTheEdit) {
-    ctl->MoveWindow(10, 10, 80, 30);
-    EXPECT_EQ(Edit()->geometry(), QRect(1, 1, 77, 27));
 }
 
 TEST_F(TextEditTest, EditGoesWithTheControl) {

@@ -21,13 +21,17 @@ COLORREF DrawnPixel(CWnd* wnd, int x, int y) {
     return RGB(qRed(c), qGreen(c), qBlue(c));
 }
 
-int CountColor(CWnd* wnd, const CRect& area, COLORREF color) {
-    wnd->UpdateWindow();
+int CountDrawn(CWnd* wnd, const CRect& area, COLORREF color) {
     int n = 0;
     for (int y = area.top; y < area.bottom; ++y)
         for (int x = area.left; x < area.right; ++x)
             n += DrawnPixel(wnd, x, y) == color;
     return n;
+}
+
+int CountColor(CWnd* wnd, const CRect& area, COLORREF color) {
+    wnd->UpdateWindow();
+    return CountDrawn(wnd, area, color);
 }
 
 COLORREF FaceColor() {

@@ -14,7 +14,9 @@ std::unique_ptr<CDialog> PlaceByClassName(const char* className, UINT id, int cx
 // The pixel as the surface holds it now: what was drawn "at once", with no repaint first.
 COLORREF DrawnPixel(CWnd* wnd, int x, int y);
 
-// How many pixels of exactly `color` lie in the rectangle (after painting what is invalid).
+// How many pixels of exactly `color` the surface holds in the rectangle now (CountDrawn), or
+// after painting what is invalid (CountColor).
+int CountDrawn(CWnd* wnd, const CRect& area, COLORREF color);
 int CountColor(CWnd* wnd, const CRect& area, COLORREF color);
 
 // The system colour of raised faces and its complement, the fill of pressed faces.
