@@ -67,11 +67,4 @@ TEST_F(CheckBoxTest, SetCheckKeepsTheValueAndAClickClearsIt) {
     EXPECT_EQ(box->GetCheck(), 1);
 }
 
-TEST(CheckBoxPattern, TemplatePlacedControlHasItsOwnObject) {
-    ASSERT_EQ(CCheckBCtrl::Register(), 1);
-    auto dialog = PlaceByClassName("CheckBoxCtrlClass", 1005, 10, 10);
-    ASSERT_TRUE(dialog);
-    EXPECT_NE(dynamic_cast<CCheckBCtrl*>(dialog->GetDlgItem(1005)), nullptr);
-}
-
 } // namespace

@@ -115,17 +115,4 @@ TEST_F(TextEditTest, EditGoesWithTheControl) {
     EXPECT_TRUE(frame.messages.empty()); // nothing reached the parent
 }
 
-TEST(TextEditPattern, TemplatePlacedControlHasItsOwnObject) {
-    ASSERT_EQ(CTextEditControl::Register(), 1);
-    auto dialog = PlaceByClassName("TextEditCtrlClass", 1004, 60, 12);
-    ASSERT_TRUE(dialog);
-    auto* ctl = dynamic_cast<CTextEditControl*>(dialog->GetDlgItem(1004));
-    ASSERT_NE(ctl, nullptr);
-    ctl->InitTextEditMsg();
-    ctl->SetText("abc");
-    char buffer[8];
-    ctl->GetText(buffer, sizeof buffer);
-    EXPECT_STREQ(buffer, "abc");
-}
-
 } // namespace
