@@ -17,6 +17,7 @@
 #include "platform/ui/WindowDC.h"
 #include "tools/controls-gallery/GallerySamples.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -25,14 +26,11 @@ constexpr DWORD kChild = WS_CHILD | WS_VISIBLE;
 constexpr int kFormLeft = 452;  // labels of the form controls
 constexpr int kFieldLeft = 530; // the form controls themselves
 
-// Makes a control object and its window; the window owns the object from then on.
+// Makes a control object and its window; the window owns the object from then on. A failed
+// creation is not undone here: the window layer may already have ended the object with it.
 template <class T> T* Place(CWnd* parent, const CRect& rect, UINT id) {
     auto* control = new T;
-    if (!control->Create(kChild, rect, parent, id)) {
-        delete control;
-        return nullptr;
-    }
-    return control;
+    return control->Create(kChild, rect, parent, id) ? control : nullptr;
 }
 
 struct Label {
@@ -65,12 +63,13 @@ bool CGalleryWnd::CreateGallery() {
         return false;
     m_labelFont = std::make_unique<CFont>();
     m_labelFont->CreateFont(-11, "Arial");
-    CreateControls();
+    if (!CreateControls())
+        return false;
     FillControls();
     return true;
 }
 
-void CGalleryWnd::CreateControls() {
+bool CGalleryWnd::CreateControls() {
     m_menu = Place<CKoMCtrl>(this, CRect(0, 0, kWidth, 32), kMenuId);
     m_banner = Place<CMsgControl>(this, CRect(8, 38, kWidth - 8, 78), kBannerId);
     m_table = Place<CTableControl>(this, CRect(8, 84, 440, 262), kTableId);
@@ -88,6 +87,10 @@ void CGalleryWnd::CreateControls() {
     m_apply = Place<CFBCtrl>(this, CRect(kFormLeft, 212, 536, 236), kApplyId);
     m_reset = Place<CFBCtrl>(this, CRect(548, 212, kWidth - 8, 236), kResetId);
     m_status = Place<CDlgMsgControl>(this, CRect(8, 342, kWidth - 8, 358), kStatusId);
+    const CWnd* all[] = {
+        m_menu,        m_banner,         m_table,        m_log,   m_speed, m_community, m_portLock,
+        m_speedSample, m_intervalSample, m_intervalSpin, m_apply, m_reset, m_status};
+    return std::all_of(std::begin(all), std::end(all), [](const CWnd* c) { return c; });
 }
 
 void CGalleryWnd::FillControls() {

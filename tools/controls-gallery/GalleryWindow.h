@@ -56,7 +56,8 @@ public:
     LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    void CreateControls();
+    // False when a control could not be made.
+    bool CreateControls();
     void FillControls();
     void PaintLabels(CDC& dc);
 
