@@ -68,7 +68,7 @@ private:
     void PaintCaptions(CDC& dc, const CRect& client);
     void PaintRowNumbers(CDC& dc, const CRect& client);
     void PaintGrid(CDC& dc, const CRect& client);
-    void PaintCells(CDC& dc, const CRect& client);
+    void PaintCells(CDC& dc);
     void Redraw();
 
     // Input (TableInput.cpp).

@@ -42,7 +42,7 @@ void CTableControl::Paint(CDC& dc) {
     PaintCaptions(dc, client);
     PaintRowNumbers(dc, client);
     PaintGrid(dc, client);
-    PaintCells(dc, client);
+    PaintCells(dc);
 
     clipTo(dc, CellArea());
     dc.MoveTo(32, client.bottom - 21);
@@ -110,7 +110,7 @@ void CTableControl::PaintGrid(CDC& dc, const CRect& client) {
     }
 }
 
-void CTableControl::PaintCells(CDC& dc, const CRect& client) {
+void CTableControl::PaintCells(CDC& dc) {
     CRect cells = CellArea();
     if (m_rowCount == 0 || cells.IsRectEmpty())
         return;
@@ -139,5 +139,4 @@ void CTableControl::PaintCells(CDC& dc, const CRect& client) {
         }
     }
     dc.SetTextColor(m_textColor);
-    (void)client;
 }

@@ -50,6 +50,8 @@ BOOL CDialog::CreateIndirect(const DialogTemplate& tpl, CWnd* parent) {
         }
         ::SendMessage(h, WM_SETFONT, WPARAM(m_font.get()), FALSE);
     }
+    if (m_modal)
+        GetWidget()->setWindowModality(Qt::ApplicationModal);
     SendMessage(WM_INITDIALOG, 0, 0);
     if (m_hWnd && ((tpl.style & WS_VISIBLE) || m_modal))
         ShowWindow(SW_SHOW);
@@ -63,8 +65,6 @@ INT_PTR CDialog::DoModal() {
         m_modal = false;
         return -1;
     }
-    if (QWidget* w = GetWidget())
-        w->setWindowModality(Qt::ApplicationModal);
     if (!m_ended) {
         QEventLoop loop;
         m_loop = &loop;

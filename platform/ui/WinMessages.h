@@ -41,6 +41,18 @@ constexpr WPARAM MK_RBUTTON = 0x0002;
 constexpr WPARAM MK_SHIFT = 0x0004;
 constexpr WPARAM MK_CONTROL = 0x0008;
 
+// Virtual key codes (WM_KEYDOWN's WPARAM); letters and digits are their upper-case ASCII codes.
+constexpr WPARAM VK_BACK = 0x08;
+constexpr WPARAM VK_TAB = 0x09;
+constexpr WPARAM VK_RETURN = 0x0D;
+constexpr WPARAM VK_ESCAPE = 0x1B;
+constexpr WPARAM VK_SPACE = 0x20;
+constexpr WPARAM VK_LEFT = 0x25;
+constexpr WPARAM VK_UP = 0x26;
+constexpr WPARAM VK_RIGHT = 0x27;
+constexpr WPARAM VK_DOWN = 0x28;
+constexpr WPARAM VK_DELETE = 0x2E;
+
 // WM_SIZE WPARAM.
 constexpr WPARAM SIZE_RESTORED = 0;
 

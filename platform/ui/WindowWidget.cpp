@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTimerEvent>
@@ -16,6 +17,37 @@ class EraseDC : public CDC {
 public:
     EraseDC(QImage* surface, const QRegion& region) { AttachImage(surface, region); }
 };
+
+// The virtual key code of a Qt key; 0 for keys the program never asks about.
+WPARAM virtualKey(int key) {
+    switch (key) {
+    case Qt::Key_Backspace:
+        return VK_BACK;
+    case Qt::Key_Tab:
+        return VK_TAB;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return VK_RETURN;
+    case Qt::Key_Escape:
+        return VK_ESCAPE;
+    case Qt::Key_Space:
+        return VK_SPACE;
+    case Qt::Key_Left:
+        return VK_LEFT;
+    case Qt::Key_Up:
+        return VK_UP;
+    case Qt::Key_Right:
+        return VK_RIGHT;
+    case Qt::Key_Down:
+        return VK_DOWN;
+    case Qt::Key_Delete:
+        return VK_DELETE;
+    default:
+        if ((key >= Qt::Key_0 && key <= Qt::Key_9) || (key >= Qt::Key_A && key <= Qt::Key_Z))
+            return WPARAM(key);
+        return 0;
+    }
+}
 
 WPARAM keyFlags(const QMouseEvent* e) {
     WPARAM flags = 0;
@@ -172,6 +204,17 @@ void WindowWidget::focusInEvent(QFocusEvent*) {
 void WindowWidget::focusOutEvent(QFocusEvent*) {
     if (m_hwnd)
         WindowSystem::Dispatch(m_hwnd, WM_KILLFOCUS, 0, 0);
+}
+
+void WindowWidget::keyPressEvent(QKeyEvent* e) {
+    HWND self = m_hwnd;
+    if (!self)
+        return;
+    if (WPARAM vk = virtualKey(e->key()))
+        WindowSystem::Dispatch(self, WM_KEYDOWN, vk, 0);
+    for (QChar c : e->text())
+        if (c.unicode() >= 0x20 && c.unicode() < 0x100 && WindowSystem::Find(self))
+            WindowSystem::Dispatch(self, WM_CHAR, WPARAM(c.unicode()), 0);
 }
 
 bool TimerHost::Start(UINT_PTR id, UINT ms) {

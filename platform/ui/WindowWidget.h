@@ -1,6 +1,6 @@
 #pragma once
 // Internal to the window layer: the Qt widget behind a plain window. It keeps the retained
-// surface, turns Qt's paint, size, mouse, close, focus and timer events into window messages, and
+// surface, turns Qt's paint, size, mouse, close and timer events into window messages, and
 // shows the surface on screen.
 
 #include "platform/ui/WinTypes.h"
@@ -42,6 +42,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void DeliverMouse(UINT msg, QMouseEvent* event);

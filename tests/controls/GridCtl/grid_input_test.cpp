@@ -2,6 +2,9 @@
 
 #include "platform/ui/Cursor.h"
 
+#include <QTest>
+#include <QWidget>
+
 TEST_F(GridTest, ClickSelectsTheRowUnderTheMouseOrClearsTheSelection) {
     AddRows(3);
     LeftDown(grid, 200, 55); // row 2: y 50 – 66
@@ -101,7 +104,7 @@ TEST_F(GridTest, HorizontalOffsetMovesTheColumns) {
     Scroll(6, SB_LINERIGHT);
     EXPECT_EQ(At(112, 100), kBlack); // column 1's right border: 32 − 60 + 140
     EXPECT_EQ(At(92, 100), kWhite);
-    EXPECT_EQ(CountColour(CRect(33, 1, 111, 17), kBlack) > 5, true); // "Value" now first
+    EXPECT_GT(CountColour(CRect(33, 1, 111, 17), kBlack), 5); // "Value" now first
 }
 
 TEST_F(GridTest, VerticalScrollingSnapsToRowsOfSixteen) {
@@ -142,5 +145,19 @@ TEST_F(GridTest, ScrollRequestsFromOtherWindowsAreIgnored) {
     grid->SendMessage(WM_HSCROLL, MAKEWPARAM(SB_LINERIGHT, 0), 0);
     grid->SendMessage(WM_VSCROLL, MAKEWPARAM(SB_LINEDOWN, 0), LPARAM(Bar(6)->m_hWnd));
     EXPECT_EQ(grid->GetHorzOffset(), 0);
+    EXPECT_EQ(grid->GetVertOffset(), 0);
+}
+
+TEST_F(GridTest, ClickingTheScrollBarArrowsScrollsByOneStep) {
+    QWidget* horizontal = Bar(6)->GetWidget();
+    QWidget* vertical = Bar(7)->GetWidget();
+    QTest::mouseClick(horizontal, Qt::LeftButton, {},
+                      QPoint(horizontal->width() - 4, horizontal->height() / 2));
+    EXPECT_EQ(grid->GetHorzOffset(), 60);
+    EXPECT_EQ(Bar(6)->GetScrollPos(), 60);
+    QTest::mouseClick(vertical, Qt::LeftButton, {},
+                      QPoint(vertical->width() / 2, vertical->height() - 4));
+    EXPECT_EQ(grid->GetVertOffset(), 16);
+    QTest::mouseClick(vertical, Qt::LeftButton, {}, QPoint(vertical->width() / 2, 4));
     EXPECT_EQ(grid->GetVertOffset(), 0);
 }

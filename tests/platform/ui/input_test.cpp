@@ -2,7 +2,9 @@
 #include "platform/ui/Cursor.h"
 #include "tests/platform/ui/UiTestSupport.h"
 
+#include <QApplication>
 #include <QScrollBar>
+#include <QTest>
 #include <QWidget>
 #include <gtest/gtest.h>
 
@@ -100,4 +102,31 @@ TEST(ScrollBars, RequestsGoToTheParentAndOnlyTheParentMovesTheBar) {
     bar.GetScrollRange(&lo, &hi);
     EXPECT_EQ(lo, 0);
     EXPECT_EQ(hi, 320);
+}
+
+TEST(KeyboardInput, FocusAndKeysArriveAsWindowMessages) {
+    class KeyWnd : public RecordingWnd {
+    public:
+        std::vector<RecordedMessage> keys;
+        LRESULT WindowProc(UINT msg, WPARAM w, LPARAM l) override {
+            if (msg == WM_SETFOCUS || msg == WM_KILLFOCUS || msg == WM_KEYDOWN || msg == WM_CHAR)
+                keys.push_back({msg, w, l});
+            return RecordingWnd::WindowProc(msg, w, l);
+        }
+    };
+    TestFrame frame;
+    KeyWnd child;
+    ASSERT_TRUE(
+        child.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 50, 20), &frame, 3));
+    QApplication::setActiveWindow(frame.GetWidget());
+    child.SetFocus();
+    PumpMessages();
+    ASSERT_FALSE(child.keys.empty());
+    EXPECT_EQ(child.keys[0].msg, UINT(WM_SETFOCUS));
+    child.keys.clear();
+    QTest::keyClick(child.GetWidget(), Qt::Key_A);
+    QTest::keyClick(child.GetWidget(), Qt::Key_Escape);
+    EXPECT_EQ(child.keys,
+              (std::vector<RecordedMessage>{
+                  {WM_KEYDOWN, 'A', 0}, {WM_CHAR, 'a', 0}, {WM_KEYDOWN, VK_ESCAPE, 0}}));
 }
