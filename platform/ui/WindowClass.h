@@ -2,7 +2,7 @@
 // Window classes by name. A control library registers its class name with a class procedure;
 // windows of that class made without an object (from a dialog template) get their object from
 // the class procedure's WM_NCCREATE handling. Built-in classes: "BUTTON" (a plain window that
-// its object paints), "SCROLLBAR" (CScrollBar) and "#32770" (dialogs).
+// its object paints), "SCROLLBAR" (CScrollBar), "EDIT" (CEdit) and "#32770" (dialogs).
 
 #include "platform/ui/GdiObjects.h"
 #include "platform/ui/WinTypes.h"

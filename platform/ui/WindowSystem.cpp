@@ -12,6 +12,7 @@
 #include <vector>
 
 QWidget* MakeScrollBarWidget(QWidget* parent, DWORD style, HWND hwnd);
+QWidget* MakeEditWidget(QWidget* parent, DWORD style, HWND hwnd);
 
 namespace {
 
@@ -40,6 +41,7 @@ void ensureBuiltins() {
     done = true;
     WindowSystem::RegisterBuiltinClass("BUTTON", nullptr, nullptr);
     WindowSystem::RegisterBuiltinClass("SCROLLBAR", MakeScrollBarWidget, nullptr);
+    WindowSystem::RegisterBuiltinClass("EDIT", MakeEditWidget, nullptr);
     WindowSystem::RegisterBuiltinClass("#32770", nullptr, GetSysColorBrush(COLOR_BTNFACE));
 }
 

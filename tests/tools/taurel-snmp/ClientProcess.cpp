@@ -1,4 +1,4 @@
-#include "tests/tools/ClientProcess.h"
+#include "tests/tools/taurel-snmp/ClientProcess.h"
 
 #include <QProcess>
 #include <QStringList>

@@ -13,7 +13,7 @@
 #include <QTemporaryDir>
 #include <QUdpSocket>
 
-#include "tests/tools/ClientProcess.h"
+#include "tests/tools/taurel-snmp/ClientProcess.h"
 
 namespace {
 

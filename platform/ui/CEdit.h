@@ -1,0 +1,21 @@
+#pragma once
+// A single-line edit control (class "EDIT") made of a Qt line edit: typing, selection, the
+// clipboard and the caret are the platform's. The window text is the edit's text, so
+// SetWindowText and GetWindowText read and write what the operator sees. The edit sends no
+// notifications to its parent.
+
+#include "platform/ui/CWnd.h"
+
+constexpr DWORD ES_AUTOHSCROLL = 0x0080;
+
+class CEdit : public CWnd {
+public:
+    BOOL Create(DWORD style, const RECT& rect, CWnd* parent, UINT id);
+    // Limits how many characters the operator can type; 0 lifts the limit.
+    void LimitText(int chars = 0);
+    // Selects characters start … end − 1; end −1 selects to the end of the text.
+    void SetSel(int start, int end);
+
+    // WM_SETFONT shows the edit's text in the given font (null: the default font).
+    LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
+};
