@@ -2,6 +2,7 @@
 // two scroll bars (horizontal snapped to column edges, vertical to rows).
 
 #include "controls/GridCtl/CTableControl.h"
+#include "controls/common/ScrollRequest.h"
 
 #include "platform/ui/Cursor.h"
 #include "platform/ui/WindowDC.h"
@@ -107,33 +108,8 @@ void CTableControl::OnHScroll(int request, int thumb) {
 void CTableControl::OnVScroll(int request, int thumb) {
     int p = m_vBar->GetScrollPos();
     p -= p % 16;
-    int offset = m_vpos;
-    switch (request) {
-    case SB_LINEUP:
-        offset = std::max(p - 16, 0);
-        break;
-    case SB_LINEDOWN:
-        offset = std::min(p + 16, m_vMax);
-        break;
-    case SB_PAGEUP:
-        offset = std::max(p - 80, 0);
-        break;
-    case SB_PAGEDOWN:
-        offset = std::min(p + 80, m_vMax);
-        break;
-    case SB_THUMBPOSITION:
-    case SB_THUMBTRACK:
-        offset = thumb;
-        break;
-    case SB_TOP:
-        offset = 0;
-        break;
-    case SB_BOTTOM:
-        offset = m_vMax;
-        break;
-    default:
-        break;
-    }
+    // Line and page steps start from the bar's position snapped to a row.
+    int offset = ScrollTarget(request, p, 16, 80, m_vMax, thumb).value_or(m_vpos);
     m_vBar->SetScrollPos(offset);
     offset -= offset % 16;
     if (offset == m_vpos)

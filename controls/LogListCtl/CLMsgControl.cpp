@@ -1,6 +1,7 @@
 #include "controls/LogListCtl/CLMsgControl.h"
 
 #include "controls/common/FixedText.h"
+#include "controls/common/ScrollRequest.h"
 #include "platform/ui/WindowDC.h"
 
 #include <cstring>
@@ -103,33 +104,8 @@ void CLMsgControl::RedrawText() {
 }
 
 bool CLMsgControl::OnVScroll(int request, int position) {
-    int offset = m_offset;
-    switch (request) {
-    case SB_LINEUP:
-        offset = std::max(m_offset - m_lineHeight, 0);
-        break;
-    case SB_LINEDOWN:
-        offset = std::min(m_offset + m_lineHeight, m_vMax);
-        break;
-    case SB_PAGEUP:
-        offset = std::max(m_offset - 30, 0);
-        break;
-    case SB_PAGEDOWN:
-        offset = std::min(m_offset + 30, m_vMax);
-        break;
-    case SB_THUMBPOSITION:
-    case SB_THUMBTRACK:
-        offset = position;
-        break;
-    case SB_TOP:
-        offset = 0;
-        break;
-    case SB_BOTTOM:
-        offset = m_vMax;
-        break;
-    default:
-        break;
-    }
+    const int offset =
+        ScrollTarget(request, m_offset, m_lineHeight, 30, m_vMax, position).value_or(m_offset);
     if (offset == m_offset)
         return false;
     m_offset = offset;
