@@ -85,6 +85,7 @@ void CKoMCtrl::PaintFrame(CDC& dc) {
 
 void CKoMCtrl::Paint(CDC& dc) {
     dc.SetBkMode(TRANSPARENT);
+    dc.SetTextColor(m_active ? RGB(0, 0, 0) : kGrey);
     dc.SelectObject(m_font.get());
     PaintFrame(dc);
     for (int i = 0; i < m_count; ++i) {

@@ -25,6 +25,10 @@ public:
     // The entry drawn pressed, or -1.
     int GetPressedEntry() const { return m_pressed; }
     WORD GetControlStyle() const { return m_style.Get(); }
+    // While inactive (the switch does not answer) the captions are drawn grey; the popups
+    // still open. The owner redraws the control after a change.
+    void SetActive(bool active) { m_active = active; }
+    bool IsActive() const { return m_active; }
 
     LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
     void PostNcDestroy() override { delete this; }
@@ -44,4 +48,5 @@ private:
     int m_count = 0;
     CKoMenuObj* m_entries = nullptr;
     int m_pressed = -1;
+    bool m_active = true;
 };

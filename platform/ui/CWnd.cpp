@@ -1,5 +1,10 @@
 #include "platform/ui/CWnd.h"
 
+#include "platform/ui/Icons.h"
+
+#include <QIcon>
+#include <QPixmap>
+
 #include "platform/ui/WindowDC.h"
 #include "platform/ui/WindowSystem.h"
 #include "platform/ui/WindowWidget.h"
@@ -212,6 +217,28 @@ void CWnd::BringWindowToTop() {
         if (w->isWindow())
             w->activateWindow();
     }
+}
+
+BOOL CWnd::SetForegroundWindow() {
+    QWidget* w = widgetOf(m_hWnd);
+    if (!w)
+        return FALSE;
+    QWidget* top = w->window();
+    if (top->isMinimized())
+        top->showNormal();
+    top->raise();
+    top->activateWindow();
+    return TRUE;
+}
+
+BOOL CWnd::IsIconic() const {
+    QWidget* w = widgetOf(m_hWnd);
+    return w && w->isMinimized();
+}
+
+void CWnd::SetIcon(std::uintptr_t icon, BOOL) {
+    if (QWidget* w = widgetOf(m_hWnd))
+        w->setWindowIcon(QIcon(QPixmap::fromImage(IconImage(icon))));
 }
 
 void CWnd::SetWindowText(const char* text) {

@@ -78,6 +78,12 @@ public:
     BOOL IsWindowEnabled() const;
     CWnd* SetFocus();
     void BringWindowToTop();
+    // Makes the window the active one the operator works in.
+    BOOL SetForegroundWindow();
+    // Whether the window is minimised.
+    BOOL IsIconic() const;
+    // The window's icon (an icon handle of Icons.h); both sizes come from the one image.
+    void SetIcon(std::uintptr_t icon, BOOL bigIcon);
 
     void SetWindowText(const char* text);
     std::string GetWindowText() const;

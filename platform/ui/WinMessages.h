@@ -17,6 +17,7 @@ constexpr UINT WM_CLOSE = 0x0010;
 constexpr UINT WM_ERASEBKGND = 0x0014;
 constexpr UINT WM_SHOWWINDOW = 0x0018;
 constexpr UINT WM_SETFONT = 0x0030;
+constexpr UINT WM_CONTEXTMENU = 0x007B;
 constexpr UINT WM_NCCREATE = 0x0081;
 constexpr UINT WM_NCDESTROY = 0x0082;
 constexpr UINT WM_KEYDOWN = 0x0100;
@@ -24,6 +25,7 @@ constexpr UINT WM_CHAR = 0x0102;
 constexpr UINT WM_INITDIALOG = 0x0110;
 constexpr UINT WM_COMMAND = 0x0111;
 constexpr UINT WM_SYSCOMMAND = 0x0112;
+constexpr UINT WM_QUERYDRAGICON = 0x0037;
 constexpr UINT WM_TIMER = 0x0113;
 constexpr UINT WM_HSCROLL = 0x0114;
 constexpr UINT WM_VSCROLL = 0x0115;
@@ -97,6 +99,7 @@ constexpr int SW_HIDE = 0;
 constexpr int SW_SHOWNORMAL = 1;
 constexpr int SW_SHOWNOACTIVATE = 4;
 constexpr int SW_SHOW = 5;
+constexpr int SW_MINIMIZE = 6;
 
 // Dialog and message-box results and commands.
 constexpr int IDOK = 1;

@@ -82,7 +82,7 @@ using LPCRECT = const RECT*;
 class CPoint : public POINT {
 public:
     CPoint() = default;
-    CPoint(int px, int py) { x = px, y = py; }
+    constexpr CPoint(int px, int py) : POINT{px, py} {}
     explicit CPoint(LPARAM l) { x = GET_X_LPARAM(l), y = GET_Y_LPARAM(l); }
     bool operator==(const CPoint& o) const { return x == o.x && y == o.y; }
 };

@@ -1,5 +1,7 @@
 #include "platform/ui/WindowSystem.h"
 
+#include <QLabel>
+
 #include "platform/ui/CWnd.h"
 #include "platform/ui/WindowWidget.h"
 
@@ -13,6 +15,7 @@
 
 QWidget* MakeScrollBarWidget(QWidget* parent, DWORD style, HWND hwnd);
 QWidget* MakeEditWidget(QWidget* parent, DWORD style, HWND hwnd);
+QWidget* MakeStaticWidget(QWidget* parent, DWORD style, HWND hwnd);
 
 namespace {
 
@@ -42,6 +45,7 @@ void ensureBuiltins() {
     WindowSystem::RegisterBuiltinClass("BUTTON", nullptr, nullptr);
     WindowSystem::RegisterBuiltinClass("SCROLLBAR", MakeScrollBarWidget, nullptr);
     WindowSystem::RegisterBuiltinClass("EDIT", MakeEditWidget, nullptr);
+    WindowSystem::RegisterBuiltinClass("STATIC", MakeStaticWidget, nullptr);
     WindowSystem::RegisterBuiltinClass("#32770", nullptr, GetSysColorBrush(COLOR_BTNFACE));
 }
 
@@ -157,6 +161,26 @@ LRESULT DefWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
                 rec->widget->setWindowTitle(text);
         }
         return TRUE;
+    case WM_SETFONT:
+        // Static text is a Qt label: it shows the font itself.
+        if (auto* label = rec ? qobject_cast<QLabel*>(rec->widget.data()) : nullptr) {
+            auto* font = reinterpret_cast<CFont*>(wParam);
+            label->setFont(font ? font->GetQFont() : QFont());
+        }
+        return 0;
+    case WM_RBUTTONUP:
+        // The framework's default: a right click asks for a context menu at the screen point.
+        if (rec && rec->widget) {
+            QPoint at =
+                rec->widget->mapToGlobal(QPoint(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)));
+            ::SendMessage(hwnd, WM_CONTEXTMENU, hwnd, MAKELPARAM(at.x(), at.y()));
+        }
+        return 0;
+    case WM_CONTEXTMENU:
+        // A child that does not offer a menu passes the request to its parent.
+        if (rec && (rec->style & WS_CHILD) && rec->parent)
+            return ::SendMessage(rec->parent, WM_CONTEXTMENU, wParam, lParam);
+        return 0;
     default:
         return 0;
     }
