@@ -1,0 +1,139 @@
+#include "module/app/CModuleApp.h"
+
+#include "module/app/CDemoAgent.h"
+#include "module/app/CInstanceLock.h"
+#include "module/app/CommandLine.h"
+#include "module/mainwnd/CModuleMainDlg.h"
+#include "platform/ui/Prompt.h"
+#include "snmp/CSnmpDll.h"
+#include "snmp/CSnmpSocket.h"
+#include "snmp/SnmpTransport.h"
+#include "snmp/SocketInit.h"
+
+#include <QTimer>
+#include <QWidget>
+#include <cstdio>
+
+namespace {
+
+constexpr const char* kSocketInitFailed = "Windows sockets initialization failed."; // string 103
+
+bool SaveWindow(CWnd* wnd, const std::string& file) {
+    QWidget* widget = wnd ? wnd->GetWidget() : nullptr;
+    if (!widget)
+        return false;
+    bool saved = widget->grab().save(QString::fromStdString(file), "PNG");
+    if (!saved)
+        std::fprintf(stderr, "taurel: cannot write %s\n", file.c_str());
+    return saved;
+}
+
+} // namespace
+
+CModuleApp::CModuleApp(ProgramOptions options) : m_options(std::move(options)) {}
+
+CModuleApp::~CModuleApp() {
+    if (m_bSnmpStarted)
+        SnmpDone();
+    m_demo.reset();
+}
+
+CModuleApp* AfxGetModuleApp() {
+    return dynamic_cast<CModuleApp*>(AfxGetApp());
+}
+
+void CModuleApp::TakeCommandLine(const std::string& commandLine) {
+    ModuleIdentity identity; // the defaults
+    ParseCommandLine(commandLine, identity);
+    m_strDeviceName = identity.deviceName;
+    m_strAgentAddress = identity.agentAddress;
+    m_strReadCommunity = identity.readCommunity;
+    m_strWriteCommunity = identity.writeCommunity;
+    m_bAgentOctetsValid = ParseAgentOctets(m_strAgentAddress, m_byAgentOctets);
+}
+
+ModuleIdentity CModuleApp::Identity() const {
+    return {m_strDeviceName, m_strAgentAddress, m_strReadCommunity, m_strWriteCommunity};
+}
+
+bool CModuleApp::StartDemoAgent() {
+    m_demo = std::make_unique<CDemoAgent>();
+    std::string error;
+    if (m_demo->Start(error))
+        return true;
+    std::fprintf(stderr, "taurel: cannot start the demo switch: %s\n", error.c_str());
+    m_demo.reset();
+    return false;
+}
+
+BOOL CModuleApp::InitInstance() {
+    // The platform's own widget style gives the three-dimensional control look.
+    if (!AfxSocketInit()) {
+        AfxMessageBox(kSocketInitFailed, MB_OK);
+        m_exitCode = 1;
+        return FALSE;
+    }
+    CSnmpDll::SetAlertHandler([](const std::string& text) { AfxMessageBox(text.c_str()); });
+    SnmpInit(this);
+    m_bSnmpStarted = true;
+    if (m_options.packetLog)
+        if (CSnmpSocket* socket = GetSnmpSocket())
+            socket->m_bLogPackets = 1;
+
+    TakeCommandLine(m_options.commandLine);
+    if (m_options.demo) {
+        if (!StartDemoAgent()) {
+            m_exitCode = 1;
+            return FALSE;
+        }
+        m_strAgentAddress = m_demo->Address();
+        m_bAgentOctetsValid = ParseAgentOctets(m_strAgentAddress, m_byAgentOctets);
+    }
+    RunMainWindow();
+    return FALSE;
+}
+
+void CModuleApp::RunMainWindow() {
+    CModuleMainDlg* running = nullptr;
+    CInstanceLock lock;
+    bool first = lock.Acquire(WindowTitle(), [&running] {
+        if (running && running->m_hWnd) {
+            running->BringWindowToTop();
+            running->SetForegroundWindow();
+        }
+    });
+    if (!first)
+        return; // the instance managing this device came to the front
+
+    CModuleMainDlg main(Identity());
+    running = &main;
+    m_pMainWnd = &main;
+    if (!m_options.screenshotPrefix.empty())
+        main.SetBeforeClose([this, &main] { SaveScreenshots(main); });
+    ScheduleProgramOptions(main);
+    main.DoModal();
+    running = nullptr;
+    m_pMainWnd = nullptr;
+}
+
+void CModuleApp::ScheduleProgramOptions(CModuleMainDlg& main) {
+    // Both run from the main window's loop, once the window is up.
+    if (!m_options.openSlots.empty())
+        QTimer::singleShot(0, [&main, toOpen = m_options.openSlots] {
+            for (int slot : toOpen)
+                if (main.m_hWnd)
+                    main.OpenSlot(slot);
+        });
+    if (std::optional<double> seconds = QuitAfter(m_options))
+        QTimer::singleShot(int(*seconds * 1000), [&main] {
+            if (main.m_hWnd)
+                main.OnCancel();
+        });
+}
+
+void CModuleApp::SaveScreenshots(CModuleMainDlg& main) const {
+    const std::string& prefix = m_options.screenshotPrefix;
+    SaveWindow(&main, prefix + "-main.png");
+    for (int slot : main.OpenSlots())
+        SaveWindow(main.GetChildDialog(slot), prefix + "-slot" + std::to_string(slot) + ".png");
+}

@@ -1,0 +1,33 @@
+// taurel: the module window for one switch. "/N" "/I" "/R" "/W" give the device name, agent
+// address and communities; the long options are the program's own (--help lists them).
+
+#include "module/app/CModuleApp.h"
+#include "module/app/ModuleVersion.h"
+#include "module/app/ProgramOptions.h"
+
+#include <QApplication>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+int main(int argc, char** argv) {
+    std::vector<std::string> args(argv + 1, argv + argc);
+    ProgramOptions options = ParseProgramOptions(args);
+    if (!options.error.empty()) {
+        std::fprintf(stderr, "taurel: %s\n", options.error.c_str());
+        return kUsageExitCode;
+    }
+    if (options.help) {
+        std::fputs(ProgramUsage().c_str(), stdout);
+        return 0;
+    }
+    if (options.version) {
+        std::printf("taurel %s\n", kModuleVersion);
+        return 0;
+    }
+    QApplication qtApp(argc, argv);
+    QApplication::setApplicationName("Taurel");
+    CModuleApp app(options);
+    app.InitInstance();
+    return app.ExitCode();
+}

@@ -1,0 +1,78 @@
+#include "module/mainwnd/CAboutDlg.h"
+
+#include "controls/FlatKeyCtl/CFBCtrl.h"
+#include "module/app/ModuleVersion.h"
+#include "module/mainwnd/PanelMessages.h"
+#include "platform/ui/CStatic.h"
+
+#include <QCoreApplication>
+
+namespace {
+
+constexpr UINT kNameId = 1001;
+constexpr UINT kVersionId = 1002;
+constexpr UINT kDirectoryId = 1003;
+
+DialogTemplate AboutTemplate() {
+    DialogTemplate tpl;
+    tpl.title = "About Taurel";
+    tpl.x = 40;
+    tpl.y = 40;
+    tpl.cx = 210;
+    tpl.cy = 86;
+    tpl.style = WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
+    tpl.items = {
+        {kNameId, "STATIC", 10, 8, 190, 10, SS_LEFT, "Taurel switch management module"},
+        {kVersionId, "STATIC", 10, 22, 190, 10, SS_LEFT, ""},
+        {kDirectoryId, "STATIC", 10, 36, 190, 22, SS_LEFT, ""},
+        {CAboutDlg::kOkId, "FlatBtnCtrlClass", 80, 64, 50, 14, WS_TABSTOP, ""},
+    };
+    return tpl;
+}
+
+} // namespace
+
+std::string AboutVersionText() {
+    return std::string("Version ") + kModuleVersion;
+}
+
+std::string AboutDirectoryText(const std::string& programDirectory) {
+    return "Program directory: " + programDirectory;
+}
+
+CAboutDlg::CAboutDlg(CWnd* mainWnd) : CDialog(AboutTemplate(), mainWnd), m_pMainWnd(mainWnd) {}
+
+CWnd* CAboutDlg::CreateFor(CWnd* mainWnd, CDlgData*) {
+    auto* dlg = new CAboutDlg(mainWnd);
+    if (!dlg->Create()) {
+        delete dlg;
+        return nullptr;
+    }
+    dlg->ShowWindow(SW_SHOW);
+    return dlg;
+}
+
+BOOL CAboutDlg::OnInitDialog() {
+    if (CWnd* version = GetDlgItem(kVersionId))
+        version->SetWindowText(AboutVersionText().c_str());
+    std::string dir = QCoreApplication::applicationDirPath().toStdString();
+    if (CWnd* directory = GetDlgItem(kDirectoryId))
+        directory->SetWindowText(AboutDirectoryText(dir).c_str());
+    if (auto* ok = dynamic_cast<CFBCtrl*>(GetDlgItem(kOkId)))
+        ok->InitFlatButton("OK");
+    return TRUE;
+}
+
+void CAboutDlg::OnCancel() {
+    if (m_pMainWnd && m_pMainWnd->m_hWnd)
+        m_pMainWnd->PostMessage(PANEL_CHILD_CLOSED, kSlot, 0);
+    DestroyWindow();
+}
+
+LRESULT CAboutDlg::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == CTRL_CLICK_MSG && UINT(lParam) == kOkId) {
+        OnCancel();
+        return 0;
+    }
+    return CDialog::WindowProc(msg, wParam, lParam);
+}

@@ -1,0 +1,83 @@
+#pragma once
+// The main module window (template 102): the button menu over the front panel, and the 320
+// child-dialog slots with their records. Every request to open a window arrives here as
+// PANEL_MSG; a slot holds at most one open dialog.
+
+#include "module/app/ModuleIdentity.h"
+#include "module/mainwnd/MainMenu.h"
+#include "module/mainwnd/SlotRecords.h"
+#include "platform/ui/CDialog.h"
+#include "platform/ui/Icons.h"
+
+#include <array>
+#include <functional>
+#include <map>
+#include <vector>
+
+class CKoMCtrl;
+class CPanelWnd;
+
+class CModuleMainDlg : public CDialog {
+public:
+    static constexpr UINT kTemplateId = 102;
+    static constexpr UINT kButtonMenuId = 1000;
+    static constexpr UINT kIconId = 128;
+    static constexpr int kClientWidth = 495;
+    static constexpr int kClientHeight = 194;
+    static constexpr int kMenuHeight = 50;
+
+    explicit CModuleMainDlg(const ModuleIdentity& identity, CWnd* parent = nullptr);
+    ~CModuleMainDlg() override;
+
+    // Registers the main window's template (done by the constructor too).
+    static void RegisterTemplate();
+
+    BOOL OnInitDialog() override;
+    void OnOK() override {}
+    // Closing the main window closes every child dialog first.
+    void OnCancel() override;
+    LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
+
+    // The PANEL_MSG handling for slot n; `keys` (may be null) gives slot 6 its entry.
+    void OpenSlot(int slot, const CDlgData* keys = nullptr);
+    // Sends WM_CLOSE to every open child dialog.
+    void CloseChildDialogs();
+
+    // Posts PANEL_MSG for `slot` carrying a copy of `keys`: the sender's record may be gone by
+    // the time the message is handled. False when the main window is gone.
+    static bool PostOpenSlot(CWnd* mainWnd, int slot, const CDlgData* keys);
+
+    CDlgData* GetRecord(int slot) const;
+    // The open dialog of a slot whose window still exists, or null.
+    CWnd* GetChildDialog(int slot) const;
+    std::vector<int> OpenSlots() const;
+    CPanelWnd* GetPanel() const { return m_pPanel; }
+    CKoMCtrl* GetButtonMenu() const { return m_pButtonMenu; }
+    HMENU GetMenuPopup(int entry) const { return m_menu.Popup(entry); }
+    const ModuleIdentity& GetIdentity() const { return m_identity; }
+    // Runs first when the main window closes (the program saves its screenshots there).
+    void SetBeforeClose(std::function<void()> hook) { m_beforeClose = std::move(hook); }
+
+private:
+    void OnChildClosed(int slot);
+    void OnRefresh(int slot);
+    void OnAgentState(WPARAM state);
+    void OnContextMenu(HWND source, CPoint screenPoint);
+    void OnPaint();
+    LPARAM StoreKeys(const CDlgData& keys);
+
+    ModuleIdentity m_identity;
+    std::array<CWnd*, PANEL_CHILD_DIALOG_NUMBER> m_pChildDlg{};
+    std::array<HWND, PANEL_CHILD_DIALOG_NUMBER> m_hChildWnd{};
+    SlotRecordTable m_DlgData;
+    CMainMenu m_menu;
+    CKoMCtrl* m_pButtonMenu = nullptr;
+    // Windows the main window draws; the panel is the first.
+    std::vector<CWnd*> m_windowList;
+    CPanelWnd* m_pPanel = nullptr;
+    HICON m_hIcon = 0;
+    // Key records travelling with posted PANEL_MSG messages, by ticket.
+    std::map<LPARAM, CDlgData> m_pendingKeys;
+    LPARAM m_nextTicket = 0;
+    std::function<void()> m_beforeClose;
+};

@@ -1,0 +1,104 @@
+#pragma once
+// The front panel (control 700 of the main window): the chassis with its modules, ports and
+// LEDs, kept current by polling the switch. Clicking a port selects it; double-clicking opens
+// its information. It reports to the main window with PANEL_PORT_SELECTED, PANEL_OPEN_PORT and
+// PANEL_AGENT_STATE.
+
+#include "module/panel/CLedStatus.h"
+#include "module/panel/CPanelLed.h"
+#include "module/panel/CPanelPicture.h"
+#include "module/panel/CPanelPort.h"
+#include "module/panel/PanelLayout.h"
+#include "platform/ui/CWnd.h"
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+class CSnmpClass;
+class CSnmpMsg;
+
+class CPanelWnd : public CWnd {
+public:
+    static constexpr UINT kControlId = 700;
+    static constexpr UINT_PTR kLedTimerId = 102;
+    static constexpr UINT kLedTimerMs = 100;
+    static constexpr UINT_PTR kDeviceTimerId = 105;
+    static constexpr UINT kDeviceTimerMs = 5000;
+    static constexpr int kPorts = 28;
+    static constexpr int kLedsPerRow = 52;
+
+    CPanelWnd(int x, int y, int width, int height, CWnd* mainWnd, const std::string& agentAddress,
+              const std::string& readCommunity, const std::string& writeCommunity);
+    ~CPanelWnd() override;
+
+    // Paints the whole picture.
+    void Draw(CDC& dc);
+    int GetSelectedPort() const { return m_nSelectedPort; }
+    CRect GetPanelRect() const { return m_rect; }
+
+    // What the panel shows now (for the main window and tests).
+    std::uint16_t ModuleTypes() const { return m_wModuleTypes; }
+    const CPanelPort& Port(int index) const { return m_ports[index]; }
+    const CPanelPort& SlotPicture(int slot) const { return m_slots[slot]; }
+    const CPanelLed& PortLed(int row, int port) const { return m_leds[row][port]; }
+    const CPanelLed& StatusLed(int led) const { return m_statusLeds[led]; }
+    const CPanelLed& AgentLed() const { return m_agentLed; }
+    const CLedStatus& LedStatus() const { return m_ledStatus; }
+    int AgentValue() const { return m_nAgent; }
+    bool IsLedRequestInFlight() const { return m_ledReqId != 0; }
+
+    LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
+
+    void OnLedStatusReply(std::uint16_t code, CSnmpMsg* msg);
+    void OnModuleTypesReply(std::uint16_t code, CSnmpMsg* msg);
+
+private:
+    void BuildPictures();
+    void LayOutStatic();
+    void SendLedStatusRequest();
+    void SendModuleTypesRequest();
+    void RedrawModulesAndLeds(CDC& dc);
+    void LayOutModules(CDC& dc);
+    void DrawPortLeds(CDC& dc);
+    void OnLedTimer();
+    void OnLeftButtonDown(CPoint point);
+    void DrawNow(void (CPanelWnd::*draw)(CDC&));
+    void DrawSelection(CDC& dc);
+    void ReportAgentState(WPARAM state);
+
+    CWnd* m_pMainWnd;
+    CRect m_rect;
+    std::string m_strAgentAddress;
+    std::string m_strReadCommunity;
+    std::string m_strWriteCommunity;
+    CBitmap m_chassis;
+
+    // Port kinds 0-4, port LED, status LED, large modules, small modules.
+    std::array<std::unique_ptr<CPanelPicture>, 5> m_portKinds;
+    std::unique_ptr<CPanelPicture> m_portLed;
+    std::unique_ptr<CPanelPicture> m_statusLed;
+    std::array<std::unique_ptr<CPanelPicture>, 4> m_largeModules; // 166, 169, 167, 168
+    std::array<std::unique_ptr<CPanelPicture>, 4> m_smallModules; // 170, 173, 171, 172
+
+    std::unique_ptr<CSnmpClass> m_pLedRequest;
+    std::unique_ptr<CSnmpClass> m_pModuleRequest;
+    std::uint32_t m_ledReqId = 0;
+    std::uint32_t m_moduleReqId = 0;
+
+    std::array<CPanelPort, kPorts> m_ports;
+    std::array<CPanelPort, kPanelSlots> m_slots;
+    std::array<std::array<CPanelLed, kLedsPerRow>, kLedRows> m_leds;
+    std::array<CPanelLed, CLedStatus::kStatusLeds> m_statusLeds;
+    CPanelLed m_agentLed;
+    CLedStatus m_ledStatus;
+
+    int m_nSelectedPort = -1;
+    std::uint16_t m_wModuleTypes = 0;
+    int m_nLaidOutWord = -1; // -1: lay everything out on the next redraw
+    std::array<int, kPanelSlots> m_slotTypes{};
+    PanelLayout m_layout{};
+    int m_nAgent = 0;
+    bool m_bFailed = false;
+};

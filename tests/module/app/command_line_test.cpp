@@ -1,0 +1,77 @@
+#include "module/app/CommandLine.h"
+#include "module/app/ProgramOptions.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+ModuleIdentity Parse(const std::string& text) {
+    ModuleIdentity id;
+    ParseCommandLine(text, id);
+    return id;
+}
+
+TEST(CommandLine, OptionsAreFoundAnywhereAndTheFirstCounts) {
+    ModuleIdentity none = Parse("");
+    EXPECT_EQ(none.deviceName, "Mirova");
+    EXPECT_EQ(none.agentAddress, "127.0.0.1");
+    EXPECT_EQ(none.readCommunity, "tessla");
+    EXPECT_EQ(none.writeCommunity, "marbelo");
+    EXPECT_EQ(ModuleWindowTitle(none), "Mirova:127.0.0.1");
+
+    ModuleIdentity all = Parse("/Wwr /Rrd x /I10.1.2.3 /NCore /NSecond");
+    EXPECT_EQ(all.deviceName, "Core");
+    EXPECT_EQ(all.agentAddress, "10.1.2.3");
+    EXPECT_EQ(all.readCommunity, "rd");
+    EXPECT_EQ(all.writeCommunity, "wr");
+    EXPECT_EQ(ModuleWindowTitle(all), "Core:10.1.2.3");
+}
+
+TEST(CommandLine, ValuesRunToTheNextSpaceWithoutQuotingOrCaseFolding) {
+    ModuleIdentity empty = Parse("/N Other /I1.2.3.4");
+    EXPECT_EQ(empty.deviceName, "");
+    EXPECT_EQ(ModuleWindowTitle(empty), ":1.2.3.4");
+    EXPECT_EQ(Parse("/nlower").deviceName, "Mirova");
+    EXPECT_EQ(Parse("/N\"a b\"").deviceName, "\"a");
+    // A name holding "/I" is read as the address too: each search sees the whole text.
+    ModuleIdentity inner = Parse("/Nab/Ic");
+    EXPECT_EQ(inner.deviceName, "ab/Ic");
+    EXPECT_EQ(inner.agentAddress, "c");
+}
+
+TEST(CommandLine, AgentOctetsKeepTheLowEightBitsOrStayUnset) {
+    std::array<std::uint8_t, 4> octets{9, 9, 9, 9};
+    EXPECT_TRUE(ParseAgentOctets("10.0.300.4:1161", octets));
+    EXPECT_EQ(octets, (std::array<std::uint8_t, 4>{10, 0, 44, 4}));
+    std::array<std::uint8_t, 4> kept{9, 9, 9, 9};
+    EXPECT_FALSE(ParseAgentOctets("switch-a", kept));
+    EXPECT_EQ(kept, (std::array<std::uint8_t, 4>{9, 9, 9, 9}));
+}
+
+TEST(ProgramOptionsTest, LongOptionsAndTheirValuesAreTakenOutFirst) {
+    ProgramOptions o =
+        ParseProgramOptions({"/NEdge", "--screenshot", "/tmp/Net", "--open", "54", "--open=2",
+                             "--demo", "/Rpub", "--quit-after", "1.5", "--packet-log"});
+    EXPECT_TRUE(o.error.empty()) << o.error;
+    EXPECT_EQ(o.commandLine, "/NEdge /Rpub");
+    EXPECT_EQ(o.screenshotPrefix, "/tmp/Net");
+    EXPECT_EQ(o.openSlots, (std::vector<int>{54, 2}));
+    EXPECT_TRUE(o.demo);
+    EXPECT_TRUE(o.packetLog);
+    EXPECT_EQ(QuitAfter(o), 1.5);
+    EXPECT_EQ(Parse(o.commandLine).deviceName, "Edge") << "the path is never read as a name";
+
+    ProgramOptions shot = ParseProgramOptions({"--screenshot", "x"});
+    EXPECT_EQ(QuitAfter(shot), kScreenshotQuitSeconds);
+    EXPECT_FALSE(QuitAfter(ParseProgramOptions({})).has_value());
+}
+
+TEST(ProgramOptionsTest, UnknownOrIncompleteOptionsAreRefused) {
+    EXPECT_EQ(ParseProgramOptions({"--x"}).error, "unknown option --x");
+    EXPECT_FALSE(ParseProgramOptions({"--open"}).error.empty());
+    EXPECT_FALSE(ParseProgramOptions({"--open", "five"}).error.empty());
+    EXPECT_FALSE(ParseProgramOptions({"--quit-after", "-1"}).error.empty());
+    EXPECT_FALSE(ParseProgramOptions({"--demo=yes"}).error.empty());
+}
+
+} // namespace

@@ -1,0 +1,150 @@
+// The main module window over the simulated switch: menu commands, slots, the About box and
+// the agent state.
+
+#include "controls/KoMenu/CKoMCtrl.h"
+#include "module/mainwnd/CAboutDlg.h"
+#include "module/mainwnd/MainMenu.h"
+#include "module/panel/CPanelWnd.h"
+#include "tests/module/support/ModuleFixture.h"
+#include "tests/platform/ui/UiTestSupport.h"
+
+#include <QTest>
+#include <QWidget>
+
+namespace {
+
+class MainWindowTest : public ModuleFixture {
+protected:
+    void SetUp() override { StartModule(0x336A); }
+    bool Enabled(UINT command) { return CMenu::IsEnabledCommand(main->GetMenuPopup(1), command); }
+    std::string LastMessageBox() {
+        return prompt.messageBoxes.empty() ? "" : prompt.messageBoxes.back().text;
+    }
+    void ClickPanel(int x, int y) {
+        LeftDown(main->GetPanel(), x, y);
+        LeftUp(main->GetPanel(), x, y);
+        PumpMessages();
+    }
+};
+
+TEST_F(MainWindowTest, LaysOutMenuAndPanelUnderTheDeviceTitle) {
+    EXPECT_EQ(main->GetWindowText(), "Mirova:" + AgentAddress());
+    CRect client;
+    main->GetClientRect(&client);
+    EXPECT_EQ(client.Width(), 495);
+    EXPECT_EQ(client.Height(), 194);
+    CRect panel;
+    main->GetPanel()->GetWindowRect(&panel);
+    main->ScreenToClient(&panel);
+    EXPECT_EQ(panel.top, 50);
+    EXPECT_EQ(panel.Height(), 144);
+    EXPECT_EQ(main->GetButtonMenu()->GetDlgCtrlID(), 1000);
+    auto items = CMenu::Items(main->GetMenuPopup(0));
+    ASSERT_EQ(items.size(), 5u);
+    EXPECT_EQ(items[1].text, "Set Configuration...");
+    EXPECT_EQ(items[4].id, MenuCmd::kTrapReceivers);
+    auto help = CMenu::Items(main->GetMenuPopup(3));
+    ASSERT_EQ(help.size(), 3u);
+    EXPECT_EQ(help[2].text, "About Mirova");
+    EXPECT_EQ(help[2].id, 4160u);
+    Screenshot(main.get(), "main-window");
+}
+
+TEST_F(MainWindowTest, PortStatisticsItemsFollowTheSelection) {
+    for (UINT command : kPortStatisticsCommands)
+        EXPECT_FALSE(Enabled(command)) << command;
+    EXPECT_TRUE(CMenu::IsEnabledCommand(main->GetMenuPopup(0), MenuCmd::kSystemInformation));
+    ClickPanel(215, 52); // port 1
+    for (UINT command : kPortStatisticsCommands)
+        EXPECT_TRUE(Enabled(command)) << command;
+    EXPECT_EQ(SlotOfCommand(MenuCmd::kSystemInformation, main->GetPanel()->GetSelectedPort()), 50);
+    ClickPanel(292, 52); // between ports
+    EXPECT_FALSE(Enabled(MenuCmd::kBarErrors));
+    EXPECT_EQ(SlotOfCommand(MenuCmd::kSetConfiguration, -1), 1);
+    EXPECT_EQ(SlotOfCommand(MenuCmd::kSetConfiguration, 4), 84);
+    EXPECT_EQ(SlotOfCommand(MenuCmd::kTablePackets, 4), 174);
+    EXPECT_EQ(SlotOfCommand(MenuCmd::kTableErrors, -1), -1);
+    EXPECT_EQ(SlotOfCommand(MenuCmd::kBarErrors, 27), 317);
+}
+
+TEST_F(MainWindowTest, SlotsWithoutARecordOrOutOfRangeSayWhy) {
+    for (int slot : {25, 108, 318}) {
+        OpenSlot(slot);
+        EXPECT_EQ(LastMessageBox(),
+                  "There has no Dialog Data in m_DlgData[" + std::to_string(slot) + "]");
+    }
+    OpenSlot(320);
+    EXPECT_EQ(LastMessageBox(), "Error PANEL_MSG:\nWPARAM: 320>= PANEL_CHILD_DIALOG_NUMBER");
+    main->SendMessage(PANEL_CHILD_CLOSED, 400, 0);
+    EXPECT_EQ(LastMessageBox(), "Error PANEL_MSG:\nWPARAM: 400\n");
+    std::size_t boxes = prompt.messageBoxes.size();
+    main->SendMessage(WM_COMMAND, MenuCmd::kHelp, 0);
+    PumpMessages();
+    EXPECT_EQ(prompt.messageBoxes.size(), boxes) << "Help does nothing";
+    EXPECT_TRUE(main->OpenSlots().empty());
+}
+
+TEST_F(MainWindowTest, TheAboutBoxIsOneWindowAndItsSlotFreesWhenItCloses) {
+    main->SendMessage(WM_COMMAND, MenuCmd::kAbout, 0);
+    CWnd* about = main->GetChildDialog(27);
+    ASSERT_NE(about, nullptr);
+    main->SendMessage(WM_COMMAND, MenuCmd::kAbout, 0);
+    EXPECT_EQ(main->GetChildDialog(27), about);
+    EXPECT_EQ(main->OpenSlots(), (std::vector<int>{27}));
+    EXPECT_EQ(about->GetDlgItem(1002)->GetWindowText(), AboutVersionText());
+    Screenshot(about, "about");
+
+    HWND first = about->m_hWnd;
+    ClickControl(about, CAboutDlg::kOkId);
+    PumpMessages();
+    EXPECT_FALSE(::IsWindow(first));
+    EXPECT_EQ(main->GetChildDialog(27), nullptr);
+    // The close notice of a dialog that is already gone touches nothing.
+    main->SendMessage(PANEL_CHILD_CLOSED, 27, 0);
+    CWnd* again = OpenSlot(27);
+    ASSERT_NE(again, nullptr);
+    EXPECT_NE(again->m_hWnd, first) << "a fresh dialog from the same slot";
+}
+
+TEST_F(MainWindowTest, TheContextMenuOfTheMenuBarOffersTheAboutBox) {
+    prompt.menuChoices = {MenuCmd::kSystemAbout};
+    QTest::mouseClick(main->GetButtonMenu()->GetWidget(), Qt::RightButton, {}, QPoint(450, 15));
+    PumpMessages();
+    ASSERT_EQ(prompt.menus.size(), 1u);
+    EXPECT_EQ(prompt.menus[0].itemTexts, (std::vector<std::string>{"&About Taurel..."}));
+    EXPECT_NE(main->GetChildDialog(27), nullptr);
+    QTest::mouseClick(main->GetButtonMenu()->GetWidget(), Qt::RightButton, {}, QPoint(20, 15));
+    PumpMessages();
+    EXPECT_EQ(prompt.menus.size(), 1u) << "not over a button";
+}
+
+TEST_F(MainWindowTest, AKeyRecordTravelsAsACopy) {
+    {
+        CDlgData sender;
+        sender.SetKeys({"192.0.2.77"});
+        ASSERT_TRUE(CModuleMainDlg::PostOpenSlot(main.get(), 6, &sender));
+    } // the sender's record is gone before the message is handled
+    PumpMessages();
+    CDlgData* form = main->GetRecord(6);
+    EXPECT_EQ(form->m_nKeyCount, 1);
+    EXPECT_EQ(form->m_strKeys[0], "192.0.2.77");
+    main->PostMessage(PANEL_MSG, 6, 12345); // a stale ticket is no key record
+    PumpMessages();
+    EXPECT_EQ(form->m_nKeyCount, 0);
+}
+
+TEST_F(MainWindowTest, TheMenuGreysWhileTheSwitchIsSilent) {
+    EXPECT_TRUE(main->GetButtonMenu()->IsActive());
+    StopAgent();
+    main->GetPanel()->SendMessage(WM_TIMER, CPanelWnd::kDeviceTimerId, 0);
+    ExpireRequests();
+    PumpMessages();
+    EXPECT_FALSE(main->GetButtonMenu()->IsActive());
+    Screenshot(main.get(), "main-window-silent");
+    RestartAgent();
+    main->GetPanel()->SendMessage(WM_TIMER, CPanelWnd::kDeviceTimerId, 0);
+    ASSERT_TRUE(WaitForReplies());
+    EXPECT_TRUE(main->GetButtonMenu()->IsActive());
+}
+
+} // namespace

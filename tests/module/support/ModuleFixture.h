@@ -1,0 +1,60 @@
+#pragma once
+// What the program's tests share: a simulated switch in this process on 127.0.0.1 and a free
+// port, the engine, a main window made for the test (not run modally), a scripted prompt, a
+// manual clock for time-outs, and helpers to open a slot, click a control and wait for replies.
+// With TAUREL_SCREENSHOTS=DIR set, Screenshot() saves a PNG of a window there.
+
+#include "agent/CAgentServer.h"
+#include "module/app/CModuleApp.h"
+#include "module/mainwnd/CModuleMainDlg.h"
+#include "platform/core/Clock.h"
+#include "platform/ui/ScriptedPrompt.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+
+class ModuleFixture : public ::testing::Test {
+protected:
+    // Starts the switch with the modules word and faults, then the engine and the main window.
+    void StartModule(std::uint16_t modulesWord = 0x336A, FaultSettings faults = {});
+    // The switch and the engine only, for tests that make their own windows.
+    void StartEngine(std::uint16_t modulesWord = 0x336A, FaultSettings faults = {});
+    void TearDown() override;
+
+    // Stops the switch (nothing answers) and starts it again on the same port.
+    void StopAgent();
+    void RestartAgent(FaultSettings faults = {});
+
+    // Delivers events until `done` holds or `ms` of real time have passed; whether it held.
+    bool WaitFor(const std::function<bool()>& done, int ms = 3000);
+    void PumpFor(int ms);
+    // Moves the clock past the reply time-out and ticks the engine until nothing is outstanding.
+    void ExpireRequests();
+    std::size_t OutstandingRequests() const;
+    // Waits until every request sent so far has had its answer.
+    bool WaitForReplies(int ms = 3000);
+
+    // Runs the main window's PANEL_MSG handling for slot n; the dialog that is open there now.
+    CWnd* OpenSlot(int slot);
+    // A left click in the middle of the control with this id inside `dialog`.
+    void ClickControl(CWnd* dialog, UINT id);
+    void Screenshot(CWnd* wnd, const std::string& name) const;
+
+    std::string AgentAddress() const;
+
+    Clock::Manual clock{1000000};
+    ScriptedPrompt prompt;
+    std::unique_ptr<CAgentServer> agent;
+    std::unique_ptr<CModuleApp> app;
+    std::unique_ptr<CModuleMainDlg> main;
+
+private:
+    bool StartAgent(std::uint16_t port, FaultSettings faults);
+
+    std::uint16_t m_modulesWord = 0;
+    std::uint16_t m_port = 0;
+};
