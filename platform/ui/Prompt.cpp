@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QColorDialog>
 #include <QCoreApplication>
+#include <QFileDialog>
 #include <QMenu>
 #include <QMessageBox>
 
@@ -82,6 +83,17 @@ public:
         if (!c.isValid())
             return false;
         *chosen = RGB(c.red(), c.green(), c.blue());
+        return true;
+    }
+
+    bool GetSaveFileName(HWND owner, const std::string& title, const std::string& suggestedName,
+                         const std::string& filter, std::string* path) override {
+        QString chosen = QFileDialog::getSaveFileName(
+            ownerWidget(owner), QString::fromStdString(title),
+            QString::fromStdString(suggestedName), QString::fromStdString(filter));
+        if (chosen.isEmpty())
+            return false;
+        *path = chosen.toStdString();
         return true;
     }
 };

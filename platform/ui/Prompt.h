@@ -17,6 +17,11 @@ public:
     virtual UINT TrackPopupMenu(HMENU menu, POINT screenPoint, HWND owner) = 0;
     // Returns true with *chosen set when the operator chose a colour.
     virtual bool ChooseColor(HWND owner, COLORREF initial, COLORREF* chosen) = 0;
+    // Asks where to save a file; true with *path set when the operator chose one. `filter` is
+    // the file dialog's type filter ("CSV files (*.csv)").
+    virtual bool GetSaveFileName(HWND owner, const std::string& title,
+                                 const std::string& suggestedName, const std::string& filter,
+                                 std::string* path) = 0;
 };
 
 // Installs `prompt` (null: Qt's) and returns the previously installed one.

@@ -43,3 +43,17 @@ bool ScriptedPrompt::ChooseColor(HWND, COLORREF initial, COLORREF* chosen) {
     *chosen = *choice;
     return true;
 }
+
+bool ScriptedPrompt::GetSaveFileName(HWND, const std::string& title,
+                                     const std::string& suggestedName, const std::string& filter,
+                                     std::string* path) {
+    saveFileRequests.push_back({title, suggestedName, filter});
+    if (saveFileChoices.empty())
+        return false;
+    std::optional<std::string> choice = saveFileChoices.front();
+    saveFileChoices.pop_front();
+    if (!choice)
+        return false;
+    *path = *choice;
+    return true;
+}

@@ -19,8 +19,9 @@ public:
     // Answers, used front first. An empty queue answers a message box with its first button
     // (IDOK, or IDYES for yes/no boxes), dismisses a menu, and cancels the colour dialog.
     std::deque<int> messageBoxAnswers;
-    std::deque<UINT> menuChoices;                      // 0 dismisses
-    std::deque<std::optional<COLORREF>> colourChoices; // nullopt cancels
+    std::deque<UINT> menuChoices;                           // 0 dismisses
+    std::deque<std::optional<COLORREF>> colourChoices;      // nullopt cancels
+    std::deque<std::optional<std::string>> saveFileChoices; // nullopt (or empty queue) cancels
 
     struct MessageBoxCall {
         std::string text;
@@ -37,11 +38,19 @@ public:
     std::vector<MessageBoxCall> messageBoxes;
     std::vector<MenuCall> menus;
     std::vector<COLORREF> colourRequests;
+    struct SaveFileCall {
+        std::string title;
+        std::string suggestedName;
+        std::string filter;
+    };
+    std::vector<SaveFileCall> saveFileRequests;
 
     int MessageBox(HWND owner, const std::string& text, const std::string& caption,
                    UINT type) override;
     UINT TrackPopupMenu(HMENU menu, POINT screenPoint, HWND owner) override;
     bool ChooseColor(HWND owner, COLORREF initial, COLORREF* chosen) override;
+    bool GetSaveFileName(HWND owner, const std::string& title, const std::string& suggestedName,
+                         const std::string& filter, std::string* path) override;
 
 private:
     IPrompt* m_previous;
