@@ -6,19 +6,21 @@ CPanelPicture::CPanelPicture(int width, int height, int xOffset, int yOffset,
     for (UINT id : bitmapIds) {
         if (m_count == kMaxStates)
             break;
-        m_bitmaps[m_count++].LoadBitmap(id);
+        CBitmap& bitmap = m_bitmaps[m_count];
+        if (bitmap.LoadBitmap(id)) {
+            m_sources[m_count] = std::make_unique<CDC>();
+            m_sources[m_count]->CreateCompatibleDC(nullptr);
+            m_sources[m_count]->SelectObject(&bitmap);
+        }
+        ++m_count;
     }
 }
 
 void CPanelPicture::Draw(CDC& dc, CPoint origin, int state) const {
-    if (state < 0 || state >= m_count || !m_bitmaps[state].IsCreated())
+    if (state < 0 || state >= m_count || !m_sources[state])
         return;
-    CDC memory;
-    memory.CreateCompatibleDC(&dc);
-    memory.SelectObject(const_cast<CBitmap*>(&m_bitmaps[state]));
-    dc.BitBlt(origin.x + m_xOffset, origin.y + m_yOffset, m_width, m_height, &memory, 0, 0,
-              SRCCOPY);
-    memory.SelectObject(static_cast<CBitmap*>(nullptr));
+    dc.BitBlt(origin.x + m_xOffset, origin.y + m_yOffset, m_width, m_height, m_sources[state].get(),
+              0, 0, SRCCOPY);
 }
 
 void CPanelPicture::Erase(CDC& dc, CPoint origin) const {

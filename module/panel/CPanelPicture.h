@@ -7,6 +7,7 @@
 
 #include <array>
 #include <initializer_list>
+#include <memory>
 
 class CPanelPicture {
 public:
@@ -37,5 +38,8 @@ private:
     int m_xOffset = 0;
     int m_yOffset = 0;
     std::array<CBitmap, kMaxStates> m_bitmaps;
+    // Each bitmap selected into its own memory device context once: the panel draws hundreds
+    // of these pictures per paint.
+    std::array<std::unique_ptr<CDC>, kMaxStates> m_sources;
     int m_count = 0;
 };

@@ -1,5 +1,7 @@
 #include "platform/ui/CDC.h"
 
+#include <cstring>
+
 #include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
@@ -61,17 +63,23 @@ QPainter* CDC::Painter() {
     return m_painter.get();
 }
 
-void CDC::ApplyState(QPainter& p, bool forText) {
-    p.setRenderHint(QPainter::Antialiasing, false);
-    p.setRenderHint(QPainter::TextAntialiasing, false);
-    p.setCompositionMode(m_rop == R2_NOT && !forText ? QPainter::RasterOp_NotDestination
-                                                     : QPainter::CompositionMode_SourceOver);
+void CDC::ApplyState(QPainter& p, bool forText, bool copy) {
+    // The painter is shared by every device context of a surface, so the state is set on each
+    // drawing; only what differs is changed, because panels blit hundreds of small pictures.
+    if (p.renderHints() & (QPainter::Antialiasing | QPainter::TextAntialiasing))
+        p.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing, false);
+    QPainter::CompositionMode mode = copy ? QPainter::CompositionMode_Source
+                                     : m_rop == R2_NOT && !forText
+                                         ? QPainter::RasterOp_NotDestination
+                                         : QPainter::CompositionMode_SourceOver;
+    if (p.compositionMode() != mode)
+        p.setCompositionMode(mode);
     std::optional<QRegion> clip = m_baseClip;
     if (m_clip)
         clip = clip ? clip->intersected(*m_clip) : *m_clip;
     if (clip)
         p.setClipRegion(*clip);
-    else
+    else if (p.hasClipping())
         p.setClipping(false);
 }
 
@@ -250,12 +258,48 @@ CSize CDC::GetTextExtent(const std::string& text) const {
                  fm.height());
 }
 
+// A blit between two 32-bit images under at most a rectangular clip copies rows directly: the
+// painter's per-call cost is many times that of a small picture's pixels, and panels blit
+// hundreds of them. The raster painter draws straight into the image, so rows written here and
+// drawings through it never overtake each other.
+bool CDC::CopyRows(int x, int y, int w, int h, const QImage& source, int sx, int sy) {
+    QImage* target = m_target;
+    if (!target || target->format() != QImage::Format_RGB32 ||
+        source.format() != QImage::Format_RGB32 || !target->isDetached() || &source == target)
+        return false;
+    QRect area(x, y, w, h);
+    std::optional<QRegion> clip = m_baseClip;
+    if (m_clip)
+        clip = clip ? clip->intersected(*m_clip) : *m_clip;
+    if (clip) {
+        if (clip->rectCount() > 1)
+            return false;
+        area = area.intersected(clip->boundingRect());
+    }
+    area = area.intersected(target->rect());
+    // Keep to what the source holds; beyond it nothing is copied.
+    area = area.intersected(QRect(x - sx, y - sy, source.width(), source.height()));
+    if (area.isEmpty())
+        return true;
+    const std::size_t bytes = std::size_t(area.width()) * 4;
+    const qsizetype toStride = target->bytesPerLine(), fromStride = source.bytesPerLine();
+    uchar* to = target->bits() + area.top() * toStride + area.left() * 4;
+    const uchar* from =
+        source.constBits() + (area.top() - y + sy) * fromStride + (area.left() - x + sx) * 4;
+    for (int row = 0; row < area.height(); ++row, to += toStride, from += fromStride)
+        std::memcpy(to, from, bytes);
+    return true;
+}
+
 BOOL CDC::BitBlt(int x, int y, int w, int h, CDC* src, int sx, int sy, DWORD rop) {
-    QPainter* p = Painter();
-    if (!p || !src || !src->m_target || rop != SRCCOPY)
+    if (!src || !src->m_target || rop != SRCCOPY)
         return FALSE;
-    ApplyState(*p);
-    p->setCompositionMode(QPainter::CompositionMode_Source);
+    if (CopyRows(x, y, w, h, *src->m_target, sx, sy))
+        return TRUE;
+    QPainter* p = Painter();
+    if (!p)
+        return FALSE;
+    ApplyState(*p, false, true);
     p->drawImage(QRect(x, y, w, h), *src->m_target, QRect(sx, sy, w, h));
     return TRUE;
 }

@@ -93,8 +93,10 @@ protected:
 
 private:
     QPainter* Painter();
-    void ApplyState(QPainter& p, bool forText = false);
+    // `copy`: the source replaces the destination (blits).
+    void ApplyState(QPainter& p, bool forText = false, bool copy = false);
     void FillPixels(const QRect& r, COLORREF color);
+    bool CopyRows(int x, int y, int w, int h, const QImage& source, int sx, int sy);
     void PlotLine(int x0, int y0, int x1, int y1);
     int RegionKind() const;
 
