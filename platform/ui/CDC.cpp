@@ -250,6 +250,16 @@ CSize CDC::GetTextExtent(const std::string& text) const {
                  fm.height());
 }
 
+BOOL CDC::DrawImage(int x, int y, const QImage& image) {
+    QPainter* p = Painter();
+    if (!p || image.isNull())
+        return FALSE;
+    ApplyState(*p);
+    p->setCompositionMode(QPainter::CompositionMode_SourceOver);
+    p->drawImage(x, y, image);
+    return TRUE;
+}
+
 BOOL CDC::BitBlt(int x, int y, int w, int h, CDC* src, int sx, int sy, DWORD rop) {
     QPainter* p = Painter();
     if (!p || !src || !src->m_target || rop != SRCCOPY)

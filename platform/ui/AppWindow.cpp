@@ -1,0 +1,22 @@
+#include "platform/ui/AppWindow.h"
+
+#include "platform/ui/CWnd.h"
+
+#include <QCoreApplication>
+
+namespace {
+HWND g_mainWindow = 0;
+}
+
+CWnd* AfxGetMainWnd() {
+    // Kept as a handle: a main window that has gone is no longer returned.
+    return CWnd::FromHandle(g_mainWindow);
+}
+
+void AfxSetMainWnd(CWnd* wnd) {
+    g_mainWindow = wnd ? wnd->m_hWnd : 0;
+}
+
+std::string AfxGetAppName() {
+    return QCoreApplication::applicationName().toStdString();
+}
