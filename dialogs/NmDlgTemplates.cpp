@@ -37,8 +37,8 @@ DialogTemplate listTemplate(const char* caption, int buttonTop, bool numberBox) 
         int right = i % 2, row = i / 2;
         int y = 11 + 12 * row;
         UINT label = IDC_NMDLG_HEADER_LABEL1 + UINT(2 * i);
-        add(label, "STATIC", right ? 100 : 12, y + 1, 27, 9, SS_LEFT, "header");
-        add(label + 1, "STATIC", right ? 128 : 40, y, right ? 58 : 56, 10, SS_SUNKEN,
+        add(label, "STATIC", right ? 106 : 12, y + 1, 24, 9, SS_LEFT, "header");
+        add(label + 1, "STATIC", right ? 131 : 37, y, right ? 55 : 65, 10, SS_SUNKEN,
             "headerInfo");
     }
     add(IDC_NMDLG_LIST_GROUP, "BUTTON", 7, 38, 184, 80, BS_GROUPBOX, "");

@@ -48,10 +48,10 @@ void paintGroupBox(CWnd* wnd, CDC& dc, const CRect& all) {
     dc.FillSolidRect(&all, GetSysColor(COLOR_BTNFACE));
     std::string caption = wnd->GetWindowText();
     int textHeight = int(dc.GetTextExtent("Xg").cy);
-    CRect frame(all.left, all.top + textHeight / 2, all.right - 1, all.bottom - 1);
+    CRect frame(all.left, all.top + textHeight / 2, all.right, all.bottom);
     dc.Draw3dRect(&frame, GetSysColor(COLOR_BTNSHADOW), GetSysColor(COLOR_BTNHIGHLIGHT));
-    frame.OffsetRect(1, 1);
-    dc.Draw3dRect(&frame, GetSysColor(COLOR_BTNHIGHLIGHT), GetSysColor(COLOR_BTNSHADOW));
+    CRect inner(frame.left + 1, frame.top + 1, frame.right - 1, frame.bottom - 1);
+    dc.Draw3dRect(&inner, GetSysColor(COLOR_BTNHIGHLIGHT), GetSysColor(COLOR_BTNSHADOW));
     if (caption.empty())
         return;
     int width = int(dc.GetTextExtent(caption).cx);

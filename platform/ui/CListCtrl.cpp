@@ -372,9 +372,9 @@ bool CListCtrl::EnsureScrollBars() {
         return false;
     if (!m_vbar) {
         m_vbar = std::make_unique<CScrollBar>();
-        m_vbar->Create(SBS_VERT, CRect(), this, kVBarId);
+        m_vbar->Create(WS_CHILD | SBS_VERT, CRect(), this, kVBarId);
         m_hbar = std::make_unique<CScrollBar>();
-        m_hbar->Create(SBS_HORZ, CRect(), this, kHBarId);
+        m_hbar->Create(WS_CHILD | SBS_HORZ, CRect(), this, kHBarId);
     }
     return m_vbar->m_hWnd && m_hbar->m_hWnd;
 }

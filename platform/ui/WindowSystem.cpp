@@ -266,6 +266,8 @@ HWND Create(const char* className, const char* text, DWORD style, const RECT& re
         widget->setEnabled(false);
     if (style & WS_VISIBLE)
         widget->show();
+    else if (child)
+        widget->hide(); // stays hidden when its parent is shown, until ShowWindow
     return hwnd;
 }
 
