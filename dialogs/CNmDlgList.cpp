@@ -3,9 +3,8 @@
 #include "dialogs/CNmDlgListSet.h"
 #include "dialogs/NmDlgResources.h"
 
-CNmDlgList::CNmDlgList(CWnd* parent, const std::string& key, const std::string&,
-                       const std::string&, const std::string&, int, const _NmOidTable*,
-                       const std::string&)
+CNmDlgList::CNmDlgList(CWnd* parent, const std::string& key, const std::string&, const std::string&,
+                       const std::string&, int, const _NmOidTable*, const std::string&)
     : CNmDlgLayout(IDD_NMDLG_GENERAL, parent, key, true) {}
 
 BOOL CNmDlgList::OnInitDialog() {

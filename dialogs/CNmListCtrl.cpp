@@ -65,12 +65,12 @@ int CNmListCtrl::InsertItem(UINT mask, int row, const char* text, UINT state, UI
 
 COLORREF CNmListCtrl::ColumnColor(int col) const {
     return col >= 0 && std::size_t(col) < m_columnColors.size() ? m_columnColors[std::size_t(col)]
-                                                                  : kNmDefaultColor;
+                                                                : kNmDefaultColor;
 }
 
 COLORREF CNmListCtrl::RowColor(int row) const {
     return row >= 0 && std::size_t(row) < m_rowColors.size() ? m_rowColors[std::size_t(row)]
-                                                               : kNmDefaultColor;
+                                                             : kNmDefaultColor;
 }
 
 CWnd* CNmListCtrl::CallbackWnd() const {
@@ -125,10 +125,12 @@ void CNmListCtrl::DrawItem(LPDRAWITEMSTRUCT draw) {
         smallList->Draw(&dc, item.iImage, POINT{x, imageTop}, style);
         x += smallList->GetImageSize().cx;
     }
-    COLORREF rowColor = RowColor(row) == kNmDefaultColor ? GetSysColor(COLOR_BTNTEXT) : RowColor(row);
+    COLORREF rowColor =
+        RowColor(row) == kNmDefaultColor ? GetSysColor(COLOR_BTNTEXT) : RowColor(row);
     dc.SetTextColor(highlighted ? highlightText : rowColor);
     const UINT textFormat = DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS;
-    DrawText(dc, GetItemText(row, 0), CRect(x + blank, first.top, first.right - blank, first.bottom),
+    DrawText(dc, GetItemText(row, 0),
+             CRect(x + blank, first.top, first.right - blank, first.bottom),
              textFormat | alignment(GetColumnFormat(0)));
 
     for (int col = 1; col < GetColumnCount(); ++col) {
@@ -204,7 +206,7 @@ CEdit* CNmListCtrl::EditSubLabel(int row, int col) {
         return nullptr;
     DWORD align = (GetColumnFormat(col) & LVCFMT_JUSTIFYMASK) == LVCFMT_RIGHT    ? ES_RIGHT
                   : (GetColumnFormat(col) & LVCFMT_JUSTIFYMASK) == LVCFMT_CENTER ? ES_CENTER
-                                                                                : ES_LEFT;
+                                                                                 : ES_LEFT;
     auto* edit = new CNmListEdit(m_hWnd, row, col);
     if (!edit->Create(WS_BORDER | WS_VISIBLE | ES_AUTOHSCROLL | align, rect, this, kEditorId)) {
         delete edit;

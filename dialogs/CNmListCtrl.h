@@ -57,8 +57,7 @@ public:
 
     // In-place editors over a cell; null when the column is too narrow (or the row missing).
     CEdit* EditSubLabel(int row, int col);
-    CComboBox* ShowInPlaceList(int row, int col, const std::vector<std::string>& texts,
-                               int select);
+    CComboBox* ShowInPlaceList(int row, int col, const std::vector<std::string>& texts, int select);
 
     void DrawItem(LPDRAWITEMSTRUCT draw) override;
     LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;

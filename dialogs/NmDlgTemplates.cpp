@@ -10,8 +10,8 @@
 
 namespace {
 
-constexpr DWORD kDialogStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME |
-                               WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
+constexpr DWORD kDialogStyle =
+    WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
 
 DialogTemplate emptyTemplate(const char* caption) {
     DialogTemplate tpl;
@@ -37,9 +37,8 @@ DialogTemplate listTemplate(const char* caption, int buttonTop, bool numberBox) 
         int right = i % 2, row = i / 2;
         int y = 11 + 12 * row;
         UINT label = IDC_NMDLG_HEADER_LABEL1 + UINT(2 * i);
-        add(label, "STATIC", right ? 106 : 12, y + 1, 24, 9, SS_LEFT, "header");
-        add(label + 1, "STATIC", right ? 131 : 37, y, right ? 55 : 65, 10, SS_SUNKEN,
-            "headerInfo");
+        add(label, "STATIC", right ? 117 : 11, y + 1, right ? 23 : 27, 9, SS_LEFT, "header");
+        add(label + 1, "STATIC", right ? 140 : 38, y, right ? 47 : 76, 10, SS_SUNKEN, "headerInfo");
     }
     add(IDC_NMDLG_LIST_GROUP, "BUTTON", 7, 38, 184, 80, BS_GROUPBOX, "");
     add(IDC_NMDLG_LIST, WC_LISTVIEW, 12, 47, 174, 66,
@@ -47,8 +46,8 @@ DialogTemplate listTemplate(const char* caption, int buttonTop, bool numberBox) 
     add(IDC_NMDLG_STATUS, "EDIT", 7, 121, 184, 27,
         ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL | WS_VSCROLL, "");
     for (int i = 0; i < 5; ++i)
-        tpl.items.push_back({IDC_NMDLG_BUTTON1 + UINT(i), "BUTTON", 197, buttonTop + 18 * i, 46,
-                             14, BS_PUSHBUTTON | WS_TABSTOP, "button"});
+        tpl.items.push_back({IDC_NMDLG_BUTTON1 + UINT(i), "BUTTON", 197, buttonTop + 18 * i, 46, 14,
+                             BS_PUSHBUTTON | WS_TABSTOP, "button"});
     if (numberBox) {
         tpl.items.push_back(
             {IDC_NMDLG_NUMBER, "EDIT", 197, 15, 35, 12, ES_AUTOHSCROLL | WS_TABSTOP, ""});
@@ -66,7 +65,8 @@ void NmDialogRegisterResources() {
         return;
     done = true;
     RegisterDialogTemplate(IDD_NMDLG_LIST_TABLE, emptyTemplate("Kovia List Table Template"));
-    RegisterDialogTemplate(IDD_NMDLG_GENERAL, listTemplate("Kovia General Dialog Template", 40, true));
+    RegisterDialogTemplate(IDD_NMDLG_GENERAL,
+                           listTemplate("Kovia General Dialog Template", 40, true));
     RegisterDialogTemplate(IDD_NMDLG_SET, listTemplate("Kovia Set Dialog Template", 15, false));
     RegisterBitmapResource(IDB_NMDLG_LIST_IMAGES, DrawNmListImages());
 }

@@ -12,22 +12,38 @@ using Art = std::array<const char*, 16>;
 // The 16-colour palette; '.' is the light-grey mask colour (transparent in the image lists).
 QRgb palette(char c) {
     switch (c) {
-    case 'k': return qRgb(0x00, 0x00, 0x00); // black
-    case 'm': return qRgb(0x80, 0x00, 0x00); // maroon
-    case 'g': return qRgb(0x00, 0x80, 0x00); // green
-    case 'o': return qRgb(0x80, 0x80, 0x00); // olive
-    case 'n': return qRgb(0x00, 0x00, 0x80); // navy
-    case 'p': return qRgb(0x80, 0x00, 0x80); // purple
-    case 't': return qRgb(0x00, 0x80, 0x80); // teal
-    case 'd': return qRgb(0x80, 0x80, 0x80); // dark grey
-    case 'r': return qRgb(0xFF, 0x00, 0x00); // red
-    case 'l': return qRgb(0x00, 0xFF, 0x00); // lime
-    case 'y': return qRgb(0xFF, 0xFF, 0x00); // yellow
-    case 'b': return qRgb(0x00, 0x00, 0xFF); // blue
-    case 'f': return qRgb(0xFF, 0x00, 0xFF); // fuchsia
-    case 'a': return qRgb(0x00, 0xFF, 0xFF); // aqua
-    case 'w': return qRgb(0xFF, 0xFF, 0xFF); // white
-    default: return qRgb(0xC0, 0xC0, 0xC0);  // light grey: the mask
+    case 'k':
+        return qRgb(0x00, 0x00, 0x00); // black
+    case 'm':
+        return qRgb(0x80, 0x00, 0x00); // maroon
+    case 'g':
+        return qRgb(0x00, 0x80, 0x00); // green
+    case 'o':
+        return qRgb(0x80, 0x80, 0x00); // olive
+    case 'n':
+        return qRgb(0x00, 0x00, 0x80); // navy
+    case 'p':
+        return qRgb(0x80, 0x00, 0x80); // purple
+    case 't':
+        return qRgb(0x00, 0x80, 0x80); // teal
+    case 'd':
+        return qRgb(0x80, 0x80, 0x80); // dark grey
+    case 'r':
+        return qRgb(0xFF, 0x00, 0x00); // red
+    case 'l':
+        return qRgb(0x00, 0xFF, 0x00); // lime
+    case 'y':
+        return qRgb(0xFF, 0xFF, 0x00); // yellow
+    case 'b':
+        return qRgb(0x00, 0x00, 0xFF); // blue
+    case 'f':
+        return qRgb(0xFF, 0x00, 0xFF); // fuchsia
+    case 'a':
+        return qRgb(0x00, 0xFF, 0xFF); // aqua
+    case 'w':
+        return qRgb(0xFF, 0xFF, 0xFF); // white
+    default:
+        return qRgb(0xC0, 0xC0, 0xC0); // light grey: the mask
     }
 }
 
@@ -50,9 +66,9 @@ constexpr Art kPencil = {
 
 // The editable port cell: a sunken white check box holding a green tick.
 constexpr Art kCheckBox = {
-    "................", ".dddddddddddddw.", ".dkkkkkkkkkkk.w.", ".dkwwwwwwwwwwhw.",
-    ".dkwwwwwwwwwgww.", ".dkwwwwwwwwggww.", ".dkwgwwwwwgggww.", ".dkwggwwwgggwww.",
-    ".dkwgggwgggwwww.", ".dkwwgggggwwwww.", ".dkwwwgggwwwwww.", ".dkwwwwgwwwwwww.",
+    "................", ".dddddddddddddw.", ".dkkkkkkkkkkk.w.",  ".dkwwwwwwwwwwww.",
+    ".dkwwwwwwwwwgww.", ".dkwwwwwwwwggww.", ".dkwgwwwwwgggww.",  ".dkwggwwwgggwww.",
+    ".dkwgggwgggwwww.", ".dkwwgggggwwwww.", ".dkwwwgggwwwwww.",  ".dkwwwwgwwwwwww.",
     ".dkwwwwwwwwwwww.", ".dkwwwwwwwwwwww.", ".dwwwwwwwwwwwwww.", "................",
 };
 
@@ -72,8 +88,6 @@ void drawArt(QImage& image, int index, const Art& art, char outline = 'k', char 
                 c = outline;
             else if (c == '-')
                 c = lines;
-            else if (c == 'h')
-                c = '.';
             image.setPixel(index * 16 + x, y, palette(c));
         }
 }

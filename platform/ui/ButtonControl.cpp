@@ -138,7 +138,7 @@ LRESULT StaticClassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         UINT format = DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS;
         if (rec->style & SS_SUNKEN) {
             dc.Draw3dRect(&all, GetSysColor(COLOR_BTNSHADOW), GetSysColor(COLOR_BTNHIGHLIGHT));
-            text = CRect(all.left + 3, all.top + 1, all.right - 3, all.bottom - 1);
+            text = CRect(all.left + 2, all.top + 1, all.right - 2, all.bottom - 1);
             format |= DT_VCENTER;
         }
         if ((rec->style & 3) == SS_CENTER)

@@ -43,9 +43,12 @@ QImage blended(const QImage& image, int percent) {
             QRgb p = out.pixel(x, y);
             if (qAlpha(p) == 0)
                 continue;
-            auto mix = [percent](int a, int b) { return (a * (100 - percent) + b * percent) / 100; };
-            out.setPixel(x, y, qRgba(mix(qRed(p), GetRValue(h)), mix(qGreen(p), GetGValue(h)),
-                                     mix(qBlue(p), GetBValue(h)), qAlpha(p)));
+            auto mix = [percent](int a, int b) {
+                return (a * (100 - percent) + b * percent) / 100;
+            };
+            out.setPixel(x, y,
+                         qRgba(mix(qRed(p), GetRValue(h)), mix(qGreen(p), GetGValue(h)),
+                               mix(qBlue(p), GetBValue(h)), qAlpha(p)));
         }
     return out;
 }

@@ -43,8 +43,8 @@ int CListCtrl::InsertColumn(int col, const char* heading, int format, int width,
     if (col < 0)
         return -1;
     col = std::min(col, GetColumnCount());
-    m_columns.insert(m_columns.begin() + col,
-                     Column{heading ? heading : "", format, width < 0 ? kDefaultColumnWidth : width});
+    m_columns.insert(m_columns.begin() + col, Column{heading ? heading : "", format,
+                                                     width < 0 ? kDefaultColumnWidth : width});
     for (Row& row : m_rows)
         if (std::size_t(col) <= row.cells.size() && col > 0)
             row.cells.insert(row.cells.begin() + col, Cell{});
@@ -83,8 +83,7 @@ int CListCtrl::GetColumnFormat(int col) const {
 }
 
 std::string CListCtrl::GetColumnHeading(int col) const {
-    return col >= 0 && col < GetColumnCount() ? m_columns[std::size_t(col)].heading
-                                              : std::string();
+    return col >= 0 && col < GetColumnCount() ? m_columns[std::size_t(col)].heading : std::string();
 }
 
 int CListCtrl::InsertItem(const LVITEM* item) {
@@ -234,8 +233,8 @@ UINT_PTR CListCtrl::GetItemData(int item) const {
 }
 
 int CListCtrl::GetNextItem(int start, int flags) const {
-    UINT wanted = ((flags & LVNI_FOCUSED) ? LVIS_FOCUSED : 0) |
-                  ((flags & LVNI_SELECTED) ? LVIS_SELECTED : 0);
+    UINT wanted =
+        ((flags & LVNI_FOCUSED) ? LVIS_FOCUSED : 0) | ((flags & LVNI_SELECTED) ? LVIS_SELECTED : 0);
     for (int i = std::max(0, start + 1); i < GetItemCount(); ++i)
         if ((GetItemState(i, wanted) & wanted) == wanted)
             return i;
@@ -337,8 +336,8 @@ BOOL CListCtrl::EnsureVisible(int item, BOOL partialOK) {
     if (item < top)
         top = item;
     else if (item >= top + page) {
-        bool partlyShown = partialOK && item == top + page &&
-                           GetRowsRect().Height() % GetRowHeight() != 0;
+        bool partlyShown =
+            partialOK && item == top + page && GetRowsRect().Height() % GetRowHeight() != 0;
         if (!partlyShown)
             top = item - page + 1;
     }

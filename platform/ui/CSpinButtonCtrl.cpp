@@ -49,7 +49,8 @@ void CSpinButtonCtrl::Paint() {
     GetClientRect(&all);
     int middle = all.Height() / 2;
     for (int half : {1, -1}) {
-        CRect r = half > 0 ? CRect(0, 0, all.right, middle) : CRect(0, middle, all.right, all.bottom);
+        CRect r =
+            half > 0 ? CRect(0, 0, all.right, middle) : CRect(0, middle, all.right, all.bottom);
         bool pressed = m_pressedHalf == half;
         dc.FillSolidRect(&r, GetSysColor(COLOR_BTNFACE));
         dc.Draw3dRect(&r, GetSysColor(pressed ? COLOR_BTNSHADOW : COLOR_BTNHIGHLIGHT),

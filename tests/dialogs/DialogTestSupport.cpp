@@ -80,8 +80,8 @@ void SaveScreenshot(CWnd* wnd, const std::string& name) {
     if (dir.isEmpty() || !wnd->GetWidget())
         return;
     QDir().mkpath(QString::fromLocal8Bit(dir));
-    wnd->GetWidget()->grab().save(QString::fromLocal8Bit(dir) + "/" +
-                                  QString::fromStdString(name) + ".png");
+    wnd->GetWidget()->grab().save(QString::fromLocal8Bit(dir) + "/" + QString::fromStdString(name) +
+                                  ".png");
 }
 
 bool PumpUntil(const std::function<bool()>& done, int ms) {

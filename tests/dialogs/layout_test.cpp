@@ -34,7 +34,8 @@ TEST_F(LayoutTest, InitialisationFillsHeadersAndShowsTheLayoutsButtons) {
     const char* labels[4] = {"Name", "Ip Addr", "Opened", "Target"};
     for (int i = 0; i < 4; ++i)
         EXPECT_EQ(list->GetHeaderLabel(i)->GetWindowText(), labels[i]);
-    EXPECT_EQ(list->GetHeaderValue(0)->GetWindowText(), "taurel-ui-tests"); // the test program's name
+    EXPECT_EQ(list->GetHeaderValue(0)->GetWindowText(),
+              "taurel-ui-tests"); // the test program's name
     EXPECT_EQ(list->GetHeaderValue(3)->GetWindowText(), "");
     // "HH:MM:SS, MM/DD/YYYY"
     std::string opened = list->GetHeaderValue(2)->GetWindowText();

@@ -24,12 +24,12 @@ public:
                                   i == 1 ? RGB(0, 0, 255) : kNmDefaultColor);
             m_listCtrl.SetItemText(i, 1, "old");
         }
-        m_listCtrl.m_pfnLabelChanged = static_cast<CNmListCtrl::LabelChangedFn>(
-            &EditingList::OnLabelChanged);
-        m_listCtrl.m_pfnLButtonDown = static_cast<CNmListCtrl::LButtonFn>(
-            &EditingList::OnLButtonDownClick);
-        m_listCtrl.m_pfnDblClick = static_cast<CNmListCtrl::DblClickFn>(
-            &EditingList::OnItemDblClick);
+        m_listCtrl.m_pfnLabelChanged =
+            static_cast<CNmListCtrl::LabelChangedFn>(&EditingList::OnLabelChanged);
+        m_listCtrl.m_pfnLButtonDown =
+            static_cast<CNmListCtrl::LButtonFn>(&EditingList::OnLButtonDownClick);
+        m_listCtrl.m_pfnDblClick =
+            static_cast<CNmListCtrl::DblClickFn>(&EditingList::OnItemDblClick);
         ShowWindow(SW_SHOW);
         GetWidget()->activateWindow();
         QApplication::setActiveWindow(GetWidget());

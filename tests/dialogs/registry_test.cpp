@@ -62,8 +62,8 @@ TEST_F(RegistryTest, SideButtonsTakeCaptionAndHandlerFromTheirFunctionCode) {
     auto* dlg = new BareList("buttons");
     EXPECT_EQ(dlg->m_nButtonFunc[2], -1);
     EXPECT_EQ(dlg->m_pfnButton[2], nullptr);
-    const std::pair<int, const char*> codes[] = {
-        {1, "&Refresh"}, {2, "&Set"}, {3, "&More"}, {4, "&Delete"}, {5, "&Apply"}, {8, "&Close"}};
+    const std::pair<int, const char*> codes[] = {{1, "&Refresh"}, {2, "&Set"},   {3, "&More"},
+                                                 {4, "&Delete"},  {5, "&Apply"}, {8, "&Close"}};
     for (const auto& [code, caption] : codes) {
         dlg->SetButton(2, code);
         EXPECT_EQ(dlg->GetButton(2)->GetWindowText(), caption);
