@@ -33,17 +33,6 @@ void drawFocusFrame(CDC& dc, const CRect& r) {
     }
 }
 
-UINT alignment(int format) {
-    switch (format & LVCFMT_JUSTIFYMASK) {
-    case LVCFMT_RIGHT:
-        return DT_RIGHT;
-    case LVCFMT_CENTER:
-        return DT_CENTER;
-    default:
-        return DT_LEFT;
-    }
-}
-
 } // namespace
 
 CNmListCtrl::CNmListCtrl()
@@ -131,7 +120,7 @@ void CNmListCtrl::DrawItem(LPDRAWITEMSTRUCT draw) {
     const UINT textFormat = DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS;
     DrawText(dc, GetItemText(row, 0),
              CRect(x + blank, first.top, first.right - blank, first.bottom),
-             textFormat | alignment(GetColumnFormat(0)));
+             textFormat | ListColumnAlignment(GetColumnFormat(0)));
 
     for (int col = 1; col < GetColumnCount(); ++col) {
         CRect cell;
@@ -157,7 +146,7 @@ void CNmListCtrl::DrawItem(LPDRAWITEMSTRUCT draw) {
             dc.SetTextColor(highlighted && fullRow ? highlightText : color);
             DrawText(dc, GetItemText(row, col),
                      CRect(cell.left + 2 * blank, cell.top, cell.right - 2 * blank, cell.bottom),
-                     textFormat | alignment(GetColumnFormat(col)));
+                     textFormat | ListColumnAlignment(GetColumnFormat(col)));
         }
     }
 

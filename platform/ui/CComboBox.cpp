@@ -45,14 +45,8 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* e) override {
-        if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
-            ForwardEditKey(this, VK_RETURN);
+        if (ForwardEndingKey(this, e))
             return;
-        }
-        if (e->key() == Qt::Key_Escape) {
-            ForwardEditKey(this, VK_ESCAPE);
-            return;
-        }
         QComboBox::keyPressEvent(e);
     }
     void focusOutEvent(QFocusEvent* e) override {

@@ -35,14 +35,8 @@ protected:
     }
     // Return and Escape end in-place editing; the window hears of them and of losing the focus.
     void keyPressEvent(QKeyEvent* e) override {
-        if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
-            ForwardEditKey(this, VK_RETURN);
+        if (ForwardEndingKey(this, e))
             return;
-        }
-        if (e->key() == Qt::Key_Escape) {
-            ForwardEditKey(this, VK_ESCAPE);
-            return;
-        }
         QLineEdit::keyPressEvent(e);
     }
     void focusOutEvent(QFocusEvent* e) override {

@@ -18,7 +18,9 @@ int textHeight(const CFont* font) {
     return QFontMetrics(font ? font->GetQFont() : fallback).height();
 }
 
-UINT alignment(int format) {
+} // namespace
+
+UINT ListColumnAlignment(int format) {
     switch (format & LVCFMT_JUSTIFYMASK) {
     case LVCFMT_RIGHT:
         return DT_RIGHT;
@@ -28,8 +30,6 @@ UINT alignment(int format) {
         return DT_LEFT;
     }
 }
-
-} // namespace
 
 CListCtrl::CListCtrl() : m_bkColor(GetSysColor(COLOR_WINDOW)) {}
 
@@ -432,8 +432,8 @@ void CListCtrl::DrawItem(LPDRAWITEMSTRUCT draw) {
         GetSubItemRect(int(draw->itemID), col, LVIR_LABEL, cell);
         cell.left += 6, cell.right -= 6;
         DrawText(dc, GetItemText(int(draw->itemID), col), cell,
-                 alignment(GetColumnFormat(col)) | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX |
-                     DT_END_ELLIPSIS);
+                 ListColumnAlignment(GetColumnFormat(col)) | DT_VCENTER | DT_SINGLELINE |
+                     DT_NOPREFIX | DT_END_ELLIPSIS);
     }
 }
 
@@ -454,7 +454,7 @@ void CListCtrl::PaintHeader(CDC& dc, const CRect& client) {
             face(r);
             CRect text(r.left + 6, r.top + 1, r.right - 6, r.bottom - 1);
             DrawText(dc, column.heading, text,
-                     alignment(column.format) | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX |
+                     ListColumnAlignment(column.format) | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX |
                          DT_END_ELLIPSIS);
         }
         x += column.width;

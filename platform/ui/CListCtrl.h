@@ -21,6 +21,9 @@ class CImageList;
 
 constexpr const char* WC_LISTVIEW = "SysListView32";
 
+// The DrawText alignment of a column format (LVCFMT_LEFT, LVCFMT_RIGHT, LVCFMT_CENTER).
+UINT ListColumnAlignment(int format);
+
 class CListCtrl : public CWnd {
 public:
     CListCtrl();

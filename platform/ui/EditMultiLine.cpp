@@ -113,6 +113,18 @@ void ForwardEditKey(QWidget* widget, WPARAM key) {
         WindowSystem::Dispatch(hwnd, WM_KEYDOWN, key, 0);
 }
 
+bool ForwardEndingKey(QWidget* widget, const QKeyEvent* event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        ForwardEditKey(widget, VK_RETURN);
+        return true;
+    }
+    if (event->key() == Qt::Key_Escape) {
+        ForwardEditKey(widget, VK_ESCAPE);
+        return true;
+    }
+    return false;
+}
+
 void ForwardEditFocusLoss(QWidget* widget) {
     if (HWND hwnd = WindowSystem::FromWidget(widget))
         WindowSystem::Dispatch(hwnd, WM_KILLFOCUS, 0, 0);

@@ -7,6 +7,7 @@
 
 #include <string>
 
+class QKeyEvent;
 class QWidget;
 
 QWidget* MakeMultiLineEditWidget(QWidget* parent, DWORD style, HWND hwnd);
@@ -18,4 +19,6 @@ bool SetMultiLineSel(QWidget* widget, int start, int end);
 int ShownPosition(const std::string& text, int index);
 // Tells the window of an edit widget about Return, Escape and losing the focus.
 void ForwardEditKey(QWidget* widget, WPARAM key);
+// Forwards Return and Escape; true when the key was one of them (the widget then ignores it).
+bool ForwardEndingKey(QWidget* widget, const QKeyEvent* event);
 void ForwardEditFocusLoss(QWidget* widget);
