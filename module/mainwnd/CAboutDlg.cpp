@@ -3,7 +3,7 @@
 #include "controls/FlatKeyCtl/CFBCtrl.h"
 #include "module/app/ModuleVersion.h"
 #include "module/mainwnd/PanelMessages.h"
-#include "platform/ui/CStatic.h"
+#include "platform/ui/ControlStyles.h"
 
 #include <QCoreApplication>
 
@@ -22,10 +22,10 @@ DialogTemplate AboutTemplate() {
     tpl.cy = 86;
     tpl.style = WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
     tpl.items = {
-        {kNameId, "STATIC", 10, 8, 190, 10, SS_LEFT, "Taurel switch management module"},
-        {kVersionId, "STATIC", 10, 22, 190, 10, SS_LEFT, ""},
-        {kDirectoryId, "STATIC", 10, 36, 190, 22, SS_LEFT, ""},
-        {CAboutDlg::kOkId, "FlatBtnCtrlClass", 80, 64, 50, 14, WS_TABSTOP, ""},
+        {kNameId, "STATIC", 10, 8, 190, 10, WS_VISIBLE | SS_LEFT, "Taurel switch management module"},
+        {kVersionId, "STATIC", 10, 22, 190, 10, WS_VISIBLE | SS_LEFT, ""},
+        {kDirectoryId, "STATIC", 10, 36, 190, 10, WS_VISIBLE | SS_LEFT, ""},
+        {CAboutDlg::kOkId, "FlatBtnCtrlClass", 80, 64, 50, 14, WS_VISIBLE | WS_TABSTOP, ""},
     };
     return tpl;
 }

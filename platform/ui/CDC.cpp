@@ -291,6 +291,16 @@ bool CDC::CopyRows(int x, int y, int w, int h, const QImage& source, int sx, int
     return true;
 }
 
+BOOL CDC::DrawImage(int x, int y, const QImage& image) {
+    QPainter* p = Painter();
+    if (!p || image.isNull())
+        return FALSE;
+    ApplyState(*p);
+    p->setCompositionMode(QPainter::CompositionMode_SourceOver);
+    p->drawImage(x, y, image);
+    return TRUE;
+}
+
 BOOL CDC::BitBlt(int x, int y, int w, int h, CDC* src, int sx, int sy, DWORD rop) {
     if (!src || !src->m_target || rop != SRCCOPY)
         return FALSE;

@@ -72,6 +72,8 @@ public:
 
     // Copies a w × h block from src (at sx, sy) to (x, y); only SRCCOPY is supported.
     BOOL BitBlt(int x, int y, int w, int h, CDC* src, int sx, int sy, DWORD rop);
+    // Draws an image with its transparency at (x, y), within the clip (image lists use it).
+    BOOL DrawImage(int x, int y, const QImage& image);
 
     // Replaces the clip region with the region's rectangle (null: no clipping beyond the
     // device's own); returns the region kind.

@@ -1,6 +1,10 @@
 #include "platform/ui/CEdit.h"
 
+#include "platform/ui/ControlStyles.h"
+#include "platform/ui/EditWidgets.h"
+
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QVariant>
 
@@ -29,6 +33,17 @@ protected:
         }
         return QLineEdit::event(e);
     }
+    // Return and Escape end in-place editing; the window hears of them and of losing the focus.
+    void keyPressEvent(QKeyEvent* e) override {
+        if (ForwardEndingKey(this, e))
+            return;
+        QLineEdit::keyPressEvent(e);
+    }
+    void focusOutEvent(QFocusEvent* e) override {
+        QLineEdit::focusOutEvent(e);
+        if (e->reason() != Qt::PopupFocusReason)
+            ForwardEditFocusLoss(this);
+    }
 };
 
 QLineEdit* editOf(const CEdit* self) {
@@ -38,8 +53,15 @@ QLineEdit* editOf(const CEdit* self) {
 } // namespace
 
 // The widget of "EDIT" windows (registered as a built-in class by the window system).
-QWidget* MakeEditWidget(QWidget* parent, DWORD, HWND) {
-    return new EditWidget(parent);
+QWidget* MakeEditWidget(QWidget* parent, DWORD style, HWND hwnd) {
+    if (style & ES_MULTILINE)
+        return MakeMultiLineEditWidget(parent, style, hwnd);
+    auto* edit = new EditWidget(parent);
+    if ((style & 3) == ES_CENTER)
+        edit->setAlignment(Qt::AlignCenter);
+    else if ((style & 3) == ES_RIGHT)
+        edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    return edit;
 }
 
 BOOL CEdit::Create(DWORD style, const RECT& rect, CWnd* parent, UINT id) {
@@ -52,6 +74,8 @@ void CEdit::LimitText(int chars) {
 }
 
 void CEdit::SetSel(int start, int end) {
+    if (SetMultiLineSel(GetWidget(), start, end))
+        return;
     QLineEdit* edit = editOf(this);
     if (!edit)
         return;
@@ -63,7 +87,7 @@ void CEdit::SetSel(int start, int end) {
 
 LRESULT CEdit::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     if (msg == WM_SETFONT) {
-        if (QLineEdit* edit = editOf(this)) {
+        if (QWidget* edit = GetWidget()) {
             auto* font = reinterpret_cast<CFont*>(wParam);
             edit->setFont(font ? font->GetQFont() : QFont());
             if (lParam)

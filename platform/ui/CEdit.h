@@ -2,7 +2,8 @@
 // A single-line edit control (class "EDIT") made of a Qt line edit: typing, selection, the
 // clipboard and the caret are the platform's. The window text is the edit's text, so
 // SetWindowText and GetWindowText read and write what the operator sees. The edit sends no
-// notifications to its parent.
+// notifications to its parent; its own window hears Return and Escape as WM_KEYDOWN and losing
+// the focus as WM_KILLFOCUS. With ES_MULTILINE (ControlStyles.h) it shows lines ("\r\n").
 
 #include "platform/ui/CWnd.h"
 
@@ -13,7 +14,8 @@ public:
     BOOL Create(DWORD style, const RECT& rect, CWnd* parent, UINT id);
     // Limits how many characters the operator can type; 0 lifts the limit.
     void LimitText(int chars = 0);
-    // Selects characters start … end − 1; end −1 selects to the end of the text.
+    // Selects characters start … end − 1; end −1 selects to the end of the text. A multi-line
+    // edit scrolls the selection into view.
     void SetSel(int start, int end);
 
     // WM_SETFONT shows the edit's text in the given font (null: the default font).

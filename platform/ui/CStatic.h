@@ -1,12 +1,9 @@
 #pragma once
-// Static text (class "STATIC") made of a Qt label: the window text is what it shows, in the
-// font given with WM_SETFONT. SS_CENTER and SS_RIGHT align it; it sends nothing.
+// Static text (class "STATIC"): the window text drawn on the dialog face, aligned by SS_LEFT,
+// SS_CENTER or SS_RIGHT (ControlStyles.h); it sends nothing.
 
 #include "platform/ui/CWnd.h"
-
-constexpr DWORD SS_LEFT = 0x0000;
-constexpr DWORD SS_CENTER = 0x0001;
-constexpr DWORD SS_RIGHT = 0x0002;
+#include "platform/ui/ControlStyles.h"
 
 class CStatic : public CWnd {
 public:

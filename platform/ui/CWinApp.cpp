@@ -17,7 +17,3 @@ CWinApp::~CWinApp() {
 CWinApp* AfxGetApp() {
     return g_app;
 }
-
-CWnd* AfxGetMainWnd() {
-    return g_app ? g_app->m_pMainWnd : nullptr;
-}

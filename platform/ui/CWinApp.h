@@ -20,7 +20,5 @@ public:
     CWnd* m_pMainWnd = nullptr;
 };
 
-// The live application object, or null.
+// The live application object, or null. Its main window: AfxGetMainWnd (AppWindow.h).
 CWinApp* AfxGetApp();
-// The live application object's main window, or null.
-CWnd* AfxGetMainWnd();

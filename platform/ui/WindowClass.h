@@ -1,8 +1,10 @@
 #pragma once
 // Window classes by name. A control library registers its class name with a class procedure;
 // windows of that class made without an object (from a dialog template) get their object from
-// the class procedure's WM_NCCREATE handling. Built-in classes: "BUTTON" (a plain window that
-// its object paints), "SCROLLBAR" (CScrollBar), "EDIT" (CEdit) and "#32770" (dialogs).
+// the class procedure's WM_NCCREATE handling. Built-in classes: "BUTTON" (push buttons and
+// group boxes, or a plain window that its object paints), "STATIC" (labels), "SCROLLBAR"
+// (CScrollBar), "EDIT" (CEdit, single or multi-line), "COMBOBOX" (CComboBox), "SysListView32"
+// (CListCtrl), "msctls_updown32" (CSpinButtonCtrl) and "#32770" (dialogs).
 
 #include "platform/ui/GdiObjects.h"
 #include "platform/ui/WinTypes.h"

@@ -1,7 +1,8 @@
 #include "platform/ui/WindowSystem.h"
 
-#include <QLabel>
-
+#include "platform/ui/ButtonControl.h"
+#include "platform/ui/CListCtrl.h"
+#include "platform/ui/CSpinButtonCtrl.h"
 #include "platform/ui/CWnd.h"
 #include "platform/ui/WindowWidget.h"
 
@@ -15,7 +16,7 @@
 
 QWidget* MakeScrollBarWidget(QWidget* parent, DWORD style, HWND hwnd);
 QWidget* MakeEditWidget(QWidget* parent, DWORD style, HWND hwnd);
-QWidget* MakeStaticWidget(QWidget* parent, DWORD style, HWND hwnd);
+QWidget* MakeComboBoxWidget(QWidget* parent, DWORD style, HWND hwnd);
 
 namespace {
 
@@ -42,10 +43,13 @@ void ensureBuiltins() {
     if (done)
         return;
     done = true;
-    WindowSystem::RegisterBuiltinClass("BUTTON", nullptr, nullptr);
+    WindowSystem::RegisterBuiltinClass("BUTTON", nullptr, nullptr, ButtonClassProc);
+    WindowSystem::RegisterBuiltinClass("STATIC", nullptr, nullptr, StaticClassProc);
+    WindowSystem::RegisterBuiltinClass("COMBOBOX", MakeComboBoxWidget, nullptr);
+    WindowSystem::RegisterBuiltinClass(WC_LISTVIEW, nullptr, nullptr);
+    WindowSystem::RegisterBuiltinClass(UPDOWN_CLASS, nullptr, nullptr);
     WindowSystem::RegisterBuiltinClass("SCROLLBAR", MakeScrollBarWidget, nullptr);
     WindowSystem::RegisterBuiltinClass("EDIT", MakeEditWidget, nullptr);
-    WindowSystem::RegisterBuiltinClass("STATIC", MakeStaticWidget, nullptr);
     WindowSystem::RegisterBuiltinClass("#32770", nullptr, GetSysColorBrush(COLOR_BTNFACE));
 }
 
@@ -153,6 +157,14 @@ LRESULT DefWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
             return 1;
         }
         return 0;
+    case WM_SETFONT:
+        // The window keeps its font; controls made of a Qt widget show their text in it.
+        if (rec) {
+            rec->font = reinterpret_cast<CFont*>(wParam);
+            if (rec->widget && !dynamic_cast<WindowWidget*>(rec->widget.data()))
+                rec->widget->setFont(rec->font ? rec->font->GetQFont() : QFont());
+        }
+        return 0;
     case WM_SETTEXT:
         if (rec && rec->widget) {
             QString text = QString::fromLatin1(lParam ? reinterpret_cast<const char*>(lParam) : "");
@@ -161,13 +173,6 @@ LRESULT DefWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
                 rec->widget->setWindowTitle(text);
         }
         return TRUE;
-    case WM_SETFONT:
-        // Static text is a Qt label: it shows the font itself.
-        if (auto* label = rec ? qobject_cast<QLabel*>(rec->widget.data()) : nullptr) {
-            auto* font = reinterpret_cast<CFont*>(wParam);
-            label->setFont(font ? font->GetQFont() : QFont());
-        }
-        return 0;
     case WM_RBUTTONUP:
         // The framework's default: a right click asks for a context menu at the screen point.
         if (rec && rec->widget) {
@@ -202,11 +207,13 @@ HWND FromWidget(const QWidget* widget) {
     return 0;
 }
 
-void RegisterBuiltinClass(const char* name, WidgetFactory factory, const CBrush* background) {
+void RegisterBuiltinClass(const char* name, WidgetFactory factory, const CBrush* background,
+                          WNDPROC classProc) {
     ClassEntry entry;
     entry.name = name;
     entry.factory = factory;
     entry.wc.hbrBackground = background;
+    entry.wc.lpfnWndProc = classProc;
     entry.wc.style = CS_GLOBALCLASS;
     classes()[classKey(name)] = entry;
 }
@@ -272,6 +279,8 @@ HWND Create(const char* className, const char* text, DWORD style, const RECT& re
         widget->setEnabled(false);
     if (style & WS_VISIBLE)
         widget->show();
+    else if (child)
+        widget->hide(); // stays hidden when its parent is shown, until ShowWindow
     return hwnd;
 }
 

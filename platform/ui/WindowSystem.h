@@ -63,6 +63,8 @@ void SetMouseWindow(HWND hwnd);
 
 // The widget that windows of a built-in class are made of (scroll bars); null for plain windows.
 using WidgetFactory = QWidget* (*)(QWidget* parent, DWORD style, HWND hwnd);
-void RegisterBuiltinClass(const char* name, WidgetFactory factory, const CBrush* background);
+// A class procedure (if any) handles the windows of the class that have no object of their own.
+void RegisterBuiltinClass(const char* name, WidgetFactory factory, const CBrush* background,
+                          WNDPROC classProc = nullptr);
 
 } // namespace WindowSystem

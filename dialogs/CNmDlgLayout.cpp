@@ -1,0 +1,181 @@
+#include "dialogs/CNmDlgLayout.h"
+
+#include "dialogs/NmDlgLayoutRules.h"
+#include "dialogs/NmDlgResources.h"
+#include "dialogs/NmDlgStatusText.h"
+#include "platform/core/Clock.h"
+#include "platform/core/TextFormat.h"
+#include "platform/ui/AppWindow.h"
+#include "platform/ui/ControlStyles.h"
+#include "snmp/CSnmpClass.h"
+
+CNmDlgLayout::CNmDlgLayout(UINT templateId, CWnd* parent, std::string key, bool numberBox)
+    : CNmDlg(templateId, parent, std::move(key)), m_bNumberBox(numberBox) {}
+
+CNmDlgLayout::~CNmDlgLayout() {
+    delete m_pSnmp;
+}
+
+CWnd* CNmDlgLayout::GetHeaderLabel(int index) const {
+    return index >= 0 && index < 4 ? GetDlgItem(int(IDC_NMDLG_HEADER_LABEL1) + 2 * index) : nullptr;
+}
+
+CWnd* CNmDlgLayout::GetHeaderValue(int index) const {
+    return index >= 0 && index < 4 ? GetDlgItem(int(IDC_NMDLG_HEADER_VALUE1) + 2 * index) : nullptr;
+}
+
+CWnd* CNmDlgLayout::GetButton(int index) const {
+    return index >= 0 && index < 5 ? GetDlgItem(int(IDC_NMDLG_BUTTON1) + index) : nullptr;
+}
+
+BOOL CNmDlgLayout::OnInitDialog() {
+    CDialog::OnInitDialog();
+    SetWindowText(m_strKey.c_str());
+    m_listCtrl.SubclassWindow(::GetDlgItem(m_hWnd, int(IDC_NMDLG_LIST)));
+    m_statusBox.SubclassWindow(::GetDlgItem(m_hWnd, int(IDC_NMDLG_STATUS)));
+
+    CRect r;
+    GetWindowRect(&r);
+    m_nMinWidth = m_nLastWidth = r.Width();
+    m_nMinHeight = m_nLastHeight = r.Height();
+
+    SetHeader(0, "Name", AfxGetAppName());
+    SetHeader(1, "Ip Addr", m_pSnmp ? m_pSnmp->m_strIpAddr : std::string());
+    SetHeader(2, "Opened", FormatLocalTime(Clock::now(), "%H:%M:%S, %m/%d/%Y"));
+    SetHeader(3, "Target", "");
+    InitButtons();
+    return TRUE;
+}
+
+void CNmDlgLayout::SetHeader(int index, const std::string& label, const std::string& value) {
+    if (CWnd* wnd = GetHeaderLabel(index)) {
+        wnd->SetWindowText(label.c_str());
+        wnd->ShowWindow(SW_SHOW);
+    }
+    SetHeaderInfo(index, value);
+}
+
+void CNmDlgLayout::SetHeaderInfo(int index, const std::string& value) {
+    if (CWnd* wnd = GetHeaderValue(index)) {
+        wnd->SetWindowText(value.c_str());
+        wnd->ShowWindow(SW_SHOW);
+    }
+    UpdateData(FALSE);
+}
+
+void CNmDlgLayout::SetTarget(const std::string& target) {
+    SetHeaderInfo(3, target);
+}
+
+void CNmDlgLayout::SetButton(int index, int code) {
+    if (index < 0 || index >= 5)
+        return;
+    m_nButtonFunc[index] = code;
+    CWnd* button = GetButton(index);
+    const char* caption = nullptr;
+    ButtonHandler handler = nullptr;
+    if (ButtonFunction(code, &caption, &handler)) {
+        if (button)
+            button->SetWindowText(caption);
+        m_pfnButton[index] = handler;
+    }
+    if (button)
+        button->ShowWindow(SW_SHOW);
+}
+
+void CNmDlgLayout::DoDataExchange(bool saveAndValidate) {
+    if (!m_statusBox.m_hWnd)
+        return;
+    if (saveAndValidate)
+        m_strStatus = m_statusBox.GetWindowText();
+    else
+        m_statusBox.SetWindowText(m_strStatus.c_str());
+}
+
+void CNmDlgLayout::AppendStatusLine(const std::string& line) {
+    int start = int(m_strStatus.size());
+    m_strStatus += line + "\r\n";
+    UpdateData(FALSE);
+    m_statusBox.SetSel(start, start + int(line.size()));
+}
+
+void CNmDlgLayout::DisplayStatus(const CSnmpPdu* pdu) {
+    if (pdu)
+        AppendStatusLine(ReplyStatusLine(*pdu, Clock::now()));
+}
+
+void CNmDlgLayout::DisplayStatus(std::uint16_t code) {
+    AppendStatusLine(FailureStatusLine(code));
+}
+
+void CNmDlgLayout::OnSnmpSendReply(UINT, LPARAM msg) {
+    CSnmpMsg::Release(reinterpret_cast<CSnmpMsg*>(msg));
+}
+
+void CNmDlgLayout::SnmpReceiver(std::uint16_t code, CSnmpMsg* msg) {
+    if (m_bSending && code != 0)
+        m_bSendFailed = true;
+    OnSnmpSendReply(code, LPARAM(msg));
+}
+
+void CNmDlgLayout::RegisterReplyReceiver() {
+    if (m_pSnmp)
+        m_pSnmp->SetSnmpCallback(static_cast<SNMPCALLBACK>(&CNmDlgLayout::SnmpReceiver));
+}
+
+std::uint32_t CNmDlgLayout::SendAndWait(std::uint16_t pduType) {
+    if (!m_pSnmp)
+        return 0;
+    m_bSending = true;
+    m_bSendFailed = false;
+    std::uint32_t id = m_pSnmp->SendSnmp(pduType);
+    m_bSending = false;
+    m_dwPendingReqId = m_bSendFailed ? 0 : id;
+    return id;
+}
+
+void CNmDlgLayout::OnCancel() {
+    DestroyWindow();
+}
+
+void CNmDlgLayout::OnSize() {
+    CSize change;
+    if (!TakeSizeChange(change))
+        return;
+    for (const ControlMove& move : ListLayoutMoves(change.cx, change.cy, m_bNumberBox))
+        MoveControl(GetDlgItem(int(move.id)), move.dx, move.dy, move.dw, move.dh, TRUE);
+    Resize(change);
+}
+
+LRESULT CNmDlgLayout::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+    switch (msg) {
+    case WM_SIZE:
+        OnSize();
+        return 0;
+    case WM_NMDLG_SNMP_REPLY:
+        OnSnmpSendReply(UINT(wParam), lParam);
+        return 0;
+    case WM_KEYDOWN:
+        if (wParam == VK_ESCAPE) {
+            OnCancel();
+            return 0;
+        }
+        break;
+    case WM_COMMAND: {
+        int id = LOWORD(wParam);
+        if (HIWORD(wParam) == BN_CLICKED && id >= int(IDC_NMDLG_BUTTON1) &&
+            id < int(IDC_NMDLG_BUTTON1) + 5) {
+            void (CNmDlgLayout::*handlers[5])() = {
+                &CNmDlgLayout::OnDlgListButton1, &CNmDlgLayout::OnDlgListButton2,
+                &CNmDlgLayout::OnDlgListButton3, &CNmDlgLayout::OnDlgListButton4,
+                &CNmDlgLayout::OnDlgListButton5};
+            (this->*handlers[id - int(IDC_NMDLG_BUTTON1)])();
+            return 0;
+        }
+        break;
+    }
+    default:
+        break;
+    }
+    return CNmDlg::WindowProc(msg, wParam, lParam);
+}

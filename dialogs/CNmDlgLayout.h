@@ -1,0 +1,83 @@
+#pragma once
+// What the two list layouts (CNmDlgList, CNmDlgListSet) share: four header label/value pairs,
+// the report list, a status box that keeps one line per reply with the newest selected, five
+// side buttons, the dialog's request object and the id of the one request it waits for, and
+// the layout of all of them when the window is resized. The concrete dialogs create m_pSnmp,
+// register the reply receiver and create the window.
+
+#include "dialogs/CNmDlg.h"
+#include "dialogs/CNmListCtrl.h"
+#include "platform/ui/CEdit.h"
+#include "platform/ui/CImageList.h"
+
+#include <cstdint>
+#include <string>
+
+class CSnmpClass;
+class CSnmpMsg;
+class CSnmpPdu;
+
+// The window message that carries a request's outcome like the engine's receiver call:
+// WPARAM the code, LPARAM the CSnmpMsg*.
+constexpr UINT WM_NMDLG_SNMP_REPLY = 0x0400 + 1;
+
+class NMDIALOG_API CNmDlgLayout : public CNmDlg {
+public:
+    CNmDlgLayout(UINT templateId, CWnd* parent, std::string key, bool numberBox);
+    ~CNmDlgLayout() override;
+
+    CSnmpClass* m_pSnmp = nullptr;
+    std::uint32_t m_dwPendingReqId = 0;
+    CNmListCtrl m_listCtrl;
+    CEdit m_statusBox;
+    std::string m_strStatus;
+    CImageList m_imageList;
+
+    // Index 0 top-left, 1 top-right, 2 bottom-left, 3 bottom-right.
+    void SetHeader(int index, const std::string& label, const std::string& value);
+    void SetHeaderInfo(int index, const std::string& value);
+    void SetTarget(const std::string& target);
+    // Binds side button `index` (0–4) to a function code and shows it.
+    void SetButton(int index, int code);
+
+    // The reply receiver (also reached by WM_NMDLG_SNMP_REPLY); the receiver owns the message.
+    // The layouts only give the message back.
+    virtual void OnSnmpSendReply(UINT code, LPARAM msg);
+
+    void OnDlgListButton1() { ButtonProcess(0); }
+    void OnDlgListButton2() { ButtonProcess(1); }
+    void OnDlgListButton3() { ButtonProcess(2); }
+    void OnDlgListButton4() { ButtonProcess(3); }
+    void OnDlgListButton5() { ButtonProcess(4); }
+    void OnCancel() override;
+    void Close() override { OnCancel(); }
+    void Cancel() override { OnCancel(); }
+
+    BOOL OnInitDialog() override;
+    LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
+
+    CWnd* GetHeaderLabel(int index) const;
+    CWnd* GetHeaderValue(int index) const;
+    CWnd* GetButton(int index) const;
+
+protected:
+    void DisplayStatus(const CSnmpPdu* pdu);
+    void DisplayStatus(std::uint16_t code);
+    // Makes OnSnmpSendReply the receiver of m_pSnmp's requests.
+    void RegisterReplyReceiver();
+    // Sends a request and waits for it: m_dwPendingReqId holds its id, or stays 0 when the
+    // sending failed (the receiver has then already been told).
+    std::uint32_t SendAndWait(std::uint16_t pduType);
+    void DoDataExchange(bool saveAndValidate) override;
+    // The buttons each layout starts with.
+    virtual void InitButtons() = 0;
+    void OnSize();
+
+private:
+    void SnmpReceiver(std::uint16_t code, CSnmpMsg* msg);
+    void AppendStatusLine(const std::string& line);
+
+    bool m_bNumberBox;
+    bool m_bSending = false;
+    bool m_bSendFailed = false;
+};

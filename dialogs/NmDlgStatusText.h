@@ -1,0 +1,15 @@
+#pragma once
+// The status lines the list dialogs write for each reply and each failed request.
+
+#include <cstdint>
+#include <string>
+
+class CSnmpPdu;
+
+// "Received at HH:MM:SS, " (time `t`, local) and the reply's outcome: "sucessful", "tooBig",
+// "noSuchName, NAME", "badValue(VALUE), NAME", "readOnly", "genErr", or nothing for another
+// status. The failing binding is the one at the error index (from 1), or the last one when the
+// index is 0; a reply without that binding names nothing after the status word.
+std::string ReplyStatusLine(const CSnmpPdu& pdu, std::int64_t t);
+// "timeout" for code 16, otherwise "unknown error".
+std::string FailureStatusLine(std::uint16_t code);

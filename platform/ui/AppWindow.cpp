@@ -1,0 +1,26 @@
+#include "platform/ui/AppWindow.h"
+
+#include "platform/ui/CWinApp.h"
+#include "platform/ui/CWnd.h"
+
+#include <QCoreApplication>
+
+namespace {
+HWND g_mainWindow = 0;
+}
+
+CWnd* AfxGetMainWnd() {
+    // Kept as a handle: a main window that has gone is no longer returned.
+    if (g_mainWindow)
+        return CWnd::FromHandle(g_mainWindow);
+    CWinApp* app = AfxGetApp();
+    return app && app->m_pMainWnd && app->m_pMainWnd->m_hWnd ? app->m_pMainWnd : nullptr;
+}
+
+void AfxSetMainWnd(CWnd* wnd) {
+    g_mainWindow = wnd ? wnd->m_hWnd : 0;
+}
+
+std::string AfxGetAppName() {
+    return QCoreApplication::applicationName().toStdString();
+}
