@@ -55,7 +55,7 @@ void BerBuffer::PutOctets(std::uint8_t tag, const std::uint8_t* bytes, int n) {
     PutBytes(bytes, n);
 }
 
-void BerBuffer::PutOid(std::uint8_t tag, const std::string& text) {
+void BerBuffer::PutOid(std::uint8_t tag, std::string_view text) {
     std::uint32_t numbers[kMaxOidNumbers];
     const int count = ParseOidText(text, numbers);
     std::uint8_t content[kMaxOidNumbers * 5];
@@ -77,7 +77,7 @@ void BerBuffer::PutOid(std::uint8_t tag, const std::string& text) {
     PutBytes(content, n);
 }
 
-int ParseOidText(const std::string& text, std::uint32_t* numbers) {
+int ParseOidText(std::string_view text, std::uint32_t* numbers) {
     // Like atoi on each part: leading digits count, anything after them is ignored, and an
     // empty or non-numeric part is 0.
     int count = 0;
@@ -199,45 +199,57 @@ void BerBuffer::GetNull() {
     }
 }
 
+namespace {
+// One base-128 sub-identifier at `p` (before `end`); moves `p` past it.
+inline std::uint32_t TakeSubIdentifier(const std::uint8_t*& p, const std::uint8_t* end) {
+    std::uint32_t value = *p++;
+    if (value & 0x80) {
+        value &= 0x7F;
+        std::uint8_t octet = 0;
+        do {
+            // A sub-identifier whose continuation octets run past its element is cut short.
+            if (p >= end) {
+                throw CSnmpException(SNMP_ERR_PACKET_OVERRUN);
+            }
+            // One wider than 32 bits cannot be stored.
+            if (value > 0x01FFFFFFu) {
+                throw CSnmpException(SNMP_ERR_VALUE_TOO_LONG);
+            }
+            octet = *p++;
+            value = (value << 7) | (octet & 0x7F);
+        } while (octet & 0x80);
+    }
+    return value;
+}
+} // namespace
+
 int BerBuffer::GetOidText(char* text) {
     if (PeekTag() != 0x06) {
         throw CSnmpException(SNMP_ERR_VARBIND_PARSE);
     }
     GetTag();
-    const int end = pos + last_length;
+    // Locals rather than members: the text is written through a char pointer, which may alias
+    // anything, and would otherwise make every octet reload the buffer's fields.
+    const std::uint8_t* p = data + pos;
+    const std::uint8_t* const end = p + last_length;
+    pos += last_length;
     char* out = text;
-    int count = 0;
-    while (pos < end) {
-        std::uint32_t value = data[pos++];
-        if (value & 0x80) {
-            value &= 0x7F;
-            std::uint8_t octet = 0;
-            do {
-                // A sub-identifier whose continuation octets run past its element is cut short.
-                if (pos >= end) {
-                    throw CSnmpException(SNMP_ERR_PACKET_OVERRUN);
-                }
-                // One wider than 32 bits cannot be stored.
-                if (value > 0x01FFFFFFu) {
-                    throw CSnmpException(SNMP_ERR_VALUE_TOO_LONG);
-                }
-                octet = data[pos++];
-                value = (value << 7) | (octet & 0x7F);
-            } while (octet & 0x80);
-        }
-        if (count == 0) {
-            const std::uint32_t first = value < 40 ? 0 : (value < 80 ? 1 : 2);
-            *out++ = static_cast<char>('0' + first);
-            ++count;
-            value -= first * 40;
-        }
-        // More numbers than the decoder's table of 64 holds.
+    if (p == end) {
+        return 0;
+    }
+    std::uint32_t value = TakeSubIdentifier(p, end);
+    const std::uint32_t first = value < 40 ? 0 : (value < 80 ? 1 : 2);
+    *out++ = static_cast<char>('0' + first);
+    *out++ = '.';
+    out = WriteNumber(out, value - first * 40);
+    // The first octets hold two numbers; the decoder's table holds 64 in all.
+    for (int count = 2; p < end; ++count) {
+        value = TakeSubIdentifier(p, end);
         if (count == kMaxOidNumbers) {
             throw CSnmpException(SNMP_ERR_OID_TOO_LONG);
         }
         *out++ = '.';
         out = WriteNumber(out, value);
-        ++count;
     }
     return static_cast<int>(out - text);
 }

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <cstring>
 #include <string>
+#include <string_view>
 
 #include "snmp/CSnmpException.h"
 
@@ -37,7 +38,7 @@ struct BerBuffer {
     void PutOctets(std::uint8_t tag, const std::uint8_t* bytes, int n);
     void PutNull() { PutHeader(0x05, 0); }
     // Throws 13 for more than 64 parts.
-    void PutOid(std::uint8_t tag, const std::string& text);
+    void PutOid(std::uint8_t tag, std::string_view text);
 
     // --- input ---
     int Remaining() const { return limit - pos; }
@@ -101,6 +102,6 @@ inline std::uint8_t BerBuffer::GetTag() {
 
 // Splits dotted text into at most 64 numbers; an empty or non-numeric part is 0.
 // Throws 13 on a 65th part. Returns the count.
-int ParseOidText(const std::string& text, std::uint32_t* numbers);
+int ParseOidText(std::string_view text, std::uint32_t* numbers);
 // Writes the numbers as dotted decimal text.
 void FormatOidText(const std::uint32_t* numbers, int count, std::string& text);

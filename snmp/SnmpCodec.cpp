@@ -158,7 +158,7 @@ void CSnmpMsg::SnmpDecode() {
         if (in.GetTag() != kSequence) {
             throw CSnmpException(SNMP_ERR_VARBIND_PARSE);
         }
-        std::string name(nameText, static_cast<std::size_t>(in.GetOidText(nameText)));
+        const std::string_view name(nameText, static_cast<std::size_t>(in.GetOidText(nameText)));
         const std::uint8_t type = in.PeekTag();
         const std::uint32_t length = in.PeekLength();
         switch (type) {
@@ -167,9 +167,9 @@ void CSnmpMsg::SnmpDecode() {
         case SNMP_TYPE_GAUGE:
         case SNMP_TYPE_TIMETICKS:
             if (length <= 4) {
-                m_pPdu->AddOid(std::move(name), static_cast<std::uint32_t>(in.GetInteger()), type);
+                m_pPdu->AddOid(name, static_cast<std::uint32_t>(in.GetInteger()), type);
             } else {
-                m_pPdu->AddOid(std::move(name), in.GetInteger64(), type);
+                m_pPdu->AddOid(name, in.GetInteger64(), type);
             }
             break;
         case SNMP_TYPE_OCTETS:
@@ -177,16 +177,16 @@ void CSnmpMsg::SnmpDecode() {
         case SNMP_TYPE_OPAQUE: {
             int n = 0;
             const std::uint8_t* bytes = in.GetOctets(n);
-            m_pPdu->AddOid(std::move(name), bytes, n, type);
+            m_pPdu->AddOid(name, bytes, n, type);
             break;
         }
         case SNMP_TYPE_NULL:
             in.GetNull();
-            m_pPdu->AddOid(std::move(name));
+            m_pPdu->AddOid(name);
             break;
         case SNMP_TYPE_OID:
             in.GetOid(text);
-            m_pPdu->AddOid(std::move(name), text, SNMP_TYPE_OID);
+            m_pPdu->AddOid(name, text, SNMP_TYPE_OID);
             break;
         default:
             throw CSnmpException(SNMP_ERR_UNEXPECTED_TYPE);

@@ -1,0 +1,88 @@
+#include "snmp/CSnmpVarBindList.h"
+
+#include <algorithm>
+#include <memory>
+#include <new>
+
+// Room for `capacity` bindings, filled in order and destroyed by the list.
+struct CSnmpVarBindList::Block {
+    Block* next;
+    std::size_t capacity;
+    std::size_t used;
+
+    CSnmpVarBind* Slot(std::size_t i) {
+        auto* first = reinterpret_cast<std::byte*>(this) + Header();
+        return reinterpret_cast<CSnmpVarBind*>(first + i * sizeof(CSnmpVarBind));
+    }
+    static constexpr std::size_t Header() {
+        return (sizeof(Block) + alignof(CSnmpVarBind) - 1) / alignof(CSnmpVarBind) *
+               alignof(CSnmpVarBind);
+    }
+};
+
+namespace {
+// A get carries one binding and a table row's reply about sixteen: the first block holds the
+// common reply whole, later ones double.
+constexpr std::size_t kFirstBlockBindings = 16;
+} // namespace
+
+CSnmpVarBindList::~CSnmpVarBindList() {
+    Clear();
+}
+
+void CSnmpVarBindList::PushSlot(CSnmpVarBind* bind) {
+    if (m_size == m_capacity) {
+        const std::size_t capacity = m_capacity * 2;
+        auto* items = new CSnmpVarBind*[capacity];
+        std::copy(m_items, m_items + m_size, items);
+        if (m_items != m_inline) {
+            delete[] m_items;
+        }
+        m_items = items;
+        m_capacity = capacity;
+    }
+    m_items[m_size++] = bind;
+}
+
+void* CSnmpVarBindList::TakeBindingSpace() {
+    if (!m_blocks || m_blocks->used == m_blocks->capacity) {
+        const std::size_t capacity = m_blocks ? m_blocks->capacity * 2 : kFirstBlockBindings;
+        void* raw = ::operator new(Block::Header() + capacity * sizeof(CSnmpVarBind));
+        m_blocks = new (raw) Block{m_blocks, capacity, 0};
+    }
+    return m_blocks->Slot(m_blocks->used++);
+}
+
+CSnmpVarBind* CSnmpVarBindList::Append(std::string_view oid) {
+    void* space = TakeBindingSpace();
+    auto* bind = new (space) CSnmpVarBind(oid);
+    bind->m_bInListStorage = true;
+    PushSlot(bind);
+    return bind;
+}
+
+void CSnmpVarBindList::Adopt(CSnmpVarBind* bind) {
+    PushSlot(bind);
+}
+
+void CSnmpVarBindList::Clear() {
+    while (m_size > 0) {
+        CSnmpVarBind* bind = m_items[--m_size];
+        if (bind && bind->m_bInListStorage) {
+            bind->~CSnmpVarBind();
+        } else {
+            delete bind;
+        }
+    }
+    while (m_blocks) {
+        Block* next = m_blocks->next;
+        m_blocks->~Block();
+        ::operator delete(m_blocks);
+        m_blocks = next;
+    }
+    if (m_items != m_inline) {
+        delete[] m_items;
+        m_items = m_inline;
+        m_capacity = kInlineSlots;
+    }
+}
