@@ -25,7 +25,11 @@ public:
     explicit CSnmpOidText(const char* text) { Init(text); }
     CSnmpOidText(const CSnmpOidText& other) { Init(other.view()); }
     CSnmpOidText(CSnmpOidText&& other) noexcept;
-    ~CSnmpOidText() { Free(); }
+    ~CSnmpOidText() {
+        if (m_data != m_inline) {
+            delete[] m_data;
+        }
+    }
 
     CSnmpOidText& operator=(const CSnmpOidText& other);
     CSnmpOidText& operator=(CSnmpOidText&& other) noexcept;

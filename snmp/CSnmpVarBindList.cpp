@@ -30,31 +30,35 @@ CSnmpVarBindList::~CSnmpVarBindList() {
     Clear();
 }
 
-void CSnmpVarBindList::PushSlot(CSnmpVarBind* bind) {
+void CSnmpVarBindList::GrowSlots() {
+    const std::size_t capacity = m_capacity * 2;
+    auto* items = new CSnmpVarBind*[capacity];
+    std::copy(m_items, m_items + m_size, items);
+    if (m_items != m_inline) {
+        delete[] m_items;
+    }
+    m_items = items;
+    m_capacity = capacity;
+}
+
+void CSnmpVarBindList::AddBlock() {
+    const std::size_t capacity = m_blocks ? m_blocks->capacity * 2 : kFirstBlockBindings;
+    void* raw = ::operator new(Block::Header() + capacity * sizeof(CSnmpVarBind));
+    m_blocks = new (raw) Block{m_blocks, capacity, 0};
+}
+
+inline void CSnmpVarBindList::PushSlot(CSnmpVarBind* bind) {
     if (m_size == m_capacity) {
-        const std::size_t capacity = m_capacity * 2;
-        auto* items = new CSnmpVarBind*[capacity];
-        std::copy(m_items, m_items + m_size, items);
-        if (m_items != m_inline) {
-            delete[] m_items;
-        }
-        m_items = items;
-        m_capacity = capacity;
+        GrowSlots();
     }
     m_items[m_size++] = bind;
 }
 
-void* CSnmpVarBindList::TakeBindingSpace() {
-    if (!m_blocks || m_blocks->used == m_blocks->capacity) {
-        const std::size_t capacity = m_blocks ? m_blocks->capacity * 2 : kFirstBlockBindings;
-        void* raw = ::operator new(Block::Header() + capacity * sizeof(CSnmpVarBind));
-        m_blocks = new (raw) Block{m_blocks, capacity, 0};
-    }
-    return m_blocks->Slot(m_blocks->used++);
-}
-
 CSnmpVarBind* CSnmpVarBindList::Append(std::string_view oid) {
-    void* space = TakeBindingSpace();
+    if (!m_blocks || m_blocks->used == m_blocks->capacity) {
+        AddBlock();
+    }
+    void* space = m_blocks->Slot(m_blocks->used++);
     auto* bind = new (space) CSnmpVarBind(oid);
     bind->m_bInListStorage = true;
     PushSlot(bind);

@@ -51,7 +51,8 @@ private:
     static constexpr std::size_t kInlineSlots = 16;
 
     void PushSlot(CSnmpVarBind* bind);
-    void* TakeBindingSpace();
+    void GrowSlots();
+    void AddBlock();
 
     CSnmpVarBind** m_items = m_inline;
     std::size_t m_size = 0;
