@@ -134,10 +134,16 @@ constexpr char kDigitPairs[] =
     "6869707172737475767778798081828384858687888990919293949596979899";
 
 char* WriteDecimal(char* out, std::uint32_t v) {
-    int digits = 1;
-    for (std::uint32_t bound = 10; digits < 10 && v >= bound; bound *= 10) {
-        ++digits;
-    }
+    const int digits = v < 10           ? 1
+                       : v < 100        ? 2
+                       : v < 1000       ? 3
+                       : v < 10000      ? 4
+                       : v < 100000     ? 5
+                       : v < 1000000    ? 6
+                       : v < 10000000   ? 7
+                       : v < 100000000  ? 8
+                       : v < 1000000000 ? 9
+                                        : 10;
     char* p = out + digits;
     while (v >= 100) {
         p -= 2;
