@@ -106,9 +106,9 @@ int ParseOidText(std::string_view text, std::uint32_t* numbers) {
 
 namespace {
 // Most sub-identifiers are below 128: their text, with the dot before it, comes from a table.
-struct DottedNumberText {
+struct alignas(8) DottedNumberText { // 8 bytes, so an entry is found with one scaled index
     char text[4];
-    std::uint8_t length;
+    std::uint32_t length;
 };
 
 constexpr auto kDottedNumbers = [] {
@@ -268,13 +268,20 @@ int BerBuffer::GetOidText(char* text) {
     const std::uint32_t first = value < 40 ? 0 : (value < 80 ? 1 : 2);
     *out++ = static_cast<char>('0' + first);
     out = WriteDottedNumber(out, value - first * 40);
-    // The first octets hold two numbers; the decoder's table holds 64 in all.
-    for (int count = 2; p < end; ++count) {
-        value = TakeSubIdentifier(p, end);
-        if (count == kMaxOidNumbers) {
-            ThrowCodecError(SNMP_ERR_OID_TOO_LONG);
+    // The decoder's table holds 64 numbers. The first octet holds two, so an element of fewer
+    // than 64 octets cannot hold more, and only longer ones need counting.
+    if (end - p < kMaxOidNumbers - 1) {
+        while (p < end) {
+            out = WriteDottedNumber(out, TakeSubIdentifier(p, end));
         }
-        out = WriteDottedNumber(out, value);
+    } else {
+        for (int count = 2; p < end; ++count) {
+            value = TakeSubIdentifier(p, end);
+            if (count == kMaxOidNumbers) {
+                ThrowCodecError(SNMP_ERR_OID_TOO_LONG);
+            }
+            out = WriteDottedNumber(out, value);
+        }
     }
     return static_cast<int>(out - text);
 }

@@ -3,13 +3,6 @@
 #include <cstring>
 #include <ostream>
 
-void CSnmpOidText::Init(std::string_view text) {
-    m_size = text.size();
-    m_data = m_size <= kInlineSize ? m_inline : new char[m_size + 1];
-    std::memcpy(m_data, text.data(), m_size);
-    m_data[m_size] = 0;
-}
-
 void CSnmpOidText::Free() noexcept {
     if (m_data != m_inline) {
         delete[] m_data;

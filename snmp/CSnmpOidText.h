@@ -3,6 +3,7 @@
 #include <compare>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <iosfwd>
 #include <string>
 #include <string_view>
@@ -92,7 +93,13 @@ public:
     friend std::ostream& operator<<(std::ostream& out, const CSnmpOidText& text);
 
 private:
-    void Init(std::string_view text);
+    // Every binding of a reply builds its name here: inline, the copy is a few moves.
+    void Init(std::string_view text) {
+        m_size = text.size();
+        m_data = m_size <= kInlineSize ? m_inline : new char[m_size + 1];
+        std::memcpy(m_data, text.data(), m_size);
+        m_data[m_size] = 0;
+    }
     void Free() noexcept;
     static std::string Concat(std::string_view a, std::string_view b);
 

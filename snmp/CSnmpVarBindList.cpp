@@ -21,9 +21,9 @@ struct CSnmpVarBindList::Block {
 };
 
 namespace {
-// A get carries one binding and a table row's reply about sixteen: the first block holds the
-// common reply whole, later ones double.
-constexpr std::size_t kFirstBlockBindings = 16;
+// Blocks stay within the sizes the allocator keeps ready per thread, so taking one and giving
+// it back is cheap: eight bindings each, about half a table row's reply.
+constexpr std::size_t kBlockBytes = 1024;
 } // namespace
 
 CSnmpVarBindList::~CSnmpVarBindList() {
@@ -42,7 +42,8 @@ void CSnmpVarBindList::GrowSlots() {
 }
 
 void CSnmpVarBindList::AddBlock() {
-    const std::size_t capacity = m_blocks ? m_blocks->capacity * 2 : kFirstBlockBindings;
+    constexpr std::size_t capacity = (kBlockBytes - Block::Header()) / sizeof(CSnmpVarBind);
+    static_assert(capacity >= 4);
     void* raw = ::operator new(Block::Header() + capacity * sizeof(CSnmpVarBind));
     m_blocks = new (raw) Block{m_blocks, capacity, 0};
 }
