@@ -9,10 +9,10 @@
 
 // The bindings of a PDU, in wire order, owned by the list.
 //
-// Read like a list of `CSnmpVarBind*` (iteration, front, back, size, empty). A reply's bindings
-// are built into blocks the list owns, a block for several at a time, and the list's own slots
-// are inside it for the common case of up to 16 bindings: decoding a reply then costs one or two
-// allocations instead of two per binding. Appending may move the slots, so iterators do not
+// Read like a list of `CSnmpVarBind*` (iteration, front, back, size, empty). The bindings the
+// list builds go into blocks it owns, eight to a block, and its first 16 slots are inside it, so
+// a 16-counter reply costs two allocations instead of three per binding. Bindings made elsewhere
+// (loaded from an archive) can be adopted. Appending may move the slots, so iterators do not
 // survive an append; the bindings themselves never move.
 class NMSNMP_API CSnmpVarBindList {
 public:
