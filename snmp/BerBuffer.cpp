@@ -1,7 +1,10 @@
 #include "snmp/BerBuffer.h"
 
 #include <array>
-#include <charconv>
+
+void ThrowCodecError(std::uint16_t code) {
+    throw CSnmpException(code);
+}
 
 BerBuffer::BerBuffer(const std::uint8_t* bytes, int length) {
     limit = length < 0 ? 0 : (length > kBerBufferSize ? kBerBufferSize : length);
@@ -10,7 +13,7 @@ BerBuffer::BerBuffer(const std::uint8_t* bytes, int length) {
 
 void BerBuffer::PutBytes(const std::uint8_t* bytes, int n) {
     if (n < 0 || n > kBerBufferSize - pos) {
-        throw CSnmpException(SNMP_ERR_ENCODE_OVERFLOW);
+        ThrowCodecError(SNMP_ERR_ENCODE_OVERFLOW);
     }
     if (n > 0) {
         std::memcpy(data + pos, bytes, static_cast<std::size_t>(n));
@@ -55,7 +58,7 @@ void BerBuffer::PutOctets(std::uint8_t tag, const std::uint8_t* bytes, int n) {
     PutBytes(bytes, n);
 }
 
-void BerBuffer::PutOid(std::uint8_t tag, const std::string& text) {
+void BerBuffer::PutOid(std::uint8_t tag, std::string_view text) {
     std::uint32_t numbers[kMaxOidNumbers];
     const int count = ParseOidText(text, numbers);
     std::uint8_t content[kMaxOidNumbers * 5];
@@ -77,7 +80,7 @@ void BerBuffer::PutOid(std::uint8_t tag, const std::string& text) {
     PutBytes(content, n);
 }
 
-int ParseOidText(const std::string& text, std::uint32_t* numbers) {
+int ParseOidText(std::string_view text, std::uint32_t* numbers) {
     // Like atoi on each part: leading digits count, anything after them is ignored, and an
     // empty or non-numeric part is 0.
     int count = 0;
@@ -86,7 +89,7 @@ int ParseOidText(const std::string& text, std::uint32_t* numbers) {
     for (const char c : text) {
         if (c == '.') {
             if (count == kMaxOidNumbers - 1) {
-                throw CSnmpException(SNMP_ERR_OID_TOO_LONG);
+                ThrowCodecError(SNMP_ERR_OID_TOO_LONG);
             }
             numbers[count++] = value;
             value = 0;
@@ -102,55 +105,79 @@ int ParseOidText(const std::string& text, std::uint32_t* numbers) {
 }
 
 namespace {
-// Most sub-identifiers are below 128: their text comes from a table instead of to_chars.
-struct SmallNumberText {
+// Most sub-identifiers are below 128: their text, with the dot before it, comes from a table.
+struct alignas(8) DottedNumberText { // 8 bytes, so an entry is found with one scaled index
     char text[4];
-    std::uint8_t length;
+    std::uint32_t length;
 };
 
-constexpr auto kSmallNumbers = [] {
-    std::array<SmallNumberText, 128> table{};
+constexpr auto kDottedNumbers = [] {
+    std::array<DottedNumberText, 128> table{};
     for (unsigned v = 0; v < 128; ++v) {
-        SmallNumberText& entry = table[v];
+        DottedNumberText& entry = table[v];
+        const auto digit = [](unsigned d) { return static_cast<char>('0' + d % 10); };
         if (v >= 100) {
-            entry = {{static_cast<char>('0' + v / 100), static_cast<char>('0' + v / 10 % 10),
-                      static_cast<char>('0' + v % 10), 0},
-                     3};
+            entry = {{'.', digit(v / 100), digit(v / 10), digit(v)}, 4};
         } else if (v >= 10) {
-            entry = {{static_cast<char>('0' + v / 10), static_cast<char>('0' + v % 10), 0, 0}, 2};
+            entry = {{'.', digit(v / 10), digit(v), 0}, 3};
         } else {
-            entry = {{static_cast<char>('0' + v), 0, 0, 0}, 1};
+            entry = {{'.', digit(v), 0, 0}, 2};
         }
     }
     return table;
 }();
 
-inline char* WriteNumber(char* out, std::uint32_t v) {
-    if (v < kSmallNumbers.size()) {
-        std::memcpy(out, kSmallNumbers[v].text, 4);
-        return out + kSmallNumbers[v].length;
+// Decimal digits of `v`, written backwards from `end`, two at a time.
+constexpr char kDigitPairs[] =
+    "00010203040506070809101112131415161718192021222324252627282930313233"
+    "34353637383940414243444546474849505152535455565758596061626364656667"
+    "6869707172737475767778798081828384858687888990919293949596979899";
+
+char* WriteDecimal(char* out, std::uint32_t v) {
+    const int digits = v < 10           ? 1
+                       : v < 100        ? 2
+                       : v < 1000       ? 3
+                       : v < 10000      ? 4
+                       : v < 100000     ? 5
+                       : v < 1000000    ? 6
+                       : v < 10000000   ? 7
+                       : v < 100000000  ? 8
+                       : v < 1000000000 ? 9
+                                        : 10;
+    char* p = out + digits;
+    while (v >= 100) {
+        p -= 2;
+        std::memcpy(p, kDigitPairs + 2 * (v % 100), 2);
+        v /= 100;
     }
-    return std::to_chars(out, out + 10, v).ptr;
+    if (v >= 10) {
+        std::memcpy(p - 2, kDigitPairs + 2 * v, 2);
+    } else {
+        p[-1] = static_cast<char>('0' + v);
+    }
+    return out + digits;
+}
+
+// Writes "." and `v` in decimal; returns the end.
+inline char* WriteDottedNumber(char* out, std::uint32_t v) {
+    if (v < kDottedNumbers.size()) {
+        std::memcpy(out, kDottedNumbers[v].text, 4);
+        return out + kDottedNumbers[v].length;
+    }
+    *out = '.';
+    return WriteDecimal(out + 1, v);
 }
 } // namespace
 
 void FormatOidText(const std::uint32_t* numbers, int count, std::string& text) {
-    char buffer[kMaxOidTextSize];
+    char buffer[kMaxOidTextSize + 1];
     char* out = buffer;
     for (int i = 0; i < count; ++i) {
-        if (i > 0) {
-            *out++ = '.';
-        }
-        out = WriteNumber(out, numbers[i]);
+        out = WriteDottedNumber(out, numbers[i]);
     }
-    text.assign(buffer, static_cast<std::size_t>(out - buffer));
-}
-
-std::uint8_t BerBuffer::PeekTag() const {
-    if (pos >= limit) {
-        throw CSnmpException(SNMP_ERR_PACKET_OVERRUN);
-    }
-    return data[pos];
+    // Every number was written with a dot before it; the text starts after the first.
+    text.assign(count > 0 ? buffer + 1 : buffer,
+                count > 0 ? static_cast<std::size_t>(out - buffer - 1) : 0);
 }
 
 std::uint32_t BerBuffer::PeekLength() {
@@ -164,7 +191,7 @@ std::int64_t BerBuffer::GetSigned(int maxOctets) {
     TakeByte(); // the tag is not checked: the caller chose this reader from it
     const int n = static_cast<int>(GetLength());
     if (n > maxOctets) {
-        throw CSnmpException(SNMP_ERR_VALUE_TOO_LONG);
+        ThrowCodecError(SNMP_ERR_VALUE_TOO_LONG);
     }
     std::uint64_t value = 0;
     if (n > 0 && (data[pos] & 0x80)) {
@@ -195,49 +222,66 @@ const std::uint8_t* BerBuffer::GetOctets(int& length) {
 void BerBuffer::GetNull() {
     TakeByte();
     if (GetLength() != 0) {
-        throw CSnmpException(SNMP_ERR_MALFORMED_NULL);
+        ThrowCodecError(SNMP_ERR_MALFORMED_NULL);
     }
 }
 
+namespace {
+// One base-128 sub-identifier at `p` (before `end`); moves `p` past it.
+inline std::uint32_t TakeSubIdentifier(const std::uint8_t*& p, const std::uint8_t* end) {
+    std::uint32_t value = *p++;
+    if (value & 0x80) {
+        value &= 0x7F;
+        std::uint8_t octet = 0;
+        do {
+            // A sub-identifier whose continuation octets run past its element is cut short.
+            if (p >= end) {
+                ThrowCodecError(SNMP_ERR_PACKET_OVERRUN);
+            }
+            // One wider than 32 bits cannot be stored.
+            if (value > 0x01FFFFFFu) {
+                ThrowCodecError(SNMP_ERR_VALUE_TOO_LONG);
+            }
+            octet = *p++;
+            value = (value << 7) | (octet & 0x7F);
+        } while (octet & 0x80);
+    }
+    return value;
+}
+} // namespace
+
 int BerBuffer::GetOidText(char* text) {
     if (PeekTag() != 0x06) {
-        throw CSnmpException(SNMP_ERR_VARBIND_PARSE);
+        ThrowCodecError(SNMP_ERR_VARBIND_PARSE);
     }
     GetTag();
-    const int end = pos + last_length;
+    // Locals rather than members: the text is written through a char pointer, which may alias
+    // anything, and would otherwise make every octet reload the buffer's fields.
+    const std::uint8_t* p = data + pos;
+    const std::uint8_t* const end = p + last_length;
+    pos += last_length;
     char* out = text;
-    int count = 0;
-    while (pos < end) {
-        std::uint32_t value = data[pos++];
-        if (value & 0x80) {
-            value &= 0x7F;
-            std::uint8_t octet = 0;
-            do {
-                // A sub-identifier whose continuation octets run past its element is cut short.
-                if (pos >= end) {
-                    throw CSnmpException(SNMP_ERR_PACKET_OVERRUN);
-                }
-                // One wider than 32 bits cannot be stored.
-                if (value > 0x01FFFFFFu) {
-                    throw CSnmpException(SNMP_ERR_VALUE_TOO_LONG);
-                }
-                octet = data[pos++];
-                value = (value << 7) | (octet & 0x7F);
-            } while (octet & 0x80);
+    if (p == end) {
+        return 0;
+    }
+    std::uint32_t value = TakeSubIdentifier(p, end);
+    const std::uint32_t first = value < 40 ? 0 : (value < 80 ? 1 : 2);
+    *out++ = static_cast<char>('0' + first);
+    out = WriteDottedNumber(out, value - first * 40);
+    // The decoder's table holds 64 numbers. The first octet holds two, so an element of fewer
+    // than 64 octets cannot hold more, and only longer ones need counting.
+    if (end - p < kMaxOidNumbers - 1) {
+        while (p < end) {
+            out = WriteDottedNumber(out, TakeSubIdentifier(p, end));
         }
-        if (count == 0) {
-            const std::uint32_t first = value < 40 ? 0 : (value < 80 ? 1 : 2);
-            *out++ = static_cast<char>('0' + first);
-            ++count;
-            value -= first * 40;
+    } else {
+        for (int count = 2; p < end; ++count) {
+            value = TakeSubIdentifier(p, end);
+            if (count == kMaxOidNumbers) {
+                ThrowCodecError(SNMP_ERR_OID_TOO_LONG);
+            }
+            out = WriteDottedNumber(out, value);
         }
-        // More numbers than the decoder's table of 64 holds.
-        if (count == kMaxOidNumbers) {
-            throw CSnmpException(SNMP_ERR_OID_TOO_LONG);
-        }
-        *out++ = '.';
-        out = WriteNumber(out, value);
-        ++count;
     }
     return static_cast<int>(out - text);
 }

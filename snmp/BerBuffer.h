@@ -6,10 +6,15 @@
 #include <cstdint>
 #include <cstring>
 #include <string>
+#include <string_view>
 
 #include "snmp/CSnmpException.h"
 
 constexpr int kBerBufferSize = 512;
+
+// Raises the codec failure `code`. Out of line and cold, so the readers that run for every
+// received element stay small enough to inline.
+[[noreturn, gnu::cold]] void ThrowCodecError(std::uint16_t code);
 constexpr int kMaxOidNumbers = 64;
 constexpr int kMaxOidTextSize = kMaxOidNumbers * 11; // 64 numbers of up to 10 digits and dots
 
@@ -27,7 +32,7 @@ struct BerBuffer {
     // --- output ---
     void PutByte(std::uint8_t b) {
         if (pos >= kBerBufferSize) {
-            throw CSnmpException(SNMP_ERR_ENCODE_OVERFLOW);
+            ThrowCodecError(SNMP_ERR_ENCODE_OVERFLOW);
         }
         data[pos++] = b;
     }
@@ -37,19 +42,24 @@ struct BerBuffer {
     void PutOctets(std::uint8_t tag, const std::uint8_t* bytes, int n);
     void PutNull() { PutHeader(0x05, 0); }
     // Throws 13 for more than 64 parts.
-    void PutOid(std::uint8_t tag, const std::string& text);
+    void PutOid(std::uint8_t tag, std::string_view text);
 
     // --- input ---
     int Remaining() const { return limit - pos; }
     std::uint8_t TakeByte() {
         if (pos >= limit) {
-            throw CSnmpException(SNMP_ERR_PACKET_OVERRUN);
+            ThrowCodecError(SNMP_ERR_PACKET_OVERRUN);
         }
         return data[pos++];
     }
     std::uint8_t GetTag(); // tag octet, then GetLength; returns the tag
     std::uint32_t GetLength();
-    std::uint8_t PeekTag() const;
+    std::uint8_t PeekTag() const {
+        if (pos >= limit) {
+            ThrowCodecError(SNMP_ERR_PACKET_OVERRUN);
+        }
+        return data[pos];
+    }
     std::uint32_t PeekLength(); // runs GetTag and restores pos
     std::int32_t GetInteger();
     std::int64_t GetInteger64();
@@ -72,10 +82,10 @@ inline std::uint32_t BerBuffer::GetLength() {
     const std::uint8_t b = TakeByte();
     std::uint32_t length = b;
     if (b == 0x80) {
-        throw CSnmpException(SNMP_ERR_INDEFINITE_LEN);
+        ThrowCodecError(SNMP_ERR_INDEFINITE_LEN);
     }
     if (b > 0x84) {
-        throw CSnmpException(SNMP_ERR_LEN_TOO_LONG);
+        ThrowCodecError(SNMP_ERR_LEN_TOO_LONG);
     }
     if (b > 0x80) {
         length = 0;
@@ -84,7 +94,7 @@ inline std::uint32_t BerBuffer::GetLength() {
         }
     }
     if (length > static_cast<std::uint32_t>(Remaining())) {
-        throw CSnmpException(SNMP_ERR_PACKET_OVERRUN);
+        ThrowCodecError(SNMP_ERR_PACKET_OVERRUN);
     }
     last_length = static_cast<int>(length);
     return length;
@@ -93,7 +103,7 @@ inline std::uint32_t BerBuffer::GetLength() {
 inline std::uint8_t BerBuffer::GetTag() {
     const std::uint8_t tag = TakeByte();
     if ((tag & 0x1F) == 0x1F) {
-        throw CSnmpException(SNMP_ERR_BAD_TAG);
+        ThrowCodecError(SNMP_ERR_BAD_TAG);
     }
     GetLength();
     return tag;
@@ -101,6 +111,6 @@ inline std::uint8_t BerBuffer::GetTag() {
 
 // Splits dotted text into at most 64 numbers; an empty or non-numeric part is 0.
 // Throws 13 on a 65th part. Returns the count.
-int ParseOidText(const std::string& text, std::uint32_t* numbers);
+int ParseOidText(std::string_view text, std::uint32_t* numbers);
 // Writes the numbers as dotted decimal text.
 void FormatOidText(const std::uint32_t* numbers, int count, std::string& text);

@@ -8,37 +8,29 @@ CSnmpPdu::~CSnmpPdu() {
     RemoveVarBinds();
 }
 
-CSnmpVarBind* CSnmpPdu::Append(std::string oid) {
-    auto* bind = new CSnmpVarBind(std::move(oid));
-    m_varBindList.push_back(bind);
-    return bind;
+void CSnmpPdu::AddOid(std::string_view oid) {
+    m_varBindList.Append(oid);
 }
 
-void CSnmpPdu::AddOid(std::string oid) {
-    Append(std::move(oid));
+void CSnmpPdu::AddOid(std::string_view oid, std::uint32_t value, std::uint8_t type) {
+    m_varBindList.Append(oid)->SetValue(value, type);
 }
 
-void CSnmpPdu::AddOid(std::string oid, std::uint32_t value, std::uint8_t type) {
-    Append(std::move(oid))->SetValue(value, type);
+void CSnmpPdu::AddOid(std::string_view oid, std::int64_t value, std::uint8_t type) {
+    m_varBindList.Append(oid)->SetValue(value, type);
 }
 
-void CSnmpPdu::AddOid(std::string oid, std::int64_t value, std::uint8_t type) {
-    Append(std::move(oid))->SetValue(value, type);
+void CSnmpPdu::AddOid(std::string_view oid, const std::string& value, std::uint8_t type) {
+    m_varBindList.Append(oid)->SetValue(value, type);
 }
 
-void CSnmpPdu::AddOid(std::string oid, const std::string& value, std::uint8_t type) {
-    Append(std::move(oid))->SetValue(value, type);
-}
-
-void CSnmpPdu::AddOid(std::string oid, const std::uint8_t* bytes, int length, std::uint8_t type) {
-    Append(std::move(oid))->SetValue(bytes, length, type);
+void CSnmpPdu::AddOid(std::string_view oid, const std::uint8_t* bytes, int length,
+                      std::uint8_t type) {
+    m_varBindList.Append(oid)->SetValue(bytes, length, type);
 }
 
 void CSnmpPdu::RemoveVarBinds() {
-    while (!m_varBindList.empty()) {
-        delete m_varBindList.back();
-        m_varBindList.pop_back();
-    }
+    m_varBindList.Clear();
 }
 
 void CSnmpPdu::Serialize(CArchive& ar) {
@@ -47,5 +39,17 @@ void CSnmpPdu::Serialize(CArchive& ar) {
     } else {
         ar >> m_dwReqId >> m_dwErrorStatus >> m_dwErrorIndex;
     }
-    ar.SerializeList(m_varBindList);
+    // The framework's object list: a count, then each binding.
+    if (ar.IsStoring()) {
+        ar.WriteCount(m_varBindList.size());
+        for (const CSnmpVarBind* bind : m_varBindList) {
+            ar.WriteObject(bind);
+        }
+        return;
+    }
+    const std::size_t count = ar.ReadCount();
+    for (std::size_t i = 0; i < count; ++i) {
+        CObject* obj = ar.ReadObject(CSnmpVarBind::GetThisClass());
+        m_varBindList.Adopt(static_cast<CSnmpVarBind*>(obj));
+    }
 }

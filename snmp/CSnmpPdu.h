@@ -1,11 +1,11 @@
 #pragma once
 
 #include <cstdint>
-#include <list>
 #include <string>
 
 #include "platform/core/CObject.h"
 #include "snmp/CSnmpVarBind.h"
+#include "snmp/CSnmpVarBindList.h"
 #include "snmp/NmSnmpApi.h"
 
 // The PDU of a message: request id, error status and index, and the owned bindings in wire
@@ -19,11 +19,11 @@ public:
     CSnmpPdu& operator=(const CSnmpPdu&) = delete;
 
     // Each appends a new binding for `oid` at the tail of the list.
-    void AddOid(std::string oid); // NULL value: the form of get and get-next
-    void AddOid(std::string oid, std::uint32_t value, std::uint8_t type);
-    void AddOid(std::string oid, std::int64_t value, std::uint8_t type);
-    void AddOid(std::string oid, const std::string& value, std::uint8_t type);
-    void AddOid(std::string oid, const std::uint8_t* bytes, int length, std::uint8_t type);
+    void AddOid(std::string_view oid); // NULL value: the form of get and get-next
+    void AddOid(std::string_view oid, std::uint32_t value, std::uint8_t type);
+    void AddOid(std::string_view oid, std::int64_t value, std::uint8_t type);
+    void AddOid(std::string_view oid, const std::string& value, std::uint8_t type);
+    void AddOid(std::string_view oid, const std::uint8_t* bytes, int length, std::uint8_t type);
 
     // Deletes every binding, from the tail, and empties the list.
     void RemoveVarBinds();
@@ -35,8 +35,5 @@ public:
     std::uint32_t m_dwReqId = 0;
     std::uint32_t m_dwErrorStatus = 0;
     std::uint32_t m_dwErrorIndex = 0;
-    std::list<CSnmpVarBind*> m_varBindList;
-
-private:
-    CSnmpVarBind* Append(std::string oid);
+    CSnmpVarBindList m_varBindList;
 };

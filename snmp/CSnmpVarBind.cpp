@@ -7,7 +7,7 @@
 
 IMPLEMENT_SERIAL(CSnmpVarBind, CObject, 1)
 
-CSnmpVarBind::CSnmpVarBind(std::string oid) : m_strOid(std::move(oid)) {}
+CSnmpVarBind::CSnmpVarBind(std::string_view oid) : m_strOid(oid) {}
 
 CSnmpVarBind::~CSnmpVarBind() {
     FreeValue();
@@ -117,7 +117,7 @@ std::string CSnmpVarBind::GetText() const {
 
 void CSnmpVarBind::Serialize(CArchive& ar) {
     if (ar.IsStoring()) {
-        ar << m_strOid << m_byType << m_wLength;
+        ar << m_strOid.str() << m_byType << m_wLength;
         switch (m_byType) {
         case SNMP_TYPE_INTEGER:
         case SNMP_TYPE_COUNTER:
@@ -146,7 +146,9 @@ void CSnmpVarBind::Serialize(CArchive& ar) {
 
     std::uint8_t type = 0;
     std::uint16_t length = 0;
-    ar >> m_strOid >> type >> length;
+    std::string name;
+    ar >> name >> type >> length;
+    m_strOid = name;
     switch (type) {
     case SNMP_TYPE_INTEGER:
     case SNMP_TYPE_COUNTER:

@@ -2,8 +2,10 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "platform/core/CObject.h"
+#include "snmp/CSnmpOidText.h"
 #include "snmp/NmSnmpApi.h"
 #include "snmp/SnmpTypes.h"
 
@@ -16,7 +18,7 @@
 class NMSNMP_API CSnmpVarBind : public CObject {
     DECLARE_SERIAL(CSnmpVarBind)
 public:
-    explicit CSnmpVarBind(std::string oid);
+    explicit CSnmpVarBind(std::string_view oid);
     ~CSnmpVarBind() override;
     CSnmpVarBind(const CSnmpVarBind&) = delete;
     CSnmpVarBind& operator=(const CSnmpVarBind&) = delete;
@@ -38,7 +40,7 @@ public:
     const std::uint8_t* GetBytes() const;
     std::string GetText() const;
 
-    std::string m_strOid;
+    CSnmpOidText m_strOid;
     std::uint8_t m_byType = 5;
     std::uint16_t m_wLength = 0;
     void* m_pValue = nullptr;
@@ -47,10 +49,12 @@ protected:
     CSnmpVarBind() = default;
 
 private:
+    friend class CSnmpVarBindList;
     enum class Storage : std::uint8_t { None, Number32, Number64, Bytes, Text };
     void FreeValue();
     std::uint8_t* AllocBytes(std::size_t size);
 
     Storage m_storage = Storage::None;
+    bool m_bInListStorage = false; // built into a PDU's binding list, which destroys it
     alignas(8) std::uint8_t m_inline[24] = {};
 };

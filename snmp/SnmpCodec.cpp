@@ -158,37 +158,43 @@ void CSnmpMsg::SnmpDecode() {
         if (in.GetTag() != kSequence) {
             throw CSnmpException(SNMP_ERR_VARBIND_PARSE);
         }
-        std::string name(nameText, static_cast<std::size_t>(in.GetOidText(nameText)));
+        const std::string_view name(nameText, static_cast<std::size_t>(in.GetOidText(nameText)));
+        // Each reader checks the value's length octets as PeekLength would, so the value's
+        // header is read once; only a type the engine does not carry is peeked first, to fail
+        // on a malformed header before the type.
         const std::uint8_t type = in.PeekTag();
-        const std::uint32_t length = in.PeekLength();
         switch (type) {
         case SNMP_TYPE_INTEGER:
         case SNMP_TYPE_COUNTER:
         case SNMP_TYPE_GAUGE:
-        case SNMP_TYPE_TIMETICKS:
-            if (length <= 4) {
-                m_pPdu->AddOid(std::move(name), static_cast<std::uint32_t>(in.GetInteger()), type);
+        case SNMP_TYPE_TIMETICKS: {
+            // Up to 4 content octets make a 4-byte value, more an 8-byte one.
+            const std::int64_t value = in.GetInteger64();
+            if (in.last_length <= 4) {
+                m_pPdu->AddOid(name, static_cast<std::uint32_t>(value), type);
             } else {
-                m_pPdu->AddOid(std::move(name), in.GetInteger64(), type);
+                m_pPdu->AddOid(name, value, type);
             }
             break;
+        }
         case SNMP_TYPE_OCTETS:
         case SNMP_TYPE_IPADDR:
         case SNMP_TYPE_OPAQUE: {
             int n = 0;
             const std::uint8_t* bytes = in.GetOctets(n);
-            m_pPdu->AddOid(std::move(name), bytes, n, type);
+            m_pPdu->AddOid(name, bytes, n, type);
             break;
         }
         case SNMP_TYPE_NULL:
             in.GetNull();
-            m_pPdu->AddOid(std::move(name));
+            m_pPdu->AddOid(name);
             break;
         case SNMP_TYPE_OID:
             in.GetOid(text);
-            m_pPdu->AddOid(std::move(name), text, SNMP_TYPE_OID);
+            m_pPdu->AddOid(name, text, SNMP_TYPE_OID);
             break;
         default:
+            in.PeekLength();
             throw CSnmpException(SNMP_ERR_UNEXPECTED_TYPE);
         }
     }
