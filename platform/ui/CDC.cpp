@@ -34,6 +34,20 @@ std::shared_ptr<QPainter> sharedPainter(QImage* image) {
     return created;
 }
 
+// Bresenham from (x0, y0) towards (x1, y1), stopping before the end point.
+void appendLinePixels(std::vector<QPoint>& points, int x0, int y0, int x1, int y1) {
+    int dx = std::abs(x1 - x0), dy = -std::abs(y1 - y0);
+    int sx = x0 < x1 ? 1 : -1, sy = y0 < y1 ? 1 : -1, err = dx + dy;
+    for (int x = x0, y = y0; !(x == x1 && y == y1);) {
+        points.emplace_back(x, y);
+        int e2 = 2 * err;
+        if (e2 >= dy)
+            err += dy, x += sx;
+        if (e2 <= dx)
+            err += dx, y += sy;
+    }
+}
+
 } // namespace
 
 CDC::CDC() = default;
@@ -149,18 +163,8 @@ void CDC::PlotLine(int x0, int y0, int x1, int y1) {
         FillPixels(QRect(QPoint(x0, from), QPoint(x0, to)), color);
         return;
     }
-    // Bresenham, stopping before the end point.
     std::vector<QPoint> points;
-    int dx = std::abs(x1 - x0), dy = -std::abs(y1 - y0);
-    int sx = x0 < x1 ? 1 : -1, sy = y0 < y1 ? 1 : -1, err = dx + dy;
-    for (int x = x0, y = y0; !(x == x1 && y == y1);) {
-        points.emplace_back(x, y);
-        int e2 = 2 * err;
-        if (e2 >= dy)
-            err += dy, x += sx;
-        if (e2 <= dx)
-            err += dx, y += sy;
-    }
+    appendLinePixels(points, x0, y0, x1, y1);
     ApplyState(*p);
     p->setPen(QPen(toQColor(color), 1));
     p->drawPoints(points.data(), int(points.size()));
@@ -170,6 +174,31 @@ BOOL CDC::LineTo(int x, int y) {
     if (!m_pen || m_pen->m_style != PS_NULL)
         PlotLine(m_pos.x, m_pos.y, x, y);
     m_pos = CPoint(x, y);
+    return TRUE;
+}
+
+BOOL CDC::Polyline(const POINT* vertices, int count) {
+    QPainter* p = Painter();
+    if (!p || count < 2 || (m_pen && m_pen->m_style == PS_NULL))
+        return p != nullptr;
+    COLORREF color = m_pen ? m_pen->m_color : RGB(0, 0, 0);
+    int width = m_pen ? m_pen->m_width : 1;
+    ApplyState(*p);
+    if (width > 1) {
+        std::vector<QPoint> corners;
+        for (int i = 0; i < count; ++i)
+            corners.emplace_back(vertices[i].x, vertices[i].y);
+        p->setPen(QPen(toQColor(color), width, Qt::SolidLine, Qt::RoundCap));
+        p->drawPolyline(corners.data(), count);
+        return TRUE;
+    }
+    // All segments' pixels in one call: a long curve costs one drawing, not one per segment.
+    std::vector<QPoint> points;
+    for (int i = 1; i < count; ++i)
+        appendLinePixels(points, vertices[i - 1].x, vertices[i - 1].y, vertices[i].x,
+                         vertices[i].y);
+    p->setPen(QPen(toQColor(color), 1));
+    p->drawPoints(points.data(), int(points.size()));
     return TRUE;
 }
 

@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QColorDialog>
 #include <QCoreApplication>
+#include <QFileDialog>
 #include <QMenu>
 #include <QMessageBox>
 
@@ -82,6 +83,17 @@ public:
         if (!c.isValid())
             return false;
         *chosen = RGB(c.red(), c.green(), c.blue());
+        return true;
+    }
+
+    bool ChooseSaveFile(HWND owner, const std::string& title, const std::string& suggested,
+                        const std::string& filter, std::string* path) override {
+        QString file = QFileDialog::getSaveFileName(
+            ownerWidget(owner), QString::fromLatin1(title.c_str()),
+            QString::fromLocal8Bit(suggested.c_str()), QString::fromLatin1(filter.c_str()));
+        if (file.isEmpty())
+            return false;
+        *path = file.toLocal8Bit().toStdString();
         return true;
     }
 };

@@ -17,6 +17,10 @@ public:
     virtual UINT TrackPopupMenu(HMENU menu, POINT screenPoint, HWND owner) = 0;
     // Returns true with *chosen set when the operator chose a colour.
     virtual bool ChooseColor(HWND owner, COLORREF initial, COLORREF* chosen) = 0;
+    // Asks where to save a file; returns true with *path set when the operator chose one.
+    // `filter` names the kind of file ("PNG image (*.png)").
+    virtual bool ChooseSaveFile(HWND owner, const std::string& title, const std::string& suggested,
+                                const std::string& filter, std::string* path) = 0;
 };
 
 // Installs `prompt` (null: Qt's) and returns the previously installed one.

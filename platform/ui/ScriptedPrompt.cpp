@@ -43,3 +43,16 @@ bool ScriptedPrompt::ChooseColor(HWND, COLORREF initial, COLORREF* chosen) {
     *chosen = *choice;
     return true;
 }
+
+bool ScriptedPrompt::ChooseSaveFile(HWND, const std::string& title, const std::string& suggested,
+                                    const std::string& filter, std::string* path) {
+    saveFileRequests.push_back({title, suggested, filter});
+    if (saveFileChoices.empty() || !saveFileChoices.front()) {
+        if (!saveFileChoices.empty())
+            saveFileChoices.pop_front();
+        return false;
+    }
+    *path = *saveFileChoices.front();
+    saveFileChoices.pop_front();
+    return true;
+}

@@ -17,10 +17,11 @@ public:
     ScriptedPrompt& operator=(const ScriptedPrompt&) = delete;
 
     // Answers, used front first. An empty queue answers a message box with its first button
-    // (IDOK, or IDYES for yes/no boxes), dismisses a menu, and cancels the colour dialog.
+    // (IDOK, or IDYES for yes/no boxes), dismisses a menu, and cancels the colour and file dialogs.
     std::deque<int> messageBoxAnswers;
-    std::deque<UINT> menuChoices;                      // 0 dismisses
-    std::deque<std::optional<COLORREF>> colourChoices; // nullopt cancels
+    std::deque<UINT> menuChoices;                           // 0 dismisses
+    std::deque<std::optional<COLORREF>> colourChoices;      // nullopt cancels
+    std::deque<std::optional<std::string>> saveFileChoices; // nullopt cancels
 
     struct MessageBoxCall {
         std::string text;
@@ -37,11 +38,19 @@ public:
     std::vector<MessageBoxCall> messageBoxes;
     std::vector<MenuCall> menus;
     std::vector<COLORREF> colourRequests;
+    struct SaveFileCall {
+        std::string title;
+        std::string suggested;
+        std::string filter;
+    };
+    std::vector<SaveFileCall> saveFileRequests;
 
     int MessageBox(HWND owner, const std::string& text, const std::string& caption,
                    UINT type) override;
     UINT TrackPopupMenu(HMENU menu, POINT screenPoint, HWND owner) override;
     bool ChooseColor(HWND owner, COLORREF initial, COLORREF* chosen) override;
+    bool ChooseSaveFile(HWND owner, const std::string& title, const std::string& suggested,
+                        const std::string& filter, std::string* path) override;
 
 private:
     IPrompt* m_previous;
