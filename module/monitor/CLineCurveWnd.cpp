@@ -74,8 +74,10 @@ const CCurvePoint* CLineCurveWnd::ProbedPoint() const {
         return nullptr;
     if (!m_flags[0])
         return &m_points.Newest();
+    // Counted from the plot's last column, where the newest point is drawn: the probe standing
+    // on a point's vertex shows that point.
     int probeX = m_layout.plot.left + m_plot.GetProbeOffset();
-    return m_points.Probed(m_layout.plot.right - probeX, m_secondsPerPixel);
+    return m_points.Probed(m_layout.plot.right - 1 - probeX, m_secondsPerPixel);
 }
 
 std::vector<std::string> CLineCurveWnd::StripTexts() const {
