@@ -183,22 +183,24 @@ BOOL CDC::Polyline(const POINT* vertices, int count) {
         return p != nullptr;
     COLORREF color = m_pen ? m_pen->m_color : RGB(0, 0, 0);
     int width = m_pen ? m_pen->m_width : 1;
+    std::vector<QPoint> corners;
+    corners.reserve(size_t(count));
+    for (int i = 0; i < count; ++i)
+        corners.emplace_back(vertices[i].x, vertices[i].y);
     ApplyState(*p);
     if (width > 1) {
-        std::vector<QPoint> corners;
-        for (int i = 0; i < count; ++i)
-            corners.emplace_back(vertices[i].x, vertices[i].y);
         p->setPen(QPen(toQColor(color), width, Qt::SolidLine, Qt::RoundCap));
         p->drawPolyline(corners.data(), count);
         return TRUE;
     }
-    // All segments' pixels in one call: a long curve costs one drawing, not one per segment.
-    std::vector<QPoint> points;
-    for (int i = 1; i < count; ++i)
-        appendLinePixels(points, vertices[i - 1].x, vertices[i - 1].y, vertices[i].x,
-                         vertices[i].y);
-    p->setPen(QPen(toQColor(color), 1));
-    p->drawPoints(points.data(), int(points.size()));
+    // One call for all but the last segment (each of their end points is the next one's
+    // start, so drawing it is right); the last one leaves out its end point like LineTo.
+    if (count > 2) {
+        p->setPen(QPen(toQColor(color), 1));
+        p->drawPolyline(corners.data(), count - 1);
+    }
+    PlotLine(vertices[count - 2].x, vertices[count - 2].y, vertices[count - 1].x,
+             vertices[count - 1].y);
     return TRUE;
 }
 
