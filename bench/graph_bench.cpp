@@ -3,6 +3,7 @@
 // paints its frame, axes, labels and plot as well, so the ratio of the two says what the
 // window layer and the graph code add around the curves. It ends with the ratio (ours / bare).
 
+#include "bench/MedianTime.h"
 #include "module/monitor/CLineCurveWnd.h"
 #include "module/monitor/GraphIds.h"
 #include "module/monitor/PlotGeometry.h"
@@ -94,20 +95,6 @@ void BM_BarePolylines(benchmark::State& state) {
         bare.Paint();
 }
 BENCHMARK(BM_BarePolylines)->Unit(benchmark::kMicrosecond);
-
-template <class F> double MedianSeconds(F paint) {
-    for (int i = 0; i < 20; ++i)
-        paint();
-    std::vector<double> samples;
-    for (int i = 0; i < 300; ++i) {
-        auto start = std::chrono::steady_clock::now();
-        paint();
-        samples.push_back(
-            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
-    }
-    std::nth_element(samples.begin(), samples.begin() + long(samples.size() / 2), samples.end());
-    return samples[samples.size() / 2];
-}
 
 } // namespace
 
