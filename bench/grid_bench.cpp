@@ -2,6 +2,7 @@
 // only what can show, so its cost must not depend on the number of rows: the program ends
 // with the ratio of the repaint time at 10,000 rows to that at 100 rows.
 
+#include "bench/MedianTime.h"
 #include "controls/GridCtl/CTableControl.h"
 
 #include <QApplication>
@@ -69,17 +70,7 @@ BENCHMARK(BM_Repaint)->Arg(100)->Arg(10000)->Unit(benchmark::kMicrosecond);
 double MedianRepaintSeconds(int rows) {
     Table table;
     table.Fill(rows);
-    for (int i = 0; i < 20; ++i)
-        table.Repaint();
-    std::vector<double> samples;
-    for (int i = 0; i < 300; ++i) {
-        auto start = std::chrono::steady_clock::now();
-        table.Repaint();
-        samples.push_back(
-            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
-    }
-    std::nth_element(samples.begin(), samples.begin() + long(samples.size() / 2), samples.end());
-    return samples[samples.size() / 2];
+    return MedianSeconds([&] { table.Repaint(); });
 }
 
 } // namespace

@@ -36,6 +36,20 @@ std::shared_ptr<QPainter> sharedPainter(QImage* image) {
     return created;
 }
 
+// Bresenham from (x0, y0) towards (x1, y1), stopping before the end point.
+void appendLinePixels(std::vector<QPoint>& points, int x0, int y0, int x1, int y1) {
+    int dx = std::abs(x1 - x0), dy = -std::abs(y1 - y0);
+    int sx = x0 < x1 ? 1 : -1, sy = y0 < y1 ? 1 : -1, err = dx + dy;
+    for (int x = x0, y = y0; !(x == x1 && y == y1);) {
+        points.emplace_back(x, y);
+        int e2 = 2 * err;
+        if (e2 >= dy)
+            err += dy, x += sx;
+        if (e2 <= dx)
+            err += dx, y += sy;
+    }
+}
+
 } // namespace
 
 CDC::CDC() = default;
@@ -157,18 +171,8 @@ void CDC::PlotLine(int x0, int y0, int x1, int y1) {
         FillPixels(QRect(QPoint(x0, from), QPoint(x0, to)), color);
         return;
     }
-    // Bresenham, stopping before the end point.
     std::vector<QPoint> points;
-    int dx = std::abs(x1 - x0), dy = -std::abs(y1 - y0);
-    int sx = x0 < x1 ? 1 : -1, sy = y0 < y1 ? 1 : -1, err = dx + dy;
-    for (int x = x0, y = y0; !(x == x1 && y == y1);) {
-        points.emplace_back(x, y);
-        int e2 = 2 * err;
-        if (e2 >= dy)
-            err += dy, x += sx;
-        if (e2 <= dx)
-            err += dx, y += sy;
-    }
+    appendLinePixels(points, x0, y0, x1, y1);
     ApplyState(*p);
     p->setPen(QPen(toQColor(color), 1));
     p->drawPoints(points.data(), int(points.size()));
@@ -178,6 +182,33 @@ BOOL CDC::LineTo(int x, int y) {
     if (!m_pen || m_pen->m_style != PS_NULL)
         PlotLine(m_pos.x, m_pos.y, x, y);
     m_pos = CPoint(x, y);
+    return TRUE;
+}
+
+BOOL CDC::Polyline(const POINT* vertices, int count) {
+    QPainter* p = Painter();
+    if (!p || count < 2 || (m_pen && m_pen->m_style == PS_NULL))
+        return p != nullptr;
+    COLORREF color = m_pen ? m_pen->m_color : RGB(0, 0, 0);
+    int width = m_pen ? m_pen->m_width : 1;
+    std::vector<QPoint> corners;
+    corners.reserve(size_t(count));
+    for (int i = 0; i < count; ++i)
+        corners.emplace_back(vertices[i].x, vertices[i].y);
+    ApplyState(*p);
+    if (width > 1) {
+        p->setPen(QPen(toQColor(color), width, Qt::SolidLine, Qt::RoundCap));
+        p->drawPolyline(corners.data(), count);
+        return TRUE;
+    }
+    // One call for all but the last segment (each of their end points is the next one's
+    // start, so drawing it is right); the last one leaves out its end point like LineTo.
+    if (count > 2) {
+        p->setPen(QPen(toQColor(color), 1));
+        p->drawPolyline(corners.data(), count - 1);
+    }
+    PlotLine(vertices[count - 2].x, vertices[count - 2].y, vertices[count - 1].x,
+             vertices[count - 1].y);
     return TRUE;
 }
 

@@ -52,6 +52,9 @@ public:
     // Draws from the current position to (x, y), excluding (x, y), and moves there.
     BOOL LineTo(int x, int y);
     CPoint GetCurrentPosition() const { return m_pos; }
+    // Lines through the vertices in turn, each excluding its end point (so the last vertex is
+    // not drawn); the current position is neither used nor moved.
+    BOOL Polyline(const POINT* vertices, int count);
 
     void FillRect(LPCRECT rect, const CBrush* brush);
     void FillSolidRect(LPCRECT rect, COLORREF color);

@@ -17,7 +17,7 @@ public:
     ScriptedPrompt& operator=(const ScriptedPrompt&) = delete;
 
     // Answers, used front first. An empty queue answers a message box with its first button
-    // (IDOK, or IDYES for yes/no boxes), dismisses a menu, and cancels the colour dialog.
+    // (IDOK, or IDYES for yes/no boxes), dismisses a menu, and cancels the colour and file dialogs.
     std::deque<int> messageBoxAnswers;
     std::deque<UINT> menuChoices;                           // 0 dismisses
     std::deque<std::optional<COLORREF>> colourChoices;      // nullopt cancels

@@ -1,7 +1,9 @@
-// controls-gallery: shows every custom control in one window. With --screenshot FILE.png it
-// renders the window offscreen into FILE.png and exits.
+// controls-gallery: shows every custom control in one window, or with --graphs the graph
+// windows fed with synthetic samples. With --screenshot FILE.png it renders the window
+// offscreen into FILE.png and exits.
 
 #include "tools/controls-gallery/GalleryWindow.h"
+#include "tools/controls-gallery/GraphsWindow.h"
 
 #include <QApplication>
 #include <QPixmap>
@@ -13,11 +15,11 @@
 namespace {
 
 int usage() {
-    std::fprintf(stderr, "usage: controls-gallery [--screenshot FILE.png]\n");
+    std::fprintf(stderr, "usage: controls-gallery [--graphs] [--screenshot FILE.png]\n");
     return 2;
 }
 
-int screenshot(CGalleryWnd& gallery, const std::string& file) {
+int screenshot(CWnd& gallery, const std::string& file) {
     QWidget* window = gallery.GetWidget();
     window->show();
     for (int i = 0; i < 5; ++i)
@@ -33,9 +35,12 @@ int screenshot(CGalleryWnd& gallery, const std::string& file) {
 
 int main(int argc, char** argv) {
     std::string shotFile;
+    bool graphs = false;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--screenshot") == 0 && i + 1 < argc)
             shotFile = argv[++i];
+        else if (std::strcmp(argv[i], "--graphs") == 0)
+            graphs = true;
         else
             return usage();
     }
@@ -44,6 +49,18 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
 
+    if (graphs) {
+        CGraphsGalleryWnd window;
+        if (!window.CreateGallery()) {
+            std::fprintf(stderr, "controls-gallery: cannot create the graph windows\n");
+            return 1;
+        }
+        if (!shotFile.empty())
+            return screenshot(window, shotFile);
+        window.StartLive();
+        window.ShowWindow(SW_SHOW);
+        return app.exec();
+    }
     if (!CGalleryWnd::RegisterControls()) {
         std::fprintf(stderr, "controls-gallery: cannot register the control classes\n");
         return 1;

@@ -1,0 +1,13 @@
+#pragma once
+// One completed poll of a port's counters, as the graph dialogs hand it to the rate statistics
+// and the drawing windows. Copied by whoever keeps it.
+
+#include <cstdint>
+#include <vector>
+
+struct CSampleRecord {
+    std::int32_t m_nCount = 0;           // number of counter values
+    std::uint32_t m_dwSeq = 0;           // number of the sample
+    std::vector<std::uint32_t> m_values; // the counter values, m_nCount of them
+    std::uint32_t m_time = 0;            // calendar time in whole seconds
+};
