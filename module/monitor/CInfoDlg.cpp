@@ -36,15 +36,7 @@ CInfoDlg::CInfoDlg(CWnd* mainWnd, CTableDlgData* record) : CSwitchInfoDlg(mainWn
 CInfoDlg::~CInfoDlg() = default;
 
 CWnd* CInfoDlg::CreateFor(CWnd* mainWnd, CDlgData* record) {
-    auto* tableRecord = dynamic_cast<CTableDlgData*>(record);
-    if (!tableRecord)
-        return nullptr;
-    auto* dlg = new CInfoDlg(mainWnd, tableRecord);
-    if (!dlg->CreateAndShow()) {
-        delete dlg;
-        return nullptr;
-    }
-    return dlg;
+    return CSwitchInfoDlg::CreateFor<CInfoDlg, CTableDlgData>(mainWnd, record);
 }
 
 void CInfoDlg::InitGrid() {

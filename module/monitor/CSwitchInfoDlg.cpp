@@ -61,10 +61,18 @@ CSwitchInfoDlg::~CSwitchInfoDlg() {
 
 bool CSwitchInfoDlg::CreateAndShow() {
     CopyFixedText(m_pRecord->m_szHeaderValue[1], CTimeText(Clock::now()).c_str());
-    if (!Create())
+    m_bCreating = true;
+    const bool created = Create() && m_hWnd;
+    m_bCreating = false;
+    if (!created)
         return false;
     ShowWindow(SW_SHOW);
     return true;
+}
+
+void CSwitchInfoDlg::PostNcDestroy() {
+    if (!m_bCreating)
+        delete this;
 }
 
 BOOL CSwitchInfoDlg::OnInitDialog() {

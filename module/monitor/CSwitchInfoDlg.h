@@ -36,7 +36,9 @@ public:
     BOOL OnInitDialog() override;
     void OnCancel() override;
     LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
-    void PostNcDestroy() override { delete this; }
+    // Deletes the dialog, except while it is being created: CreateFor deletes a dialog whose
+    // creation failed.
+    void PostNcDestroy() override;
 
     CTableControl* GetGrid() const { return m_pGrid; }
     CLMsgControl* GetLog() const { return m_pLog; }
@@ -46,8 +48,20 @@ public:
 
 protected:
     CSwitchInfoDlg(CWnd* mainWnd, CTableDlgData* record);
-    // Writes the time opened into the record's header, then creates and shows the window.
-    bool CreateAndShow();
+    // The factory's function: a dialog `Dlg` for a record of kind `Record` (else null). Writes
+    // the time opened into the record's header, then creates and shows the window.
+    template <typename Dlg, typename Record>
+    static CWnd* CreateFor(CWnd* mainWnd, CDlgData* record) {
+        auto* own = dynamic_cast<Record*>(record);
+        if (!own)
+            return nullptr;
+        auto* dlg = new Dlg(mainWnd, own);
+        if (!dlg->CreateAndShow()) {
+            delete dlg;
+            return nullptr;
+        }
+        return dlg;
+    }
 
     virtual void InitGrid() = 0;
     virtual const char* CounterCaption() const = 0;
@@ -80,4 +94,7 @@ private:
     CDialogSizer m_sizer;
     std::vector<_CAPTIONDATA> m_captions;
     CFont m_font;
+    bool m_bCreating = false;
+
+    bool CreateAndShow();
 };

@@ -37,15 +37,7 @@ CTableDlg::CTableDlg(CWnd* mainWnd, CEntryTableDlgData* record)
 CTableDlg::~CTableDlg() = default;
 
 CWnd* CTableDlg::CreateFor(CWnd* mainWnd, CDlgData* record) {
-    auto* entryRecord = dynamic_cast<CEntryTableDlgData*>(record);
-    if (!entryRecord)
-        return nullptr;
-    auto* dlg = new CTableDlg(mainWnd, entryRecord);
-    if (!dlg->CreateAndShow()) {
-        delete dlg;
-        return nullptr;
-    }
-    return dlg;
+    return CSwitchInfoDlg::CreateFor<CTableDlg, CEntryTableDlgData>(mainWnd, record);
 }
 
 void CTableDlg::InitGrid() {

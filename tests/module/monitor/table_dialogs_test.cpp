@@ -300,6 +300,23 @@ TEST_F(TableDialogsTest, ASilentSwitchSaysNoResponseAndRefreshWorksOnceItAnswers
     EXPECT_EQ(Counter(info), "2");
 }
 
+TEST_F(TableDialogsTest, ADialogClosedWhileWaitingIsNeverCalledBack) {
+    auto* dlg = Open<CTableDlg>(5);
+    ASSERT_NE(dlg, nullptr);
+    StopAgent();
+    FaultSettings silent;
+    silent.dropPercent = 100;
+    RestartAgent(silent);
+    ClickControl(dlg, kRefresh);
+    ASSERT_TRUE(dlg->IsWaiting());
+    const std::size_t before = OutstandingRequests();
+    dlg->SendMessage(WM_CLOSE);
+    PumpMessages();
+    EXPECT_EQ(main->GetChildDialog(5), nullptr);
+    EXPECT_EQ(OutstandingRequests(), before - 1) << "its walk request went with it";
+    ExpireRequests(); // the panel's requests time out; nothing reaches the closed dialog
+}
+
 TEST_F(TableDialogsTest, ASendThatFailsAtOnceLeavesNothingOutstanding) {
     auto* dlg = OpenAt<CInfoDlg, CTableDlgData>(0, "127.0.0.1:0");
     ASSERT_NE(dlg, nullptr);
