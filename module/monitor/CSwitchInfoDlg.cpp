@@ -1,0 +1,179 @@
+#include "module/monitor/CSwitchInfoDlg.h"
+
+#include "controls/BannerCtl/CMsgControl.h"
+#include "controls/FlatKeyCtl/CFBCtrl.h"
+#include "controls/GridCtl/CTableControl.h"
+#include "controls/KoSample/CSampMsgControl.h"
+#include "controls/LogListCtl/CLMsgControl.h"
+#include "controls/common/FixedText.h"
+#include "module/mainwnd/PanelMessages.h"
+#include "module/monitor/GridContextMenu.h"
+#include "platform/core/Clock.h"
+#include "platform/core/TextFormat.h"
+#include "platform/ui/WindowDC.h"
+#include "snmp/CSnmpClass.h"
+
+namespace {
+
+constexpr const char* kFontFace = "MS Sans Serif";
+constexpr int kFontPoints = 8;
+
+DialogTemplate SwitchInfoTemplate() {
+    DialogTemplate tpl;
+    tpl.title = "Switch Information";
+    tpl.x = 20;
+    tpl.y = 20;
+    tpl.cx = 304;
+    tpl.cy = 241;
+    tpl.style = WS_CAPTION | WS_SYSMENU;
+    tpl.fontFace = kFontFace;
+    tpl.fontPoints = kFontPoints;
+    tpl.items = {
+        {CSwitchInfoDlg::kGridId, "GridCtlClass", 7, 38, 231, 155, WS_VISIBLE, ""},
+        {CSwitchInfoDlg::kBannerId, "MsgCtrlClass", 7, 7, 231, 30, WS_VISIBLE, ""},
+        {CSwitchInfoDlg::kLogId, "LogListCtlClass", 7, 194, 231, 40, WS_VISIBLE, ""},
+        {CSwitchInfoDlg::kCounterId, "SampMsgCtrlClass", 243, 7, 40, 22, WS_VISIBLE, ""},
+    };
+    const int buttonTops[CFlatButtonColumn::kButtons] = {38, 60, 82, 104, 125, 146, 167};
+    for (int i = 0; i < CFlatButtonColumn::kButtons; ++i)
+        tpl.items.push_back({CFlatButtonColumn::kFirstId + UINT(i), "FlatBtnCtrlClass", 252,
+                             buttonTops[i], 45, 17, WS_VISIBLE | WS_TABSTOP, ""});
+    return tpl;
+}
+
+} // namespace
+
+void CSwitchInfoDlg::RegisterTemplate() {
+    if (!FindDialogTemplate(kTemplateId))
+        RegisterDialogTemplate(kTemplateId, SwitchInfoTemplate());
+}
+
+CSwitchInfoDlg::CSwitchInfoDlg(CWnd* mainWnd, CTableDlgData* record)
+    : CDialog(kTemplateId, mainWnd), m_pRecord(record), m_pMainWnd(mainWnd) {
+    RegisterTemplate();
+    // The dialog's own font, as the template names it, for measuring the column captions.
+    m_font.CreateFont(-((kFontPoints * 96 + 36) / 72), kFontFace);
+}
+
+CSwitchInfoDlg::~CSwitchInfoDlg() {
+    ForgetRequests(this);
+}
+
+bool CSwitchInfoDlg::CreateAndShow() {
+    CopyFixedText(m_pRecord->m_szHeaderValue[1], CTimeText(Clock::now()).c_str());
+    m_bCreating = true;
+    const bool created = Create() && m_hWnd;
+    m_bCreating = false;
+    if (!created)
+        return false;
+    ShowWindow(SW_SHOW);
+    return true;
+}
+
+void CSwitchInfoDlg::PostNcDestroy() {
+    if (!m_bCreating)
+        delete this;
+}
+
+BOOL CSwitchInfoDlg::OnInitDialog() {
+    SetWindowText(m_pRecord->m_strTitle.c_str());
+    m_pBanner = dynamic_cast<CMsgControl*>(GetDlgItem(kBannerId));
+    m_pGrid = dynamic_cast<CTableControl*>(GetDlgItem(kGridId));
+    m_pLog = dynamic_cast<CLMsgControl*>(GetDlgItem(kLogId));
+    m_pCounter = dynamic_cast<CSampMsgControl*>(GetDlgItem(kCounterId));
+    if (!m_pBanner || !m_pGrid || !m_pLog || !m_pCounter)
+        return FALSE;
+    m_pBanner->InitMsg(m_pRecord->m_szHeaderLabel, m_pRecord->m_szHeaderValue);
+    InitGrid();
+    m_pLog->InitMsg();
+    char caption[80];
+    CopyFixedText(caption, CounterCaption());
+    m_pCounter->InitSampMsg(2, caption);
+    m_pCounter->SetText(CounterStart());
+    m_buttons.Init(this, m_pRecord->m_buttons);
+    Refresh();
+    return TRUE;
+}
+
+void CSwitchInfoDlg::OnCancel() {
+    if (m_pMainWnd && m_pMainWnd->m_hWnd) {
+        for (const CDlgButton& button : m_pRecord->m_buttons)
+            if (button.label[0] != '\0' && button.message == std::int32_t(PANEL_MSG))
+                m_pMainWnd->PostMessage(PANEL_CHILD_CLOSED, WPARAM(button.param), 0);
+        m_pMainWnd->PostMessage(PANEL_CHILD_CLOSED, WPARAM(m_pRecord->m_nKind), 0);
+    }
+    DestroyWindow();
+}
+
+int CSwitchInfoDlg::TextWidth(const char* text) {
+    CClientDC dc(this);
+    dc.SelectObject(&m_font);
+    return dc.GetTextExtent(text).cx;
+}
+
+void CSwitchInfoDlg::SetCaptions(std::vector<_CAPTIONDATA> captions, int selectable) {
+    m_captions = std::move(captions);
+    m_pGrid->InitTable(int(m_captions.size()), m_captions.data(), selectable);
+}
+
+void CSwitchInfoDlg::AppendLog(const std::string& text) {
+    if (m_pLog)
+        m_pLog->AppendData(text.c_str());
+}
+
+void CSwitchInfoDlg::ShowCounter(int n) {
+    if (m_pCounter)
+        m_pCounter->SetText(FormatText("%d", n).c_str());
+}
+
+void CSwitchInfoDlg::RedrawGrid() {
+    if (m_pGrid)
+        m_pGrid->RedrawWindow(nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+}
+
+int CSwitchInfoDlg::TakeReplyValues(CSnmpClass& request, const CSnmpPdu& pdu) {
+    int pairs = 0;
+    auto binding = pdu.m_varBindList.begin();
+    for (CSnmpOid* oid : request.GetOidList()) {
+        if (binding == pdu.m_varBindList.end())
+            break;
+        oid->m_strValue = CSnmpClass::FormatValue(*binding++, oid);
+        ++pairs;
+    }
+    return pairs;
+}
+
+LRESULT CSwitchInfoDlg::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+    switch (msg) {
+    case WM_PAINT:
+        PaintDialogFrame(this);
+        return 0;
+    case WM_SIZE:
+        m_sizer.OnSize(this, m_pBanner, m_pGrid, m_pLog, m_buttons, {m_pCounter});
+        return 0;
+    case WM_MOUSEMOVE:
+        if (wParam & MK_LBUTTON)
+            m_buttons.RaiseAll();
+        break;
+    case CTRL_CLICK_MSG: {
+        const int index = CFlatButtonColumn::IndexOf(UINT(lParam));
+        if (index >= 0 && m_pRecord->m_buttons[index].label[0] != '\0') {
+            OnButton(m_pRecord->m_buttons[index]);
+            if (CFBCtrl* button = m_buttons.Button(index))
+                button->RaiseButton();
+        }
+        return 0;
+    }
+    case PANEL_REFRESH:
+        Refresh();
+        return 0;
+    case WM_CONTEXTMENU:
+        OfferGridMenu(this, m_pGrid, m_captions, HWND(wParam),
+                      POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)},
+                      m_pRecord->m_strTitle + ".csv");
+        return 0;
+    default:
+        break;
+    }
+    return CDialog::WindowProc(msg, wParam, lParam);
+}

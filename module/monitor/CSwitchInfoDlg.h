@@ -1,0 +1,100 @@
+#pragma once
+// What the table dialog and the information dialog share (template 130, "Switch Information"):
+// the record's header in the banner, the grid, the log of request results, the counter box and
+// the record's buttons; the painted frames, the resize rule, the grid's right-click menu, and
+// closing, which also closes the dialogs its buttons may have opened. Derived dialogs fill the
+// grid and talk to the switch.
+
+#include "controls/GridCtl/GridTypes.h"
+#include "module/mainwnd/CDlgData.h"
+#include "module/monitor/DialogFrame.h"
+#include "module/monitor/FlatButtonColumn.h"
+#include "module/monitor/OutstandingRequest.h"
+#include "platform/ui/CDialog.h"
+
+#include <string>
+#include <vector>
+
+class CLMsgControl;
+class CMsgControl;
+class CSampMsgControl;
+class CSnmpClass;
+class CSnmpPdu;
+class CTableControl;
+
+class CSwitchInfoDlg : public CDialog {
+public:
+    static constexpr UINT kTemplateId = 130;
+    static constexpr UINT kGridId = 1000;
+    static constexpr UINT kBannerId = 1001;
+    static constexpr UINT kLogId = 1002;
+    static constexpr UINT kCounterId = 1005;
+
+    ~CSwitchInfoDlg() override;
+    static void RegisterTemplate();
+
+    BOOL OnInitDialog() override;
+    void OnCancel() override;
+    LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
+    // Deletes the dialog, except while it is being created: CreateFor deletes a dialog whose
+    // creation failed.
+    void PostNcDestroy() override;
+
+    CTableControl* GetGrid() const { return m_pGrid; }
+    CLMsgControl* GetLog() const { return m_pLog; }
+    CSampMsgControl* GetCounter() const { return m_pCounter; }
+    const CMinimumSize& MinimumSize() const { return m_sizer.Minimum(); }
+    bool IsWaiting() const { return m_request.IsBusy(); }
+
+protected:
+    CSwitchInfoDlg(CWnd* mainWnd, CTableDlgData* record);
+    // The factory's function: a dialog `Dlg` for a record of kind `Record` (else null). Writes
+    // the time opened into the record's header, then creates and shows the window.
+    template <typename Dlg, typename Record>
+    static CWnd* CreateFor(CWnd* mainWnd, CDlgData* record) {
+        auto* own = dynamic_cast<Record*>(record);
+        if (!own)
+            return nullptr;
+        auto* dlg = new Dlg(mainWnd, own);
+        if (!dlg->CreateAndShow()) {
+            delete dlg;
+            return nullptr;
+        }
+        return dlg;
+    }
+
+    virtual void InitGrid() = 0;
+    virtual const char* CounterCaption() const = 0;
+    virtual const char* CounterStart() const = 0;
+    // The first request, and PANEL_REFRESH from the main window.
+    virtual void Refresh() = 0;
+    // A press of button `index` whose record has a label.
+    virtual void OnButton(const CDlgButton& button) = 0;
+
+    // Pixel width of a text in the dialog's font.
+    int TextWidth(const char* text);
+    void SetCaptions(std::vector<_CAPTIONDATA> captions, int selectable);
+    void AppendLog(const std::string& text);
+    void ShowCounter(int n);
+    void RedrawGrid();
+    // The objects of a request paired in order with a reply's bindings, each object's value
+    // text set to the binding's display text; the number of pairs.
+    static int TakeReplyValues(CSnmpClass& request, const CSnmpPdu& pdu);
+
+    CTableDlgData* m_pRecord;
+    CWnd* m_pMainWnd;
+    COutstandingRequest m_request;
+
+private:
+    CMsgControl* m_pBanner = nullptr;
+    CTableControl* m_pGrid = nullptr;
+    CLMsgControl* m_pLog = nullptr;
+    CSampMsgControl* m_pCounter = nullptr;
+    CFlatButtonColumn m_buttons;
+    CDialogSizer m_sizer;
+    std::vector<_CAPTIONDATA> m_captions;
+    CFont m_font;
+    bool m_bCreating = false;
+
+    bool CreateAndShow();
+};

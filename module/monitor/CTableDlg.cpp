@@ -1,0 +1,180 @@
+#include "module/monitor/CTableDlg.h"
+
+#include "controls/GridCtl/CTableControl.h"
+#include "controls/common/FixedText.h"
+#include "module/mainwnd/CModuleMainDlg.h"
+#include "module/mainwnd/PanelMessages.h"
+#include "module/monitor/ObjectDisplay.h"
+#include "module/monitor/ReplyStatus.h"
+#include "platform/core/Clock.h"
+#include "platform/ui/Prompt.h"
+#include "snmp/CSnmpClass.h"
+
+namespace {
+
+bool IsIndexColumn(const _NmOidTable& row) {
+    return (row.wAccess & SNMP_ACCESS_KIND_MASK) == SNMP_ACCESS_INDEX;
+}
+
+} // namespace
+
+CTableDlg::CTableDlg(CWnd* mainWnd, CEntryTableDlgData* record)
+    : CSwitchInfoDlg(mainWnd, record), m_pEntryRecord(record) {
+    const std::string address = record->m_szHeaderValue[2];
+    m_pWalk = std::make_unique<CSnmpClass>(this, address, record->m_strReadCommunity,
+                                           record->m_strWriteCommunity, record->m_nRowCount,
+                                           record->m_pOidTable, "");
+    m_pWalk->SetSnmpCallback(static_cast<SNMPCALLBACK>(&CTableDlg::OnWalkReply));
+    if (record->m_bHasStatusColumn && record->m_pStatusRow) {
+        m_pRemove = std::make_unique<CSnmpClass>(this, address, record->m_strReadCommunity,
+                                                 record->m_strWriteCommunity, 1,
+                                                 record->m_pStatusRow, record->InstanceSuffix());
+        m_pRemove->SetSnmpCallback(static_cast<SNMPCALLBACK>(&CTableDlg::OnRemoveReply));
+    }
+    m_keyRecord.SetTable(record->m_pOidTable, record->m_nRowCount);
+}
+
+CTableDlg::~CTableDlg() = default;
+
+CWnd* CTableDlg::CreateFor(CWnd* mainWnd, CDlgData* record) {
+    return CSwitchInfoDlg::CreateFor<CTableDlg, CEntryTableDlgData>(mainWnd, record);
+}
+
+void CTableDlg::InitGrid() {
+    std::vector<_CAPTIONDATA> captions;
+    for (const CSnmpOid* oid : m_pWalk->GetOidList()) {
+        _CAPTIONDATA caption{};
+        caption.width = TextWidth(oid->m_strName.c_str());
+        CopyFixedText(caption.caption, oid->m_strName.c_str());
+        captions.push_back(caption);
+    }
+    SetCaptions(std::move(captions), m_pEntryRecord->m_bHasStatusColumn ? 1 : 0);
+}
+
+void CTableDlg::OnButton(const CDlgButton& button) {
+    switch (button.message) {
+    case std::int32_t(PANEL_MSG):
+        OpenWithSelection(button.param);
+        break;
+    case std::int32_t(PANEL_REFRESH):
+        StartWalk();
+        break;
+    case std::int32_t(PANEL_REMOVE):
+        RemoveSelected();
+        break;
+    default:
+        break;
+    }
+}
+
+void CTableDlg::StartWalk() {
+    if (m_request.IsBusy())
+        return;
+    m_nEntryCount = 0;
+    GetGrid()->ResetTbl();
+    m_entryInstances.clear();
+    // A walk that stopped on a missing reply left its position inside the table.
+    m_pWalk->m_strPosition.clear();
+    SendGetNext();
+}
+
+void CTableDlg::SendGetNext() {
+    m_request.Start([this] { return m_pWalk->SendSnmp(SNMP_PDU_GETNEXT); });
+}
+
+void CTableDlg::EndWalk(const std::string& logText) {
+    AppendLog(logText);
+    ShowCounter(m_nEntryCount);
+}
+
+void CTableDlg::AppendEntryRow() {
+    CTableControl* grid = GetGrid();
+    _DATAOBJ first = MakeCell("", 2);
+    grid->AppendItemString(&first);
+    int column = 0;
+    for (const CSnmpOid* oid : m_pWalk->GetOidList()) {
+        _DATAOBJ cell = MakeCell(ObjectDisplayText(*oid), CellAttribute(oid->m_wAccess));
+        grid->SetItemString(m_nEntryCount, column++, &cell);
+    }
+}
+
+void CTableDlg::OnWalkReply(std::uint16_t code, CSnmpMsg* msg) {
+    if (!m_request.Matches(msg)) {
+        CSnmpMsg::Release(msg);
+        return;
+    }
+    // Cleared on every outcome: once the switch answers again, Refresh and Remove work.
+    m_request.Clear();
+    const CSnmpPdu* pdu = msg ? msg->m_pPdu : nullptr;
+    if (code != 0 || !pdu) {
+        AppendLog("No response");
+        CSnmpMsg::Release(msg);
+        return;
+    }
+    if (m_pWalk->IsEndOfTable(pdu)) {
+        EndWalk("End of table");
+    } else if (pdu->m_dwErrorStatus != 0) {
+        // The entry gets neither a row nor an instance, so rows and instances stay one for
+        // one; the walk ends here and the next one starts from the first entry.
+        m_pWalk->m_strPosition.clear();
+        EndWalk(ReplyStatusText(*pdu, m_pWalk->GetOidList(), Clock::now()));
+    } else {
+        m_entryInstances.push_back(m_pWalk->m_strPosition);
+        TakeReplyValues(*m_pWalk, *pdu);
+        AppendEntryRow();
+        ++m_nEntryCount;
+        SendGetNext();
+    }
+    CSnmpMsg::Release(msg);
+    RedrawGrid();
+}
+
+void CTableDlg::RemoveSelected() {
+    const int row = GetGrid()->GetIndex();
+    if (!m_pEntryRecord->m_bHasStatusColumn || row < 0 || row >= int(m_entryInstances.size()) ||
+        m_request.IsBusy() || m_pEntryRecord->m_strRemoveText.empty() || !m_pRemove ||
+        m_pRemove->GetOidList().empty())
+        return;
+    m_pRemove->m_strInstance = m_entryInstances[std::size_t(row)];
+    m_pRemove->GetOidList().front()->m_strValue = m_pEntryRecord->m_strRemoveText;
+    if (AfxMessageBox(kRemoveQuestion, MB_YESNO | MB_ICONQUESTION) != IDYES)
+        return;
+    m_request.Start([this] { return m_pRemove->SendSnmp(SNMP_PDU_SET); });
+    AppendLog(">> Set Request sent >>");
+}
+
+void CTableDlg::OnRemoveReply(std::uint16_t code, CSnmpMsg* msg) {
+    if (m_request.Matches(msg)) {
+        m_request.Clear();
+        if (code == 0 && msg && msg->m_pPdu) {
+            AppendLog(ReplyStatusText(*msg->m_pPdu, m_pWalk->GetOidList(), Clock::now()));
+            StartWalk();
+        } else {
+            AppendLog("No response");
+        }
+    }
+    CSnmpMsg::Release(msg);
+}
+
+void CTableDlg::OpenWithSelection(int slot) {
+    const int row = GetGrid()->GetIndex();
+    if (row < 0) {
+        CModuleMainDlg::PostOpenSlot(m_pMainWnd, slot, nullptr);
+        return;
+    }
+    m_keyRecord.ClearKeys();
+    const _NmOidTable* table = m_pEntryRecord->m_pOidTable;
+    if (m_keyRecord.IndexColumnCount() > 0) {
+        for (int column = 0; column < m_pEntryRecord->m_nRowCount; ++column) {
+            if (!IsIndexColumn(table[column]))
+                continue;
+            _DATAOBJ cell{};
+            if (!GetGrid()->GetItem(column, row, cell))
+                break;
+            m_keyRecord.AppendKey(CellKeyText(table[column], cell.text));
+        }
+    } else if (row < int(m_entryInstances.size())) {
+        m_keyRecord.AppendKey(m_entryInstances[std::size_t(row)]);
+    }
+    CModuleMainDlg::PostOpenSlot(m_pMainWnd, slot, &m_keyRecord);
+}
