@@ -2,6 +2,7 @@
 // LEDs) for the modules word 0x336A, against one plain blit of the 495 × 144 chassis bitmap in
 // the same run. Ends with the ratio of the two median times.
 
+#include "bench/MedianTime.h"
 #include "module/panel/CPanelWnd.h"
 #include "module/res/PanelResources.h"
 #include "snmp/CSnmpMsg.h"
@@ -76,20 +77,6 @@ void BM_ChassisBlit(benchmark::State& state) {
 }
 BENCHMARK(BM_ChassisBlit)->Unit(benchmark::kMicrosecond);
 
-double MedianSeconds(const std::function<void()>& work) {
-    for (int i = 0; i < 50; ++i)
-        work();
-    std::vector<double> samples;
-    for (int i = 0; i < 1000; ++i) {
-        auto start = std::chrono::steady_clock::now();
-        work();
-        samples.push_back(
-            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
-    }
-    std::nth_element(samples.begin(), samples.begin() + long(samples.size() / 2), samples.end());
-    return samples[samples.size() / 2];
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
@@ -99,8 +86,8 @@ int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
-    double paint = MedianSeconds([] { ThePanel().Paint(); });
-    double blit = MedianSeconds([] { ThePanel().Blit(); });
+    double paint = MedianSeconds([] { ThePanel().Paint(); }, 50, 1000);
+    double blit = MedianSeconds([] { ThePanel().Blit(); }, 50, 1000);
     std::printf("median: panel paint %.1f us, chassis blit %.1f us\n", paint * 1e6, blit * 1e6);
     std::printf("panel paint ratio: %.2f\n", paint / blit);
     g_panel.reset();

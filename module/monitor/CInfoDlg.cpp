@@ -70,18 +70,9 @@ void CInfoDlg::StartRead() {
 }
 
 void CInfoDlg::OnReadReply(std::uint16_t code, CSnmpMsg* msg) {
-    if (!m_request.Matches(msg)) {
-        CSnmpMsg::Release(msg);
+    const CSnmpPdu* pdu = AcceptReply(code, msg);
+    if (!pdu)
         return;
-    }
-    // Cleared on every outcome: once the switch answers again, Refresh works.
-    m_request.Clear();
-    const CSnmpPdu* pdu = msg ? msg->m_pPdu : nullptr;
-    if (code != 0 || !pdu) {
-        AppendLog("No response");
-        CSnmpMsg::Release(msg);
-        return;
-    }
     if (pdu->m_dwErrorStatus == 0) {
         const int pairs = TakeReplyValues(*m_pRead, *pdu);
         int row = 0;

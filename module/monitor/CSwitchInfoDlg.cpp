@@ -177,3 +177,18 @@ LRESULT CSwitchInfoDlg::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     }
     return CDialog::WindowProc(msg, wParam, lParam);
 }
+
+const CSnmpPdu* CSwitchInfoDlg::AcceptReply(std::uint16_t code, CSnmpMsg* msg) {
+    if (!m_request.Matches(msg)) {
+        CSnmpMsg::Release(msg);
+        return nullptr;
+    }
+    m_request.Clear();
+    const CSnmpPdu* pdu = msg ? msg->m_pPdu : nullptr;
+    if (code != 0 || !pdu) {
+        AppendLog("No response");
+        CSnmpMsg::Release(msg);
+        return nullptr;
+    }
+    return pdu;
+}

@@ -75,6 +75,10 @@ protected:
     int TextWidth(const char* text);
     void SetCaptions(std::vector<_CAPTIONDATA> captions, int selectable);
     void AppendLog(const std::string& text);
+    // The reply's PDU when it answers the request this dialog waits for and carries one; null
+    // (the message released, "No response" logged for a failed exchange) otherwise. Either
+    // way the dialog no longer waits, so Refresh works again once the switch answers.
+    const CSnmpPdu* AcceptReply(std::uint16_t code, CSnmpMsg* msg);
     void ShowCounter(int n);
     void RedrawGrid();
     // The objects of a request paired in order with a reply's bindings, each object's value

@@ -99,18 +99,9 @@ void CTableDlg::AppendEntryRow() {
 }
 
 void CTableDlg::OnWalkReply(std::uint16_t code, CSnmpMsg* msg) {
-    if (!m_request.Matches(msg)) {
-        CSnmpMsg::Release(msg);
+    const CSnmpPdu* pdu = AcceptReply(code, msg);
+    if (!pdu)
         return;
-    }
-    // Cleared on every outcome: once the switch answers again, Refresh and Remove work.
-    m_request.Clear();
-    const CSnmpPdu* pdu = msg ? msg->m_pPdu : nullptr;
-    if (code != 0 || !pdu) {
-        AppendLog("No response");
-        CSnmpMsg::Release(msg);
-        return;
-    }
     if (m_pWalk->IsEndOfTable(pdu)) {
         EndWalk("End of table");
     } else if (pdu->m_dwErrorStatus != 0) {
