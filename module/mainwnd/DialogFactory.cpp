@@ -1,5 +1,9 @@
 #include "module/mainwnd/DialogFactory.h"
 
+#include "module/config/CChoiceFormDlg.h"
+#include "module/config/CResetDlg.h"
+#include "module/config/CSetConfigDlg.h"
+#include "module/config/CTextFormDlg.h"
 #include "module/mainwnd/CAboutDlg.h"
 
 #include <iterator>
@@ -7,7 +11,10 @@
 namespace {
 
 const SlotDialogRow kRows[] = {
-    {27, 27, &CAboutDlg::CreateFor},
+    {1, 1, &CSetConfigDlg::CreateFor},     {4, 4, &CTextFormDlg::CreateFor},
+    {6, 6, &CTextFormDlg::CreateFor},      {7, 7, &CChoiceFormDlg::CreateFor},
+    {26, 26, &CResetDlg::CreateFor},       {27, 27, &CAboutDlg::CreateFor},
+    {80, 107, &CChoiceFormDlg::CreateFor},
 };
 
 } // namespace
