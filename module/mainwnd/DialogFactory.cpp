@@ -1,5 +1,9 @@
 #include "module/mainwnd/DialogFactory.h"
 
+#include "module/config/CChoiceFormDlg.h"
+#include "module/config/CResetDlg.h"
+#include "module/config/CSetConfigDlg.h"
+#include "module/config/CTextFormDlg.h"
 #include "module/mainwnd/CAboutDlg.h"
 #include "module/monitor/CInfoDlg.h"
 #include "module/monitor/CTableDlg.h"
@@ -9,8 +13,12 @@
 namespace {
 
 const SlotDialogRow kRows[] = {
-    {0, 0, &CInfoDlg::CreateFor},    {2, 3, &CTableDlg::CreateFor},  {5, 5, &CTableDlg::CreateFor},
-    {27, 27, &CAboutDlg::CreateFor}, {50, 77, &CInfoDlg::CreateFor},
+    {0, 0, &CInfoDlg::CreateFor},          {1, 1, &CSetConfigDlg::CreateFor},
+    {2, 3, &CTableDlg::CreateFor},         {4, 4, &CTextFormDlg::CreateFor},
+    {5, 5, &CTableDlg::CreateFor},         {6, 6, &CTextFormDlg::CreateFor},
+    {7, 7, &CChoiceFormDlg::CreateFor},    {26, 26, &CResetDlg::CreateFor},
+    {27, 27, &CAboutDlg::CreateFor},       {50, 77, &CInfoDlg::CreateFor},
+    {80, 107, &CChoiceFormDlg::CreateFor},
 };
 
 } // namespace

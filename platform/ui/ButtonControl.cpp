@@ -1,5 +1,9 @@
 #include "platform/ui/ButtonControl.h"
 
+#include <algorithm>
+#include <string>
+#include <vector>
+
 #include "platform/ui/CWnd.h"
 #include "platform/ui/ControlStyles.h"
 #include "platform/ui/DrawText.h"
@@ -122,6 +126,31 @@ LRESULT ButtonClassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     }
 }
 
+namespace {
+
+// The words of `text` in lines no wider than `width` (a word wider than that stands alone).
+std::vector<std::string> BreakIntoLines(CDC& dc, const std::string& text, int width) {
+    std::vector<std::string> lines;
+    std::string current;
+    std::size_t at = 0;
+    while (at < text.size()) {
+        std::size_t end = text.find(' ', at);
+        std::string word = text.substr(at, end == std::string::npos ? std::string::npos : end - at);
+        at = end == std::string::npos ? text.size() : end + 1;
+        std::string joined = current.empty() ? word : current + " " + word;
+        if (!current.empty() && dc.GetTextExtent(joined).cx > width) {
+            lines.push_back(current);
+            current = word;
+        } else {
+            current = joined;
+        }
+    }
+    lines.push_back(current);
+    return lines;
+}
+
+} // namespace
+
 LRESULT StaticClassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     WindowRecord* rec = WindowSystem::Find(hwnd);
     if (!rec)
@@ -146,7 +175,19 @@ LRESULT StaticClassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         else if ((rec->style & 3) == SS_RIGHT)
             format |= DT_RIGHT;
         dc.SetTextColor(GetSysColor(wnd->IsWindowEnabled() ? COLOR_BTNTEXT : COLOR_GRAYTEXT));
-        DrawText(dc, wnd->GetWindowText(), text, format);
+        // Static text breaks between words when its window has room for more than one line.
+        const int lineHeight = std::max(1, dc.GetTextExtent("Ag").cy);
+        std::vector<std::string> lines = {wnd->GetWindowText()};
+        if (!(rec->style & SS_SUNKEN) && text.Height() >= 2 * lineHeight)
+            lines = BreakIntoLines(dc, lines[0], text.Width());
+        CRect line = text;
+        for (const std::string& l : lines) {
+            line.bottom = std::min(text.bottom, line.top + lineHeight);
+            if (line.top >= text.bottom)
+                break;
+            DrawText(dc, l, line, format);
+            line.top += lineHeight;
+        }
         return 0;
     }
     case WM_SETTEXT: {

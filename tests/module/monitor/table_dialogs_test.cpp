@@ -51,9 +51,10 @@ private:
             request.m_nLen = int(m_socket.readDatagram(reinterpret_cast<char*>(request.m_buf),
                                                        sizeof request.m_buf, &peer, &port));
             request.SnmpDecode();
-            firstNames.push_back(request.m_pPdu->m_varBindList.empty()
-                                     ? std::string()
-                                     : std::string(request.m_pPdu->m_varBindList.front()->m_strOid));
+            firstNames.push_back(
+                request.m_pPdu->m_varBindList.empty()
+                    ? std::string()
+                    : std::string(request.m_pPdu->m_varBindList.front()->m_strOid));
             CSnmpMsg reply(nullptr, {}, request.m_strCommunity, SNMP_PDU_RESPONSE);
             reply.m_pPdu->m_dwReqId = request.m_pPdu->m_dwReqId;
             m_answer(int(firstNames.size()), request, reply);
@@ -217,11 +218,18 @@ TEST_F(TableDialogsTest, TrapReceiversWalkRemoveAndOpenTheFormWithTheEntry) {
     form->AppendKey("stale");
     Click(dlg, kAdd);
     EXPECT_EQ(form->m_nKeyCount, 0) << "no selection: a new entry";
+    if (CWnd* open = main->GetChildDialog(6)) // an open form is only brought forward
+        open->SendMessage(WM_CLOSE);
+    PumpMessages();
     SelectRow(dlg, 0);
     ASSERT_EQ(dlg->GetGrid()->GetIndex(), 0);
     Click(dlg, kAdd);
     EXPECT_EQ(form->m_nKeyCount, 1);
     EXPECT_EQ(form->m_strKeys[0], "192.0.2.10");
+    if (CWnd* open = main->GetChildDialog(6))
+        open->SendMessage(WM_CLOSE);
+    PumpMessages();
+    SelectRow(dlg, 0);
 
     prompt.messageBoxAnswers.push_back(IDNO);
     Click(dlg, kRemove);

@@ -1,0 +1,134 @@
+#include "module/config/CResetDlg.h"
+
+#include "controls/FlatKeyCtl/CFBCtrl.h"
+#include "controls/KoDlgMsg/CDlgMsgControl.h"
+#include "module/config/ConfigSupport.h"
+#include "module/config/StatusTexts.h"
+#include "module/mainwnd/CDlgData.h"
+#include "module/mainwnd/PanelMessages.h"
+#include "platform/ui/CStatic.h"
+
+namespace {
+
+constexpr const char* kResetLabel = "Reset";
+
+DialogTemplate ResetTemplate() {
+    DialogTemplate tpl;
+    tpl.x = 40;
+    tpl.y = 40;
+    tpl.cx = 220;
+    tpl.cy = 124;
+    tpl.style = WS_CAPTION | WS_SYSMENU;
+    tpl.items = {
+        {1201, "STATIC", 8, 8, 44, 10, WS_VISIBLE | SS_LEFT, "Name"},
+        {CResetDlg::kNameId, "STATIC", 54, 8, 158, 10, WS_VISIBLE | SS_LEFT, ""},
+        {1202, "STATIC", 8, 22, 44, 10, WS_VISIBLE | SS_LEFT, "IP Address"},
+        {CResetDlg::kAddressId, "STATIC", 54, 22, 158, 10, WS_VISIBLE | SS_LEFT, ""},
+        {CResetDlg::kTextId, "STATIC", 8, 40, 204, 40, WS_VISIBLE | SS_LEFT, ""},
+        {CResetDlg::kStatusId, "DlgMsgCtrlClass", 8, 84, 204, 11, WS_VISIBLE, ""},
+        {CResetDlg::kButtonId, "FlatBtnCtrlClass", 85, 102, 50, 14, WS_VISIBLE | WS_TABSTOP, ""},
+    };
+    return tpl;
+}
+
+} // namespace
+
+CResetDlg::CResetDlg(CWnd* mainWnd, CFormDlgData* record)
+    : CDialog(ResetTemplate(), mainWnd), m_pMainWnd(mainWnd), m_pRecord(record) {}
+
+CResetDlg::~CResetDlg() {
+    ForgetPendingReplies(this);
+}
+
+CWnd* CResetDlg::CreateFor(CWnd* mainWnd, CDlgData* record) {
+    auto* form = dynamic_cast<CFormDlgData*>(record);
+    if (!form)
+        return nullptr;
+    auto* dlg = new CResetDlg(mainWnd, form);
+    if (!dlg->Create()) {
+        delete dlg;
+        return nullptr;
+    }
+    dlg->ShowWindow(SW_SHOW);
+    return dlg;
+}
+
+BOOL CResetDlg::OnInitDialog() {
+    SetWindowText(m_pRecord->m_strTitle.c_str());
+    m_nameFont = std::make_unique<CFont>();
+    m_nameFont->CreateFont(-12, "MS Sans Serif");
+    ModuleIdentity identity = SwitchIdentity();
+    if (CWnd* name = GetDlgItem(kNameId)) {
+        name->SetFont(m_nameFont.get());
+        name->SetWindowText(identity.deviceName.c_str());
+    }
+    if (CWnd* address = GetDlgItem(kAddressId)) {
+        address->SetFont(m_nameFont.get());
+        address->SetWindowText(identity.agentAddress.c_str());
+    }
+    if (CWnd* text = GetDlgItem(kTextId))
+        text->SetWindowText(m_pRecord->m_strTextA.c_str());
+    m_pStatus = ControlOf<CDlgMsgControl>(this, int(kStatusId));
+    if (m_pStatus)
+        m_pStatus->InitDlgMsg();
+    if (auto* button = ControlOf<CFBCtrl>(this, int(kButtonId)))
+        button->InitFlatButton(m_pRecord->m_labels.empty() ? "" : m_pRecord->m_labels[0].c_str());
+    return TRUE;
+}
+
+void CResetDlg::OnClick(UINT id) {
+    if (id < kButtonId)
+        return;
+    std::size_t label = id - kButtonId;
+    if (label < m_pRecord->m_labels.size() && m_pRecord->m_labels[label] == kResetLabel)
+        Reset();
+}
+
+void CResetDlg::Reset() {
+    ModuleIdentity identity = SwitchIdentity();
+    auto request = std::make_unique<CSnmpClass>(
+        this, identity.agentAddress, identity.readCommunity, identity.writeCommunity,
+        m_pRecord->m_nRowCount, m_pRecord->m_pOidTable, m_pRecord->InstanceSuffix());
+    request->SetSnmpCallback(static_cast<SNMPCALLBACK>(&CResetDlg::OnReply));
+    if (!request->GetOidList().empty())
+        request->GetOidList().front()->m_strValue = m_pRecord->m_strTextB;
+    CSnmpClass* sending = request.get();
+    m_requests.push_back(std::move(request));
+    ShowStatus(m_pStatus, kSendSetRequestText);
+    m_inFlight.BeginSend();
+    m_inFlight.EndSend(sending->SendSnmp(SNMP_PDU_SET));
+    if (m_pMainWnd && m_pMainWnd->m_hWnd)
+        m_pMainWnd->PostMessage(PANEL_REFRESH, WPARAM(m_pRecord->m_nKind), 0);
+}
+
+void CResetDlg::OnReply(std::uint16_t code, CSnmpMsg* msg) {
+    const std::uint32_t id = msg && msg->m_pPdu ? msg->m_pPdu->m_dwReqId : 0;
+    if (m_inFlight.TakeReply(id)) {
+        if (code != 0 || !msg || !msg->m_pPdu)
+            ShowStatus(m_pStatus, kResettingText);
+        else
+            ShowReplyStatus(m_pStatus, *msg);
+    }
+    CSnmpMsg::Release(msg);
+}
+
+void CResetDlg::OnCancel() {
+    if (m_pMainWnd && m_pMainWnd->m_hWnd)
+        m_pMainWnd->PostMessage(PANEL_CHILD_CLOSED, WPARAM(m_pRecord->m_nKind), 0);
+    DestroyWindow();
+}
+
+LRESULT CResetDlg::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+    switch (msg) {
+    case CTRL_CLICK_MSG:
+        OnClick(UINT(lParam));
+        return 0;
+    case WM_MOUSEMOVE:
+        if (auto* button = ControlOf<CFBCtrl>(this, int(kButtonId)))
+            button->RaiseButton();
+        break;
+    default:
+        break;
+    }
+    return CDialog::WindowProc(msg, wParam, lParam);
+}

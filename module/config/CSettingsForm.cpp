@@ -1,0 +1,210 @@
+#include "module/config/CSettingsForm.h"
+
+#include "controls/FlatKeyCtl/CFBCtrl.h"
+#include "controls/KoDlgMsg/CDlgMsgControl.h"
+#include "module/config/ConfigSupport.h"
+#include "module/config/StatusTexts.h"
+#include "module/mainwnd/CDlgData.h"
+#include "module/mainwnd/PanelMessages.h"
+#include "platform/ui/CStatic.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+constexpr const char* kCloseLabel = "Close";
+} // namespace
+
+DialogTemplate SettingsFormTemplate(const FormControlIds& ids) {
+    DialogTemplate tpl;
+    tpl.x = 50;
+    tpl.y = 50;
+    tpl.cx = 200;
+    tpl.cy = 100;
+    tpl.style = WS_CAPTION | WS_SYSMENU;
+    for (int k = 0; k < ids.maxRows; ++k) {
+        tpl.items.push_back({ids.firstLabel + UINT(k), "STATIC", 0, 0, 10, 10, WS_VISIBLE | SS_LEFT, ""});
+        tpl.items.push_back(
+            {ids.firstInput + UINT(k), ids.inputClass, 0, 0, 10, 10, WS_VISIBLE | WS_TABSTOP, ""});
+    }
+    tpl.items.push_back({ids.status, "DlgMsgCtrlClass", 0, 0, 10, 10, WS_VISIBLE, ""});
+    for (UINT b = 0; b < 2; ++b)
+        tpl.items.push_back(
+            {ids.firstButton + b, "FlatBtnCtrlClass", 0, 0, 10, 10, WS_VISIBLE | WS_TABSTOP, ""});
+    return tpl;
+}
+
+CSettingsForm::CSettingsForm(const FormControlIds& ids, CWnd* mainWnd, CFormDlgData* record)
+    : CDialog(SettingsFormTemplate(ids), mainWnd), m_ids(ids), m_pMainWnd(mainWnd),
+      m_pRecord(record), m_rows(record->m_pOidTable, record->m_nRowCount) {}
+
+CSettingsForm::~CSettingsForm() {
+    ForgetPendingReplies(this);
+}
+
+const _NmOidTable& CSettingsForm::Row(int row) const {
+    return m_pRecord->m_pOidTable[row];
+}
+
+CWnd* CSettingsForm::Input(int input) const {
+    return GetDlgItem(int(m_ids.firstInput) + input);
+}
+
+BOOL CSettingsForm::OnInitDialog() {
+    std::vector<int> inputRows = m_rows.InputRows();
+    m_nInputs = std::min(int(inputRows.size()), m_ids.maxRows);
+    for (int k = 0; k < m_ids.maxRows; ++k) {
+        CWnd* label = GetDlgItem(int(m_ids.firstLabel) + k);
+        CWnd* input = Input(k);
+        if (k >= m_nInputs) {
+            if (label)
+                label->ShowWindow(SW_HIDE);
+            if (input)
+                input->ShowWindow(SW_HIDE);
+            continue;
+        }
+        const _NmOidTable& row = Row(inputRows[std::size_t(k)]);
+        m_longestName = std::max(m_longestName, std::strlen(row.szName));
+        if (label)
+            label->SetWindowText(row.szName);
+        SetUpInput(k, inputRows[std::size_t(k)]);
+    }
+    m_pStatus = dynamic_cast<CDlgMsgControl*>(GetDlgItem(int(m_ids.status)));
+    if (m_pStatus)
+        m_pStatus->InitDlgMsg();
+    for (UINT b = 0; b < 2; ++b)
+        if (auto* button = dynamic_cast<CFBCtrl*>(GetDlgItem(int(m_ids.firstButton + b))))
+            button->InitFlatButton(b < m_pRecord->m_labels.size() ? m_pRecord->m_labels[b].c_str()
+                                                                  : "");
+    LayOut();
+    SetWindowText(m_pRecord->m_strTitle.c_str());
+
+    ModuleIdentity identity = SwitchIdentity();
+    m_pRequest = std::make_unique<CSnmpClass>(this, identity.agentAddress, identity.readCommunity,
+                                              identity.writeCommunity, m_pRecord->m_nRowCount,
+                                              m_pRecord->m_pOidTable, "");
+    m_pRequest->SetSnmpCallback(static_cast<SNMPCALLBACK>(&CSettingsForm::OnReply));
+    bool complete = true;
+    m_pRequest->m_strInstance = ScalarIfEmpty(
+        m_rows.ReadInstance(m_pRequest->GetOidList(), m_pRecord->m_strKeys, complete));
+    if (complete)
+        Read();
+    return TRUE;
+}
+
+void CSettingsForm::LayOut() {
+    m_layout = LayOutForm(m_ids.kind, m_nInputs, m_longestName, LongestInputText());
+    for (int k = 0; k < m_nInputs; ++k) {
+        if (CWnd* label = GetDlgItem(int(m_ids.firstLabel) + k))
+            label->MoveWindow(&m_layout.labels[std::size_t(k)]);
+        if (CWnd* input = Input(k))
+            input->MoveWindow(&m_layout.inputs[std::size_t(k)]);
+    }
+    if (m_pStatus)
+        m_pStatus->MoveWindow(&m_layout.status);
+    for (UINT b = 0; b < 2; ++b)
+        if (CWnd* button = GetDlgItem(int(m_ids.firstButton + b)))
+            button->MoveWindow(&m_layout.buttons[b]);
+    CRect outer;
+    GetWindowRect(&outer);
+    MoveWindow(outer.left, outer.top, m_layout.client.cx, m_layout.client.cy);
+}
+
+void CSettingsForm::Send(std::uint16_t pduType) {
+    m_bLastWasGet = pduType == SNMP_PDU_GET;
+    m_inFlight.BeginSend();
+    m_inFlight.EndSend(m_pRequest->SendSnmp(pduType));
+}
+
+void CSettingsForm::Read() {
+    if (!m_pRequest || m_inFlight.IsBusy())
+        return;
+    Send(SNMP_PDU_GET);
+}
+
+void CSettingsForm::Write() {
+    if (!m_pRequest || m_inFlight.IsBusy())
+        return;
+    m_pRequest->m_strInstance = ScalarIfEmpty(
+        m_rows.WriteInstance(m_pRequest->GetOidList(), m_pRecord->m_strKeys, m_pRecord->m_strTextB,
+                             [this](int input) { return InputText(input); }));
+    ShowStatus(m_pStatus, kSendSetRequestText);
+    Send(SNMP_PDU_SET);
+    if (m_pMainWnd && m_pMainWnd->m_hWnd)
+        m_pMainWnd->PostMessage(PANEL_REFRESH, WPARAM(m_pRecord->m_nKind), 0);
+}
+
+void CSettingsForm::OnReply(std::uint16_t code, CSnmpMsg* msg) {
+    const std::uint32_t id = msg && msg->m_pPdu ? msg->m_pPdu->m_dwReqId : 0;
+    if (!m_inFlight.TakeReply(id)) {
+        CSnmpMsg::Release(msg);
+        return;
+    }
+    if (code != 0 || !msg || !msg->m_pPdu) {
+        ShowStatus(m_pStatus, kTimeoutText);
+        CSnmpMsg::Release(msg);
+        return;
+    }
+    ShowReplyStatus(m_pStatus, *msg);
+    const CSnmpPdu& pdu = *msg->m_pPdu;
+    if (pdu.m_dwErrorStatus == 0) {
+        std::vector<int> rows = m_rows.ReplyRows(pdu.m_varBindList.size(), m_bLastWasGet);
+        auto object = m_pRequest->GetOidList().begin();
+        int objectRow = 0;
+        std::size_t b = 0;
+        for (const CSnmpVarBind* binding : pdu.m_varBindList) {
+            int row = rows[b++];
+            if (row < 0 || !binding)
+                continue;
+            std::advance(object, row - objectRow);
+            objectRow = row;
+            (*object)->m_strValue = CSnmpClass::FormatValue(binding, *object);
+            int input = m_rows.InputOf(row);
+            if (input >= 0 && input < m_nInputs)
+                ShowValue(input, row, (*object)->m_strValue, *binding);
+        }
+        AfterValues();
+    }
+    if (m_pMainWnd && m_pMainWnd->m_hWnd)
+        m_pMainWnd->PostMessage(PANEL_REFRESH, WPARAM(m_pRecord->m_nNumber), 0);
+    CSnmpMsg::Release(msg);
+}
+
+void CSettingsForm::OnClick(UINT id) {
+    if (id < m_ids.firstButton)
+        return;
+    std::size_t label = id - m_ids.firstButton;
+    if (label >= m_pRecord->m_labels.size())
+        return;
+    if (m_pRecord->m_labels[label] == kCloseLabel)
+        OnCancel();
+    else
+        Write();
+}
+
+void CSettingsForm::RaiseButtons() {
+    for (UINT b = 0; b < 2; ++b)
+        if (auto* button = dynamic_cast<CFBCtrl*>(GetDlgItem(int(m_ids.firstButton + b))))
+            button->RaiseButton();
+}
+
+void CSettingsForm::OnCancel() {
+    if (m_pMainWnd && m_pMainWnd->m_hWnd)
+        m_pMainWnd->PostMessage(PANEL_CHILD_CLOSED, WPARAM(m_pRecord->m_nKind), 0);
+    DestroyWindow();
+}
+
+LRESULT CSettingsForm::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+    switch (msg) {
+    case CTRL_CLICK_MSG:
+        OnClick(UINT(lParam));
+        return 0;
+    case WM_MOUSEMOVE:
+        RaiseInputs();
+        RaiseButtons();
+        break;
+    default:
+        break;
+    }
+    return CDialog::WindowProc(msg, wParam, lParam);
+}

@@ -1,0 +1,48 @@
+#include "module/config/CTextFormDlg.h"
+
+#include "controls/KoTextEdit/CTextEditControl.h"
+#include "module/config/ConfigSupport.h"
+#include "module/mainwnd/CDlgData.h"
+
+#include <algorithm>
+
+CTextFormDlg::CTextFormDlg(CWnd* mainWnd, CFormDlgData* record)
+    : CSettingsForm(kIds, mainWnd, record) {}
+
+CWnd* CTextFormDlg::CreateFor(CWnd* mainWnd, CDlgData* record) {
+    auto* form = dynamic_cast<CFormDlgData*>(record);
+    if (!form || !form->m_pOidTable)
+        return nullptr;
+    auto* dlg = new CTextFormDlg(mainWnd, form);
+    if (!dlg->Create()) {
+        delete dlg;
+        return nullptr;
+    }
+    dlg->ShowWindow(SW_SHOW);
+    return dlg;
+}
+
+void CTextFormDlg::SetUpInput(int input, int row) {
+    auto* field = dynamic_cast<CTextEditControl*>(Input(input));
+    if (!field)
+        return;
+    InitField(field);
+    if (Rows().Role(row) != FormRowRole::Index)
+        return;
+    int position = Rows().KeyPositionOf(row);
+    std::string key = position >= 0 && position < CDlgData::kMaxKeys
+                          ? Record()->m_strKeys[std::size_t(position)]
+                          : std::string();
+    std::string shown = key.empty() ? NewRowPlaceholder(Row(row)) : key;
+    field->SetText(shown.c_str());
+}
+
+std::string CTextFormDlg::InputText(int input) {
+    return FieldText(dynamic_cast<CTextEditControl*>(Input(input)));
+}
+
+void CTextFormDlg::ShowValue(int input, int, const std::string& text, const CSnmpVarBind&) {
+    if (auto* field = dynamic_cast<CTextEditControl*>(Input(input)))
+        field->SetText(text.c_str());
+    m_longestValue = std::max(m_longestValue, text.size());
+}

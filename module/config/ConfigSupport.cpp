@@ -1,0 +1,50 @@
+#include "module/config/ConfigSupport.h"
+
+#include "controls/KoDlgMsg/CDlgMsgControl.h"
+#include "controls/KoTextEdit/CTextEditControl.h"
+#include "module/app/CModuleApp.h"
+#include "module/config/ReplyStatusText.h"
+#include "module/config/StatusTexts.h"
+#include "platform/core/Clock.h"
+#include "snmp/SnmpTransport.h"
+
+#include <vector>
+
+ModuleIdentity SwitchIdentity() {
+    CModuleApp* app = AfxGetModuleApp();
+    return app ? app->Identity() : ModuleIdentity{};
+}
+
+std::string FieldText(CTextEditControl* field) {
+    if (!field)
+        return {};
+    std::vector<char> buffer(kDisplayStringLength + 1, '\0');
+    field->GetText(buffer.data(), int(buffer.size()));
+    return buffer.data();
+}
+
+void InitField(CTextEditControl* field) {
+    if (!field)
+        return;
+    field->InitTextEditMsg();
+    field->LimitText(kDisplayStringLength);
+}
+
+void ShowStatus(CDlgMsgControl* line, const char* text) {
+    if (line)
+        line->SetText(text);
+}
+
+void ShowReplyStatus(CDlgMsgControl* line, const CSnmpMsg& reply) {
+    if (line && reply.m_pPdu)
+        line->SetText(ReplyStatusText(*reply.m_pPdu, Clock::now()).c_str());
+}
+
+void ForgetPendingReplies(const CObject* requester) {
+    CSnmpSocket* socket = GetSnmpSocket();
+    if (!socket)
+        return;
+    for (CSnmpMsg* msg : socket->m_msgList)
+        if (msg && msg->m_pRequester == requester)
+            msg->m_pRequester = nullptr;
+}

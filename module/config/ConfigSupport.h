@@ -1,0 +1,34 @@
+#pragma once
+// What the configuration windows share: who the switch is, reaching their controls, reading a
+// text field whole, the status line, and letting go of replies when a window closes.
+
+#include "module/app/ModuleIdentity.h"
+#include "platform/ui/CWnd.h"
+
+#include <cstdint>
+#include <string>
+
+class CDlgMsgControl;
+class CSnmpMsg;
+class CTextEditControl;
+class CObject;
+
+// The switch's name, address and communities from the application object (defaults without).
+ModuleIdentity SwitchIdentity();
+
+template <class T> T* ControlOf(const CWnd* dialog, int id) {
+    return dynamic_cast<T*>(dialog->GetDlgItem(id));
+}
+
+// The whole text of a field, as many characters as a DisplayString holds.
+std::string FieldText(CTextEditControl* field);
+// Sets up a field that takes as much as a DisplayString holds.
+void InitField(CTextEditControl* field);
+
+void ShowStatus(CDlgMsgControl* line, const char* text);
+// The reply's status line ("Received at …"), from the reply's error status and index.
+void ShowReplyStatus(CDlgMsgControl* line, const CSnmpMsg& reply);
+
+// The engine would call a closed window for its late replies and time-outs: they are released
+// without calling anyone instead.
+void ForgetPendingReplies(const CObject* requester);

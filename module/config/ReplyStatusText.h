@@ -1,0 +1,20 @@
+#pragma once
+// The one line that reports a reply on every configuration window: the local time it arrived,
+// then what the switch said about the request, naming the object that failed.
+
+#include <cstdint>
+#include <string>
+
+class CSnmpPdu;
+
+// "Received at %H:%M:%S, " at local time `now`, then by error status "sucessful", "tooBig",
+// "noSuchName," and the failing object, "badValue(" value "), " and the object, "readOnly",
+// "genErr" (nothing for other codes). The failing binding is the one the error index names
+// (from 1), the last one for index 0. The line is fitted into the status room (FitStatusLine).
+std::string ReplyStatusText(const CSnmpPdu& pdu, std::int64_t now);
+
+// Joins head, value, middle and object identifier, and when that exceeds `room` characters
+// shortens the value first (ending it in "...") and then the front of the identifier, whose tail
+// names the object and its instance, so the operator still sees which object failed.
+std::string FitStatusLine(const std::string& head, const std::string& value,
+                          const std::string& middle, const std::string& oid, std::size_t room);

@@ -1,0 +1,38 @@
+#pragma once
+// A tab control (class "SysTabControl32") made of a Qt tab bar above a framed display area.
+// The operator's choice of another tab reaches the parent as WM_NOTIFY with TCN_SELCHANGE, after
+// the selection has changed; choosing the tab already selected tells nobody. The pages shown in
+// the display area are the parent's windows: the control only draws the tabs and the frame.
+
+#include "platform/ui/CWnd.h"
+
+constexpr UINT WM_NOTIFY = 0x004E;
+// The notification of a changed selection (NMHDR::code).
+constexpr UINT TCN_SELCHANGE = UINT(-551);
+
+// What WM_NOTIFY's LPARAM points at; WPARAM is the control id.
+struct NMHDR {
+    HWND hwndFrom = 0;
+    UINT_PTR idFrom = 0;
+    UINT code = 0;
+};
+
+class CTabCtrl : public CWnd {
+public:
+    // Makes "SysTabControl32" known to the window layer (templates create it by that name).
+    static void Register();
+
+    BOOL Create(DWORD style, const RECT& rect, CWnd* parent, UINT id);
+    // Inserts a tab with the text before position `item`; its position, or -1.
+    int InsertItem(int item, const char* text);
+    int GetItemCount() const;
+    // The selected tab, or -1 when there are none.
+    int GetCurSel() const;
+    // Selects a tab without notifying the parent; the previous selection, or -1.
+    int SetCurSel(int item);
+    // FALSE: turns a window rectangle into its display area; TRUE: the reverse.
+    void AdjustRect(BOOL larger, LPRECT rect) const;
+
+    // WM_SETFONT shows the tab texts in the given font.
+    LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
+};
