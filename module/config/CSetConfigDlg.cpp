@@ -26,8 +26,10 @@ DialogTemplate SetConfigTemplate() {
     tpl.style = WS_CAPTION | WS_SYSMENU;
     tpl.items = {
         {CSetConfigDlg::kTabId, "SysTabControl32", 6, 6, 236, 118, WS_VISIBLE | WS_TABSTOP, ""},
-        {CSetConfigDlg::kRefreshId, "FlatBtnCtrlClass", 52, 130, 50, 14, WS_VISIBLE | WS_TABSTOP, ""},
-        {CSetConfigDlg::kApplyId, "FlatBtnCtrlClass", 146, 130, 50, 14, WS_VISIBLE | WS_TABSTOP, ""},
+        {CSetConfigDlg::kRefreshId, "FlatBtnCtrlClass", 52, 130, 50, 14, WS_VISIBLE | WS_TABSTOP,
+         ""},
+        {CSetConfigDlg::kApplyId, "FlatBtnCtrlClass", 146, 130, 50, 14, WS_VISIBLE | WS_TABSTOP,
+         ""},
     };
     return tpl;
 }

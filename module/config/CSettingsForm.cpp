@@ -23,7 +23,8 @@ DialogTemplate SettingsFormTemplate(const FormControlIds& ids) {
     tpl.cy = 100;
     tpl.style = WS_CAPTION | WS_SYSMENU;
     for (int k = 0; k < ids.maxRows; ++k) {
-        tpl.items.push_back({ids.firstLabel + UINT(k), "STATIC", 0, 0, 10, 10, WS_VISIBLE | SS_LEFT, ""});
+        tpl.items.push_back(
+            {ids.firstLabel + UINT(k), "STATIC", 0, 0, 10, 10, WS_VISIBLE | SS_LEFT, ""});
         tpl.items.push_back(
             {ids.firstInput + UINT(k), ids.inputClass, 0, 0, 10, 10, WS_VISIBLE | WS_TABSTOP, ""});
     }

@@ -22,7 +22,8 @@ DialogTemplate AboutTemplate() {
     tpl.cy = 86;
     tpl.style = WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
     tpl.items = {
-        {kNameId, "STATIC", 10, 8, 190, 10, WS_VISIBLE | SS_LEFT, "Taurel switch management module"},
+        {kNameId, "STATIC", 10, 8, 190, 10, WS_VISIBLE | SS_LEFT,
+         "Taurel switch management module"},
         {kVersionId, "STATIC", 10, 22, 190, 10, WS_VISIBLE | SS_LEFT, ""},
         {kDirectoryId, "STATIC", 10, 36, 190, 10, WS_VISIBLE | SS_LEFT, ""},
         {CAboutDlg::kOkId, "FlatBtnCtrlClass", 80, 64, 50, 14, WS_VISIBLE | WS_TABSTOP, ""},

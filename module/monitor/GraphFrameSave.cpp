@@ -34,7 +34,7 @@ bool CGraphFrameWnd::SaveFile(const char* title, const char* suggested, const ch
 void CGraphFrameWnd::SaveImage() {
     std::string path;
     if (!CurrentPrompt().GetSaveFileName(m_hWnd, "Save As PNG", "graph.png", "PNG image (*.png)",
-                                        &path))
+                                         &path))
         return;
     QWidget* widget = GetWidget();
     if (!widget || !widget->grab().save(QString::fromLocal8Bit(path.c_str()), "PNG"))
