@@ -128,6 +128,10 @@ TEST_F(MainWindowTest, AKeyRecordTravelsAsACopy) {
     CDlgData* form = main->GetRecord(6);
     EXPECT_EQ(form->m_nKeyCount, 1);
     EXPECT_EQ(form->m_strKeys[0], "192.0.2.77");
+    // An open form is only brought forward; a fresh one takes the keys of its request.
+    if (CWnd* open = main->GetChildDialog(6))
+        open->SendMessage(WM_CLOSE);
+    PumpMessages();
     main->PostMessage(PANEL_MSG, 6, 12345); // a stale ticket is no key record
     PumpMessages();
     EXPECT_EQ(form->m_nKeyCount, 0);
