@@ -112,8 +112,7 @@ void CSettingsForm::LayOut() {
 
 void CSettingsForm::Send(std::uint16_t pduType) {
     m_bLastWasGet = pduType == SNMP_PDU_GET;
-    m_inFlight.BeginSend();
-    m_inFlight.EndSend(m_pRequest->SendSnmp(pduType));
+    m_inFlight.SendWith([&] { return m_pRequest->SendSnmp(pduType); });
 }
 
 void CSettingsForm::Read() {
@@ -130,17 +129,13 @@ void CSettingsForm::Write() {
                              [this](int input) { return InputText(input); }));
     ShowStatus(m_pStatus, kSendSetRequestText);
     Send(SNMP_PDU_SET);
-    if (m_pMainWnd && m_pMainWnd->m_hWnd)
-        m_pMainWnd->PostMessage(PANEL_REFRESH, WPARAM(m_pRecord->m_nKind), 0);
+    PostToMain(m_pMainWnd, PANEL_REFRESH, m_pRecord->m_nKind);
 }
 
 void CSettingsForm::OnReply(std::uint16_t code, CSnmpMsg* msg) {
-    const std::uint32_t id = msg && msg->m_pPdu ? msg->m_pPdu->m_dwReqId : 0;
-    if (!m_inFlight.TakeReply(id)) {
-        CSnmpMsg::Release(msg);
+    if (!AcceptReply(m_inFlight, msg))
         return;
-    }
-    if (code != 0 || !msg || !msg->m_pPdu) {
+    if (!IsAnswer(code, msg)) {
         ShowStatus(m_pStatus, kTimeoutText);
         CSnmpMsg::Release(msg);
         return;
@@ -165,8 +160,7 @@ void CSettingsForm::OnReply(std::uint16_t code, CSnmpMsg* msg) {
         }
         AfterValues();
     }
-    if (m_pMainWnd && m_pMainWnd->m_hWnd)
-        m_pMainWnd->PostMessage(PANEL_REFRESH, WPARAM(m_pRecord->m_nNumber), 0);
+    PostToMain(m_pMainWnd, PANEL_REFRESH, m_pRecord->m_nNumber);
     CSnmpMsg::Release(msg);
 }
 
@@ -189,8 +183,7 @@ void CSettingsForm::RaiseButtons() {
 }
 
 void CSettingsForm::OnCancel() {
-    if (m_pMainWnd && m_pMainWnd->m_hWnd)
-        m_pMainWnd->PostMessage(PANEL_CHILD_CLOSED, WPARAM(m_pRecord->m_nKind), 0);
+    PostToMain(m_pMainWnd, PANEL_CHILD_CLOSED, m_pRecord->m_nKind);
     DestroyWindow();
 }
 
