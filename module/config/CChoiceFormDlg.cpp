@@ -2,6 +2,7 @@
 
 #include "controls/KoCombo/CCBCtrl.h"
 #include "module/config/ChoiceValues.h"
+#include "module/config/ConfigSupport.h"
 #include "module/mainwnd/CDlgData.h"
 
 #include <algorithm>
@@ -11,15 +12,7 @@ CChoiceFormDlg::CChoiceFormDlg(CWnd* mainWnd, CFormDlgData* record)
 
 CWnd* CChoiceFormDlg::CreateFor(CWnd* mainWnd, CDlgData* record) {
     auto* form = dynamic_cast<CFormDlgData*>(record);
-    if (!form || !form->m_pOidTable)
-        return nullptr;
-    auto* dlg = new CChoiceFormDlg(mainWnd, form);
-    if (!dlg->Create()) {
-        delete dlg;
-        return nullptr;
-    }
-    dlg->ShowWindow(SW_SHOW);
-    return dlg;
+    return form && form->m_pOidTable ? CreateModeless<CChoiceFormDlg>(mainWnd, form) : nullptr;
 }
 
 const _NmEnumPair* CChoiceFormDlg::EnumOfInput(int input) const {

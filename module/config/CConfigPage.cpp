@@ -40,8 +40,7 @@ CSnmpOid* CConfigPage::Object(int index) const {
 }
 
 void CConfigPage::Send(std::uint16_t pduType) {
-    m_inFlight.BeginSend();
-    m_inFlight.EndSend(m_pRequest->SendSnmp(pduType));
+    m_inFlight.SendWith([&] { return m_pRequest->SendSnmp(pduType); });
 }
 
 void CConfigPage::Read() {
@@ -59,12 +58,9 @@ void CConfigPage::Write() {
 }
 
 void CConfigPage::OnReply(std::uint16_t code, CSnmpMsg* msg) {
-    const std::uint32_t id = msg && msg->m_pPdu ? msg->m_pPdu->m_dwReqId : 0;
-    if (!m_inFlight.TakeReply(id)) {
-        CSnmpMsg::Release(msg);
+    if (!AcceptReply(m_inFlight, msg))
         return;
-    }
-    if (code != 0 || !msg || !msg->m_pPdu) {
+    if (!IsAnswer(code, msg)) {
         ShowStatus(m_pStatus, kTimeoutText);
         CSnmpMsg::Release(msg);
         return;

@@ -41,16 +41,7 @@ CResetDlg::~CResetDlg() {
 }
 
 CWnd* CResetDlg::CreateFor(CWnd* mainWnd, CDlgData* record) {
-    auto* form = dynamic_cast<CFormDlgData*>(record);
-    if (!form)
-        return nullptr;
-    auto* dlg = new CResetDlg(mainWnd, form);
-    if (!dlg->Create()) {
-        delete dlg;
-        return nullptr;
-    }
-    dlg->ShowWindow(SW_SHOW);
-    return dlg;
+    return CreateModeless<CResetDlg>(mainWnd, dynamic_cast<CFormDlgData*>(record));
 }
 
 BOOL CResetDlg::OnInitDialog() {
@@ -95,26 +86,22 @@ void CResetDlg::Reset() {
     CSnmpClass* sending = request.get();
     m_requests.push_back(std::move(request));
     ShowStatus(m_pStatus, kSendSetRequestText);
-    m_inFlight.BeginSend();
-    m_inFlight.EndSend(sending->SendSnmp(SNMP_PDU_SET));
-    if (m_pMainWnd && m_pMainWnd->m_hWnd)
-        m_pMainWnd->PostMessage(PANEL_REFRESH, WPARAM(m_pRecord->m_nKind), 0);
+    m_inFlight.SendWith([&] { return sending->SendSnmp(SNMP_PDU_SET); });
+    PostToMain(m_pMainWnd, PANEL_REFRESH, m_pRecord->m_nKind);
 }
 
 void CResetDlg::OnReply(std::uint16_t code, CSnmpMsg* msg) {
-    const std::uint32_t id = msg && msg->m_pPdu ? msg->m_pPdu->m_dwReqId : 0;
-    if (m_inFlight.TakeReply(id)) {
-        if (code != 0 || !msg || !msg->m_pPdu)
-            ShowStatus(m_pStatus, kResettingText);
-        else
-            ShowReplyStatus(m_pStatus, *msg);
-    }
+    if (!AcceptReply(m_inFlight, msg))
+        return;
+    if (IsAnswer(code, msg))
+        ShowReplyStatus(m_pStatus, *msg);
+    else
+        ShowStatus(m_pStatus, kResettingText);
     CSnmpMsg::Release(msg);
 }
 
 void CResetDlg::OnCancel() {
-    if (m_pMainWnd && m_pMainWnd->m_hWnd)
-        m_pMainWnd->PostMessage(PANEL_CHILD_CLOSED, WPARAM(m_pRecord->m_nKind), 0);
+    PostToMain(m_pMainWnd, PANEL_CHILD_CLOSED, m_pRecord->m_nKind);
     DestroyWindow();
 }
 

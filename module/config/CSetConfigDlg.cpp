@@ -1,6 +1,7 @@
 #include "module/config/CSetConfigDlg.h"
 
 #include "controls/FlatKeyCtl/CFBCtrl.h"
+#include "module/config/ConfigSupport.h"
 #include "module/mainwnd/CDlgData.h"
 #include "module/mainwnd/PanelMessages.h"
 #include "platform/ui/WindowDC.h"
@@ -49,13 +50,7 @@ CSetConfigDlg::CSetConfigDlg(CWnd* mainWnd, CDlgData* record)
 CSetConfigDlg::~CSetConfigDlg() = default;
 
 CWnd* CSetConfigDlg::CreateFor(CWnd* mainWnd, CDlgData* record) {
-    auto* dlg = new CSetConfigDlg(mainWnd, record);
-    if (!dlg->Create()) {
-        delete dlg;
-        return nullptr;
-    }
-    dlg->ShowWindow(SW_SHOW);
-    return dlg;
+    return CreateModeless<CSetConfigDlg>(mainWnd, record);
 }
 
 BOOL CSetConfigDlg::OnInitDialog() {
@@ -118,8 +113,7 @@ void CSetConfigDlg::OnClick(UINT id) {
     } else if (id == kApplyId) {
         for (auto& page : m_pages)
             page->Write();
-        if (m_pMainWnd && m_pMainWnd->m_hWnd)
-            m_pMainWnd->PostMessage(PANEL_REFRESH, WPARAM(m_nKind), 0);
+        PostToMain(m_pMainWnd, PANEL_REFRESH, m_nKind);
     }
 }
 
@@ -142,8 +136,7 @@ void CSetConfigDlg::OnPaint() {
 }
 
 void CSetConfigDlg::OnCancel() {
-    if (m_pMainWnd && m_pMainWnd->m_hWnd)
-        m_pMainWnd->PostMessage(PANEL_CHILD_CLOSED, WPARAM(m_nKind), 0);
+    PostToMain(m_pMainWnd, PANEL_CHILD_CLOSED, m_nKind);
     DestroyWindow();
 }
 

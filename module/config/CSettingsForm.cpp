@@ -113,8 +113,7 @@ void CSettingsForm::LayOut() {
 
 void CSettingsForm::Send(std::uint16_t pduType) {
     m_bLastWasGet = pduType == SNMP_PDU_GET;
-    m_inFlight.BeginSend();
-    m_inFlight.EndSend(m_pRequest->SendSnmp(pduType));
+    m_inFlight.SendWith([&] { return m_pRequest->SendSnmp(pduType); });
 }
 
 void CSettingsForm::Read() {
@@ -131,17 +130,13 @@ void CSettingsForm::Write() {
                              [this](int input) { return InputText(input); }));
     ShowStatus(m_pStatus, kSendSetRequestText);
     Send(SNMP_PDU_SET);
-    if (m_pMainWnd && m_pMainWnd->m_hWnd)
-        m_pMainWnd->PostMessage(PANEL_REFRESH, WPARAM(m_pRecord->m_nKind), 0);
+    PostToMain(m_pMainWnd, PANEL_REFRESH, m_pRecord->m_nKind);
 }
 
 void CSettingsForm::OnReply(std::uint16_t code, CSnmpMsg* msg) {
-    const std::uint32_t id = msg && msg->m_pPdu ? msg->m_pPdu->m_dwReqId : 0;
-    if (!m_inFlight.TakeReply(id)) {
-        CSnmpMsg::Release(msg);
+    if (!AcceptReply(m_inFlight, msg))
         return;
-    }
-    if (code != 0 || !msg || !msg->m_pPdu) {
+    if (!IsAnswer(code, msg)) {
         ShowStatus(m_pStatus, kTimeoutText);
         CSnmpMsg::Release(msg);
         return;
@@ -166,8 +161,7 @@ void CSettingsForm::OnReply(std::uint16_t code, CSnmpMsg* msg) {
         }
         AfterValues();
     }
-    if (m_pMainWnd && m_pMainWnd->m_hWnd)
-        m_pMainWnd->PostMessage(PANEL_REFRESH, WPARAM(m_pRecord->m_nNumber), 0);
+    PostToMain(m_pMainWnd, PANEL_REFRESH, m_pRecord->m_nNumber);
     CSnmpMsg::Release(msg);
 }
 
@@ -190,8 +184,7 @@ void CSettingsForm::RaiseButtons() {
 }
 
 void CSettingsForm::OnCancel() {
-    if (m_pMainWnd && m_pMainWnd->m_hWnd)
-        m_pMainWnd->PostMessage(PANEL_CHILD_CLOSED, WPARAM(m_pRecord->m_nKind), 0);
+    PostToMain(m_pMainWnd, PANEL_CHILD_CLOSED, m_pRecord->m_nKind);
     DestroyWindow();
 }
 

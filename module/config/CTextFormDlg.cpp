@@ -11,15 +11,7 @@ CTextFormDlg::CTextFormDlg(CWnd* mainWnd, CFormDlgData* record)
 
 CWnd* CTextFormDlg::CreateFor(CWnd* mainWnd, CDlgData* record) {
     auto* form = dynamic_cast<CFormDlgData*>(record);
-    if (!form || !form->m_pOidTable)
-        return nullptr;
-    auto* dlg = new CTextFormDlg(mainWnd, form);
-    if (!dlg->Create()) {
-        delete dlg;
-        return nullptr;
-    }
-    dlg->ShowWindow(SW_SHOW);
-    return dlg;
+    return form && form->m_pOidTable ? CreateModeless<CTextFormDlg>(mainWnd, form) : nullptr;
 }
 
 void CTextFormDlg::SetUpInput(int input, int row) {

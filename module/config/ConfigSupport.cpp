@@ -40,6 +40,22 @@ void ShowReplyStatus(CDlgMsgControl* line, const CSnmpMsg& reply) {
         line->SetText(ReplyStatusText(*reply.m_pPdu, Clock::now()).c_str());
 }
 
+void PostToMain(CWnd* mainWnd, UINT msg, int slot) {
+    if (mainWnd && mainWnd->m_hWnd)
+        mainWnd->PostMessage(msg, WPARAM(slot), 0);
+}
+
+bool AcceptReply(CRequestInFlight& request, CSnmpMsg* msg) {
+    if (request.TakeReply(msg && msg->m_pPdu ? msg->m_pPdu->m_dwReqId : 0))
+        return true;
+    CSnmpMsg::Release(msg);
+    return false;
+}
+
+bool IsAnswer(std::uint16_t code, const CSnmpMsg* msg) {
+    return code == 0 && msg && msg->m_pPdu;
+}
+
 void ForgetPendingReplies(const CObject* requester) {
     CSnmpSocket* socket = GetSnmpSocket();
     if (!socket)

@@ -3,6 +3,7 @@
 // text field whole, the status line, and letting go of replies when a window closes.
 
 #include "module/app/ModuleIdentity.h"
+#include "module/config/RequestInFlight.h"
 #include "platform/ui/CWnd.h"
 
 #include <cstdint>
@@ -28,6 +29,28 @@ void InitField(CTextEditControl* field);
 void ShowStatus(CDlgMsgControl* line, const char* text);
 // The reply's status line ("Received at …"), from the reply's error status and index.
 void ShowReplyStatus(CDlgMsgControl* line, const CSnmpMsg& reply);
+
+// Makes a configuration window as a modeless dialog of the main window; null when it cannot be
+// made. `Dlg` takes the main window and the record.
+template <class Dlg, class Record> CWnd* CreateModeless(CWnd* mainWnd, Record* record) {
+    if (!record)
+        return nullptr;
+    auto* dlg = new Dlg(mainWnd, record);
+    if (!dlg->Create()) {
+        delete dlg;
+        return nullptr;
+    }
+    dlg->ShowWindow(SW_SHOW);
+    return dlg;
+}
+
+// Posts to the main window while it exists.
+void PostToMain(CWnd* mainWnd, UINT msg, int slot);
+
+// Whether the reply is the one `request` waits for; a stray one is released here.
+bool AcceptReply(CRequestInFlight& request, CSnmpMsg* msg);
+// Whether the reply came back (code 0 with its PDU) rather than timing out or failing.
+bool IsAnswer(std::uint16_t code, const CSnmpMsg* msg);
 
 // The engine would call a closed window for its late replies and time-outs: they are released
 // without calling anyone instead.

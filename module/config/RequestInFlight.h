@@ -17,6 +17,11 @@ public:
         m_id = id;
         m_state = State::Waiting;
     }
+    // Sends with `send` (which returns the request id) and waits for its answer.
+    template <class Send> void SendWith(Send send) {
+        BeginSend();
+        EndSend(send());
+    }
     // Whether a reply with this id is the one waited for; if so the wait is over.
     bool TakeReply(std::uint32_t replyId) {
         if (m_state == State::Idle || (m_state == State::Waiting && replyId != m_id))

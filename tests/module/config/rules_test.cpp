@@ -1,0 +1,181 @@
+// The rules the configuration windows are built on: the reply status line, choice positions,
+// what a form makes of its rows, its layout in pixels, and the request a window waits for.
+
+#include "module/config/ChoiceValues.h"
+#include "module/config/FormLayout.h"
+#include "module/config/FormRows.h"
+#include "module/config/ReplyStatusText.h"
+#include "module/config/RequestInFlight.h"
+#include "module/tables/DeviceTables.h"
+#include "module/tables/EnumTexts.h"
+#include "module/tables/PortTables.h"
+#include "platform/core/TextFormat.h"
+#include "snmp/CSnmpClass.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+namespace {
+
+constexpr std::int64_t kNow = 1700000000;
+const std::string kHead = FormatLocalTime(kNow, "Received at %H:%M:%S, ");
+
+struct Reply {
+    CSnmpPdu pdu;
+    Reply(std::uint32_t status, std::uint32_t index) {
+        pdu.m_dwErrorStatus = status;
+        pdu.m_dwErrorIndex = index;
+        pdu.AddOid("1.3.6.1.2.1.1.4.0", std::string("ops"), SNMP_TYPE_OCTETS);
+        pdu.AddOid("1.3.6.1.2.1.1.5.0", std::string("sw-1"), SNMP_TYPE_OCTETS);
+    }
+};
+
+} // namespace
+
+TEST(ReplyStatusText, NamesTheOutcomeAndTheObjectTheErrorIndexNames) {
+    EXPECT_EQ(ReplyStatusText(Reply(0, 0).pdu, kNow), kHead + "sucessful");
+    EXPECT_EQ(kHead.size(), 22u);
+    EXPECT_EQ(ReplyStatusText(Reply(2, 1).pdu, kNow), kHead + "noSuchName,1.3.6.1.2.1.1.4.0");
+    EXPECT_EQ(ReplyStatusText(Reply(2, 0).pdu, kNow), kHead + "noSuchName,1.3.6.1.2.1.1.5.0")
+        << "index 0 names the last binding";
+    EXPECT_EQ(ReplyStatusText(Reply(3, 2).pdu, kNow), kHead + "badValue(sw-1), 1.3.6.1.2.1.1.5.0");
+    EXPECT_EQ(ReplyStatusText(Reply(1, 0).pdu, kNow), kHead + "tooBig");
+    EXPECT_EQ(ReplyStatusText(Reply(4, 1).pdu, kNow), kHead + "readOnly");
+    EXPECT_EQ(ReplyStatusText(Reply(5, 1).pdu, kNow), kHead + "genErr");
+    EXPECT_EQ(ReplyStatusText(Reply(7, 1).pdu, kNow), kHead);
+    EXPECT_EQ(ReplyStatusText(Reply(2, 9).pdu, kNow), kHead + "noSuchName,")
+        << "an index past the bindings names nothing rather than reading past them";
+}
+
+TEST(ReplyStatusText, ALongLineKeepsTheTailOfTheObjectThatFailed) {
+    CSnmpPdu pdu;
+    pdu.m_dwErrorStatus = 3;
+    pdu.m_dwErrorIndex = 1;
+    const std::string oid = "1.3.6.1.4.1.88888.11.1.3.10.1.2.10.9.8.7";
+    pdu.AddOid(oid, std::string(200, 'x'), SNMP_TYPE_OCTETS);
+    std::string line = ReplyStatusText(pdu, kNow);
+    EXPECT_EQ(line.size(), 79u);
+    EXPECT_EQ(line.substr(0, 31), kHead + "badValue(");
+    EXPECT_NE(line.find("...), " + oid), std::string::npos) << line;
+
+    // An identifier too long for the room keeps its end: the column and the instance.
+    std::string longOid = "1.3.6.1.4.1.88888";
+    for (int i = 0; i < 20; ++i)
+        longOid += ".11";
+    longOid += ".42";
+    line = FitStatusLine(kHead + "noSuchName,", "", "", longOid, 79);
+    EXPECT_EQ(line.size(), 79u);
+    EXPECT_EQ(line.substr(33, 3), "...");
+    EXPECT_EQ(line.substr(line.size() - 6), ".11.42");
+    EXPECT_EQ(FitStatusLine("ab", "cd", "", "ef", 79), "abcdef");
+}
+
+TEST(ChoiceValues, PositionsByTextAndByValue) {
+    EXPECT_EQ(EnumCount(g_DisableEnableEnum), 2);
+    EXPECT_EQ(EnumTextAt(g_Rs232UseEnum, 1), "Out of Band");
+    EXPECT_EQ(EnumTextAt(g_Rs232UseEnum, 2), "");
+    EXPECT_EQ(EnumIndexOfText(g_DisableEnableEnum, "Enable"), 1);
+    EXPECT_EQ(EnumIndexOfText(g_DisableEnableEnum, "enable"), 2) << "exact case, else no entry";
+    EXPECT_EQ(EnumIndexOfValue(g_EnableDisableEnum, 2), 1);
+    EXPECT_EQ(EnumIndexOfValue(g_EnableDisableEnum, 9), 0);
+    const _NmEnumPair twice[] = {{2, "a"}, {3, "b"}, {2, "c"}, {0, nullptr}};
+    EXPECT_EQ(EnumIndexOfValue(twice, 2), 2) << "the last entry with the value";
+    auto entries = IndexedChoices({"Console", "SLIP"});
+    ASSERT_EQ(entries.size(), 2u);
+    EXPECT_EQ(entries[1].value, 1);
+    EXPECT_STREQ(entries[1].text, "SLIP");
+    EXPECT_EQ(ConsoleSelectionOf(3), 1);
+    EXPECT_EQ(LongestEnumText(g_SpeedEnum), std::strlen("1000 Mbps (1 Gbps)"));
+}
+
+TEST(FormRows, PortSettingsAreAddressedByTheirKeysAlone) {
+    CFormRows rows(g_PortSettingsTable, kPortSettingsRowCount);
+    EXPECT_EQ(rows.Role(0), FormRowRole::Key);
+    EXPECT_EQ(rows.Role(2), FormRowRole::Plain);
+    EXPECT_EQ(rows.InputCount(), 5);
+    EXPECT_EQ(rows.InputOf(2), 0);
+    EXPECT_EQ(rows.KeyPositionOf(1), 1);
+
+    CSnmpClass request(nullptr, "", "", "", kPortSettingsRowCount, g_PortSettingsTable, "");
+    FormKeys keys{"1", "3"};
+    bool complete = false;
+    EXPECT_EQ(rows.ReadInstance(request.GetOidList(), keys, complete), ".1.3");
+    EXPECT_TRUE(complete);
+    EXPECT_EQ(request.GetOidList().front()->m_strValue, "1");
+    EXPECT_EQ(rows.WriteInstance(request.GetOidList(), keys, "",
+                                 [](int input) { return "v" + std::to_string(input); }),
+              ".1.3");
+    EXPECT_EQ(request.GetOidList().back()->m_strValue, "v4");
+    // A get answers the keys too; a set leaves them out.
+    EXPECT_EQ(rows.ReplyRows(7, true), (std::vector<int>{0, 1, 2, 3, 4, 5, 6}));
+    EXPECT_EQ(rows.ReplyRows(6, false), (std::vector<int>{2, 3, 4, 5, 6, -1}));
+}
+
+TEST(FormRows, ANewTrapReceiverIsAddressedByWhatIsTyped) {
+    CFormRows rows(g_TrapReceiverTable, kTrapReceiverRowCount);
+    EXPECT_EQ(rows.Role(0), FormRowRole::Index);
+    EXPECT_EQ(rows.Role(2), FormRowRole::RowStatus);
+    EXPECT_EQ(rows.InputRows(), (std::vector<int>{0, 1}));
+    CSnmpClass request(nullptr, "", "", "", kTrapReceiverRowCount, g_TrapReceiverTable, "");
+    bool complete = true;
+    EXPECT_EQ(rows.ReadInstance(request.GetOidList(), FormKeys{}, complete), "");
+    EXPECT_FALSE(complete);
+    const char* typed[] = {"10.9.8.7", "nms"};
+    EXPECT_EQ(rows.WriteInstance(request.GetOidList(), FormKeys{}, "Enable",
+                                 [&](int input) { return std::string(typed[input]); }),
+              ".10.9.8.7");
+    EXPECT_EQ((*std::next(request.GetOidList().begin()))->m_strValue, "nms");
+    EXPECT_EQ(request.GetOidList().back()->m_strValue, "Enable");
+    EXPECT_EQ(rows.ReplyRows(3, true), (std::vector<int>{0, 1, -1}));
+
+    EXPECT_EQ(NewRowPlaceholder(g_TrapReceiverTable[0]), "000.000.000.000");
+    _NmOidTable mac = {SNMP_TYPE_MAC, 0x11, "1.2", "Mac", nullptr, 0};
+    EXPECT_EQ(NewRowPlaceholder(mac), "00:00:00:00:00:00");
+    mac.wAccess = 0x311;
+    EXPECT_EQ(NewRowPlaceholder(mac), "");
+    EXPECT_EQ(NewRowPlaceholder(g_PortSettingsTable[0]), "0");
+    EXPECT_EQ(ScalarIfEmpty(""), ".0");
+}
+
+TEST(FormLayout, ColumnsRowsStatusAndButtonsFollowTheLongestTexts) {
+    // Five port settings: the longest name "Link-Status-Alarm State" has 23 characters.
+    FormLayout choices = LayOutForm(FormKind::ChoiceLists, 5, 23, 18);
+    EXPECT_EQ(choices.labels[0].left, 15);
+    EXPECT_EQ(choices.labels[0].right, 15 + 161);
+    EXPECT_EQ(choices.inputs[0].left, 161 + 30);
+    EXPECT_EQ(choices.inputs[0].Width(), 126);
+    EXPECT_EQ(choices.inputs[4].top, 20 + 4 * 30);
+    EXPECT_EQ(choices.inputs[4].Height(), 20);
+    EXPECT_EQ(choices.status, CRect(15, 170, 191 + 126, 190));
+    EXPECT_EQ(choices.buttons[0].top, 215);
+    EXPECT_EQ(choices.buttons[0].Width(), 70);
+    EXPECT_EQ(choices.buttons[1].Height(), 25);
+    EXPECT_EQ(choices.buttons[0].left + 35, choices.client.cx / 4);
+    EXPECT_EQ(choices.buttons[1].left + 35, 3 * (choices.client.cx / 4));
+
+    FormLayout fields = LayOutForm(FormKind::TextFields, 3, 10, 0);
+    EXPECT_EQ(fields.inputs[0].left, 120 + 60);
+    EXPECT_EQ(fields.inputs[2].top, 20 + 80);
+    EXPECT_EQ(fields.inputs[0].Width(), 120);
+    EXPECT_EQ(LayOutForm(FormKind::TextFields, 3, 10, 20).inputs[1].Width(), 140);
+    EXPECT_EQ(FormColumnWidth(17), 120);
+    EXPECT_EQ(FormColumnWidth(18), 126);
+}
+
+TEST(RequestInFlight, AFailedSendEndsTheWaitBeforeSendSnmpReturns) {
+    CRequestInFlight request;
+    EXPECT_FALSE(request.IsBusy());
+    request.BeginSend();
+    EXPECT_TRUE(request.TakeReply(77)) << "the receiver runs during the send";
+    request.EndSend(77);
+    EXPECT_FALSE(request.IsBusy()) << "the id of a request already answered is not waited for";
+
+    request.BeginSend();
+    request.EndSend(5);
+    EXPECT_TRUE(request.IsBusy());
+    EXPECT_FALSE(request.TakeReply(4)) << "a late answer to an earlier request";
+    EXPECT_TRUE(request.IsBusy());
+    EXPECT_TRUE(request.TakeReply(5));
+    EXPECT_FALSE(request.TakeReply(5));
+}
