@@ -165,11 +165,23 @@ LRESULT CNmDlgLayout::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         int id = LOWORD(wParam);
         if (HIWORD(wParam) == BN_CLICKED && id >= int(IDC_NMDLG_BUTTON1) &&
             id < int(IDC_NMDLG_BUTTON1) + 5) {
-            void (CNmDlgLayout::*handlers[5])() = {
-                &CNmDlgLayout::OnDlgListButton1, &CNmDlgLayout::OnDlgListButton2,
-                &CNmDlgLayout::OnDlgListButton3, &CNmDlgLayout::OnDlgListButton4,
-                &CNmDlgLayout::OnDlgListButton5};
-            (this->*handlers[id - int(IDC_NMDLG_BUTTON1)])();
+            switch (id - int(IDC_NMDLG_BUTTON1)) {
+            case 0:
+                OnDlgListButton1();
+                break;
+            case 1:
+                OnDlgListButton2();
+                break;
+            case 2:
+                OnDlgListButton3();
+                break;
+            case 3:
+                OnDlgListButton4();
+                break;
+            default:
+                OnDlgListButton5();
+                break;
+            }
             return 0;
         }
         break;
