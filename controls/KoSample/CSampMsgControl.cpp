@@ -44,6 +44,8 @@ void CSampMsgControl::InitSampMsg(int, char* caption) {
     m_captionFont->CreateFont(-9, "Terminal");
     m_valueFont = std::make_unique<CFont>();
     m_valueFont->CreateFont(-11, "Arial");
+    m_narrowCaptionFont = std::make_unique<CFont>();
+    m_narrowCaptionFont->CreateFont(-9, "Arial");
 }
 
 void CSampMsgControl::SetText(const char* text) {
@@ -63,7 +65,12 @@ void CSampMsgControl::PaintValueBox(CDC& dc) {
 void CSampMsgControl::PaintCaption(CDC& dc) {
     int h = m_client.Height();
     CRect box(0, h - 11, m_client.Width(), h);
-    drawCentred(dc, box, m_captionFont.get(), m_caption, (h - 11) + 11 / 2 - 5);
+    CFont* font = m_captionFont.get();
+    CFont* oldFont = dc.SelectObject(font);
+    if (dc.GetTextExtent(m_caption).cx > box.Width())
+        font = m_narrowCaptionFont.get();
+    dc.SelectObject(oldFont);
+    drawCentred(dc, box, font, m_caption, (h - 11) + 11 / 2 - 5);
 }
 
 LRESULT CSampMsgControl::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {

@@ -37,6 +37,9 @@ private:
     CRect m_client;
     std::unique_ptr<CFont> m_captionFont;
     std::unique_ptr<CFont> m_valueFont;
+    // For a caption too wide for the box in the caption font ("Poll Interval" under a box 36
+    // dialog units wide): the same height in a proportional face, so it is not cut off.
+    std::unique_ptr<CFont> m_narrowCaptionFont;
     char m_caption[80] = {};
     char m_value[20] = "1";
 };

@@ -6,6 +6,7 @@
 #include "module/config/CTextFormDlg.h"
 #include "module/mainwnd/CAboutDlg.h"
 #include "module/monitor/CInfoDlg.h"
+#include "module/monitor/CStatTableDlg.h"
 #include "module/monitor/CTableDlg.h"
 
 #include <iterator>
@@ -18,7 +19,8 @@ const SlotDialogRow kRows[] = {
     {5, 5, &CTableDlg::CreateFor},         {6, 6, &CTextFormDlg::CreateFor},
     {7, 7, &CChoiceFormDlg::CreateFor},    {26, 26, &CResetDlg::CreateFor},
     {27, 27, &CAboutDlg::CreateFor},       {50, 77, &CInfoDlg::CreateFor},
-    {80, 107, &CChoiceFormDlg::CreateFor},
+    {80, 107, &CChoiceFormDlg::CreateFor}, {140, 167, &CStatTableDlg::CreateFor},
+    {170, 197, &CStatTableDlg::CreateFor},
 };
 
 } // namespace

@@ -11,17 +11,6 @@
 
 #include <algorithm>
 
-namespace {
-
-_CAPTIONDATA Caption(int width, const char* text) {
-    _CAPTIONDATA caption{};
-    caption.width = width;
-    CopyFixedText(caption.caption, text);
-    return caption;
-}
-
-} // namespace
-
 int ObjectColumnWidth(int widestName) {
     return std::max(CInfoDlg::kMinObjectWidth, (4 * widestName) / 5);
 }
@@ -43,9 +32,9 @@ void CInfoDlg::InitGrid() {
     int widest = 0;
     for (const CSnmpOid* oid : m_pRead->GetOidList())
         widest = std::max(widest, TextWidth(oid->m_strName.c_str()));
-    SetCaptions(
-        {Caption(ObjectColumnWidth(widest), "Object"), Caption(kDescriptionWidth, "Description")},
-        0);
+    SetCaptions({ColumnCaption(ObjectColumnWidth(widest), "Object"),
+                 ColumnCaption(kDescriptionWidth, "Description")},
+                0);
     CTableControl* grid = GetGrid();
     int row = 0;
     for (const CSnmpOid* oid : m_pRead->GetOidList()) {

@@ -18,39 +18,42 @@ namespace {
 constexpr const char* kFontFace = "MS Sans Serif";
 constexpr int kFontPoints = 8;
 
-DialogTemplate SwitchInfoTemplate() {
+} // namespace
+
+DialogTemplate CSwitchInfoDlg::FramedTemplate(const char* title, DWORD style) {
     DialogTemplate tpl;
-    tpl.title = "Switch Information";
+    tpl.title = title;
     tpl.x = 20;
     tpl.y = 20;
     tpl.cx = 304;
     tpl.cy = 241;
-    tpl.style = WS_CAPTION | WS_SYSMENU;
+    tpl.style = style;
     tpl.fontFace = kFontFace;
     tpl.fontPoints = kFontPoints;
     tpl.items = {
-        {CSwitchInfoDlg::kGridId, "GridCtlClass", 7, 38, 231, 155, WS_VISIBLE, ""},
-        {CSwitchInfoDlg::kBannerId, "MsgCtrlClass", 7, 7, 231, 30, WS_VISIBLE, ""},
-        {CSwitchInfoDlg::kLogId, "LogListCtlClass", 7, 194, 231, 40, WS_VISIBLE, ""},
-        {CSwitchInfoDlg::kCounterId, "SampMsgCtrlClass", 243, 7, 40, 22, WS_VISIBLE, ""},
+        {kGridId, "GridCtlClass", 7, 38, 231, 155, WS_VISIBLE, ""},
+        {kBannerId, "MsgCtrlClass", 7, 7, 231, 30, WS_VISIBLE, ""},
+        {kLogId, "LogListCtlClass", 7, 194, 231, 40, WS_VISIBLE, ""},
     };
-    const int buttonTops[CFlatButtonColumn::kButtons] = {38, 60, 82, 104, 125, 146, 167};
-    for (int i = 0; i < CFlatButtonColumn::kButtons; ++i)
-        tpl.items.push_back({CFlatButtonColumn::kFirstId + UINT(i), "FlatBtnCtrlClass", 252,
-                             buttonTops[i], 45, 17, WS_VISIBLE | WS_TABSTOP, ""});
     return tpl;
 }
 
-} // namespace
-
 void CSwitchInfoDlg::RegisterTemplate() {
-    if (!FindDialogTemplate(kTemplateId))
-        RegisterDialogTemplate(kTemplateId, SwitchInfoTemplate());
+    if (FindDialogTemplate(kTemplateId))
+        return;
+    DialogTemplate tpl = FramedTemplate("Switch Information", WS_CAPTION | WS_SYSMENU);
+    tpl.items.push_back({kCounterId, "SampMsgCtrlClass", 243, 7, 40, 22, WS_VISIBLE, ""});
+    CFlatButtonColumn::AddToTemplate(tpl, {38, 60, 82, 104, 125, 146, 167});
+    RegisterDialogTemplate(kTemplateId, tpl);
 }
 
 CSwitchInfoDlg::CSwitchInfoDlg(CWnd* mainWnd, CTableDlgData* record)
-    : CDialog(kTemplateId, mainWnd), m_pRecord(record), m_pMainWnd(mainWnd) {
+    : CSwitchInfoDlg(kTemplateId, mainWnd, record) {
     RegisterTemplate();
+}
+
+CSwitchInfoDlg::CSwitchInfoDlg(UINT templateId, CWnd* mainWnd, CTableDlgData* record)
+    : CDialog(templateId, mainWnd), m_pRecord(record), m_pMainWnd(mainWnd) {
     // The dialog's own font, as the template names it, for measuring the column captions.
     m_font.CreateFont(-((kFontPoints * 96 + 36) / 72), kFontFace);
 }
@@ -91,6 +94,7 @@ BOOL CSwitchInfoDlg::OnInitDialog() {
     m_pCounter->InitSampMsg(2, caption);
     m_pCounter->SetText(CounterStart());
     m_buttons.Init(this, m_pRecord->m_buttons);
+    InitOwnControls();
     Refresh();
     return TRUE;
 }
@@ -109,6 +113,17 @@ int CSwitchInfoDlg::TextWidth(const char* text) {
     CClientDC dc(this);
     dc.SelectObject(&m_font);
     return dc.GetTextExtent(text).cx;
+}
+
+std::vector<CWnd*> CSwitchInfoDlg::RightEdgeBoxes() const {
+    return {m_pCounter};
+}
+
+_CAPTIONDATA CSwitchInfoDlg::ColumnCaption(int width, const char* text) {
+    _CAPTIONDATA caption{};
+    caption.width = width;
+    CopyFixedText(caption.caption, text);
+    return caption;
 }
 
 void CSwitchInfoDlg::SetCaptions(std::vector<_CAPTIONDATA> captions, int selectable) {
@@ -149,7 +164,7 @@ LRESULT CSwitchInfoDlg::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         PaintDialogFrame(this);
         return 0;
     case WM_SIZE:
-        m_sizer.OnSize(this, m_pBanner, m_pGrid, m_pLog, m_buttons, {m_pCounter});
+        m_sizer.OnSize(this, m_pBanner, m_pGrid, m_pLog, m_buttons, RightEdgeBoxes());
         return 0;
     case WM_MOUSEMOVE:
         if (wParam & MK_LBUTTON)

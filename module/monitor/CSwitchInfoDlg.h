@@ -11,6 +11,7 @@
 #include "module/monitor/FlatButtonColumn.h"
 #include "module/monitor/OutstandingRequest.h"
 #include "platform/ui/CDialog.h"
+#include "platform/ui/DialogTemplate.h"
 
 #include <string>
 #include <vector>
@@ -32,6 +33,8 @@ public:
 
     ~CSwitchInfoDlg() override;
     static void RegisterTemplate();
+    // A 304 × 241 template with the banner, the grid and the log in their places.
+    static DialogTemplate FramedTemplate(const char* title, DWORD style);
 
     BOOL OnInitDialog() override;
     void OnCancel() override;
@@ -48,6 +51,8 @@ public:
 
 protected:
     CSwitchInfoDlg(CWnd* mainWnd, CTableDlgData* record);
+    // A dialog of the same build made from another template.
+    CSwitchInfoDlg(UINT templateId, CWnd* mainWnd, CTableDlgData* record);
     // The factory's function: a dialog `Dlg` for a record of kind `Record` (else null). Writes
     // the time opened into the record's header, then creates and shows the window.
     template <typename Dlg, typename Record>
@@ -70,10 +75,15 @@ protected:
     virtual void Refresh() = 0;
     // A press of button `index` whose record has a label.
     virtual void OnButton(const CDlgButton& button) = 0;
+    // Set-up of a derived dialog's own controls, after the shared ones and before Refresh.
+    virtual void InitOwnControls() {}
+    // The boxes kept at the right edge, beside the buttons.
+    virtual std::vector<CWnd*> RightEdgeBoxes() const;
 
     // Pixel width of a text in the dialog's font.
     int TextWidth(const char* text);
     void SetCaptions(std::vector<_CAPTIONDATA> captions, int selectable);
+    static _CAPTIONDATA ColumnCaption(int width, const char* text);
     void AppendLog(const std::string& text);
     // The reply's PDU when it answers the request this dialog waits for and carries one; null
     // (the message released, "No response" logged for a failed exchange) otherwise. Either
@@ -81,6 +91,7 @@ protected:
     const CSnmpPdu* AcceptReply(std::uint16_t code, CSnmpMsg* msg);
     void ShowCounter(int n);
     void RedrawGrid();
+    CFlatButtonColumn& Buttons() { return m_buttons; }
     // The objects of a request paired in order with a reply's bindings, each object's value
     // text set to the binding's display text; the number of pairs.
     static int TakeReplyValues(CSnmpClass& request, const CSnmpPdu& pdu);

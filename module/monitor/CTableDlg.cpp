@@ -13,7 +13,7 @@
 namespace {
 
 bool IsIndexColumn(const _NmOidTable& row) {
-    return (row.wAccess & SNMP_ACCESS_KIND_MASK) == SNMP_ACCESS_INDEX;
+    return IsIndexAccess(row.wAccess);
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "controls/FlatKeyCtl/CFBCtrl.h"
 #include "module/monitor/DialogFrame.h"
+#include "platform/ui/DialogTemplate.h"
 
 void CFlatButtonColumn::Init(CWnd* dialog, const CDlgButton (&records)[kButtons]) {
     for (int i = 0; i < kButtons; ++i) {
@@ -34,4 +35,10 @@ void CFlatButtonColumn::MoveLeftTo(CWnd* dialog, int left) {
             CRect r = ChildRect(dialog, button);
             button->MoveWindow(left, r.top, r.Width(), r.Height());
         }
+}
+
+void CFlatButtonColumn::AddToTemplate(DialogTemplate& tpl, const int (&tops)[kButtons]) {
+    for (int i = 0; i < kButtons; ++i)
+        tpl.items.push_back({kFirstId + UINT(i), "FlatBtnCtrlClass", 252, tops[i], 45, 17,
+                             WS_VISIBLE | WS_TABSTOP, ""});
 }

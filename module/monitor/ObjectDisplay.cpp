@@ -83,3 +83,7 @@ std::string CellKeyText(const _NmOidTable& row, const std::string& cellText) {
     }
     return cellText;
 }
+
+bool IsIndexAccess(std::uint16_t access) {
+    return (access & SNMP_ACCESS_KIND_MASK) == SNMP_ACCESS_INDEX;
+}

@@ -25,6 +25,9 @@ inline std::int32_t CellAttribute(std::uint16_t access) {
     return access & 3;
 }
 
+// Whether an OID-table row's access code marks an index column.
+bool IsIndexAccess(std::uint16_t access);
+
 struct _NmOidTable;
 // The key text of an index cell: member-set columns turn their display form back into the hex
 // value the instance is built from; every other column's text is its key.

@@ -63,4 +63,16 @@ TEST_F(SampleBoxTest, NullKeepsTheValueAndLongValuesAreCut) {
     EXPECT_STREQ(box->GetValue(), "1");
 }
 
+TEST_F(SampleBoxTest, ACaptionWiderThanTheBoxIsDrawnNarrowerNotCut) {
+    char caption[] = "Poll Interval";
+    box->InitSampMsg(2, caption);
+    box->Invalidate(TRUE);
+    PumpMessages();
+    // In the monospaced caption face the text is wider than 60 pixels and would touch both
+    // ends; drawn narrower, it keeps a margin.
+    EXPECT_GT(CountColor(box, CRect(3, kH - 11, kW - 3, kH), kBlack), 0);
+    EXPECT_EQ(CountColor(box, CRect(0, kH - 11, 1, kH), kBlack), 0);
+    EXPECT_EQ(CountColor(box, CRect(kW - 1, kH - 11, kW, kH), kBlack), 0);
+}
+
 } // namespace

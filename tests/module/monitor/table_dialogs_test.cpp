@@ -13,7 +13,8 @@
 #include "snmp/CSnmpClass.h"
 #include "snmp/CSnmpMsg.h"
 #include "snmp/SnmpTypes.h"
-#include "tests/module/support/ModuleFixture.h"
+#include "tests/module/monitor/SwitchDialogTest.h"
+#include "tests/module/support/ScriptedResponder.h"
 #include "tests/platform/ui/UiTestSupport.h"
 
 #include <QDir>
@@ -31,124 +32,9 @@ constexpr UINT kAdd = 1014;
 constexpr UINT kRemove = 1015;
 const std::string kTrapEntry = "1.3.6.1.4.1.88888.11.1.3.10.1";
 
-// Answers every request with what `answer` makes of it; counts the requests.
-class ScriptedResponder {
-public:
-    using Answer = std::function<void(int n, const CSnmpMsg& request, CSnmpMsg& reply)>;
-    explicit ScriptedResponder(Answer answer) : m_answer(std::move(answer)) {
-        m_socket.bind(QHostAddress::LocalHost, 0);
-        QObject::connect(&m_socket, &QUdpSocket::readyRead, [this] { OnReadyRead(); });
-    }
-    std::string Address() const { return "127.0.0.1:" + std::to_string(m_socket.localPort()); }
-    std::vector<std::string> firstNames; // first binding of each request
-
-private:
-    void OnReadyRead() {
-        while (m_socket.hasPendingDatagrams()) {
-            QHostAddress peer;
-            quint16 port = 0;
-            CSnmpMsg request(nullptr, {}, {}, 0);
-            request.m_nLen = int(m_socket.readDatagram(reinterpret_cast<char*>(request.m_buf),
-                                                       sizeof request.m_buf, &peer, &port));
-            request.SnmpDecode();
-            firstNames.push_back(
-                request.m_pPdu->m_varBindList.empty()
-                    ? std::string()
-                    : std::string(request.m_pPdu->m_varBindList.front()->m_strOid));
-            CSnmpMsg reply(nullptr, {}, request.m_strCommunity, SNMP_PDU_RESPONSE);
-            reply.m_pPdu->m_dwReqId = request.m_pPdu->m_dwReqId;
-            m_answer(int(firstNames.size()), request, reply);
-            reply.SnmpEncodeImage();
-            m_socket.writeDatagram(reinterpret_cast<const char*>(reply.m_buf), reply.m_nLen, peer,
-                                   port);
-        }
-    }
-    Answer m_answer;
-    QUdpSocket m_socket;
-};
-
-// The request's bindings sent back with an error status, as a faulty agent answers.
-void EchoWithError(const CSnmpMsg& request, CSnmpMsg& reply, std::uint32_t status) {
-    for (const CSnmpVarBind* vb : request.m_pPdu->m_varBindList)
-        reply.m_pPdu->AddOid(vb->m_strOid);
-    reply.m_pPdu->m_dwErrorStatus = status;
-    reply.m_pPdu->m_dwErrorIndex = 1;
-}
-
-class TableDialogsTest : public ModuleFixture {
+class TableDialogsTest : public SwitchDialogTest {
 protected:
     void SetUp() override { StartModule(0x336A); }
-
-    template <typename Dlg> Dlg* Open(int slot) {
-        auto* dlg = dynamic_cast<Dlg*>(OpenSlot(slot));
-        EXPECT_NE(dlg, nullptr) << "slot " << slot;
-        if (dlg) {
-            EXPECT_TRUE(WaitFor([dlg] { return !dlg->IsWaiting(); }));
-        }
-        PumpMessages();
-        return dlg;
-    }
-    // A dialog of the slot's kind over a copy of its record that talks to `address`.
-    template <typename Dlg, typename Record> Dlg* OpenAt(int slot, const std::string& address) {
-        records.push_back(std::make_unique<Record>(*dynamic_cast<Record*>(main->GetRecord(slot))));
-        Record* record = static_cast<Record*>(records.back().get());
-        std::snprintf(record->m_szHeaderValue[2], 80, "%s", address.c_str());
-        opened.push_back(Dlg::CreateFor(main.get(), record));
-        return dynamic_cast<Dlg*>(opened.back());
-    }
-    void TearDown() override {
-        for (CWnd* dlg : opened)
-            if (CWnd* live = CWnd::FromHandle(dlg ? dlg->m_hWnd : 0))
-                live->SendMessage(WM_CLOSE);
-        PumpMessages();
-        ModuleFixture::TearDown();
-    }
-    static std::string Cell(CSwitchInfoDlg* dlg, int column, int row) {
-        _DATAOBJ cell{};
-        return dlg->GetGrid()->GetItem(column, row, cell) ? cell.text : "<none>";
-    }
-    static int Attribute(CSwitchInfoDlg* dlg, int column, int row) {
-        _DATAOBJ cell{};
-        return dlg->GetGrid()->GetItem(column, row, cell) ? cell.attribute : -1;
-    }
-    static std::vector<std::string> Log(CSwitchInfoDlg* dlg) {
-        std::vector<std::string> lines;
-        for (int i = 0; i < dlg->GetLog()->GetLineCount(); ++i)
-            lines.push_back(dlg->GetLog()->GetLine(i));
-        return lines;
-    }
-    static std::string LastLog(CSwitchInfoDlg* dlg) {
-        auto lines = Log(dlg);
-        return lines.empty() ? "" : lines.back();
-    }
-    static std::string Counter(CSwitchInfoDlg* dlg) { return dlg->GetCounter()->GetValue(); }
-    void SelectRow(CSwitchInfoDlg* dlg, int row) {
-        LeftDown(dlg->GetGrid(), 60, 18 + 16 * row + 8);
-        LeftUp(dlg->GetGrid(), 60, 18 + 16 * row + 8);
-        PumpMessages();
-    }
-    void RightClickGrid(CSwitchInfoDlg* dlg) {
-        QTest::mouseClick(dlg->GetGrid()->GetWidget(), Qt::RightButton, {}, QPoint(60, 30));
-        PumpMessages();
-    }
-    void Click(CWnd* dlg, UINT id) {
-        ClickControl(dlg, id);
-        WaitForReplies();
-    }
-    CSize Size(CWnd* wnd) {
-        CRect r;
-        wnd->GetWindowRect(&r);
-        return CSize(r.Width(), r.Height());
-    }
-    CRect RectIn(CWnd* dlg, UINT id) {
-        CRect r;
-        dlg->GetDlgItem(int(id))->GetWindowRect(&r);
-        dlg->ScreenToClient(&r);
-        return r;
-    }
-
-    std::vector<std::unique_ptr<CDlgData>> records;
-    std::vector<CWnd*> opened;
 };
 
 TEST_F(TableDialogsTest, DeviceInformationFillsEveryRowFromTheSwitch) {

@@ -47,6 +47,9 @@ protected:
     std::string AgentAddress() const;
 
     Clock::Manual clock{1000000};
+    // Set before starting: the switch's traffic then runs on `clock` too, so moving the clock
+    // on by n seconds gives n seconds of counter growth.
+    bool agentOnTestClock = false;
     ScriptedPrompt prompt;
     std::unique_ptr<CAgentServer> agent;
     std::unique_ptr<CModuleApp> app;

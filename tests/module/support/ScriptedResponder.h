@@ -1,0 +1,59 @@
+#pragma once
+// A switch that answers as a test wants: every request is decoded and answered with what the
+// test makes of it, so error statuses and odd replies can be given on purpose.
+
+#include "snmp/CSnmpMsg.h"
+#include "snmp/CSnmpPdu.h"
+#include "snmp/CSnmpVarBind.h"
+#include "snmp/SnmpTypes.h"
+
+#include <QUdpSocket>
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+// Answers every request with what `answer` makes of it; counts the requests.
+class ScriptedResponder {
+public:
+    using Answer = std::function<void(int n, const CSnmpMsg& request, CSnmpMsg& reply)>;
+    explicit ScriptedResponder(Answer answer) : m_answer(std::move(answer)) {
+        m_socket.bind(QHostAddress::LocalHost, 0);
+        QObject::connect(&m_socket, &QUdpSocket::readyRead, [this] { OnReadyRead(); });
+    }
+    std::string Address() const { return "127.0.0.1:" + std::to_string(m_socket.localPort()); }
+    std::vector<std::string> firstNames; // first binding of each request
+
+private:
+    void OnReadyRead() {
+        while (m_socket.hasPendingDatagrams()) {
+            QHostAddress peer;
+            quint16 port = 0;
+            CSnmpMsg request(nullptr, {}, {}, 0);
+            request.m_nLen = int(m_socket.readDatagram(reinterpret_cast<char*>(request.m_buf),
+                                                       sizeof request.m_buf, &peer, &port));
+            request.SnmpDecode();
+            firstNames.push_back(
+                request.m_pPdu->m_varBindList.empty()
+                    ? std::string()
+                    : std::string(request.m_pPdu->m_varBindList.front()->m_strOid));
+            CSnmpMsg reply(nullptr, {}, request.m_strCommunity, SNMP_PDU_RESPONSE);
+            reply.m_pPdu->m_dwReqId = request.m_pPdu->m_dwReqId;
+            m_answer(int(firstNames.size()), request, reply);
+            reply.SnmpEncodeImage();
+            m_socket.writeDatagram(reinterpret_cast<const char*>(reply.m_buf), reply.m_nLen, peer,
+                                   port);
+        }
+    }
+    Answer m_answer;
+    QUdpSocket m_socket;
+};
+
+// The request's bindings sent back with an error status, as a faulty agent answers.
+inline void EchoWithError(const CSnmpMsg& request, CSnmpMsg& reply, std::uint32_t status) {
+    for (const CSnmpVarBind* vb : request.m_pPdu->m_varBindList)
+        reply.m_pPdu->AddOid(vb->m_strOid);
+    reply.m_pPdu->m_dwErrorStatus = status;
+    reply.m_pPdu->m_dwErrorIndex = 1;
+}
