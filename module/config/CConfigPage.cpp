@@ -11,7 +11,7 @@ CConfigPage::CConfigPage(const DialogTemplate& tpl, UINT statusId, int firstRow,
     : CDialog(tpl, nullptr), m_nStatusId(statusId), m_nFirstRow(firstRow), m_nRowCount(rowCount) {}
 
 CConfigPage::~CConfigPage() {
-    ForgetPendingReplies(this);
+    ForgetRequests(this);
 }
 
 BOOL CConfigPage::CreatePage(CWnd* parent) {
@@ -40,7 +40,7 @@ CSnmpOid* CConfigPage::Object(int index) const {
 }
 
 void CConfigPage::Send(std::uint16_t pduType) {
-    m_inFlight.SendWith([&] { return m_pRequest->SendSnmp(pduType); });
+    m_inFlight.Start([&] { return m_pRequest->SendSnmp(pduType); });
 }
 
 void CConfigPage::Read() {

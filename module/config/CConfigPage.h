@@ -3,7 +3,7 @@
 // one request object for its scalar objects (instance ".0"). Read sends a get, Write a set; a
 // page never has two requests out, and shows every outcome on its status line.
 
-#include "module/config/RequestInFlight.h"
+#include "module/mainwnd/OutstandingRequest.h"
 #include "platform/ui/CDialog.h"
 #include "snmp/CSnmpClass.h"
 
@@ -49,5 +49,5 @@ private:
     int m_nRowCount;
     CDlgMsgControl* m_pStatus = nullptr;
     std::unique_ptr<CSnmpClass> m_pRequest;
-    CRequestInFlight m_inFlight;
+    COutstandingRequest m_inFlight;
 };

@@ -37,7 +37,7 @@ CResetDlg::CResetDlg(CWnd* mainWnd, CFormDlgData* record)
     : CDialog(ResetTemplate(), mainWnd), m_pMainWnd(mainWnd), m_pRecord(record) {}
 
 CResetDlg::~CResetDlg() {
-    ForgetPendingReplies(this);
+    ForgetRequests(this);
 }
 
 CWnd* CResetDlg::CreateFor(CWnd* mainWnd, CDlgData* record) {
@@ -86,7 +86,7 @@ void CResetDlg::Reset() {
     CSnmpClass* sending = request.get();
     m_requests.push_back(std::move(request));
     ShowStatus(m_pStatus, kSendSetRequestText);
-    m_inFlight.SendWith([&] { return sending->SendSnmp(SNMP_PDU_SET); });
+    m_inFlight.Start([&] { return sending->SendSnmp(SNMP_PDU_SET); });
     PostToMain(m_pMainWnd, PANEL_REFRESH, m_pRecord->m_nKind);
 }
 

@@ -3,7 +3,7 @@
 // its button writes "Cold Start" to the save/reset object. The switch restarts and rarely
 // answers, so a missing reply reads "Resetting switch...".
 
-#include "module/config/RequestInFlight.h"
+#include "module/mainwnd/OutstandingRequest.h"
 #include "platform/ui/CDialog.h"
 #include "snmp/CSnmpClass.h"
 
@@ -43,5 +43,5 @@ private:
     CDlgMsgControl* m_pStatus = nullptr;
     // Every click makes its own request; they live as long as the dialog.
     std::vector<std::unique_ptr<CSnmpClass>> m_requests;
-    CRequestInFlight m_inFlight;
+    COutstandingRequest m_inFlight;
 };

@@ -40,7 +40,7 @@ CSettingsForm::CSettingsForm(const FormControlIds& ids, CWnd* mainWnd, CFormDlgD
       m_pRecord(record), m_rows(record->m_pOidTable, record->m_nRowCount) {}
 
 CSettingsForm::~CSettingsForm() {
-    ForgetPendingReplies(this);
+    ForgetRequests(this);
 }
 
 const _NmOidTable& CSettingsForm::Row(int row) const {
@@ -113,7 +113,7 @@ void CSettingsForm::LayOut() {
 
 void CSettingsForm::Send(std::uint16_t pduType) {
     m_bLastWasGet = pduType == SNMP_PDU_GET;
-    m_inFlight.SendWith([&] { return m_pRequest->SendSnmp(pduType); });
+    m_inFlight.Start([&] { return m_pRequest->SendSnmp(pduType); });
 }
 
 void CSettingsForm::Read() {

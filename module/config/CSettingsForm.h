@@ -7,7 +7,7 @@
 
 #include "module/config/FormLayout.h"
 #include "module/config/FormRows.h"
-#include "module/config/RequestInFlight.h"
+#include "module/mainwnd/OutstandingRequest.h"
 #include "platform/ui/CDialog.h"
 #include "snmp/CSnmpClass.h"
 
@@ -83,7 +83,7 @@ private:
     FormLayout m_layout;
     CDlgMsgControl* m_pStatus = nullptr;
     std::unique_ptr<CSnmpClass> m_pRequest;
-    CRequestInFlight m_inFlight;
+    COutstandingRequest m_inFlight;
     bool m_bLastWasGet = false;
 };
 

@@ -45,22 +45,15 @@ void PostToMain(CWnd* mainWnd, UINT msg, int slot) {
         mainWnd->PostMessage(msg, WPARAM(slot), 0);
 }
 
-bool AcceptReply(CRequestInFlight& request, CSnmpMsg* msg) {
-    if (request.TakeReply(msg && msg->m_pPdu ? msg->m_pPdu->m_dwReqId : 0))
+bool AcceptReply(COutstandingRequest& request, CSnmpMsg* msg) {
+    if (request.Matches(msg)) {
+        request.Clear();
         return true;
+    }
     CSnmpMsg::Release(msg);
     return false;
 }
 
 bool IsAnswer(std::uint16_t code, const CSnmpMsg* msg) {
     return code == 0 && msg && msg->m_pPdu;
-}
-
-void ForgetPendingReplies(const CObject* requester) {
-    CSnmpSocket* socket = GetSnmpSocket();
-    if (!socket)
-        return;
-    for (CSnmpMsg* msg : socket->m_msgList)
-        if (msg && msg->m_pRequester == requester)
-            msg->m_pRequester = nullptr;
 }

@@ -3,7 +3,7 @@
 // text field whole, the status line, and letting go of replies when a window closes.
 
 #include "module/app/ModuleIdentity.h"
-#include "module/config/RequestInFlight.h"
+#include "module/mainwnd/OutstandingRequest.h"
 #include "platform/ui/CWnd.h"
 
 #include <cstdint>
@@ -48,10 +48,6 @@ template <class Dlg, class Record> CWnd* CreateModeless(CWnd* mainWnd, Record* r
 void PostToMain(CWnd* mainWnd, UINT msg, int slot);
 
 // Whether the reply is the one `request` waits for; a stray one is released here.
-bool AcceptReply(CRequestInFlight& request, CSnmpMsg* msg);
+bool AcceptReply(COutstandingRequest& request, CSnmpMsg* msg);
 // Whether the reply came back (code 0 with its PDU) rather than timing out or failing.
 bool IsAnswer(std::uint16_t code, const CSnmpMsg* msg);
-
-// The engine would call a closed window for its late replies and time-outs: they are released
-// without calling anyone instead.
-void ForgetPendingReplies(const CObject* requester);

@@ -9,7 +9,7 @@
 #include "module/mainwnd/CDlgData.h"
 #include "module/monitor/DialogFrame.h"
 #include "module/monitor/FlatButtonColumn.h"
-#include "module/monitor/OutstandingRequest.h"
+#include "module/mainwnd/OutstandingRequest.h"
 #include "platform/ui/CDialog.h"
 #include "platform/ui/DialogTemplate.h"
 

@@ -11,11 +11,6 @@
 
 namespace {
 
-// The request number a request has while SendSnmp runs: a send that fails calls the receiver
-// before SendSnmp returns, and the receiver then clears it, so the panel never waits for a
-// reply to a request that was never sent.
-constexpr std::uint32_t kSending = 0xFFFFFFFFu;
-
 constexpr std::uint16_t kGetRequest = 0xA0;
 
 } // namespace
@@ -119,17 +114,11 @@ void CPanelWnd::LayOutStatic() {
 }
 
 void CPanelWnd::SendLedStatusRequest() {
-    m_ledReqId = kSending;
-    std::uint32_t id = m_pLedRequest->SendSnmp(kGetRequest);
-    if (m_ledReqId == kSending)
-        m_ledReqId = id;
+    m_ledRequest.Start([this] { return m_pLedRequest->SendSnmp(kGetRequest); });
 }
 
 void CPanelWnd::SendModuleTypesRequest() {
-    m_moduleReqId = kSending;
-    std::uint32_t id = m_pModuleRequest->SendSnmp(kGetRequest);
-    if (m_moduleReqId == kSending)
-        m_moduleReqId = id;
+    m_moduleRequest.Start([this] { return m_pModuleRequest->SendSnmp(kGetRequest); });
 }
 
 void CPanelWnd::ReportAgentState(WPARAM state) {
@@ -138,7 +127,7 @@ void CPanelWnd::ReportAgentState(WPARAM state) {
 }
 
 void CPanelWnd::OnLedStatusReply(std::uint16_t code, CSnmpMsg* msg) {
-    m_ledReqId = 0;
+    m_ledRequest.Clear();
     const CSnmpPdu* pdu = msg ? msg->m_pPdu : nullptr;
     if (code != 0 || !pdu || pdu->m_dwErrorStatus != 0) {
         m_ledStatus.Reset();
@@ -170,15 +159,14 @@ void CPanelWnd::OnModuleTypesReply(std::uint16_t code, CSnmpMsg* msg) {
             ReleaseDC(dc);
         }
         m_nSelectedPort = -1;
-        if (m_moduleReqId == kSending)
-            m_moduleReqId = 0;
+        m_moduleRequest.Clear();
     } else {
         m_nAgent = 1;
         const CSnmpVarBind* vb = pdu->m_varBindList.empty() ? nullptr : pdu->m_varBindList.front();
         std::string text =
             vb ? CSnmpClass::FormatValue(vb, m_pModuleRequest->m_oidList.front()) : "";
         m_wModuleTypes = std::uint16_t(std::strtol(text.c_str(), nullptr, 10));
-        m_moduleReqId = 0;
+        m_moduleRequest.Clear();
         if (m_hWnd) {
             DrawNow(&CPanelWnd::RedrawModulesAndLeds);
             DrawNow(&CPanelWnd::DrawSelection);
@@ -326,7 +314,7 @@ LRESULT CPanelWnd::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
             OnLedTimer();
         } else if (wParam == kDeviceTimerId) {
             SendModuleTypesRequest();
-            if (m_ledReqId == 0)
+            if (!m_ledRequest.IsBusy())
                 SendLedStatusRequest();
         }
         return 0;

@@ -4,6 +4,7 @@
 // its information. It reports to the main window with PANEL_PORT_SELECTED, PANEL_OPEN_PORT and
 // PANEL_AGENT_STATE.
 
+#include "module/mainwnd/OutstandingRequest.h"
 #include "module/panel/CLedStatus.h"
 #include "module/panel/CPanelLed.h"
 #include "module/panel/CPanelPicture.h"
@@ -47,7 +48,7 @@ public:
     const CPanelLed& AgentLed() const { return m_agentLed; }
     const CLedStatus& LedStatus() const { return m_ledStatus; }
     int AgentValue() const { return m_nAgent; }
-    bool IsLedRequestInFlight() const { return m_ledReqId != 0; }
+    bool IsLedRequestInFlight() const { return m_ledRequest.IsBusy(); }
 
     LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
@@ -84,8 +85,8 @@ private:
 
     std::unique_ptr<CSnmpClass> m_pLedRequest;
     std::unique_ptr<CSnmpClass> m_pModuleRequest;
-    std::uint32_t m_ledReqId = 0;
-    std::uint32_t m_moduleReqId = 0;
+    COutstandingRequest m_ledRequest;
+    COutstandingRequest m_moduleRequest;
 
     std::array<CPanelPort, kPorts> m_ports;
     std::array<CPanelPort, kPanelSlots> m_slots;

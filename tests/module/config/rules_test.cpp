@@ -5,16 +5,19 @@
 #include "module/config/FormLayout.h"
 #include "module/config/FormRows.h"
 #include "module/config/ReplyStatusText.h"
-#include "module/config/RequestInFlight.h"
+#include "module/mainwnd/OutstandingRequest.h"
 #include "module/tables/DeviceTables.h"
 #include "module/tables/EnumTexts.h"
 #include "module/tables/PortTables.h"
 #include "platform/core/TextFormat.h"
 #include "snmp/CSnmpClass.h"
+#include "snmp/CSnmpMsg.h"
+#include "snmp/CSnmpPdu.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <memory>
 
 namespace {
 
@@ -163,19 +166,26 @@ TEST(FormLayout, ColumnsRowsStatusAndButtonsFollowTheLongestTexts) {
     EXPECT_EQ(FormColumnWidth(18), 126);
 }
 
-TEST(RequestInFlight, AFailedSendEndsTheWaitBeforeSendSnmpReturns) {
-    CRequestInFlight request;
+TEST(OutstandingRequest, AFailedSendEndsTheWaitBeforeSendSnmpReturns) {
+    auto reply = [](std::uint32_t id) {
+        auto msg =
+            std::make_unique<CSnmpMsg>(nullptr, std::string(), std::string(), SNMP_PDU_RESPONSE);
+        msg->m_pPdu->m_dwReqId = id;
+        return msg;
+    };
+    COutstandingRequest request;
     EXPECT_FALSE(request.IsBusy());
-    request.BeginSend();
-    EXPECT_TRUE(request.TakeReply(77)) << "the receiver runs during the send";
-    request.EndSend(77);
+    request.Start([&] {
+        EXPECT_TRUE(request.Matches(reply(77).get())) << "the receiver runs during the send";
+        request.Clear();
+        return 77u;
+    });
     EXPECT_FALSE(request.IsBusy()) << "the id of a request already answered is not waited for";
 
-    request.BeginSend();
-    request.EndSend(5);
+    request.Start([] { return 5u; });
     EXPECT_TRUE(request.IsBusy());
-    EXPECT_FALSE(request.TakeReply(4)) << "a late answer to an earlier request";
-    EXPECT_TRUE(request.IsBusy());
-    EXPECT_TRUE(request.TakeReply(5));
-    EXPECT_FALSE(request.TakeReply(5));
+    EXPECT_FALSE(request.Matches(reply(4).get())) << "a late answer to an earlier request";
+    EXPECT_TRUE(request.Matches(reply(5).get()));
+    request.Clear();
+    EXPECT_FALSE(request.Matches(reply(5).get()));
 }

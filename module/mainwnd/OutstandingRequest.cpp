@@ -1,4 +1,4 @@
-#include "module/monitor/OutstandingRequest.h"
+#include "module/mainwnd/OutstandingRequest.h"
 
 #include "snmp/CSnmpMsg.h"
 #include "snmp/CSnmpSocket.h"

@@ -1,5 +1,5 @@
 #pragma once
-// The one request a dialog waits for. A send that fails calls the receiver before SendSnmp
+// The one request a window waits for. A send that fails calls the receiver before SendSnmp
 // returns, so the request is marked as being sent first: the receiver then recognises it and
 // clears it, and the id SendSnmp returns is recorded only for a request still in flight.
 
