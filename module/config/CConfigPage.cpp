@@ -58,14 +58,8 @@ void CConfigPage::Write() {
 }
 
 void CConfigPage::OnReply(std::uint16_t code, CSnmpMsg* msg) {
-    if (!AcceptReply(m_inFlight, msg))
+    if (!TakeAnswer(m_inFlight, code, msg, m_pStatus))
         return;
-    if (!IsAnswer(code, msg)) {
-        ShowStatus(m_pStatus, kTimeoutText);
-        CSnmpMsg::Release(msg);
-        return;
-    }
-    ShowReplyStatus(m_pStatus, *msg);
     if (msg->m_pPdu->m_dwErrorStatus == 0) {
         int index = 0;
         for (const CSnmpVarBind* binding : msg->m_pPdu->m_varBindList) {

@@ -134,14 +134,8 @@ void CSettingsForm::Write() {
 }
 
 void CSettingsForm::OnReply(std::uint16_t code, CSnmpMsg* msg) {
-    if (!AcceptReply(m_inFlight, msg))
+    if (!TakeAnswer(m_inFlight, code, msg, m_pStatus))
         return;
-    if (!IsAnswer(code, msg)) {
-        ShowStatus(m_pStatus, kTimeoutText);
-        CSnmpMsg::Release(msg);
-        return;
-    }
-    ShowReplyStatus(m_pStatus, *msg);
     const CSnmpPdu& pdu = *msg->m_pPdu;
     if (pdu.m_dwErrorStatus == 0) {
         std::vector<int> rows = m_rows.ReplyRows(pdu.m_varBindList.size(), m_bLastWasGet);

@@ -57,3 +57,16 @@ bool AcceptReply(COutstandingRequest& request, CSnmpMsg* msg) {
 bool IsAnswer(std::uint16_t code, const CSnmpMsg* msg) {
     return code == 0 && msg && msg->m_pPdu;
 }
+
+const CSnmpPdu* TakeAnswer(COutstandingRequest& request, std::uint16_t code, CSnmpMsg* msg,
+                           CDlgMsgControl* line) {
+    if (!AcceptReply(request, msg))
+        return nullptr;
+    if (!IsAnswer(code, msg)) {
+        ShowStatus(line, kTimeoutText);
+        CSnmpMsg::Release(msg);
+        return nullptr;
+    }
+    ShowReplyStatus(line, *msg);
+    return msg->m_pPdu;
+}

@@ -11,6 +11,7 @@
 
 class CDlgMsgControl;
 class CSnmpMsg;
+class CSnmpPdu;
 class CTextEditControl;
 class CObject;
 
@@ -51,3 +52,8 @@ void PostToMain(CWnd* mainWnd, UINT msg, int slot);
 bool AcceptReply(COutstandingRequest& request, CSnmpMsg* msg);
 // Whether the reply came back (code 0 with its PDU) rather than timing out or failing.
 bool IsAnswer(std::uint16_t code, const CSnmpMsg* msg);
+// A form's reply routine's first step: the awaited answer's PDU, its status shown in `line`;
+// otherwise null, the message released and, when the awaited request got no answer, "timeout"
+// shown.
+const CSnmpPdu* TakeAnswer(COutstandingRequest& request, std::uint16_t code, CSnmpMsg* msg,
+                           CDlgMsgControl* line);
