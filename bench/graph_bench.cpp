@@ -3,6 +3,7 @@
 // paints its frame, axes, labels and plot as well, so the ratio of the two says what the
 // window layer and the graph code add around the curves. It ends with the ratio (ours / bare).
 
+#include "bench/GuiBenchmarkMain.h"
 #include "bench/MedianTime.h"
 #include "module/monitor/CLineCurveWnd.h"
 #include "module/monitor/GraphIds.h"
@@ -99,19 +100,14 @@ BENCHMARK(BM_BarePolylines)->Unit(benchmark::kMicrosecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    Curve curve;
-    Bare bare(curve);
-    double ours = MedianSeconds([&] { curve.Paint(); });
+    return RunGuiBenchmarks(argc, argv, [] {
+        Curve curve;
+        Bare bare(curve);
+        double ours = MedianSeconds([&] { curve.Paint(); });
 
-    double polylines = MedianSeconds([&] { bare.Paint(); });
-    std::printf("paint median: curve window %.1f us, bare polylines %.1f us\n", ours * 1e6,
-                polylines * 1e6);
-    std::printf("curve paint ratio: %.2f\n", ours / polylines);
-    return 0;
+        double polylines = MedianSeconds([&] { bare.Paint(); });
+        std::printf("paint median: curve window %.1f us, bare polylines %.1f us\n", ours * 1e6,
+                    polylines * 1e6);
+        std::printf("curve paint ratio: %.2f\n", ours / polylines);
+    });
 }

@@ -2,6 +2,7 @@
 // only what can show, so its cost must not depend on the number of rows: the program ends
 // with the ratio of the repaint time at 10,000 rows to that at 100 rows.
 
+#include "bench/GuiBenchmarkMain.h"
 #include "bench/MedianTime.h"
 #include "controls/GridCtl/CTableControl.h"
 
@@ -76,15 +77,11 @@ double MedianRepaintSeconds(int rows) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    double small = MedianRepaintSeconds(100);
-    double large = MedianRepaintSeconds(10000);
-    std::printf("repaint median: 100 rows %.1f us, 10000 rows %.1f us\n", small * 1e6, large * 1e6);
-    std::printf("repaint ratio 10000/100: %.2f\n", large / small);
-    return 0;
+    return RunGuiBenchmarks(argc, argv, [] {
+        double small = MedianRepaintSeconds(100);
+        double large = MedianRepaintSeconds(10000);
+        std::printf("repaint median: 100 rows %.1f us, 10000 rows %.1f us\n", small * 1e6,
+                    large * 1e6);
+        std::printf("repaint ratio 10000/100: %.2f\n", large / small);
+    });
 }

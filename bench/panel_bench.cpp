@@ -2,6 +2,7 @@
 // LEDs) for the modules word 0x336A, against one plain blit of the 495 × 144 chassis bitmap in
 // the same run. Ends with the ratio of the two median times.
 
+#include "bench/GuiBenchmarkMain.h"
 #include "bench/MedianTime.h"
 #include "module/panel/CPanelWnd.h"
 #include "module/res/PanelResources.h"
@@ -80,16 +81,11 @@ BENCHMARK(BM_ChassisBlit)->Unit(benchmark::kMicrosecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    double paint = MedianSeconds([] { ThePanel().Paint(); }, 50, 1000);
-    double blit = MedianSeconds([] { ThePanel().Blit(); }, 50, 1000);
-    std::printf("median: panel paint %.1f us, chassis blit %.1f us\n", paint * 1e6, blit * 1e6);
-    std::printf("panel paint ratio: %.2f\n", paint / blit);
-    g_panel.reset();
-    return 0;
+    return RunGuiBenchmarks(argc, argv, [] {
+        double paint = MedianSeconds([] { ThePanel().Paint(); }, 50, 1000);
+        double blit = MedianSeconds([] { ThePanel().Blit(); }, 50, 1000);
+        std::printf("median: panel paint %.1f us, chassis blit %.1f us\n", paint * 1e6, blit * 1e6);
+        std::printf("panel paint ratio: %.2f\n", paint / blit);
+        g_panel.reset();
+    });
 }
