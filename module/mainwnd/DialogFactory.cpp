@@ -4,6 +4,8 @@
 #include "module/config/CResetDlg.h"
 #include "module/config/CSetConfigDlg.h"
 #include "module/config/CTextFormDlg.h"
+#include "module/graphs/CBarGraphDlg.h"
+#include "module/graphs/CLineGraphDlg.h"
 #include "module/mainwnd/CAboutDlg.h"
 #include "module/monitor/CInfoDlg.h"
 #include "module/monitor/CTableDlg.h"
@@ -18,7 +20,8 @@ const SlotDialogRow kRows[] = {
     {5, 5, &CTableDlg::CreateFor},         {6, 6, &CTextFormDlg::CreateFor},
     {7, 7, &CChoiceFormDlg::CreateFor},    {26, 26, &CResetDlg::CreateFor},
     {27, 27, &CAboutDlg::CreateFor},       {50, 77, &CInfoDlg::CreateFor},
-    {80, 107, &CChoiceFormDlg::CreateFor},
+    {80, 107, &CChoiceFormDlg::CreateFor}, {200, 257, &CLineGraphDlg::CreateFor},
+    {260, 317, &CBarGraphDlg::CreateFor},
 };
 
 } // namespace
