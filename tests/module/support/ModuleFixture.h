@@ -47,6 +47,9 @@ protected:
     std::string AgentAddress() const;
 
     Clock::Manual clock{1000000};
+    // The switch's time in milliseconds (its traffic follows it); the steady clock when empty.
+    // Set before StartModule or StartEngine.
+    std::function<std::int64_t()> agentClock;
     ScriptedPrompt prompt;
     std::unique_ptr<CAgentServer> agent;
     std::unique_ptr<CModuleApp> app;
