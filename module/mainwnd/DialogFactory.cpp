@@ -4,6 +4,8 @@
 #include "module/config/CResetDlg.h"
 #include "module/config/CSetConfigDlg.h"
 #include "module/config/CTextFormDlg.h"
+#include "module/graphs/CBarGraphDlg.h"
+#include "module/graphs/CLineGraphDlg.h"
 #include "module/mainwnd/CAboutDlg.h"
 #include "module/monitor/CInfoDlg.h"
 #include "module/monitor/CStatTableDlg.h"
@@ -20,7 +22,8 @@ const SlotDialogRow kRows[] = {
     {7, 7, &CChoiceFormDlg::CreateFor},    {26, 26, &CResetDlg::CreateFor},
     {27, 27, &CAboutDlg::CreateFor},       {50, 77, &CInfoDlg::CreateFor},
     {80, 107, &CChoiceFormDlg::CreateFor}, {140, 167, &CStatTableDlg::CreateFor},
-    {170, 197, &CStatTableDlg::CreateFor},
+    {170, 197, &CStatTableDlg::CreateFor}, {200, 257, &CLineGraphDlg::CreateFor},
+    {260, 317, &CBarGraphDlg::CreateFor},
 };
 
 } // namespace

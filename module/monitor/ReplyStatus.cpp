@@ -20,16 +20,10 @@ const CSnmpOid* ObjectAt(const std::list<CSnmpOid*>& objects, std::uint32_t inde
 
 } // namespace
 
-std::string ReplyStatusText(std::uint32_t errorStatus, std::uint32_t errorIndex,
-                            const std::list<CSnmpOid*>& objects, std::int64_t now) {
-    const CSnmpOid* oid = ObjectAt(objects, errorIndex);
-    const std::string name = oid ? oid->m_strName : std::string();
-    const std::string value = oid ? oid->m_strValue : std::string();
+std::string ErrorStatusText(std::uint32_t errorStatus, const std::string& name,
+                            const std::string& value) {
     std::string text;
     switch (errorStatus) {
-    case 0:
-        text = "Response received at " + CTimeText(now);
-        break;
     case 1:
         text = "Response too big";
         break;
@@ -49,6 +43,17 @@ std::string ReplyStatusText(std::uint32_t errorStatus, std::uint32_t errorIndex,
         break;
     }
     return text.substr(0, text.find('\n'));
+}
+
+std::string ReplyStatusText(std::uint32_t errorStatus, std::uint32_t errorIndex,
+                            const std::list<CSnmpOid*>& objects, std::int64_t now) {
+    if (errorStatus == 0) {
+        const std::string text = "Response received at " + CTimeText(now);
+        return text.substr(0, text.find('\n'));
+    }
+    const CSnmpOid* oid = ObjectAt(objects, errorIndex);
+    return ErrorStatusText(errorStatus, oid ? oid->m_strName : std::string(),
+                           oid ? oid->m_strValue : std::string());
 }
 
 std::string ReplyStatusText(const CSnmpPdu& pdu, const std::list<CSnmpOid*>& objects,

@@ -16,3 +16,7 @@ std::string ReplyStatusText(std::uint32_t errorStatus, std::uint32_t errorIndex,
                             const std::list<CSnmpOid*>& objects, std::int64_t now);
 std::string ReplyStatusText(const CSnmpPdu& pdu, const std::list<CSnmpOid*>& objects,
                             std::int64_t now);
+// The text of error status 1 to 5 about the object `name` with value text `value`; empty for
+// other statuses. The text ends at its first newline.
+std::string ErrorStatusText(std::uint32_t errorStatus, const std::string& name,
+                            const std::string& value);

@@ -25,7 +25,7 @@ constexpr int kPort2Errors = 141;
 class StatTableTest : public SwitchDialogTest {
 protected:
     void SetUp() override {
-        agentOnTestClock = true;
+        agentClock = [this] { return std::int64_t(clock.get()) * 1000; };
         StartModule(0x336A);
     }
     // One timer tick `seconds` after the last, and its answer.

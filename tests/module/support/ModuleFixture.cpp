@@ -15,8 +15,7 @@ bool ModuleFixture::StartAgent(std::uint16_t port, FaultSettings faults) {
     AgentServerSettings settings;
     settings.device.modulesWord = m_modulesWord;
     settings.faults = faults;
-    if (agentOnTestClock)
-        settings.clock = [this] { return std::int64_t(clock.get()) * 1000; };
+    settings.clock = agentClock;
     agent = std::make_unique<CAgentServer>(settings);
     std::string error;
     if (!agent->Listen("127.0.0.1", port, error)) {

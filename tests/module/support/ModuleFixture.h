@@ -47,9 +47,9 @@ protected:
     std::string AgentAddress() const;
 
     Clock::Manual clock{1000000};
-    // Set before starting: the switch's traffic then runs on `clock` too, so moving the clock
-    // on by n seconds gives n seconds of counter growth.
-    bool agentOnTestClock = false;
+    // The switch's time in milliseconds (its traffic follows it); the steady clock when empty.
+    // Set before StartModule or StartEngine.
+    std::function<std::int64_t()> agentClock;
     ScriptedPrompt prompt;
     std::unique_ptr<CAgentServer> agent;
     std::unique_ptr<CModuleApp> app;

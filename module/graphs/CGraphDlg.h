@@ -1,0 +1,100 @@
+#pragma once
+// What the line-curve and bar-graph dialogs share (template 196, "Statistic Line Graph" and
+// "Statistic Bar Graph" slots): a port's counters polled on a timer through the poller, each
+// completed sample handed to the drawing window and the rate statistics, the statistics of
+// the counter chosen in the picker in the lower value boxes, the poll interval and time span
+// stepped with their up/down boxes, and "Pause" / "Start" / "Close". The two dialogs differ
+// only in their drawing window and in the sequence counter shared by all dialogs of a kind.
+
+#include "module/graphs/CStatObjects.h"
+#include "module/graphs/CStatPoller.h"
+#include "module/graphs/CValueBox.h"
+#include "module/mainwnd/CDlgData.h"
+#include "module/monitor/CLegendItem.h"
+#include "module/monitor/CRateStats.h"
+#include "platform/ui/CDialog.h"
+
+#include <cstdint>
+
+class CFBCtrl;
+class CGraphFrameWnd;
+class CMsgControl;
+
+class CGraphDlg : public CDialog {
+public:
+    static constexpr UINT kTemplateId = 196;
+    static constexpr int kStartInterval = 5; // seconds
+    static constexpr int kStartSpan = 60;    // seconds
+    static constexpr double kStartValueRange = 1000;
+
+    ~CGraphDlg() override;
+    static void RegisterTemplate();
+
+    BOOL OnInitDialog() override;
+    void OnCancel() override { DestroyWindow(); }
+    LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
+    void PostNcDestroy() override;
+
+    virtual CGraphFrameWnd& Graph() = 0;
+    const CStatObjects& Objects() const { return m_objects; }
+    const CStatPoller& Poller() const { return m_poller; }
+    const CRateStats& Stats() const { return m_stats; }
+    int PollInterval() const { return m_nInterval; }
+    int TimeSpan() const { return m_nSpan; }
+    int SelectedCounter() const { return m_nSelected; }
+    bool IsRunning() const { return m_bRunning; }
+    CValueBox& Box(UINT id);
+    CLegendItem& Picker() { return m_picker; }
+    CMsgControl* Banner() const { return m_pBanner; }
+    // Shows the first counters in the drawing window's legend items, each in its own colour,
+    // and the first counter's statistics; once their first rates are in, widens the value range
+    // to take them, as an operator would (the demo does so for the graphs it opens).
+    void ChooseFirstCounters();
+
+protected:
+    CGraphDlg(CWnd* mainWnd, CTableDlgData* record);
+    // The factory's function: a dialog `Dlg` for a table record, made and shown (else null).
+    template <typename Dlg> static CWnd* CreateFor(CWnd* mainWnd, CDlgData* record) {
+        auto* own = dynamic_cast<CTableDlgData*>(record);
+        if (!own)
+            return nullptr;
+        auto* dlg = new Dlg(mainWnd, own);
+        if (!dlg->CreateAndShow()) {
+            delete dlg;
+            return nullptr;
+        }
+        return dlg;
+    }
+    // The number the next sample of this dialog's kind gets.
+    virtual std::uint32_t& SequenceCounter() = 0;
+
+private:
+    bool CreateAndShow();
+    bool Build();
+    void LayOut();
+    void Poll();
+    void OnSampleReady();
+    void ShowSelectedCounter();
+    void FitValueRange();
+    void OnValueBox(UINT id, bool up);
+    void OnButton(UINT id);
+    void SetRunning(bool running);
+
+    CTableDlgData* m_pRecord;
+    CWnd* m_pMainWnd;
+    CStatPoller m_poller;
+    CStatObjects m_objects;
+    CRateStats m_stats;
+    CMsgControl* m_pBanner = nullptr; // the controls delete themselves with their windows
+    CFBCtrl* m_pPause = nullptr;
+    CFBCtrl* m_pStart = nullptr;
+    CFBCtrl* m_pClose = nullptr;
+    CValueBox m_rate, m_span, m_average, m_peak, m_peakAt;
+    CLegendItem m_picker;
+    int m_nInterval = kStartInterval;
+    int m_nSpan = kStartSpan;
+    int m_nSelected = 0;
+    bool m_bRunning = true;
+    bool m_bCreating = false;
+    bool m_bFitRange = false;
+};

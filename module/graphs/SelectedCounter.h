@@ -1,0 +1,16 @@
+#pragma once
+// What the lower boxes of a graph dialog show for the counter chosen in its picker: the
+// average and peak rates ("%d/s") and when the peak was seen ("%I:%M:%S %p", local time).
+
+#include "module/monitor/CRateStats.h"
+
+#include <string>
+
+struct SelectedCounterTexts {
+    std::string average;
+    std::string peak;
+    std::string peakAt;
+};
+
+// `selected` is 1-based; 0, or a number past the counters, shows a record of zeros.
+SelectedCounterTexts SelectedCounterStats(const CRateStats& stats, int selected);
