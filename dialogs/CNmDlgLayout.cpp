@@ -9,11 +9,20 @@
 #include "platform/ui/AppWindow.h"
 #include "platform/ui/ControlStyles.h"
 #include "snmp/CSnmpClass.h"
+#include "snmp/SnmpTransport.h"
 
 CNmDlgLayout::CNmDlgLayout(UINT templateId, CWnd* parent, std::string key, bool numberBox)
     : CNmDlg(templateId, parent, std::move(key)), m_bNumberBox(numberBox) {}
 
 CNmDlgLayout::~CNmDlgLayout() {
+    // A reply to a request of a closed dialog must find no receiver: give them back unheard.
+    if (CSnmpSocket* socket = GetSnmpSocket())
+        socket->m_msgList.remove_if([this](CSnmpMsg* msg) {
+            if (msg->m_pRequester != this)
+                return false;
+            CSnmpMsg::Release(msg);
+            return true;
+        });
     delete m_pSnmp;
 }
 
