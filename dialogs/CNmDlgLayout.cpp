@@ -1,6 +1,7 @@
 #include "dialogs/CNmDlgLayout.h"
 
 #include "dialogs/NmDlgLayoutRules.h"
+#include "dialogs/NmDlgObjectRules.h"
 #include "dialogs/NmDlgResources.h"
 #include "dialogs/NmDlgStatusText.h"
 #include "platform/core/Clock.h"
@@ -8,11 +9,20 @@
 #include "platform/ui/AppWindow.h"
 #include "platform/ui/ControlStyles.h"
 #include "snmp/CSnmpClass.h"
+#include "snmp/SnmpTransport.h"
 
 CNmDlgLayout::CNmDlgLayout(UINT templateId, CWnd* parent, std::string key, bool numberBox)
     : CNmDlg(templateId, parent, std::move(key)), m_bNumberBox(numberBox) {}
 
 CNmDlgLayout::~CNmDlgLayout() {
+    // A reply to a request of a closed dialog must find no receiver: give them back unheard.
+    if (CSnmpSocket* socket = GetSnmpSocket())
+        socket->m_msgList.remove_if([this](CSnmpMsg* msg) {
+            if (msg->m_pRequester != this)
+                return false;
+            CSnmpMsg::Release(msg);
+            return true;
+        });
     delete m_pSnmp;
 }
 
@@ -126,12 +136,60 @@ void CNmDlgLayout::RegisterReplyReceiver() {
 std::uint32_t CNmDlgLayout::SendAndWait(std::uint16_t pduType) {
     if (!m_pSnmp)
         return 0;
+    m_dwPendingReqId = SendWithoutWaiting(pduType);
+    return m_pSnmp->m_dwLastReqId;
+}
+
+std::uint32_t CNmDlgLayout::SendWithoutWaiting(std::uint16_t pduType) {
+    if (!m_pSnmp)
+        return 0;
     m_bSending = true;
     m_bSendFailed = false;
     std::uint32_t id = m_pSnmp->SendSnmp(pduType);
     m_bSending = false;
-    m_dwPendingReqId = m_bSendFailed ? 0 : id;
-    return id;
+    return m_bSendFailed ? 0 : id;
+}
+
+bool CNmDlgLayout::IsAwaitedReply(UINT code, const CSnmpMsg* msg) const {
+    if (IsSendFailure(code))
+        return true;
+    return m_dwPendingReqId != 0 && msg && msg->m_pPdu &&
+           msg->m_pPdu->m_dwReqId == m_dwPendingReqId;
+}
+
+BOOL CNmDlgLayout::CreateHidden() {
+    m_pParentWnd = nullptr;
+    return Create(m_nIDTemplate, nullptr);
+}
+
+void CNmDlgLayout::CreateListImages(int overlayImage) {
+    m_imageList.Create(IDB_NMDLG_LIST_IMAGES, kNmListImageSize, 1, kNmListMaskColor);
+    m_imageList.SetOverlayImage(overlayImage, 1);
+    m_listCtrl.SetImageList(&m_imageList, LVSIL_SMALL);
+}
+
+void CNmDlgLayout::InsertObjectRows(COLORREF otherColor, bool withData) {
+    if (!m_pSnmp)
+        return;
+    int row = 0;
+    for (CSnmpOid* oid : m_pSnmp->GetOidList()) {
+        UINT mask = LVIF_TEXT | LVIF_IMAGE | (withData ? LVIF_PARAM : 0);
+        m_listCtrl.InsertItem(mask, row++, oid->m_strName.c_str(), 0, 0,
+                              ObjectImage(oid->m_wAccess), withData ? LPARAM(oid) : 0,
+                              ObjectColor(oid->m_wAccess, otherColor));
+    }
+}
+
+CNmDlgLayout::ReplyKind CNmDlgLayout::AcceptReply(UINT code, const CSnmpMsg* msg) {
+    if (!IsAwaitedReply(code, msg))
+        return ReplyKind::Ignored;
+    m_dwPendingReqId = 0;
+    if (code != 0 || !msg || !msg->m_pPdu) {
+        DisplayStatus(std::uint16_t(code));
+        return ReplyKind::Failed;
+    }
+    DisplayStatus(msg->m_pPdu);
+    return ReplyKind::Answered;
 }
 
 void CNmDlgLayout::OnCancel() {

@@ -68,6 +68,26 @@ protected:
     // Sends a request and waits for it: m_dwPendingReqId holds its id, or stays 0 when the
     // sending failed (the receiver has then already been told).
     std::uint32_t SendAndWait(std::uint16_t pduType);
+    // Sends a request the dialog does not wait for; 0 when the sending failed.
+    std::uint32_t SendWithoutWaiting(std::uint16_t pduType);
+    // Whether an outcome is the awaited one: the reply (or time-out) of m_dwPendingReqId, or the
+    // failure of the request being sent, which arrives before its id is known.
+    bool IsAwaitedReply(UINT code, const CSnmpMsg* msg) const;
+    // A failure reported while a request is being sent.
+    bool IsSendFailure(UINT code) const { return m_bSending && code != 0; }
+    // Creates the window from the template, hidden and without a parent window.
+    BOOL CreateHidden();
+    // Builds the list's images from bitmap 130; overlay 1 shows `overlayImage`.
+    void CreateListImages(int overlayImage);
+    // One row per object of m_pSnmp: its name, image 1 or 2, and blue or `otherColor`; with
+    // `withData` the object is the row's item data.
+    void InsertObjectRows(COLORREF otherColor, bool withData);
+
+    // How a reply handler starts. Ignored: not the awaited outcome, nothing changes. Otherwise
+    // the dialog stops waiting and writes the status line: Failed for a time-out or a failed
+    // send, Answered for a reply.
+    enum class ReplyKind { Ignored, Failed, Answered };
+    ReplyKind AcceptReply(UINT code, const CSnmpMsg* msg);
     void DoDataExchange(bool saveAndValidate) override;
     // The buttons each layout starts with.
     virtual void InitButtons() = 0;

@@ -1,0 +1,31 @@
+#pragma once
+// The statistic dialog: one row per object with its total, and for counters the rate over the
+// last interval, the average rate since the first sample, the peak rate and when it was seen.
+// It polls with a get every poll interval, which the number box and its spin set in seconds.
+
+#include "dialogs/CNmDlgList.h"
+#include "platform/core/CounterStatistics.h"
+
+#include <memory>
+
+class NMDIALOG_API CNmDlgStatistic : public CNmDlgList {
+public:
+    CNmDlgStatistic(CWnd* parent, const std::string& key, const std::string& address,
+                    const std::string& getCommunity, const std::string& setCommunity, int rowCount,
+                    const _NmOidTable* table, const std::string& instance);
+
+    static constexpr UINT_PTR kPollTimer = 1;
+    int m_nPollInterval;
+
+    BOOL OnInitDialog() override;
+    void Refresh() override;
+    void OnSnmpSendReply(UINT code, LPARAM msg) override;
+    LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    // Takes the interval the number box asks for and restarts the poll timer when it changed.
+    void TakePollInterval(int interval);
+    void ShowStatistics();
+
+    std::unique_ptr<CCounterStatistics> m_stats;
+};

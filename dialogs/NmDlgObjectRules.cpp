@@ -1,0 +1,109 @@
+#include "dialogs/NmDlgObjectRules.h"
+
+#include "snmp/CSnmpClass.h"
+
+#include <algorithm>
+#include <charconv>
+
+bool IsWritableObject(std::uint16_t access) {
+    return (access & 0x02) != 0;
+}
+
+bool IsIndexObject(std::uint16_t access) {
+    return (access & SNMP_ACCESS_KIND_MASK) == SNMP_ACCESS_INDEX;
+}
+
+int ObjectImage(std::uint16_t access) {
+    return IsWritableObject(access) ? 2 : 1;
+}
+
+COLORREF ObjectColor(std::uint16_t access, COLORREF other) {
+    return IsWritableObject(access) ? kNmWritableColor : other;
+}
+
+std::size_t TakeReplyValues(std::list<CSnmpOid*>& objects, const CSnmpPdu& pdu) {
+    std::size_t paired = 0;
+    auto binding = pdu.m_varBindList.begin();
+    for (CSnmpOid* object : objects) {
+        if (binding == pdu.m_varBindList.end())
+            break;
+        object->m_strValue = CSnmpClass::FormatValue(*binding++, object);
+        ++paired;
+    }
+    return paired;
+}
+
+RowTarget TargetOfRow(const std::vector<RowCell>& cells) {
+    RowTarget target;
+    for (const RowCell& cell : cells)
+        if (IsIndexObject(cell.access)) {
+            target.title += cell.name + "(" + cell.text + ") ";
+            target.instance += "." + cell.text;
+        }
+    return target;
+}
+
+std::string InstanceOfIndexValues(const std::list<CSnmpOid*>& objects) {
+    std::string instance;
+    for (const CSnmpOid* object : objects)
+        if (object->m_wAccess & SNMP_ACCESS_INDEX)
+            instance += "." + object->m_strValue;
+    return instance;
+}
+
+std::string PortCellValue(const CSnmpVarBind& binding, const CSnmpOid& object) {
+    int position = 0;
+    if (binding.m_byType == SNMP_TYPE_INTEGER) {
+        const auto value = static_cast<std::int32_t>(binding.GetUInt32());
+        int index = 0;
+        for (const CEnumData* item : object.m_enumList) {
+            ++index;
+            if (item->m_nValue == value)
+                position = index;
+        }
+    }
+    return std::to_string(position);
+}
+
+PortCellLook PortCellLookOf(int v, std::uint16_t access) {
+    if (v == 0)
+        return {};
+    if ((access & 0x01) == 0)
+        return {8, v == 2};
+    // The state image field holds 4 bits; larger values have no image.
+    return {v > 0 && v + 3 <= 15 ? v + 3 : 0, false};
+}
+
+int PortCellChoice(int stateImage, bool toggled) {
+    if (stateImage == 0)
+        return 0;
+    return toggled ? 2 : 1;
+}
+
+std::string EnumTextAt(const CSnmpOid& object, int v) {
+    int index = 0;
+    for (const CEnumData* item : object.m_enumList)
+        if (++index == v)
+            return item->m_strText;
+    return {};
+}
+
+int PollIntervalFromText(const std::string& text, int current) {
+    const char* first = text.data();
+    const char* last = first + text.size();
+    while (first < last && *first == ' ')
+        ++first;
+    long long value = 0;
+    auto [end, error] = std::from_chars(first, last, value);
+    while (end < last && *end == ' ')
+        ++end;
+    if (error == std::errc::result_out_of_range)
+        return *first == '-' ? kNmPollMin : kNmPollMax;
+    if (error != std::errc() || end != last)
+        return current;
+    return int(std::clamp<long long>(value, kNmPollMin, kNmPollMax));
+}
+
+bool IsCounterObject(std::uint8_t type) {
+    return type == SNMP_TYPE_COUNTER;
+}

@@ -1,0 +1,291 @@
+// The five object dialogs against the simulated switch over real UDP: values, table walks,
+// the set dialog's editing, the port grid's toggles and per-port sets, counter statistics, and
+// outcomes that must change nothing or must end the wait.
+#include <gtest/gtest.h>
+
+#include "agent/CAgentServer.h"
+#include "dialogs/CNmDlgGet.h"
+#include "dialogs/CNmDlgGetNext.h"
+#include "dialogs/CNmDlgPortCtrl.h"
+#include "dialogs/CNmDlgSet.h"
+#include "dialogs/CNmDlgStatistic.h"
+#include "module/tables/DeviceTables.h"
+#include "module/tables/EnumTexts.h"
+#include "module/tables/PortTables.h"
+#include "platform/core/Clock.h"
+#include "snmp/CSnmpClass.h"
+#include "snmp/SnmpTransport.h"
+#include "tests/dialogs/DialogTestSupport.h"
+
+#include <QTest>
+#include <QWidget>
+
+namespace {
+
+// The port control table with its index columns named as an operator would see them.
+const _NmOidTable kPortRows[] = {
+    {SNMP_TYPE_INTEGER, 0x11, "1.3.6.1.4.1.88888.11.9.1.2.2.1.1", "Index", nullptr, 0},
+    {SNMP_TYPE_INTEGER, 0x11, "1.3.6.1.4.1.88888.11.9.1.2.2.1.2", "Port", nullptr, 0},
+    {SNMP_TYPE_INTEGER, 2, "1.3.6.1.4.1.88888.11.9.1.2.2.1.3", "Port Lock", g_DisableEnableEnum, 0},
+};
+const _NmOidTable* const kPortLockRows = g_PortSettingsTable + 5; // lock, link alarm
+
+class ObjectDialogTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        SnmpInit(nullptr);
+        std::string error;
+        ASSERT_TRUE(agent.Listen("127.0.0.1", 0, error)) << error;
+    }
+    void TearDown() override {
+        nmdlgCloseAll();
+        PumpMessages();
+        SnmpDone();
+    }
+    const SwitchConfig& Config() const { return agent.Engine().Switch().Config(); }
+    static int Lines(const std::string& status) {
+        return int(std::count(status.begin(), status.end(), '\n'));
+    }
+    // A reply for a request the dialog does not wait for.
+    static void SendStaleReply(CNmDlgLayout* dlg) {
+        auto* msg = new CSnmpMsg(dlg, "127.0.0.1", "tessla", SNMP_PDU_RESPONSE);
+        msg->m_pPdu->m_dwReqId = 0x7FFF0000;
+        msg->m_pPdu->AddOid("1.3.6.1.2.1.1.4.0", std::string("stale"), SNMP_TYPE_OCTETS);
+        dlg->SendMessage(WM_NMDLG_SNMP_REPLY, 0, LPARAM(msg));
+    }
+    static std::string Cells(const CNmListCtrl& list) {
+        std::string all;
+        for (int r = 0; r < list.GetItemCount(); ++r)
+            for (int c = 0; c < list.GetColumnCount(); ++c)
+                all += list.GetItemText(r, c) + "|";
+        return all;
+    }
+    CAgentServer agent{AgentServerSettings{}};
+};
+
+TEST_F(ObjectDialogTest, GetFillsColumnOneAndAnErrorStatusOnlyAddsTheStatusLine) {
+    auto* dlg = new CNmDlgGet(nullptr, "get", agent.ListenAddress(), "tessla", "marbelo", 3,
+                              kSystemRows + 3, ".0");
+    EXPECT_FALSE(dlg->IsWindowVisible());
+    dlg->ShowWindow(SW_SHOW);
+    ASSERT_TRUE(PumpUntil([&] { return Lines(dlg->m_strStatus) == 1; }));
+    EXPECT_EQ(dlg->m_listCtrl.GetColumnHeading(1), "Description");
+    EXPECT_EQ(dlg->m_listCtrl.GetItemText(0, 1), "Network Operations");
+    EXPECT_EQ(dlg->m_listCtrl.GetItemText(1, 1), "taurel-switch");
+    EXPECT_EQ(dlg->m_listCtrl.GetItemText(2, 1), "Equipment room");
+    EXPECT_EQ(dlg->m_listCtrl.m_rowColors[0], RGB(0, 0, 255));
+    SaveScreenshot(dlg, "nmdlg_get");
+
+    const std::string before = Cells(dlg->m_listCtrl);
+    dlg->m_pSnmp->m_strInstance = ".7"; // no such instance: noSuchName
+    dlg->Refresh();
+    ASSERT_TRUE(PumpUntil([&] { return Lines(dlg->m_strStatus) == 2; }));
+    EXPECT_NE(dlg->m_strStatus.find("noSuchName, 1.3.6.1.2.1.1"), std::string::npos);
+    EXPECT_EQ(Cells(dlg->m_listCtrl), before);
+
+    SendStaleReply(dlg);
+    EXPECT_EQ(Cells(dlg->m_listCtrl), before);
+    EXPECT_EQ(Lines(dlg->m_strStatus), 2);
+
+    // Set opens a set dialog for the same objects, without a key.
+    dlg->Set();
+    CNmDlg* set = nmdlgFind("");
+    ASSERT_NE(set, nullptr);
+    EXPECT_TRUE(set->IsWindowVisible());
+    EXPECT_EQ(static_cast<CNmDlgSet*>(set)->m_pSnmp->m_strInstance, ".7");
+}
+
+TEST_F(ObjectDialogTest, AFailedSendEndsTheWaitWithItsStatusAndRefreshTriesAgain) {
+    SnmpDone(); // without a running engine every send fails before it returns
+    auto* dlg = new CNmDlgGet(nullptr, "failing", agent.ListenAddress(), "tessla", "marbelo", 3,
+                              kSystemRows, ".0");
+    EXPECT_EQ(dlg->m_strStatus, "unknown error\r\n");
+    EXPECT_EQ(dlg->m_dwPendingReqId, 0u);
+    dlg->Refresh();
+    EXPECT_EQ(dlg->m_strStatus, "unknown error\r\nunknown error\r\n");
+    auto* walk = new CNmDlgGetNext(nullptr, "walk", agent.ListenAddress(), "tessla", "marbelo",
+                                   kMibCapabilityRowCount, g_MibCapabilityTable, "");
+    EXPECT_EQ(walk->m_strStatus, "unknown error\r\n");
+    EXPECT_EQ(walk->m_dwPendingReqId, 0u);
+    EXPECT_TRUE(walk->m_pSnmp->m_strPosition.empty());
+    nmdlgCloseAll();
+    SnmpInit(nullptr);
+}
+
+TEST_F(ObjectDialogTest, GetNextWalksTheTableToItsEndAndRefreshStartsAgain) {
+    auto* dlg = new CNmDlgGetNext(nullptr, "capabilities", agent.ListenAddress(), "tessla",
+                                  "marbelo", kMibCapabilityRowCount, g_MibCapabilityTable, "");
+    dlg->ShowWindow(SW_SHOW);
+    const int rows = int(Config().capabilities.size());
+    // One reply per row and one that leaves the table.
+    ASSERT_TRUE(PumpUntil([&] { return Lines(dlg->m_strStatus) == rows + 1; }));
+    EXPECT_EQ(dlg->m_dwPendingReqId, 0u);
+    EXPECT_TRUE(dlg->m_pSnmp->m_strPosition.empty());
+    ASSERT_EQ(dlg->m_listCtrl.GetItemCount(), rows);
+    EXPECT_EQ(dlg->m_listCtrl.GetColumnCount(), kMibCapabilityRowCount);
+    EXPECT_EQ(dlg->m_listCtrl.GetColumnHeading(1), "Description");
+    EXPECT_EQ(dlg->m_listCtrl.m_columnColors[1], RGB(0, 0, 255));
+    EXPECT_EQ(dlg->m_listCtrl.GetItemText(2, 0), "3");
+    EXPECT_EQ(dlg->m_listCtrl.GetItemText(2, 1), "Switch enterprise MIB");
+    EXPECT_EQ(dlg->GetButton(1)->GetWindowText(), "&More");
+
+    const std::string before = Cells(dlg->m_listCtrl);
+    SendStaleReply(dlg);
+    EXPECT_EQ(Cells(dlg->m_listCtrl), before);
+
+    dlg->Refresh();
+    EXPECT_EQ(dlg->m_listCtrl.GetItemCount(), 0);
+    ASSERT_TRUE(PumpUntil([&] { return Lines(dlg->m_strStatus) == 2 * (rows + 1); }));
+    EXPECT_EQ(Cells(dlg->m_listCtrl), before);
+}
+
+TEST_F(ObjectDialogTest, MoreOpensASetDialogForTheSelectedRowsIndexes) {
+    auto* dlg = new CNmDlgGetNext(nullptr, "ports", agent.ListenAddress(), "tessla", "marbelo", 3,
+                                  kPortRows, "");
+    dlg->ShowWindow(SW_SHOW);
+    ASSERT_TRUE(
+        PumpUntil([&] { return dlg->m_listCtrl.GetItemCount() == 28 && !dlg->m_dwPendingReqId; }));
+    dlg->More(); // nothing selected
+    EXPECT_EQ(nmdlgFind("Set"), nullptr);
+
+    dlg->m_listCtrl.SetItemState(4, LVIS_SELECTED, LVIS_SELECTED);
+    dlg->More();
+    auto* set = static_cast<CNmDlgSet*>(nmdlgFind("Set"));
+    ASSERT_NE(set, nullptr);
+    EXPECT_EQ(set->m_pSnmp->m_strInstance, ".1.5");
+    EXPECT_EQ(set->GetHeaderValue(3)->GetWindowText(), "Index(1) Port(5) ");
+    // The index objects stay on the set dialog; nothing read-only else would.
+    EXPECT_EQ(set->m_listCtrl.GetItemCount(), 3);
+    ASSERT_TRUE(PumpUntil([&] { return set->m_listCtrl.GetItemText(1, 1) == "5"; }));
+    EXPECT_EQ(set->m_listCtrl.GetItemText(2, 1), "Disable");
+}
+
+TEST_F(ObjectDialogTest, SetMarksOnlyRealChangesAndApplyWritesAndReadsBack) {
+    auto* dlg = new CNmDlgSet(nullptr, "set", agent.ListenAddress(), "tessla", "marbelo", 6,
+                              kSystemRows, ".0");
+    dlg->ShowWindow(SW_SHOW);
+    dlg->GetWidget()->activateWindow();
+    ASSERT_TRUE(PumpUntil([&] { return Lines(dlg->m_strStatus) == 1; }));
+    ASSERT_EQ(dlg->m_listCtrl.GetItemCount(), 3); // read-only objects are gone
+    EXPECT_EQ(dlg->m_listCtrl.GetItemText(1, 0), "sysName");
+
+    LRESULT result = 0;
+    dlg->OnLButtonDownClick(1, 0, &result); // the first click only focuses the row
+    ASSERT_EQ(dlg->m_listCtrl.GetDlgItem(0xFE01), nullptr);
+    auto edit = [&](int row, const char* text) {
+        dlg->OnLButtonDownClick(row, 0, &result); // opens the editor on the value
+        CWnd* box = dlg->m_listCtrl.GetDlgItem(0xFE01);
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(box->GetWindowText(), dlg->m_listCtrl.GetItemText(row, 1));
+        box->SetWindowText(text);
+        QTest::keyClick(box->GetWidget(), Qt::Key_Return);
+        PumpMessages();
+    };
+    edit(1, "taurel-switch");
+    EXPECT_EQ(dlg->m_listCtrl.GetItemState(1, LVIS_OVERLAYMASK), 0u);
+    edit(1, "core-7");
+    EXPECT_EQ(dlg->m_listCtrl.GetItemState(1, LVIS_OVERLAYMASK), INDEXTOOVERLAYMASK(1));
+    SaveScreenshot(dlg, "nmdlg_set_changed");
+
+    const std::string before = Cells(dlg->m_listCtrl);
+    SendStaleReply(dlg);
+    EXPECT_EQ(Cells(dlg->m_listCtrl), before);
+
+    dlg->Apply();
+    // The set's reply and the read-back's.
+    ASSERT_TRUE(PumpUntil([&] { return Lines(dlg->m_strStatus) == 3; }));
+    EXPECT_EQ(Config().name, "core-7");
+    EXPECT_EQ(dlg->m_listCtrl.GetItemText(1, 1), "core-7");
+    EXPECT_EQ(dlg->m_listCtrl.GetItemState(1, LVIS_OVERLAYMASK), 0u);
+}
+
+TEST_F(ObjectDialogTest, PortControlWalksThePortsAndAppliesEachToggledPort) {
+    auto* dlg = new CNmDlgPortCtrl(nullptr, "ports", agent.ListenAddress(), "tessla", "marbelo", 2,
+                                   kPortLockRows, ".1");
+    dlg->ShowWindow(SW_SHOW);
+    ASSERT_TRUE(PumpUntil([&] { return Lines(dlg->m_strStatus) == 29; }));
+    ASSERT_EQ(dlg->m_nPortColumns, 28);
+    ASSERT_EQ(dlg->m_listCtrl.GetColumnCount(), 29);
+    for (int port = 1; port <= 28; ++port)
+        EXPECT_EQ(dlg->m_listCtrl.GetColumnHeading(port), std::to_string(port));
+    // Disable is the first named value: an editable cell without the toggle mark.
+    EXPECT_EQ(dlg->m_listCtrl.GetItemText(0, 3), "1");
+
+    const std::string before = Cells(dlg->m_listCtrl);
+    SendStaleReply(dlg);
+    EXPECT_EQ(Cells(dlg->m_listCtrl), before);
+
+    // Wide enough for every port column, as an operator would make it.
+    CRect frame;
+    dlg->GetWindowRect(&frame);
+    dlg->MoveWindow(frame.left, frame.top, 980, frame.Height());
+    PumpMessages();
+    auto click = [&](int row, int col) {
+        CRect cell;
+        dlg->m_listCtrl.GetSubItemRect(row, col, LVIR_LABEL, cell);
+        LeftDown(&dlg->m_listCtrl, (cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2);
+        LeftUp(&dlg->m_listCtrl, (cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2);
+        PumpMessages();
+    };
+    click(0, 3);
+    EXPECT_EQ(dlg->m_listCtrl.GetItemState(0, LVIS_OVERLAYMASK), 0u) << "row state untouched";
+    click(0, 7);
+    click(1, 7);
+    click(1, 7); // toggled back: port 7's alarm is unchanged
+    SaveScreenshot(dlg, "nmdlg_portctrl_toggled");
+    dlg->Apply();
+    EXPECT_EQ(dlg->m_setReqIds.size(), 2u);
+    // The ports are walked again once both sets are answered.
+    ASSERT_TRUE(
+        PumpUntil([&] { return dlg->m_setReqIds.empty() && Lines(dlg->m_strStatus) == 58; }));
+    EXPECT_EQ(Config().ports[2].lock, STATE_ENABLE);
+    EXPECT_EQ(Config().ports[6].lock, STATE_ENABLE);
+    EXPECT_EQ(Config().ports[6].linkAlarm, STATE_DISABLE);
+    EXPECT_EQ(Config().ports[3].lock, STATE_DISABLE);
+    EXPECT_EQ(dlg->m_listCtrl.GetItemText(0, 3), "2");
+    EXPECT_EQ(dlg->m_listCtrl.GetItemText(0, 4), "1");
+    EXPECT_EQ(dlg->m_listCtrl.GetColumnCount(), 29);
+}
+
+TEST_F(ObjectDialogTest, StatisticShowsTotalsThenRatesAndItsSpinSetsThePollInterval) {
+    Clock::Manual clock;
+    auto* dlg = new CNmDlgStatistic(nullptr, "stats", agent.ListenAddress(), "tessla", "marbelo", 4,
+                                    g_PortPacketTable + 2, ".1.1");
+    dlg->ShowWindow(SW_SHOW);
+    EXPECT_TRUE(dlg->m_numberBox.IsWindowVisible());
+    EXPECT_EQ(dlg->m_numberBox.GetWindowText(), "5");
+    EXPECT_EQ(dlg->GetTimerInterval(CNmDlgStatistic::kPollTimer), 5000u);
+    ASSERT_TRUE(PumpUntil([&] { return Lines(dlg->m_strStatus) == 1; }));
+    EXPECT_EQ(dlg->m_listCtrl.GetColumnHeading(5), "Peak At");
+    const auto total = [&](int row) { return std::stoul(dlg->m_listCtrl.GetItemText(row, 1)); };
+    const unsigned long first = total(0);
+    EXPECT_EQ(dlg->m_listCtrl.GetItemText(0, 2), "0");
+    EXPECT_EQ(dlg->m_listCtrl.GetItemText(0, 5), "");
+
+    // The traffic the agent adds meanwhile gives a rate over the ten seconds.
+    PumpUntil([] { return false; }, 300);
+    clock.advance(10);
+    dlg->SendMessage(WM_TIMER, CNmDlgStatistic::kPollTimer);
+    ASSERT_TRUE(PumpUntil([&] { return Lines(dlg->m_strStatus) == 2; }));
+    const long rate = long(total(0) - first) / 10;
+    EXPECT_EQ(dlg->m_listCtrl.GetItemText(0, 2), std::to_string(rate));
+    EXPECT_EQ(dlg->m_listCtrl.GetItemText(0, 3), std::to_string(rate));
+    EXPECT_EQ(dlg->m_listCtrl.GetItemText(0, 4), std::to_string(rate));
+    SaveScreenshot(dlg, "nmdlg_statistic");
+
+    CRect spin;
+    dlg->m_spin.GetClientRect(&spin);
+    LeftDown(&dlg->m_spin, spin.Width() / 2, 2);
+    LeftUp(&dlg->m_spin, spin.Width() / 2, 2);
+    PumpMessages();
+    EXPECT_EQ(dlg->m_nPollInterval, 6);
+    EXPECT_EQ(dlg->GetTimerInterval(CNmDlgStatistic::kPollTimer), 6000u);
+    // A typed interval is taken at the next tick, kept within an hour.
+    dlg->m_numberBox.SetWindowText("90000");
+    dlg->SendMessage(WM_TIMER, CNmDlgStatistic::kPollTimer);
+    EXPECT_EQ(dlg->m_nPollInterval, 3600);
+    EXPECT_EQ(dlg->m_numberBox.GetWindowText(), "3600");
+    EXPECT_EQ(dlg->GetTimerInterval(CNmDlgStatistic::kPollTimer), 3600000u);
+}
+
+} // namespace

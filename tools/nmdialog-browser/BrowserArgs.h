@@ -1,0 +1,39 @@
+#pragma once
+// The command line of nmdialog-browser:
+//   nmdialog-browser AGENT DIALOG [--table NAME | --table-file FILE] [--instance TEXT]
+//                    [-c READ] [-w WRITE] [--screenshot FILE.png] [--quit-after SECONDS]
+
+#include <optional>
+#include <string>
+#include <vector>
+
+enum class BrowserDialog { Get, GetNext, Set, PortCtrl, Statistic };
+
+struct BrowserOptions {
+    bool help = false;
+    std::string agent;
+    BrowserDialog dialog = BrowserDialog::Get;
+    std::string table;     // a built-in table; empty with a table file
+    std::string tableFile; // empty: a built-in table
+    std::optional<std::string> instance;
+    std::string readCommunity = "tessla";
+    std::string writeCommunity = "marbelo";
+    std::string screenshot;
+    std::optional<double> quitAfter; // seconds
+};
+
+// The exit status of bad arguments (EX_USAGE).
+constexpr int kBrowserUsageExit = 64;
+// Without --quit-after, a screenshot is taken this long after start.
+constexpr double kScreenshotQuitAfter = 4.0;
+
+// Reads the arguments after the program name. False with a one-line `error` when they do not
+// form a command. Without --table or --table-file the dialog's usual built-in table is taken.
+bool ParseBrowserArgs(const std::vector<std::string>& args, BrowserOptions& options,
+                      std::string& error);
+// When the window closes on its own: --quit-after, or the screenshot's default.
+std::optional<double> QuitAfterSeconds(const BrowserOptions& options);
+// The name the command line uses for a dialog ("get", "getnext", …).
+const char* BrowserDialogName(BrowserDialog dialog);
+
+extern const char* const kBrowserUsage;

@@ -1,0 +1,17 @@
+#pragma once
+// The OID tables nmdialog-browser knows by name, each with the instance it is read at unless
+// the command line gives another.
+
+#include "snmp/NmOidTable.h"
+
+#include <string>
+
+struct BuiltinTable {
+    const char* name;
+    const _NmOidTable* rows;
+    int rowCount;
+    const char* instance;
+};
+
+// The table of that name, or null.
+const BuiltinTable* FindBuiltinTable(const std::string& name);

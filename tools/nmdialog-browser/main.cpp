@@ -1,0 +1,105 @@
+// nmdialog-browser: the generic MIB dialogs as a small MIB browser for any SNMPv1 agent.
+#include "dialogs/CNmDlg.h"
+#include "dialogs/CNmDlgLayout.h"
+#include "snmp/SnmpTransport.h"
+#include "tools/nmdialog-browser/BrowserArgs.h"
+#include "tools/nmdialog-browser/BrowserTables.h"
+#include "tools/nmdialog-browser/BrowserWindow.h"
+#include "tools/nmdialog-browser/TableFile.h"
+
+#include <QApplication>
+#include <QTimer>
+#include <QWidget>
+
+#include <fstream>
+#include <iostream>
+
+namespace {
+
+// The table the options name: built in, or read from the table file.
+bool LoadTarget(const BrowserOptions& options, LoadedTable& loaded, BrowserTarget& target) {
+    if (options.tableFile.empty()) {
+        const BuiltinTable* table = FindBuiltinTable(options.table);
+        target = {table->name, table->rows, table->rowCount, table->instance};
+    } else {
+        std::ifstream in(options.tableFile);
+        std::string error;
+        if (!in) {
+            std::cerr << "nmdialog-browser: cannot read " << options.tableFile << "\n";
+            return false;
+        }
+        if (!ParseTableFile(in, loaded, error)) {
+            std::cerr << "nmdialog-browser: " << options.tableFile << ": " << error << "\n";
+            return false;
+        }
+        std::string name = options.tableFile.substr(options.tableFile.find_last_of('/') + 1);
+        target = {name, loaded.rows.data(), int(loaded.rows.size()), ""};
+    }
+    if (options.instance)
+        target.instance = *options.instance;
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    BrowserOptions options;
+    std::string error;
+    if (!ParseBrowserArgs(args, options, error)) {
+        std::cerr << "nmdialog-browser: " << error << "\n";
+        return kBrowserUsageExit;
+    }
+    if (options.help) {
+        std::cout << kBrowserUsage;
+        return 0;
+    }
+    LoadedTable loaded;
+    BrowserTarget target;
+    if (!LoadTarget(options, loaded, target))
+        return 1;
+
+    // A screenshot needs no display.
+    if (!options.screenshot.empty() && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("nmdialog-browser");
+    SnmpInit(nullptr);
+
+    CNmDlgLayout* dlg = OpenBrowserDialog(options, target);
+    const HWND hwnd = dlg->m_hWnd;
+    int status = 0;
+
+    // The walk fills the list as the replies come: keep the window fitted, and end with it.
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        if (!IsWindow(hwnd)) {
+            nmdlgCloseAll();
+            app.quit();
+            return;
+        }
+        FitBrowserDialog(*dlg, options.dialog);
+    });
+    watch.start(200);
+
+    if (std::optional<double> seconds = QuitAfterSeconds(options))
+        QTimer::singleShot(int(*seconds * 1000), [&] {
+            if (!IsWindow(hwnd))
+                return;
+            FitBrowserDialog(*dlg, options.dialog);
+            if (!options.screenshot.empty() &&
+                !dlg->GetWidget()->grab().save(QString::fromStdString(options.screenshot), "PNG")) {
+                std::cerr << "nmdialog-browser: cannot write " << options.screenshot << "\n";
+                status = 1;
+            }
+            for (const std::string& row : ListRows(*dlg))
+                std::cout << row << "\n";
+            std::cout.flush();
+            nmdlgCloseAll();
+        });
+
+    app.exec();
+    nmdlgCloseAll();
+    SnmpDone();
+    return status;
+}
