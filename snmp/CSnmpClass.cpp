@@ -119,8 +119,13 @@ bool CSnmpClass::IsEndOfTable(const CSnmpPdu* pdu) {
         m_strPosition.clear();
         return true;
     }
+    // Inside the table only when the name continues the prefix by a whole sub-identifier: the
+    // prefix text found elsewhere in a name ("….1" within "….10.1", or inside another subtree)
+    // is not a row of this table.
     const std::string& name = pdu->m_varBindList.front()->m_strOid;
-    if (name.find(prefix) == std::string::npos) {
+    const bool inTable = name.size() > prefix.size() &&
+                         name.compare(0, prefix.size(), prefix) == 0 && name[prefix.size()] == '.';
+    if (!inTable) {
         m_strPosition.clear();
         return true;
     }

@@ -203,6 +203,15 @@ TEST_F(TableRequestTest, GetNextWalkFollowsTheRowPositionUntilTheTableEnds) {
     ASSERT_NE(restart, nullptr);
     EXPECT_EQ(Names(*restart), Names(*first)) << "the next walk starts at the first row";
 
+    // The prefix's text elsewhere in a name is not a row: column 10, and another subtree.
+    for (const char* name : {"1.3.6.1.2.1.2.2.1.10.1", "1.3.6.1.4.1.9.1.3.6.1.2.1.2.2.1.1.5"}) {
+        CSnmpPdu other;
+        other.AddOid(name, std::uint32_t{1}, SNMP_TYPE_INTEGER);
+        request->m_strPosition = ".3";
+        EXPECT_TRUE(request->IsEndOfTable(&other)) << name;
+        EXPECT_EQ(request->m_strPosition, "");
+    }
+
     CSnmpPdu empty;
     request->m_strPosition = ".3";
     EXPECT_TRUE(request->IsEndOfTable(&empty));
