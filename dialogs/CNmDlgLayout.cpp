@@ -15,14 +15,7 @@ CNmDlgLayout::CNmDlgLayout(UINT templateId, CWnd* parent, std::string key, bool 
     : CNmDlg(templateId, parent, std::move(key)), m_bNumberBox(numberBox) {}
 
 CNmDlgLayout::~CNmDlgLayout() {
-    // A reply to a request of a closed dialog must find no receiver: give them back unheard.
-    if (CSnmpSocket* socket = GetSnmpSocket())
-        socket->m_msgList.remove_if([this](CSnmpMsg* msg) {
-            if (msg->m_pRequester != this)
-                return false;
-            CSnmpMsg::Release(msg);
-            return true;
-        });
+    ForgetSnmpRequests(this);
     delete m_pSnmp;
 }
 

@@ -47,6 +47,16 @@ CSnmpSocket* GetSnmpSocket() {
     return g_pSnmpDll ? g_pSnmpDll->m_pSnmpSocket : nullptr;
 }
 
+void ForgetSnmpRequests(const CObject* requester) {
+    if (CSnmpSocket* socket = GetSnmpSocket())
+        socket->m_msgList.remove_if([requester](CSnmpMsg* msg) {
+            if (msg->m_pRequester != requester)
+                return false;
+            CSnmpMsg::Release(msg);
+            return true;
+        });
+}
+
 CSnmpDll* GetSnmpDllDlg() {
     return g_pSnmpDll;
 }

@@ -22,4 +22,7 @@ NMSNMP_API void SnmpDone();
 NMSNMP_API std::uint32_t SendSnmpMsg(CSnmpMsg* msg);
 NMSNMP_API void SetSnmpTimeout(int milliseconds);
 NMSNMP_API CSnmpSocket* GetSnmpSocket();
+// Gives back every request `requester` still waits for, without calling it: a window that
+// closes must not be called later with a reply to one of its requests.
+NMSNMP_API void ForgetSnmpRequests(const CObject* requester);
 NMSNMP_API CSnmpDll* GetSnmpDllDlg();

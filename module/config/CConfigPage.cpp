@@ -4,6 +4,7 @@
 #include "module/config/ConfigSupport.h"
 #include "module/config/StatusTexts.h"
 #include "module/tables/ConfigTables.h"
+#include "snmp/SnmpTransport.h"
 
 #include <iterator>
 
@@ -11,7 +12,7 @@ CConfigPage::CConfigPage(const DialogTemplate& tpl, UINT statusId, int firstRow,
     : CDialog(tpl, nullptr), m_nStatusId(statusId), m_nFirstRow(firstRow), m_nRowCount(rowCount) {}
 
 CConfigPage::~CConfigPage() {
-    ForgetRequests(this);
+    ForgetSnmpRequests(this);
 }
 
 BOOL CConfigPage::CreatePage(CWnd* parent) {

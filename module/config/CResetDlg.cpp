@@ -7,6 +7,7 @@
 #include "module/mainwnd/CDlgData.h"
 #include "module/mainwnd/PanelMessages.h"
 #include "platform/ui/CStatic.h"
+#include "snmp/SnmpTransport.h"
 
 namespace {
 
@@ -37,7 +38,7 @@ CResetDlg::CResetDlg(CWnd* mainWnd, CFormDlgData* record)
     : CDialog(ResetTemplate(), mainWnd), m_pMainWnd(mainWnd), m_pRecord(record) {}
 
 CResetDlg::~CResetDlg() {
-    ForgetRequests(this);
+    ForgetSnmpRequests(this);
 }
 
 CWnd* CResetDlg::CreateFor(CWnd* mainWnd, CDlgData* record) {

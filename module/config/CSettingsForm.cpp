@@ -7,6 +7,7 @@
 #include "module/mainwnd/CDlgData.h"
 #include "module/mainwnd/PanelMessages.h"
 #include "platform/ui/CStatic.h"
+#include "snmp/SnmpTransport.h"
 
 #include <algorithm>
 #include <cstring>
@@ -40,7 +41,7 @@ CSettingsForm::CSettingsForm(const FormControlIds& ids, CWnd* mainWnd, CFormDlgD
       m_pRecord(record), m_rows(record->m_pOidTable, record->m_nRowCount) {}
 
 CSettingsForm::~CSettingsForm() {
-    ForgetRequests(this);
+    ForgetSnmpRequests(this);
 }
 
 const _NmOidTable& CSettingsForm::Row(int row) const {

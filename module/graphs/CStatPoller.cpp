@@ -6,6 +6,7 @@
 #include "platform/core/Clock.h"
 #include "platform/ui/CWnd.h"
 #include "snmp/CSnmpClass.h"
+#include "snmp/SnmpTransport.h"
 
 #include <algorithm>
 
@@ -29,7 +30,7 @@ CStatPoller::CStatPoller() = default;
 
 CStatPoller::~CStatPoller() {
     // A reply that comes after the poller is gone must not reach it.
-    ForgetRequests(this);
+    ForgetSnmpRequests(this);
 }
 
 bool CStatPoller::Poll(const CStatRequest& poll) {

@@ -5,7 +5,6 @@
 
 #include <cstdint>
 
-class CObject;
 class CSnmpMsg;
 
 class COutstandingRequest {
@@ -29,7 +28,3 @@ private:
     static constexpr std::uint32_t kSending = 0xFFFFFFFFu;
     std::uint32_t m_id = 0;
 };
-
-// Gives back every request `requester` still waits for, without calling it: a dialog that
-// closes must not be called later with a reply to one of its requests.
-void ForgetRequests(const CObject* requester);

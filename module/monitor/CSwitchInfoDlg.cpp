@@ -12,6 +12,7 @@
 #include "platform/core/TextFormat.h"
 #include "platform/ui/WindowDC.h"
 #include "snmp/CSnmpClass.h"
+#include "snmp/SnmpTransport.h"
 
 namespace {
 
@@ -59,7 +60,7 @@ CSwitchInfoDlg::CSwitchInfoDlg(UINT templateId, CWnd* mainWnd, CTableDlgData* re
 }
 
 CSwitchInfoDlg::~CSwitchInfoDlg() {
-    ForgetRequests(this);
+    ForgetSnmpRequests(this);
 }
 
 bool CSwitchInfoDlg::CreateAndShow() {
