@@ -12,7 +12,9 @@ CChoiceFormDlg::CChoiceFormDlg(CWnd* mainWnd, CFormDlgData* record)
 
 CWnd* CChoiceFormDlg::CreateFor(CWnd* mainWnd, CDlgData* record) {
     auto* form = dynamic_cast<CFormDlgData*>(record);
-    return form && form->m_pOidTable ? CreateModeless<CChoiceFormDlg>(mainWnd, form) : nullptr;
+    return form && form->m_pOidTable
+               ? CModelessDialog::CreateFor<CChoiceFormDlg, CFormDlgData>(mainWnd, form)
+               : nullptr;
 }
 
 const _NmEnumPair* CChoiceFormDlg::EnumOfInput(int input) const {

@@ -35,14 +35,14 @@ DialogTemplate ResetTemplate() {
 } // namespace
 
 CResetDlg::CResetDlg(CWnd* mainWnd, CFormDlgData* record)
-    : CDialog(ResetTemplate(), mainWnd), m_pMainWnd(mainWnd), m_pRecord(record) {}
+    : CModelessDialog(ResetTemplate(), mainWnd), m_pMainWnd(mainWnd), m_pRecord(record) {}
 
 CResetDlg::~CResetDlg() {
     ForgetSnmpRequests(this);
 }
 
 CWnd* CResetDlg::CreateFor(CWnd* mainWnd, CDlgData* record) {
-    return CreateModeless<CResetDlg>(mainWnd, dynamic_cast<CFormDlgData*>(record));
+    return CModelessDialog::CreateFor<CResetDlg, CFormDlgData>(mainWnd, record);
 }
 
 BOOL CResetDlg::OnInitDialog() {

@@ -3,8 +3,8 @@
 // its button writes "Cold Start" to the save/reset object. The switch restarts and rarely
 // answers, so a missing reply reads "Resetting switch...".
 
+#include "module/mainwnd/CModelessDialog.h"
 #include "module/mainwnd/OutstandingRequest.h"
-#include "platform/ui/CDialog.h"
 #include "snmp/CSnmpClass.h"
 
 #include <memory>
@@ -14,7 +14,7 @@ class CDlgMsgControl;
 class CDlgData;
 class CFormDlgData;
 
-class CResetDlg : public CDialog {
+class CResetDlg : public CModelessDialog {
 public:
     static constexpr UINT kTemplateId = 135;
     static constexpr UINT kTextId = 1115, kStatusId = 1117, kNameId = 1118, kAddressId = 1119;
@@ -28,7 +28,6 @@ public:
     BOOL OnInitDialog() override;
     void OnCancel() override;
     LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
-    void PostNcDestroy() override { delete this; }
     void OnReply(std::uint16_t code, CSnmpMsg* msg);
 
     bool IsWaiting() const { return m_inFlight.IsBusy(); }

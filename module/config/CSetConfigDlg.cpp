@@ -38,7 +38,7 @@ DialogTemplate SetConfigTemplate() {
 } // namespace
 
 CSetConfigDlg::CSetConfigDlg(CWnd* mainWnd, CDlgData* record)
-    : CDialog(SetConfigTemplate(), mainWnd), m_pMainWnd(mainWnd),
+    : CModelessDialog(SetConfigTemplate(), mainWnd), m_pMainWnd(mainWnd),
       m_nKind(record ? record->m_nKind : 1) {
     CTabCtrl::Register();
     m_background = GetSysColor(kInactiveBorderColour);
@@ -50,7 +50,7 @@ CSetConfigDlg::CSetConfigDlg(CWnd* mainWnd, CDlgData* record)
 CSetConfigDlg::~CSetConfigDlg() = default;
 
 CWnd* CSetConfigDlg::CreateFor(CWnd* mainWnd, CDlgData* record) {
-    return CreateModeless<CSetConfigDlg>(mainWnd, record);
+    return CModelessDialog::CreateFor<CSetConfigDlg, CDlgData>(mainWnd, record);
 }
 
 BOOL CSetConfigDlg::OnInitDialog() {

@@ -4,7 +4,7 @@
 // page and has the main window refresh the slot.
 
 #include "module/config/ConfigPages.h"
-#include "platform/ui/CDialog.h"
+#include "module/mainwnd/CModelessDialog.h"
 #include "platform/ui/CTabCtrl.h"
 
 #include <array>
@@ -12,7 +12,7 @@
 
 class CDlgData;
 
-class CSetConfigDlg : public CDialog {
+class CSetConfigDlg : public CModelessDialog {
 public:
     static constexpr UINT kTemplateId = 131;
     static constexpr UINT kTabId = 1001, kRefreshId = 1003, kApplyId = 1004;
@@ -26,7 +26,6 @@ public:
     BOOL OnInitDialog() override;
     void OnCancel() override;
     LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
-    void PostNcDestroy() override { delete this; }
 
     CConfigPage* Page(int index) const { return m_pages[std::size_t(index)].get(); }
     int ShownPage() const { return m_nShown; }

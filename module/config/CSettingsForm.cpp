@@ -37,7 +37,7 @@ DialogTemplate SettingsFormTemplate(const FormControlIds& ids) {
 }
 
 CSettingsForm::CSettingsForm(const FormControlIds& ids, CWnd* mainWnd, CFormDlgData* record)
-    : CDialog(SettingsFormTemplate(ids), mainWnd), m_ids(ids), m_pMainWnd(mainWnd),
+    : CModelessDialog(SettingsFormTemplate(ids), mainWnd), m_ids(ids), m_pMainWnd(mainWnd),
       m_pRecord(record), m_rows(record->m_pOidTable, record->m_nRowCount) {}
 
 CSettingsForm::~CSettingsForm() {

@@ -7,8 +7,8 @@
 
 #include "module/config/FormLayout.h"
 #include "module/config/FormRows.h"
+#include "module/mainwnd/CModelessDialog.h"
 #include "module/mainwnd/OutstandingRequest.h"
-#include "platform/ui/CDialog.h"
 #include "snmp/CSnmpClass.h"
 
 #include <memory>
@@ -30,7 +30,7 @@ struct FormControlIds {
     UINT firstButton;
 };
 
-class CSettingsForm : public CDialog {
+class CSettingsForm : public CModelessDialog {
 public:
     CSettingsForm(const FormControlIds& ids, CWnd* mainWnd, CFormDlgData* record);
     ~CSettingsForm() override;
@@ -38,7 +38,6 @@ public:
     BOOL OnInitDialog() override;
     void OnCancel() override;
     LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
-    void PostNcDestroy() override { delete this; }
     void OnReply(std::uint16_t code, CSnmpMsg* msg);
 
     void Read();

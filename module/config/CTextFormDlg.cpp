@@ -11,7 +11,9 @@ CTextFormDlg::CTextFormDlg(CWnd* mainWnd, CFormDlgData* record)
 
 CWnd* CTextFormDlg::CreateFor(CWnd* mainWnd, CDlgData* record) {
     auto* form = dynamic_cast<CFormDlgData*>(record);
-    return form && form->m_pOidTable ? CreateModeless<CTextFormDlg>(mainWnd, form) : nullptr;
+    return form && form->m_pOidTable
+               ? CModelessDialog::CreateFor<CTextFormDlg, CFormDlgData>(mainWnd, form)
+               : nullptr;
 }
 
 void CTextFormDlg::SetUpInput(int input, int row) {

@@ -31,20 +31,6 @@ void ShowStatus(CDlgMsgControl* line, const char* text);
 // The reply's status line ("Received at …"), from the reply's error status and index.
 void ShowReplyStatus(CDlgMsgControl* line, const CSnmpMsg& reply);
 
-// Makes a configuration window as a modeless dialog of the main window; null when it cannot be
-// made. `Dlg` takes the main window and the record.
-template <class Dlg, class Record> CWnd* CreateModeless(CWnd* mainWnd, Record* record) {
-    if (!record)
-        return nullptr;
-    auto* dlg = new Dlg(mainWnd, record);
-    if (!dlg->Create()) {
-        delete dlg;
-        return nullptr;
-    }
-    dlg->ShowWindow(SW_SHOW);
-    return dlg;
-}
-
 // Posts to the main window while it exists.
 void PostToMain(CWnd* mainWnd, UINT msg, int slot);
 

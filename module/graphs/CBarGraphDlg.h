@@ -9,7 +9,7 @@ public:
     CBarGraphDlg(CWnd* mainWnd, CTableDlgData* record) : CGraphDlg(mainWnd, record) {}
     // The factory's function for the bar-graph slots.
     static CWnd* CreateFor(CWnd* mainWnd, CDlgData* record) {
-        return CGraphDlg::CreateFor<CBarGraphDlg>(mainWnd, record);
+        return CGraphDlg::CreateFor<CBarGraphDlg, CTableDlgData>(mainWnd, record);
     }
 
     CGraphFrameWnd& Graph() override { return m_bars; }

@@ -42,26 +42,11 @@ void CGraphDlg::RegisterTemplate() {
 }
 
 CGraphDlg::CGraphDlg(CWnd* mainWnd, CTableDlgData* record)
-    : CDialog(kTemplateId, mainWnd), m_pRecord(record), m_pMainWnd(mainWnd) {
+    : CModelessDialog(kTemplateId, mainWnd), m_pRecord(record), m_pMainWnd(mainWnd) {
     RegisterTemplate();
 }
 
 CGraphDlg::~CGraphDlg() = default;
-
-bool CGraphDlg::CreateAndShow() {
-    m_bCreating = true;
-    const bool created = Create() && m_hWnd;
-    m_bCreating = false;
-    if (!created)
-        return false;
-    ShowWindow(SW_SHOW);
-    return true;
-}
-
-void CGraphDlg::PostNcDestroy() {
-    if (!m_bCreating)
-        delete this;
-}
 
 CValueBox& CGraphDlg::Box(UINT id) {
     switch (id) {

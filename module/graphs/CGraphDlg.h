@@ -10,9 +10,9 @@
 #include "module/graphs/CStatPoller.h"
 #include "module/graphs/CValueBox.h"
 #include "module/mainwnd/CDlgData.h"
+#include "module/mainwnd/CModelessDialog.h"
 #include "module/monitor/CLegendItem.h"
 #include "module/monitor/CRateStats.h"
-#include "platform/ui/CDialog.h"
 
 #include <cstdint>
 
@@ -20,7 +20,7 @@ class CFBCtrl;
 class CGraphFrameWnd;
 class CMsgControl;
 
-class CGraphDlg : public CDialog {
+class CGraphDlg : public CModelessDialog {
 public:
     static constexpr UINT kTemplateId = 196;
     static constexpr int kStartInterval = 5; // seconds
@@ -33,7 +33,6 @@ public:
     BOOL OnInitDialog() override;
     void OnCancel() override { DestroyWindow(); }
     LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
-    void PostNcDestroy() override;
 
     virtual CGraphFrameWnd& Graph() = 0;
     const CStatObjects& Objects() const { return m_objects; }
@@ -53,23 +52,10 @@ public:
 
 protected:
     CGraphDlg(CWnd* mainWnd, CTableDlgData* record);
-    // The factory's function: a dialog `Dlg` for a table record, made and shown (else null).
-    template <typename Dlg> static CWnd* CreateFor(CWnd* mainWnd, CDlgData* record) {
-        auto* own = dynamic_cast<CTableDlgData*>(record);
-        if (!own)
-            return nullptr;
-        auto* dlg = new Dlg(mainWnd, own);
-        if (!dlg->CreateAndShow()) {
-            delete dlg;
-            return nullptr;
-        }
-        return dlg;
-    }
     // The number the next sample of this dialog's kind gets.
     virtual std::uint32_t& SequenceCounter() = 0;
 
 private:
-    bool CreateAndShow();
     bool Build();
     void LayOut();
     void Poll();
@@ -95,6 +81,5 @@ private:
     int m_nSpan = kStartSpan;
     int m_nSelected = 0;
     bool m_bRunning = true;
-    bool m_bCreating = false;
     bool m_bFitRange = false;
 };

@@ -9,7 +9,7 @@ public:
     CLineGraphDlg(CWnd* mainWnd, CTableDlgData* record) : CGraphDlg(mainWnd, record) {}
     // The factory's function for the line-curve slots.
     static CWnd* CreateFor(CWnd* mainWnd, CDlgData* record) {
-        return CGraphDlg::CreateFor<CLineGraphDlg>(mainWnd, record);
+        return CGraphDlg::CreateFor<CLineGraphDlg, CTableDlgData>(mainWnd, record);
     }
 
     CGraphFrameWnd& Graph() override { return m_curve; }

@@ -54,7 +54,7 @@ CSwitchInfoDlg::CSwitchInfoDlg(CWnd* mainWnd, CTableDlgData* record)
 }
 
 CSwitchInfoDlg::CSwitchInfoDlg(UINT templateId, CWnd* mainWnd, CTableDlgData* record)
-    : CDialog(templateId, mainWnd), m_pRecord(record), m_pMainWnd(mainWnd) {
+    : CModelessDialog(templateId, mainWnd), m_pRecord(record), m_pMainWnd(mainWnd) {
     // The dialog's own font, as the template names it, for measuring the column captions.
     m_font.CreateFont(-((kFontPoints * 96 + 36) / 72), kFontFace);
 }
@@ -63,20 +63,8 @@ CSwitchInfoDlg::~CSwitchInfoDlg() {
     ForgetSnmpRequests(this);
 }
 
-bool CSwitchInfoDlg::CreateAndShow() {
+void CSwitchInfoDlg::BeforeCreate() {
     CopyFixedText(m_pRecord->m_szHeaderValue[1], CTimeText(Clock::now()).c_str());
-    m_bCreating = true;
-    const bool created = Create() && m_hWnd;
-    m_bCreating = false;
-    if (!created)
-        return false;
-    ShowWindow(SW_SHOW);
-    return true;
-}
-
-void CSwitchInfoDlg::PostNcDestroy() {
-    if (!m_bCreating)
-        delete this;
 }
 
 BOOL CSwitchInfoDlg::OnInitDialog() {

@@ -7,10 +7,10 @@
 
 #include "controls/GridCtl/GridTypes.h"
 #include "module/mainwnd/CDlgData.h"
+#include "module/mainwnd/CModelessDialog.h"
+#include "module/mainwnd/OutstandingRequest.h"
 #include "module/monitor/DialogFrame.h"
 #include "module/monitor/FlatButtonColumn.h"
-#include "module/mainwnd/OutstandingRequest.h"
-#include "platform/ui/CDialog.h"
 #include "platform/ui/DialogTemplate.h"
 
 #include <string>
@@ -23,7 +23,7 @@ class CSnmpClass;
 class CSnmpPdu;
 class CTableControl;
 
-class CSwitchInfoDlg : public CDialog {
+class CSwitchInfoDlg : public CModelessDialog {
 public:
     static constexpr UINT kTemplateId = 130;
     static constexpr UINT kGridId = 1000;
@@ -39,9 +39,6 @@ public:
     BOOL OnInitDialog() override;
     void OnCancel() override;
     LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
-    // Deletes the dialog, except while it is being created: CreateFor deletes a dialog whose
-    // creation failed.
-    void PostNcDestroy() override;
 
     CTableControl* GetGrid() const { return m_pGrid; }
     CLMsgControl* GetLog() const { return m_pLog; }
@@ -53,20 +50,6 @@ protected:
     CSwitchInfoDlg(CWnd* mainWnd, CTableDlgData* record);
     // A dialog of the same build made from another template.
     CSwitchInfoDlg(UINT templateId, CWnd* mainWnd, CTableDlgData* record);
-    // The factory's function: a dialog `Dlg` for a record of kind `Record` (else null). Writes
-    // the time opened into the record's header, then creates and shows the window.
-    template <typename Dlg, typename Record>
-    static CWnd* CreateFor(CWnd* mainWnd, CDlgData* record) {
-        auto* own = dynamic_cast<Record*>(record);
-        if (!own)
-            return nullptr;
-        auto* dlg = new Dlg(mainWnd, own);
-        if (!dlg->CreateAndShow()) {
-            delete dlg;
-            return nullptr;
-        }
-        return dlg;
-    }
 
     virtual void InitGrid() = 0;
     virtual const char* CounterCaption() const = 0;
@@ -109,7 +92,7 @@ private:
     CDialogSizer m_sizer;
     std::vector<_CAPTIONDATA> m_captions;
     CFont m_font;
-    bool m_bCreating = false;
 
-    bool CreateAndShow();
+    // Writes the time opened into the record's header.
+    void BeforeCreate() override;
 };

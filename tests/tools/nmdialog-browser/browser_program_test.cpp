@@ -1,5 +1,7 @@
 // nmdialog-browser as users run it: bad arguments, a bad table file, and the interface table
 // of a real net-snmp snmpd walked to as many rows as snmpwalk lists.
+#include "tests/tools/LoopbackSnmpd.h"
+
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -70,77 +72,25 @@ TEST(BrowserProgram, ABadTableFileLineOpensNothing) {
     EXPECT_FALSE(QFile::exists(QString::fromStdString(shot)));
 }
 
-std::string FindTool(const char* name) {
-    return QStandardPaths::findExecutable(name, {"/usr/sbin", "/usr/local/sbin", "/usr/bin"})
-        .toStdString();
-}
-
-// snmpd in the foreground on a free loopback port, logging to its standard output.
-class LoopbackSnmpd {
-public:
-    explicit LoopbackSnmpd(const std::string& program) {
-        QUdpSocket probe;
-        probe.bind(QHostAddress::LocalHost, 0);
-        m_port = probe.localPort();
-        probe.close();
-        const QString conf = m_dir.path() + "/snmpd.conf";
-        std::ofstream(conf.toStdString()) << "rocommunity tessla 127.0.0.1\n";
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("SNMP_PERSISTENT_DIR", m_dir.path());
-        env.insert("MIBS", "");
-        m_process.setProcessEnvironment(env);
-        m_process.setProcessChannelMode(QProcess::MergedChannels);
-        m_process.start(QString::fromStdString(program),
-                        {"-f", "-Lo", "-C", "-c", conf, QString("udp:127.0.0.1:%1").arg(m_port)});
-    }
-    ~LoopbackSnmpd() {
-        m_process.terminate();
-        if (!m_process.waitForFinished(3000)) {
-            m_process.kill();
-            m_process.waitForFinished(3000);
-        }
-    }
-    // Its version line comes once the endpoint is open.
-    bool WaitReady() {
-        QElapsedTimer elapsed;
-        elapsed.start();
-        while (elapsed.elapsed() < 10000 && m_process.state() != QProcess::NotRunning) {
-            m_process.waitForReadyRead(100);
-            m_log += m_process.readAll().toStdString();
-            if (m_log.find("NET-SNMP version") != std::string::npos)
-                return true;
-        }
-        return false;
-    }
-    QString Address() const { return QString("127.0.0.1:%1").arg(m_port); }
-    const std::string& Log() const { return m_log; }
-
-private:
-    QTemporaryDir m_dir;
-    QProcess m_process;
-    std::uint16_t m_port = 0;
-    std::string m_log;
-};
-
 TEST(BrowserInterop, GetNextListsEveryInterfaceOfSnmpd) {
     const std::string snmpd = FindTool("snmpd");
     const std::string snmpwalk = FindTool("snmpwalk");
     if (snmpd.empty() || snmpwalk.empty())
         GTEST_SKIP() << "snmpd or snmpwalk missing (Debian packages snmpd, snmp): skipped";
-    LoopbackSnmpd agent(snmpd);
+    LoopbackSnmpd agent(snmpd, "rocommunity tessla 127.0.0.1\n");
     ASSERT_TRUE(agent.WaitReady()) << agent.Log();
 
-    ProgramRun walk =
-        RunProgram(QString::fromStdString(snmpwalk),
-                   {"-v1", "-c", "tessla", "-On", agent.Address(), "1.3.6.1.2.1.2.2.1.1"});
+    ProgramRun walk = RunProgram(QString::fromStdString(snmpwalk),
+                                 {"-v1", "-c", "tessla", "-On",
+                                  QString::fromStdString(agent.Address()), "1.3.6.1.2.1.2.2.1.1"});
     ASSERT_EQ(walk.exitCode, 0) << walk.err;
     const int interfaces = LineCount(walk.out);
     ASSERT_GE(interfaces, 1) << walk.out;
 
     QTemporaryDir dir;
     const QString shot = dir.path() + "/interfaces.png";
-    ProgramRun run = Browser({agent.Address(), "getnext", "--table", "interfaces", "--quit-after",
-                              "3", "--screenshot", shot});
+    ProgramRun run = Browser({QString::fromStdString(agent.Address()), "getnext", "--table",
+                              "interfaces", "--quit-after", "3", "--screenshot", shot});
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(LineCount(run.out), interfaces) << run.out;
     // The first row is the first interface: its index, then its name.

@@ -13,6 +13,7 @@
 #include <QTemporaryDir>
 #include <QUdpSocket>
 
+#include "tests/tools/LoopbackSnmpd.h"
 #include "tests/tools/taurel-snmp/ClientProcess.h"
 
 namespace {
@@ -20,11 +21,6 @@ namespace {
 const std::string kSysDescr = "1.3.6.1.2.1.1.1.0";
 const std::string kSysContact = "1.3.6.1.2.1.1.4.0";
 const std::string kSystem = "1.3.6.1.2.1.1";
-
-std::string FindTool(const char* name) {
-    return QStandardPaths::findExecutable(name, {"/usr/sbin", "/usr/local/sbin", "/usr/bin"})
-        .toStdString();
-}
 
 std::vector<std::string> Lines(const std::string& text) {
     std::vector<std::string> lines;
@@ -34,57 +30,6 @@ std::vector<std::string> Lines(const std::string& text) {
     }
     return lines;
 }
-
-// snmpd in the foreground with a generated configuration; stopped however the test ends.
-class Snmpd {
-public:
-    explicit Snmpd(const std::string& program) {
-        QUdpSocket probe;
-        probe.bind(QHostAddress::LocalHost, 0);
-        m_port = probe.localPort();
-        probe.close();
-        const QString dir = m_dir.path();
-        std::ofstream(dir.toStdString() + "/snmpd.conf") << "rocommunity tessla 127.0.0.1\n"
-                                                            "rwcommunity marbelo 127.0.0.1\n";
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("SNMP_PERSISTENT_DIR", dir + "/persist");
-        env.insert("MIBS", "");
-        m_process.setProcessEnvironment(env);
-        m_process.start(QString::fromStdString(program),
-                        {"-f", "-C", "-c", dir + "/snmpd.conf", "-Lf", dir + "/snmpd.log", "-p",
-                         dir + "/snmpd.pid", QString("udp:127.0.0.1:%1").arg(m_port)});
-    }
-    ~Snmpd() {
-        m_process.terminate();
-        if (!m_process.waitForFinished(3000)) {
-            m_process.kill();
-            m_process.waitForFinished(3000);
-        }
-    }
-    // snmpd logs its version line once its endpoint is open.
-    bool WaitReady() {
-        QElapsedTimer elapsed;
-        elapsed.start();
-        while (elapsed.elapsed() < 10000 && m_process.state() != QProcess::NotRunning) {
-            if (Log().find("NET-SNMP version") != std::string::npos) {
-                return true;
-            }
-            m_process.waitForFinished(50);
-        }
-        return false;
-    }
-    std::string Log() const {
-        QFile file(m_dir.path() + "/snmpd.log");
-        return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string();
-    }
-    std::string Address() const { return "127.0.0.1:" + std::to_string(m_port); }
-    std::string Dir() const { return m_dir.path().toStdString(); }
-
-private:
-    QTemporaryDir m_dir;
-    QProcess m_process;
-    std::uint16_t m_port = 0;
-};
 
 std::vector<std::string> NetSnmpWalkOids(const std::string& snmpwalk, const std::string& agent) {
     QProcess process;
@@ -115,7 +60,8 @@ TEST(NetSnmpInterop, GetWalkSetReadBackAndLogdumpAgainstSnmpd) {
         }
         GTEST_SKIP() << "snmpd or snmpwalk missing (Debian packages snmpd, snmp): skipped";
     }
-    Snmpd agent(snmpd);
+    LoopbackSnmpd agent(snmpd, "rocommunity tessla 127.0.0.1\n"
+                               "rwcommunity marbelo 127.0.0.1\n");
     ASSERT_TRUE(agent.WaitReady()) << agent.Log();
 
     const ClientRun get = RunClient({"--log", "get", agent.Address(), kSysDescr}, agent.Dir());
