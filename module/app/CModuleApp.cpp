@@ -39,10 +39,6 @@ CModuleApp::~CModuleApp() {
     m_demo.reset();
 }
 
-CModuleApp* AfxGetModuleApp() {
-    return dynamic_cast<CModuleApp*>(AfxGetApp());
-}
-
 void CModuleApp::TakeCommandLine(const std::string& commandLine) {
     ModuleIdentity identity; // the defaults
     ParseCommandLine(commandLine, identity);

@@ -3,8 +3,8 @@
 // the SNMP engine, makes sure only one window manages the device, and runs the main module
 // window until it closes. Its destruction shuts the engine down.
 
-#include "module/app/ModuleIdentity.h"
 #include "module/app/ProgramOptions.h"
+#include "module/slots/ModuleIdentity.h"
 #include "platform/ui/CWinApp.h"
 
 #include <array>
@@ -15,7 +15,7 @@
 class CDemoAgent;
 class CModuleMainDlg;
 
-class CModuleApp : public CWinApp {
+class CModuleApp : public CWinApp, public CModuleIdentitySource {
 public:
     explicit CModuleApp(ProgramOptions options = {});
     ~CModuleApp() override;
@@ -27,7 +27,7 @@ public:
 
     // Defaults, then the options of the command line, then the agent octets.
     void TakeCommandLine(const std::string& commandLine);
-    ModuleIdentity Identity() const;
+    ModuleIdentity Identity() const override;
     std::string WindowTitle() const { return ModuleWindowTitle(Identity()); }
 
     std::string m_strDeviceName;
@@ -48,6 +48,3 @@ private:
     bool m_bSnmpStarted = false;
     int m_exitCode = 0;
 };
-
-// The live application object, or null.
-CModuleApp* AfxGetModuleApp();

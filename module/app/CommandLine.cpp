@@ -15,10 +15,6 @@ void TakeOption(const std::string& text, const char* option, std::string& value)
 
 } // namespace
 
-std::string ModuleWindowTitle(const ModuleIdentity& identity) {
-    return identity.deviceName + ":" + identity.agentAddress;
-}
-
 void ParseCommandLine(const std::string& text, ModuleIdentity& identity) {
     TakeOption(text, "/N", identity.deviceName);
     TakeOption(text, "/I", identity.agentAddress);

@@ -2,8 +2,8 @@
 // address and communities; the long options are the program's own (--help lists them).
 
 #include "module/app/CModuleApp.h"
-#include "module/app/ModuleVersion.h"
 #include "module/app/ProgramOptions.h"
+#include "module/slots/ModuleVersion.h"
 
 #include <QApplication>
 #include <cstdio>

@@ -3,7 +3,7 @@
 #include "controls/KoCombo/CCBCtrl.h"
 #include "module/config/ChoiceValues.h"
 #include "module/config/ConfigSupport.h"
-#include "module/mainwnd/CDlgData.h"
+#include "module/slots/CDlgData.h"
 
 #include <algorithm>
 

@@ -3,7 +3,7 @@
 // one request object for its scalar objects (instance ".0"). Read sends a get, Write a set; a
 // page never has two requests out, and shows every outcome on its status line.
 
-#include "module/mainwnd/OutstandingRequest.h"
+#include "module/slots/OutstandingRequest.h"
 #include "platform/ui/CDialog.h"
 #include "snmp/CSnmpClass.h"
 

@@ -2,8 +2,8 @@
 
 #include "controls/FlatKeyCtl/CFBCtrl.h"
 #include "module/config/ConfigSupport.h"
-#include "module/mainwnd/CDlgData.h"
-#include "module/mainwnd/PanelMessages.h"
+#include "module/slots/CDlgData.h"
+#include "module/slots/PanelMessages.h"
 #include "platform/ui/WindowDC.h"
 
 namespace {

@@ -4,7 +4,7 @@
 // page and has the main window refresh the slot.
 
 #include "module/config/ConfigPages.h"
-#include "module/mainwnd/CModelessDialog.h"
+#include "module/slots/CModelessDialog.h"
 #include "platform/ui/CTabCtrl.h"
 
 #include <array>

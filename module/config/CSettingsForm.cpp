@@ -4,8 +4,8 @@
 #include "controls/KoDlgMsg/CDlgMsgControl.h"
 #include "module/config/ConfigSupport.h"
 #include "module/config/StatusTexts.h"
-#include "module/mainwnd/CDlgData.h"
-#include "module/mainwnd/PanelMessages.h"
+#include "module/slots/CDlgData.h"
+#include "module/slots/PanelMessages.h"
 #include "platform/ui/CStatic.h"
 #include "snmp/SnmpTransport.h"
 

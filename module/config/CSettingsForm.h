@@ -7,8 +7,8 @@
 
 #include "module/config/FormLayout.h"
 #include "module/config/FormRows.h"
-#include "module/mainwnd/CModelessDialog.h"
-#include "module/mainwnd/OutstandingRequest.h"
+#include "module/slots/CModelessDialog.h"
+#include "module/slots/OutstandingRequest.h"
 #include "snmp/CSnmpClass.h"
 
 #include <memory>

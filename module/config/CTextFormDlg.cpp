@@ -2,7 +2,7 @@
 
 #include "controls/KoTextEdit/CTextEditControl.h"
 #include "module/config/ConfigSupport.h"
-#include "module/mainwnd/CDlgData.h"
+#include "module/slots/CDlgData.h"
 
 #include <algorithm>
 

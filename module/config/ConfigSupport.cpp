@@ -2,18 +2,12 @@
 
 #include "controls/KoDlgMsg/CDlgMsgControl.h"
 #include "controls/KoTextEdit/CTextEditControl.h"
-#include "module/app/CModuleApp.h"
 #include "module/config/ReplyStatusText.h"
 #include "module/config/StatusTexts.h"
 #include "platform/core/Clock.h"
 #include "snmp/SnmpTransport.h"
 
 #include <vector>
-
-ModuleIdentity SwitchIdentity() {
-    CModuleApp* app = AfxGetModuleApp();
-    return app ? app->Identity() : ModuleIdentity{};
-}
 
 std::string FieldText(CTextEditControl* field) {
     if (!field)

@@ -2,8 +2,8 @@
 // What the configuration windows share: who the switch is, reaching their controls, reading a
 // text field whole, the status line, and letting go of replies when a window closes.
 
-#include "module/app/ModuleIdentity.h"
-#include "module/mainwnd/OutstandingRequest.h"
+#include "module/slots/ModuleIdentity.h"
+#include "module/slots/OutstandingRequest.h"
 #include "platform/ui/CWnd.h"
 
 #include <cstdint>
@@ -14,9 +14,6 @@ class CSnmpMsg;
 class CSnmpPdu;
 class CTextEditControl;
 class CObject;
-
-// The switch's name, address and communities from the application object (defaults without).
-ModuleIdentity SwitchIdentity();
 
 template <class T> T* ControlOf(const CWnd* dialog, int id) {
     return dynamic_cast<T*>(dialog->GetDlgItem(id));

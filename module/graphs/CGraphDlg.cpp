@@ -7,10 +7,10 @@
 #include "module/graphs/GraphDlgLayout.h"
 #include "module/graphs/GraphSteps.h"
 #include "module/graphs/SelectedCounter.h"
-#include "module/mainwnd/PanelMessages.h"
 #include "module/monitor/CGraphFrameWnd.h"
 #include "module/monitor/DialogFrame.h"
 #include "module/monitor/GraphIds.h"
+#include "module/slots/PanelMessages.h"
 #include "platform/core/Clock.h"
 #include "platform/core/TextFormat.h"
 

@@ -9,10 +9,10 @@
 #include "module/graphs/CStatObjects.h"
 #include "module/graphs/CStatPoller.h"
 #include "module/graphs/CValueBox.h"
-#include "module/mainwnd/CDlgData.h"
-#include "module/mainwnd/CModelessDialog.h"
 #include "module/monitor/CLegendItem.h"
 #include "module/monitor/CRateStats.h"
+#include "module/slots/CDlgData.h"
+#include "module/slots/CModelessDialog.h"
 
 #include <cstdint>
 

@@ -1,8 +1,8 @@
 #include "module/mainwnd/CAboutDlg.h"
 
 #include "controls/FlatKeyCtl/CFBCtrl.h"
-#include "module/app/ModuleVersion.h"
-#include "module/mainwnd/PanelMessages.h"
+#include "module/slots/ModuleVersion.h"
+#include "module/slots/PanelMessages.h"
 #include "platform/ui/ControlStyles.h"
 
 #include <QCoreApplication>

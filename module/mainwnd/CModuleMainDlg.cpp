@@ -149,17 +149,6 @@ LPARAM CModuleMainDlg::StoreKeys(const CDlgData& keys) {
     return ticket;
 }
 
-bool CModuleMainDlg::PostOpenSlot(CWnd* mainWnd, int slot, const CDlgData* keys) {
-    auto* main = dynamic_cast<CModuleMainDlg*>(mainWnd);
-    if (!main || !main->m_hWnd)
-        return mainWnd && mainWnd->PostMessage(PANEL_MSG, WPARAM(slot), 0);
-    LPARAM ticket = keys ? main->StoreKeys(*keys) : 0;
-    if (main->PostMessage(PANEL_MSG, WPARAM(slot), ticket))
-        return true;
-    main->m_pendingKeys.erase(ticket);
-    return false;
-}
-
 void CModuleMainDlg::OnChildClosed(int n) {
     if (n < 0 || n >= PANEL_CHILD_DIALOG_NUMBER) {
         AfxMessageBox(Format("Error PANEL_MSG:\nWPARAM: %d\n", n).c_str());

@@ -3,9 +3,10 @@
 // child-dialog slots with their records. Every request to open a window arrives here as
 // PANEL_MSG; a slot holds at most one open dialog.
 
-#include "module/app/ModuleIdentity.h"
 #include "module/mainwnd/MainMenu.h"
-#include "module/mainwnd/SlotRecords.h"
+#include "module/slots/ModuleIdentity.h"
+#include "module/slots/SlotOpening.h"
+#include "module/slots/SlotRecords.h"
 #include "platform/ui/CDialog.h"
 #include "platform/ui/Icons.h"
 
@@ -17,7 +18,7 @@
 class CKoMCtrl;
 class CPanelWnd;
 
-class CModuleMainDlg : public CDialog {
+class CModuleMainDlg : public CDialog, public CSlotKeyStore {
 public:
     static constexpr UINT kTemplateId = 102;
     static constexpr UINT kButtonMenuId = 1000;
@@ -43,10 +44,6 @@ public:
     // Sends WM_CLOSE to every open child dialog.
     void CloseChildDialogs();
 
-    // Posts PANEL_MSG for `slot` carrying a copy of `keys`: the sender's record may be gone by
-    // the time the message is handled. False when the main window is gone.
-    static bool PostOpenSlot(CWnd* mainWnd, int slot, const CDlgData* keys);
-
     CDlgData* GetRecord(int slot) const;
     // The open dialog of a slot whose window still exists, or null.
     CWnd* GetChildDialog(int slot) const;
@@ -64,7 +61,8 @@ private:
     void OnAgentState(WPARAM state);
     void OnContextMenu(HWND source, CPoint screenPoint);
     void OnPaint();
-    LPARAM StoreKeys(const CDlgData& keys);
+    LPARAM StoreKeys(const CDlgData& keys) override;
+    void DropKeys(LPARAM ticket) override { m_pendingKeys.erase(ticket); }
 
     ModuleIdentity m_identity;
     std::array<CWnd*, PANEL_CHILD_DIALOG_NUMBER> m_pChildDlg{};

@@ -3,7 +3,7 @@
 // window and the slot's record (null for the About box) and makes the dialog as a modeless
 // window; it gives null when the dialog could not be made.
 
-#include "module/mainwnd/CDlgData.h"
+#include "module/slots/CDlgData.h"
 
 class CWnd;
 

@@ -1,7 +1,7 @@
 #include "module/mainwnd/MainMenu.h"
 
 #include "controls/common/FixedText.h"
-#include "module/mainwnd/SlotRecords.h"
+#include "module/slots/SlotRecords.h"
 
 int SlotOfCommand(UINT command, int sel) {
     bool port = sel >= 0;

@@ -2,10 +2,10 @@
 
 #include "controls/GridCtl/CTableControl.h"
 #include "controls/common/FixedText.h"
-#include "module/mainwnd/CModuleMainDlg.h"
-#include "module/mainwnd/PanelMessages.h"
 #include "module/monitor/ObjectDisplay.h"
 #include "module/monitor/ReplyStatus.h"
+#include "module/slots/PanelMessages.h"
+#include "module/slots/SlotOpening.h"
 #include "platform/core/Clock.h"
 #include "snmp/CSnmpClass.h"
 
@@ -48,7 +48,7 @@ void CInfoDlg::InitGrid() {
 
 void CInfoDlg::OnButton(const CDlgButton& button) {
     if (button.message == std::int32_t(PANEL_MSG))
-        CModuleMainDlg::PostOpenSlot(m_pMainWnd, button.param, m_pRecord);
+        PostOpenSlot(m_pMainWnd, button.param, m_pRecord);
     else if (button.message == std::int32_t(PANEL_REFRESH))
         StartRead();
 }

@@ -5,11 +5,11 @@
 #include "controls/KoSample/CSampMsgControl.h"
 #include "controls/KoSpin/CUDCtrl.h"
 #include "controls/common/FixedText.h"
-#include "module/mainwnd/CModuleMainDlg.h"
-#include "module/mainwnd/PanelMessages.h"
 #include "module/monitor/DialogFrame.h"
 #include "module/monitor/ObjectDisplay.h"
 #include "module/monitor/ReplyStatus.h"
+#include "module/slots/PanelMessages.h"
+#include "module/slots/SlotOpening.h"
 #include "platform/core/Clock.h"
 #include "platform/core/TextFormat.h"
 #include "platform/ui/ControlStyles.h"
@@ -148,7 +148,7 @@ void CStatTableDlg::Resume() {
 void CStatTableDlg::OnButton(const CDlgButton& button) {
     switch (button.message) {
     case std::int32_t(PANEL_MSG):
-        CModuleMainDlg::PostOpenSlot(m_pMainWnd, button.param, m_pRecord);
+        PostOpenSlot(m_pMainWnd, button.param, m_pRecord);
         break;
     case std::int32_t(PANEL_REFRESH):
         Poll();

@@ -6,11 +6,11 @@
 // grid and talk to the switch.
 
 #include "controls/GridCtl/GridTypes.h"
-#include "module/mainwnd/CDlgData.h"
-#include "module/mainwnd/CModelessDialog.h"
-#include "module/mainwnd/OutstandingRequest.h"
 #include "module/monitor/DialogFrame.h"
 #include "module/monitor/FlatButtonColumn.h"
+#include "module/slots/CDlgData.h"
+#include "module/slots/CModelessDialog.h"
+#include "module/slots/OutstandingRequest.h"
 #include "platform/ui/DialogTemplate.h"
 
 #include <string>

@@ -2,10 +2,10 @@
 
 #include "controls/GridCtl/CTableControl.h"
 #include "controls/common/FixedText.h"
-#include "module/mainwnd/CModuleMainDlg.h"
-#include "module/mainwnd/PanelMessages.h"
 #include "module/monitor/ObjectDisplay.h"
 #include "module/monitor/ReplyStatus.h"
+#include "module/slots/PanelMessages.h"
+#include "module/slots/SlotOpening.h"
 #include "platform/core/Clock.h"
 #include "platform/ui/Prompt.h"
 #include "snmp/CSnmpClass.h"
@@ -150,7 +150,7 @@ void CTableDlg::OnRemoveReply(std::uint16_t code, CSnmpMsg* msg) {
 void CTableDlg::OpenWithSelection(int slot) {
     const int row = GetGrid()->GetIndex();
     if (row < 0) {
-        CModuleMainDlg::PostOpenSlot(m_pMainWnd, slot, nullptr);
+        PostOpenSlot(m_pMainWnd, slot, nullptr);
         return;
     }
     m_keyRecord.ClearKeys();
@@ -167,5 +167,5 @@ void CTableDlg::OpenWithSelection(int slot) {
     } else if (row < int(m_entryInstances.size())) {
         m_keyRecord.AppendKey(m_entryInstances[std::size_t(row)]);
     }
-    CModuleMainDlg::PostOpenSlot(m_pMainWnd, slot, &m_keyRecord);
+    PostOpenSlot(m_pMainWnd, slot, &m_keyRecord);
 }

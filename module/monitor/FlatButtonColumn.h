@@ -4,7 +4,7 @@
 // buttons move with the dialog's right edge and are raised together when the operator drags
 // the held mouse over the dialog.
 
-#include "module/mainwnd/CDlgData.h"
+#include "module/slots/CDlgData.h"
 #include "platform/ui/WinTypes.h"
 
 class CFBCtrl;

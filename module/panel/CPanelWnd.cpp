@@ -1,7 +1,7 @@
 #include "module/panel/CPanelWnd.h"
 
-#include "module/mainwnd/PanelMessages.h"
 #include "module/res/PanelResources.h"
+#include "module/slots/PanelMessages.h"
 #include "module/tables/PanelTables.h"
 #include "platform/ui/WindowDC.h"
 #include "snmp/CSnmpClass.h"

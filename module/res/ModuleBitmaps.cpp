@@ -1,6 +1,6 @@
 #include "module/res/ModuleBitmaps.h"
 
-#include "module/panel/PanelLayout.h"
+#include "module/layout/PanelLayout.h"
 #include "module/res/BitmapPainting.h"
 #include "module/res/PanelResources.h"
 #include "platform/ui/GdiObjects.h"

@@ -7,8 +7,8 @@
 #include "module/config/CChoiceFormDlg.h"
 #include "module/config/CResetDlg.h"
 #include "module/config/CTextFormDlg.h"
-#include "module/mainwnd/CDlgData.h"
-#include "module/mainwnd/PanelMessages.h"
+#include "module/slots/CDlgData.h"
+#include "module/slots/PanelMessages.h"
 #include "tests/module/support/ModuleFixture.h"
 #include "tests/platform/ui/UiTestSupport.h"
 
@@ -82,7 +82,7 @@ TEST_F(FormsTest, TrapReceiverFormCreatesARowAndOpensItAgainByItsKey) {
     // Chosen in the receiver table: the row's key travels with the request to open.
     CDlgData keys;
     keys.SetKeys({"10.9.8.7"});
-    ASSERT_TRUE(CModuleMainDlg::PostOpenSlot(main.get(), 6, &keys));
+    ASSERT_TRUE(PostOpenSlot(main.get(), 6, &keys));
     PumpMessages();
     auto* again = dynamic_cast<CTextFormDlg*>(main->GetChildDialog(6));
     ASSERT_NE(again, nullptr);

@@ -5,7 +5,7 @@
 #include "module/config/FormLayout.h"
 #include "module/config/FormRows.h"
 #include "module/config/ReplyStatusText.h"
-#include "module/mainwnd/OutstandingRequest.h"
+#include "module/slots/OutstandingRequest.h"
 #include "module/tables/DeviceTables.h"
 #include "module/tables/EnumTexts.h"
 #include "module/tables/PortTables.h"

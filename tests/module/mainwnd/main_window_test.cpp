@@ -122,7 +122,7 @@ TEST_F(MainWindowTest, AKeyRecordTravelsAsACopy) {
     {
         CDlgData sender;
         sender.SetKeys({"192.0.2.77"});
-        ASSERT_TRUE(CModuleMainDlg::PostOpenSlot(main.get(), 6, &sender));
+        ASSERT_TRUE(PostOpenSlot(main.get(), 6, &sender));
     } // the sender's record is gone before the message is handled
     PumpMessages();
     CDlgData* form = main->GetRecord(6);

@@ -1,5 +1,5 @@
+#include "module/layout/PanelLayout.h"
 #include "module/panel/CLedStatus.h"
-#include "module/panel/PanelLayout.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // The front panel against the simulated switch: what it draws, how it blinks, selection, and
 // what it reports when the switch stops answering.
 
-#include "module/mainwnd/PanelMessages.h"
 #include "module/panel/CPanelWnd.h"
+#include "module/slots/PanelMessages.h"
 #include "snmp/CSnmpMsg.h"
 #include "snmp/SnmpTypes.h"
 #include "tests/module/support/ModuleFixture.h"

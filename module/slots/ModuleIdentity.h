@@ -17,3 +17,17 @@ struct ModuleIdentity {
 // Device name, ":", agent address, with no spaces: the main window's title, by which a second
 // start finds the instance that already manages the device.
 std::string ModuleWindowTitle(const ModuleIdentity& identity);
+
+// The application object that fixes the identity for the run implements this, so dialogs can
+// ask for it without knowing the application class.
+class CModuleIdentitySource {
+public:
+    virtual ModuleIdentity Identity() const = 0;
+
+protected:
+    ~CModuleIdentitySource() = default;
+};
+
+// The running application's identity; the defaults when no application gives one (tests that
+// make dialogs without the program).
+ModuleIdentity SwitchIdentity();

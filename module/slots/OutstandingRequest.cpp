@@ -1,4 +1,4 @@
-#include "module/mainwnd/OutstandingRequest.h"
+#include "module/slots/OutstandingRequest.h"
 
 #include "snmp/CSnmpMsg.h"
 

@@ -1,4 +1,4 @@
-#include "module/mainwnd/SlotRecords.h"
+#include "module/slots/SlotRecords.h"
 
 #include "module/tables/DeviceTables.h"
 #include "module/tables/PortTables.h"

@@ -1,4 +1,4 @@
-#include "module/panel/PanelLayout.h"
+#include "module/layout/PanelLayout.h"
 
 namespace {
 

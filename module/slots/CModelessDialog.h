@@ -3,7 +3,7 @@
 // when its window is destroyed, except while it is being created: the factory deletes a dialog
 // whose creation failed.
 
-#include "module/mainwnd/CDlgData.h"
+#include "module/slots/CDlgData.h"
 #include "platform/ui/CDialog.h"
 
 class CModelessDialog : public CDialog {

@@ -1,4 +1,4 @@
-#include "module/mainwnd/CDlgData.h"
+#include "module/slots/CDlgData.h"
 
 #include "controls/common/FixedText.h"
 #include "module/mib/CIndexSuffix.h"

@@ -1,4 +1,4 @@
-#include "module/mainwnd/CModelessDialog.h"
+#include "module/slots/CModelessDialog.h"
 
 bool CModelessDialog::CreateAndShow() {
     BeforeCreate();

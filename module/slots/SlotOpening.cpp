@@ -1,0 +1,15 @@
+#include "module/slots/SlotOpening.h"
+
+#include "module/slots/PanelMessages.h"
+#include "platform/ui/CWnd.h"
+
+bool PostOpenSlot(CWnd* mainWnd, int slot, const CDlgData* keys) {
+    auto* store = dynamic_cast<CSlotKeyStore*>(mainWnd);
+    if (!store || !mainWnd->m_hWnd)
+        return mainWnd && mainWnd->PostMessage(PANEL_MSG, WPARAM(slot), 0);
+    LPARAM ticket = keys ? store->StoreKeys(*keys) : 0;
+    if (mainWnd->PostMessage(PANEL_MSG, WPARAM(slot), ticket))
+        return true;
+    store->DropKeys(ticket);
+    return false;
+}
