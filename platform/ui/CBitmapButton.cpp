@@ -1,4 +1,5 @@
 #include "platform/ui/CBitmapButton.h"
+#include "platform/ui/OctetText.h"
 
 #include "platform/ui/WindowDC.h"
 
@@ -9,7 +10,7 @@ BOOL CBitmapButton::Create(const char* caption, DWORD style, const RECT& rect, C
     if (!CWnd::Create("BUTTON", caption, style, rect, parent, id))
         return FALSE;
     if (QWidget* w = GetWidget())
-        w->setToolTip(QString::fromLatin1(caption ? caption : ""));
+        w->setToolTip(TextFromOctets(caption ? caption : ""));
     return TRUE;
 }
 

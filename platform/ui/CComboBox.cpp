@@ -1,4 +1,5 @@
 #include "platform/ui/CComboBox.h"
+#include "platform/ui/OctetText.h"
 
 #include "platform/ui/EditWidgets.h"
 
@@ -77,7 +78,7 @@ int CComboBox::AddString(const char* text) {
         return CB_ERR;
     // The choice stays as it was: a drop-down list starts with nothing chosen.
     int current = combo->currentIndex();
-    combo->addItem(QString::fromLatin1(text ? text : ""));
+    combo->addItem(TextFromOctets(text ? text : ""));
     combo->setCurrentIndex(current);
     return combo->count() - 1;
 }
@@ -102,7 +103,7 @@ int CComboBox::GetCurSel() const {
 
 std::string CComboBox::GetLBText(int index) const {
     ComboWidget* combo = comboOf(this);
-    return combo ? combo->itemText(index).toStdString() : std::string();
+    return combo ? OctetsFromText(combo->itemText(index)) : std::string();
 }
 
 void CComboBox::SetItemHeight(int height) {

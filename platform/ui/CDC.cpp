@@ -1,4 +1,5 @@
 #include "platform/ui/CDC.h"
+#include "platform/ui/OctetText.h"
 
 #include <cstring>
 
@@ -271,7 +272,7 @@ BOOL CDC::TextOut(int x, int y, const std::string& text) {
     if (!p)
         return FALSE;
     const QFont& font = m_font ? m_font->GetQFont() : defaultFont();
-    QString s = QString::fromLatin1(text.data(), int(text.size()));
+    QString s = TextFromOctets(text);
     QFontMetrics fm(font);
     if (m_bkMode == OPAQUE)
         FillPixels(QRect(x, y, fm.horizontalAdvance(s), fm.height()), m_bkColor);
@@ -285,8 +286,7 @@ BOOL CDC::TextOut(int x, int y, const std::string& text) {
 CSize CDC::GetTextExtent(const std::string& text) const {
     const QFont& font = m_font ? m_font->GetQFont() : defaultFont();
     QFontMetrics fm(font);
-    return CSize(fm.horizontalAdvance(QString::fromLatin1(text.data(), int(text.size()))),
-                 fm.height());
+    return CSize(fm.horizontalAdvance(TextFromOctets(text)), fm.height());
 }
 
 // A blit between two 32-bit images under at most a rectangular clip copies rows directly: the

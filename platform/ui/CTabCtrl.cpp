@@ -1,4 +1,5 @@
 #include "platform/ui/CTabCtrl.h"
+#include "platform/ui/OctetText.h"
 
 #include "platform/ui/GdiObjects.h"
 #include "platform/ui/WindowSystem.h"
@@ -95,8 +96,7 @@ int CTabCtrl::InsertItem(int item, const char* text) {
     if (!tabs || item < 0)
         return -1;
     int at = 0;
-    tabs->Quietly(
-        [&] { at = tabs->Bar()->insertTab(item, QString::fromLatin1(text ? text : "")); });
+    tabs->Quietly([&] { at = tabs->Bar()->insertTab(item, TextFromOctets(text ? text : "")); });
     tabs->Relayout();
     return at;
 }

@@ -1,4 +1,5 @@
 #include "platform/ui/CWnd.h"
+#include "platform/ui/OctetText.h"
 
 #include "platform/ui/Icons.h"
 
@@ -247,7 +248,7 @@ void CWnd::SetWindowText(const char* text) {
 
 std::string CWnd::GetWindowText() const {
     QWidget* w = widgetOf(m_hWnd);
-    return w ? w->property("taurelText").toString().toStdString() : std::string();
+    return w ? OctetsFromText(w->property("taurelText").toString()) : std::string();
 }
 
 void CWnd::SetFont(CFont* font, BOOL redraw) {

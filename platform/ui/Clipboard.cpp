@@ -1,14 +1,15 @@
 #include "platform/ui/Clipboard.h"
+#include "platform/ui/OctetText.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
 
 void SetClipboardText(const std::string& text) {
     if (QClipboard* clipboard = QGuiApplication::clipboard())
-        clipboard->setText(QString::fromStdString(text));
+        clipboard->setText(TextFromOctets(text));
 }
 
 std::string GetClipboardText() {
     QClipboard* clipboard = QGuiApplication::clipboard();
-    return clipboard ? clipboard->text().toStdString() : std::string();
+    return clipboard ? OctetsFromText(clipboard->text()) : std::string();
 }

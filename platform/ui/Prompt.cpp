@@ -1,4 +1,5 @@
 #include "platform/ui/Prompt.h"
+#include "platform/ui/OctetText.h"
 
 #include "platform/ui/CMenu.h"
 #include "platform/ui/WindowSystem.h"
@@ -23,7 +24,7 @@ void fillMenu(QMenu* target, HMENU menu) {
             target->addSeparator();
             continue;
         }
-        QString text = QString::fromLatin1(item.text.c_str());
+        QString text = TextFromOctets(item.text);
         if (item.flags & MF_POPUP) {
             QMenu* sub = target->addMenu(text);
             sub->setEnabled(!(item.flags & (MF_GRAYED | MF_DISABLED)));
@@ -43,8 +44,8 @@ public:
     int MessageBox(HWND owner, const std::string& text, const std::string& caption,
                    UINT type) override {
         QMessageBox box(ownerWidget(owner));
-        box.setWindowTitle(QString::fromLatin1(caption.c_str()));
-        box.setText(QString::fromLatin1(text.c_str()));
+        box.setWindowTitle(TextFromOctets(caption));
+        box.setText(TextFromOctets(text));
         switch (type & 0x0F) {
         case MB_OKCANCEL:
             box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);

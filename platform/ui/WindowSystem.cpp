@@ -1,4 +1,5 @@
 #include "platform/ui/WindowSystem.h"
+#include "platform/ui/OctetText.h"
 
 #include "platform/ui/ButtonControl.h"
 #include "platform/ui/CListCtrl.h"
@@ -167,7 +168,7 @@ LRESULT DefWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_SETTEXT:
         if (rec && rec->widget) {
-            QString text = QString::fromLatin1(lParam ? reinterpret_cast<const char*>(lParam) : "");
+            QString text = TextFromOctets(lParam ? reinterpret_cast<const char*>(lParam) : "");
             rec->widget->setProperty("taurelText", text);
             if (rec->widget->isWindow())
                 rec->widget->setWindowTitle(text);
