@@ -35,6 +35,15 @@ void CDlgMsgControl::SetText(const char* text) {
     Draw(dc);
 }
 
+bool CDlgMsgControl::Fits(const std::string& text) const {
+    CDC dc;
+    CFont* oldFont = dc.SelectObject(m_font.get());
+    // The text starts one pixel in and the frame takes the last one.
+    const bool fits = dc.GetTextExtent(text).cx <= m_client.Width() - 3;
+    dc.SelectObject(oldFont);
+    return fits;
+}
+
 void CDlgMsgControl::Draw(CDC& dc) {
     CRect box(0, 0, m_client.Width() - 1, m_client.Height() - 1);
     dc.FillSolidRect(&box, RGB(255, 255, 255));

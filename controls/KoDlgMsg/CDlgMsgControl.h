@@ -7,6 +7,7 @@
 #include "platform/ui/CWnd.h"
 
 #include <memory>
+#include <string>
 
 class CDlgMsgControl : public CWnd {
 public:
@@ -24,6 +25,8 @@ public:
     void SetText(const char* text);
 
     const char* GetText() const { return m_text; }
+    // Whether `text` fits the box in the line's font, so an owner can shorten what it shows.
+    bool Fits(const std::string& text) const;
     WORD GetControlStyle() const { return m_style.Get(); }
 
     LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;

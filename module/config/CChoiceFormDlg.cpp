@@ -17,29 +17,20 @@ CWnd* CChoiceFormDlg::CreateFor(CWnd* mainWnd, CDlgData* record) {
                : nullptr;
 }
 
-const _NmEnumPair* CChoiceFormDlg::EnumOfInput(int input) const {
-    std::vector<int> rows = Rows().InputRows();
-    return input >= 0 && input < int(rows.size()) ? Row(rows[std::size_t(input)]).pEnum : nullptr;
-}
-
 void CChoiceFormDlg::SetUpInput(int input, int row) {
-    if (auto* list = dynamic_cast<CCBCtrl*>(Input(input))) {
-        auto entries = EnumChoices(Row(row).pEnum);
-        list->InitComboBox(int(entries.size()), entries.data());
-    }
+    if (int(m_choices.size()) <= input)
+        m_choices.resize(std::size_t(input) + 1);
+    m_choices[std::size_t(input)].Attach(dynamic_cast<CCBCtrl*>(Input(input)), Row(row).pEnum);
 }
 
 std::string CChoiceFormDlg::InputText(int input) {
-    auto* list = dynamic_cast<CCBCtrl*>(Input(input));
-    return list ? EnumTextAt(EnumOfInput(input), list->GetSelect()) : std::string();
+    return input >= 0 && input < int(m_choices.size()) ? m_choices[std::size_t(input)].ChosenText()
+                                                       : std::string();
 }
 
-void CChoiceFormDlg::ShowValue(int input, int row, const std::string&,
-                               const CSnmpVarBind& binding) {
-    const _NmEnumPair* values = Row(row).pEnum;
-    auto* list = dynamic_cast<CCBCtrl*>(Input(input));
-    if (list && values)
-        list->SetSelect(EnumIndexOfValue(values, std::int32_t(binding.GetUInt32())));
+void CChoiceFormDlg::ShowValue(int input, int, const std::string&, const CSnmpVarBind& binding) {
+    if (input >= 0 && input < int(m_choices.size()))
+        m_choices[std::size_t(input)].ShowValue(std::int32_t(binding.GetUInt32()));
 }
 
 std::size_t CChoiceFormDlg::LongestInputText() const {
@@ -50,7 +41,6 @@ std::size_t CChoiceFormDlg::LongestInputText() const {
 }
 
 void CChoiceFormDlg::RaiseInputs() {
-    for (int k = 0; k < InputCount(); ++k)
-        if (auto* list = dynamic_cast<CCBCtrl*>(Input(k)))
-            list->RaiseComboBox();
+    for (CEnumChoice& choice : m_choices)
+        choice.Raise();
 }

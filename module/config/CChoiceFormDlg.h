@@ -2,7 +2,10 @@
 // The settings form with choice lists (template 139): "Trap Settings" (slot 7) and the port
 // settings (slots 80 to 107). Each list offers its row's enumeration.
 
+#include "module/config/CEnumChoice.h"
 #include "module/config/CSettingsForm.h"
+
+#include <vector>
 
 class CChoiceFormDlg : public CSettingsForm {
 public:
@@ -23,5 +26,5 @@ protected:
     void RaiseInputs() override;
 
 private:
-    const _NmEnumPair* EnumOfInput(int input) const;
+    std::vector<CEnumChoice> m_choices;
 };

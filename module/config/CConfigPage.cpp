@@ -2,6 +2,7 @@
 
 #include "controls/KoDlgMsg/CDlgMsgControl.h"
 #include "module/config/ConfigSupport.h"
+#include "module/config/InputCheck.h"
 #include "module/config/StatusTexts.h"
 #include "module/tables/ConfigTables.h"
 #include "snmp/SnmpTransport.h"
@@ -15,7 +16,8 @@ CConfigPage::~CConfigPage() {
     ForgetSnmpRequests(this);
 }
 
-BOOL CConfigPage::CreatePage(CWnd* parent) {
+BOOL CConfigPage::CreatePage(CWnd* parent, CWnd* mainWnd) {
+    m_pMainWnd = mainWnd;
     return Create(0, parent);
 }
 
@@ -40,36 +42,97 @@ CSnmpOid* CConfigPage::Object(int index) const {
     return *std::next(list.begin(), index);
 }
 
+int CConfigPage::IndexOfName(const std::string& name) const {
+    int index = 0;
+    for (const CSnmpOid* object : m_pRequest->GetOidList()) {
+        if (object->m_strOid + m_pRequest->m_strInstance == name)
+            return index;
+        ++index;
+    }
+    return -1;
+}
+
 void CConfigPage::Send(std::uint16_t pduType) {
+    m_bLastWasGet = pduType == SNMP_PDU_GET;
     m_inFlight.Start([&] { return m_pRequest->SendSnmp(pduType); });
+}
+
+void CConfigPage::ShowStatusText(const std::string& text) {
+    ShowStatus(m_pStatus, text);
 }
 
 void CConfigPage::Read() {
     if (!m_pRequest || m_inFlight.IsBusy())
         return;
+    // What the inputs show is about to be replaced; until it is, it is not the switch's.
+    m_bLoaded = false;
     Send(SNMP_PDU_GET);
 }
 
-void CConfigPage::Write() {
+std::string CConfigPage::RefusedValue() const {
+    for (const CSnmpOid* object : m_pRequest->GetOidList()) {
+        std::string reason = RefusalOf(*object, object->m_strValue);
+        if (!reason.empty())
+            return RefusalLine(object->m_strName, reason);
+    }
+    return {};
+}
+
+bool CConfigPage::AnythingToWrite() const {
+    const auto& objects = m_pRequest->GetOidList();
+    if (objects.empty())
+        return true;
+    for (const CSnmpOid* object : objects)
+        if (object->m_enumList.empty() || !object->m_strValue.empty())
+            return true;
+    return false;
+}
+
+PageWrite CConfigPage::Write() {
     if (!m_pRequest || m_inFlight.IsBusy())
-        return;
+        return PageWrite::Waiting;
+    if (!m_bLoaded) {
+        ShowStatus(m_pStatus, kNotReadText);
+        return PageWrite::NotRead;
+    }
+    std::vector<std::string> before;
+    for (const CSnmpOid* object : m_pRequest->GetOidList())
+        before.push_back(object->m_strValue);
     StoreInputs();
+    std::string refusal = RefusedValue();
+    const bool nothing = refusal.empty() && !AnythingToWrite();
+    if (!refusal.empty() || nothing) {
+        // The objects keep what was read; the inputs keep what was typed.
+        auto value = before.begin();
+        for (CSnmpOid* object : m_pRequest->GetOidList())
+            object->m_strValue = *value++;
+        ShowStatus(m_pStatus, nothing ? std::string(kNothingToWriteText) : refusal);
+        return nothing ? PageWrite::NothingChosen : PageWrite::Refused;
+    }
     ShowStatus(m_pStatus, kSendSetRequestText);
     Send(SNMP_PDU_SET);
+    return PageWrite::Sent;
 }
 
 void CConfigPage::OnReply(std::uint16_t code, CSnmpMsg* msg) {
     if (!TakeAnswer(m_inFlight, code, msg, m_pStatus))
         return;
     if (msg->m_pPdu->m_dwErrorStatus == 0) {
-        int index = 0;
+        if (m_bLastWasGet)
+            m_bLoaded = true;
+        else
+            RefreshWindowsShowing(m_pMainWnd, *msg->m_pPdu);
+        int order = 0;
         for (const CSnmpVarBind* binding : msg->m_pPdu->m_varBindList) {
-            CSnmpOid* object = Object(index);
-            if (!object || !binding)
+            if (!binding)
                 break;
+            // A set leaves out the choices that show an unknown value: its reply is paired by name.
+            const int index = m_bLastWasGet ? order++ : IndexOfName(binding->m_strOid);
+            CSnmpOid* object = Object(index);
+            if (!object)
+                continue;
             object->m_strValue = CSnmpClass::FormatValue(binding, object);
             ShowValue(index, object->m_strValue, *binding);
-            ++index;
         }
     }
     CSnmpMsg::Release(msg);

@@ -1,7 +1,11 @@
 #pragma once
 // One page of Set Configuration: a frameless child dialog with its status line, its inputs and
 // one request object for its scalar objects (instance ".0"). Read sends a get, Write a set; a
-// page never has two requests out, and shows every outcome on its status line.
+// page never has two requests out, and shows every outcome on its status line. A page writes
+// only what it read: until a get since it opened (or since the last Refresh) came back without
+// error, Write sends nothing, since the inputs would hold blanks and defaults, not the switch's
+// values. Typed values are checked before anything is sent. After a set the switch took, every
+// open window that shows a written object reads it again.
 
 #include "module/slots/OutstandingRequest.h"
 #include "platform/ui/CDialog.h"
@@ -9,19 +13,26 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 class CDlgMsgControl;
+
+// What Write did.
+enum class PageWrite { Sent, Waiting, NotRead, Refused, NothingChosen };
 
 class CConfigPage : public CDialog {
 public:
     CConfigPage(const DialogTemplate& tpl, UINT statusId, int firstRow, int rowCount);
     ~CConfigPage() override;
 
-    // Creates the page inside `parent` (hidden); it reads its objects at once.
-    BOOL CreatePage(CWnd* parent);
+    // Creates the page inside `parent` (hidden); it reads its objects at once. `mainWnd` is told
+    // which slots to refresh after a set.
+    BOOL CreatePage(CWnd* parent, CWnd* mainWnd = nullptr);
     void Read();
-    void Write();
+    PageWrite Write();
+    void ShowStatusText(const std::string& text);
     bool IsWaiting() const { return m_inFlight.IsBusy(); }
+    bool IsLoaded() const { return m_bLoaded; }
     CSnmpClass* Request() const { return m_pRequest.get(); }
 
     BOOL OnInitDialog() override;
@@ -43,6 +54,10 @@ protected:
 
 private:
     void Send(std::uint16_t pduType);
+    // The first typed value that cannot be sent, as its status line; empty when all can.
+    std::string RefusedValue() const;
+    bool AnythingToWrite() const;
+    int IndexOfName(const std::string& name) const;
 
     UINT m_nStatusId;
     int m_nFirstRow;
@@ -50,4 +65,7 @@ private:
     CDlgMsgControl* m_pStatus = nullptr;
     std::unique_ptr<CSnmpClass> m_pRequest;
     COutstandingRequest m_inFlight;
+    CWnd* m_pMainWnd = nullptr;
+    bool m_bLoaded = false;
+    bool m_bLastWasGet = false;
 };

@@ -3,6 +3,7 @@
 #include "controls/FlatKeyCtl/CFBCtrl.h"
 #include "controls/KoDlgMsg/CDlgMsgControl.h"
 #include "module/config/ConfigSupport.h"
+#include "module/config/NoReplyText.h"
 #include "module/config/StatusTexts.h"
 #include "module/slots/CDlgData.h"
 #include "module/slots/PanelMessages.h"
@@ -96,8 +97,10 @@ void CResetDlg::OnReply(std::uint16_t code, CSnmpMsg* msg) {
         return;
     if (IsAnswer(code, msg))
         ShowReplyStatus(m_pStatus, *msg);
-    else
+    else if (code == SNMP_ERR_TIMEOUT)
         ShowStatus(m_pStatus, kResettingText);
+    else // a request that never left says so: the switch is not restarting
+        ShowStatus(m_pStatus, NoReplyText(code, msg ? msg->m_exception.m_strMessage : ""));
     CSnmpMsg::Release(msg);
 }
 

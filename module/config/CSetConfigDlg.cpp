@@ -2,6 +2,7 @@
 
 #include "controls/FlatKeyCtl/CFBCtrl.h"
 #include "module/config/ConfigSupport.h"
+#include "module/config/StatusTexts.h"
 #include "module/slots/CDlgData.h"
 #include "module/slots/PanelMessages.h"
 #include "platform/ui/WindowDC.h"
@@ -12,6 +13,8 @@ namespace {
 constexpr int kInactiveBorderColour = 11;
 constexpr const char* kTabTexts[CSetConfigDlg::kPages] = {"   General   ", "   Console   ",
                                                           "   Advanced ", "   Traps    "};
+constexpr const char* kPageNames[CSetConfigDlg::kPages] = {"General", "Console", "Advanced",
+                                                           "Traps"};
 
 COLORREF Inverse(COLORREF c) {
     return RGB(255 - GetRValue(c), 255 - GetGValue(c), 255 - GetBValue(c));
@@ -85,7 +88,7 @@ void CSetConfigDlg::CreatePages() {
     m_pages[2] = std::make_unique<CAdvancedPage>();
     m_pages[3] = std::make_unique<CTrapsPage>();
     for (auto& page : m_pages) {
-        if (!page->CreatePage(this))
+        if (!page->CreatePage(this, m_pMainWnd))
             continue;
         CRect own;
         page->GetWindowRect(&own);
@@ -111,10 +114,25 @@ void CSetConfigDlg::OnClick(UINT id) {
         for (auto& page : m_pages)
             page->Read();
     } else if (id == kApplyId) {
-        for (auto& page : m_pages)
-            page->Write();
-        PostToMain(m_pMainWnd, PANEL_REFRESH, m_nKind);
+        Apply();
     }
+}
+
+void CSetConfigDlg::Apply() {
+    std::string notRead;
+    bool shownSent = false;
+    for (int i = 0; i < kPages; ++i) {
+        PageWrite outcome = m_pages[std::size_t(i)]->Write();
+        if (outcome == PageWrite::NotRead)
+            notRead += std::string(notRead.empty() ? "" : ", ") + kPageNames[i];
+        if (outcome == PageWrite::Sent && i == m_nShown)
+            shownSent = true;
+    }
+    // The operator sees one page: it tells which others kept their values unwritten.
+    if (shownSent && !notRead.empty())
+        m_pages[std::size_t(m_nShown)]->ShowStatusText(std::string(kSendSetRequestText) +
+                                                       " Not read: " + notRead);
+    PostToMain(m_pMainWnd, PANEL_REFRESH, m_nKind);
 }
 
 void CSetConfigDlg::RaiseButtons() {

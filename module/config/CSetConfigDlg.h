@@ -35,6 +35,8 @@ private:
     void CreatePages();
     void ShowPage(int index);
     void OnClick(UINT id);
+    // Writes the pages that were read; the others say so and keep the switch's values.
+    void Apply();
     void RaiseButtons();
     void OnPaint();
 

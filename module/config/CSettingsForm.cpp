@@ -3,6 +3,7 @@
 #include "controls/FlatKeyCtl/CFBCtrl.h"
 #include "controls/KoDlgMsg/CDlgMsgControl.h"
 #include "module/config/ConfigSupport.h"
+#include "module/config/InputCheck.h"
 #include "module/config/StatusTexts.h"
 #include "module/slots/CDlgData.h"
 #include "module/slots/PanelMessages.h"
@@ -89,6 +90,7 @@ BOOL CSettingsForm::OnInitDialog() {
     bool complete = true;
     m_pRequest->m_strInstance = ScalarIfEmpty(
         m_rows.ReadInstance(m_pRequest->GetOidList(), m_pRecord->m_strKeys, complete));
+    m_bNewRow = !complete;
     if (complete)
         Read();
     return TRUE;
@@ -123,12 +125,48 @@ void CSettingsForm::Read() {
     Send(SNMP_PDU_GET);
 }
 
+std::string CSettingsForm::RefusedInput() {
+    auto object = m_pRequest->GetOidList().begin();
+    for (int row = 0; row < m_rows.RowCount() && object != m_pRequest->GetOidList().end();
+         ++row, ++object) {
+        const int input = m_rows.InputOf(row);
+        if (input < 0 || input >= m_nInputs)
+            continue;
+        std::string reason = RefusalOf(**object, InputText(input), m_bNewRow);
+        if (!reason.empty())
+            return RefusalLine(Row(row).szName, reason);
+    }
+    return {};
+}
+
+bool CSettingsForm::AnythingToWrite() const {
+    auto object = m_pRequest->GetOidList().begin();
+    for (int row = 0; row < m_rows.RowCount() && object != m_pRequest->GetOidList().end();
+         ++row, ++object)
+        if (m_rows.Role(row) != FormRowRole::Plain || (*object)->m_enumList.empty() ||
+            !(*object)->m_strValue.empty())
+            return true;
+    return false;
+}
+
 void CSettingsForm::Write() {
     if (!m_pRequest || m_inFlight.IsBusy())
         return;
+    if (!m_bLoaded && !m_bNewRow) {
+        ShowStatus(m_pStatus, kNotReadText);
+        return;
+    }
+    if (std::string refusal = RefusedInput(); !refusal.empty()) {
+        ShowStatus(m_pStatus, refusal);
+        return;
+    }
     m_pRequest->m_strInstance = ScalarIfEmpty(
         m_rows.WriteInstance(m_pRequest->GetOidList(), m_pRecord->m_strKeys, m_pRecord->m_strTextB,
                              [this](int input) { return InputText(input); }));
+    if (!AnythingToWrite()) {
+        ShowStatus(m_pStatus, kNothingToWriteText);
+        return;
+    }
     ShowStatus(m_pStatus, kSendSetRequestText);
     Send(SNMP_PDU_SET);
     PostToMain(m_pMainWnd, PANEL_REFRESH, m_pRecord->m_nKind);
@@ -139,25 +177,45 @@ void CSettingsForm::OnReply(std::uint16_t code, CSnmpMsg* msg) {
         return;
     const CSnmpPdu& pdu = *msg->m_pPdu;
     if (pdu.m_dwErrorStatus == 0) {
-        std::vector<int> rows = m_rows.ReplyRows(pdu.m_varBindList.size(), m_bLastWasGet);
-        auto object = m_pRequest->GetOidList().begin();
-        int objectRow = 0;
+        // After a set too: the row exists now, and later writes edit what was written.
+        m_bLoaded = true;
+        if (!m_bLastWasGet)
+            RefreshWindowsShowing(m_pMainWnd, pdu, m_pRecord->m_nNumber);
+        std::vector<int> rows = RowsOfReply(pdu);
         std::size_t b = 0;
         for (const CSnmpVarBind* binding : pdu.m_varBindList) {
             int row = rows[b++];
             if (row < 0 || !binding)
                 continue;
-            std::advance(object, row - objectRow);
-            objectRow = row;
-            (*object)->m_strValue = CSnmpClass::FormatValue(binding, *object);
+            CSnmpOid* object = *std::next(m_pRequest->GetOidList().begin(), row);
+            object->m_strValue = CSnmpClass::FormatValue(binding, object);
             int input = m_rows.InputOf(row);
             if (input >= 0 && input < m_nInputs)
-                ShowValue(input, row, (*object)->m_strValue, *binding);
+                ShowValue(input, row, object->m_strValue, *binding);
         }
         AfterValues();
     }
     PostToMain(m_pMainWnd, PANEL_REFRESH, m_pRecord->m_nNumber);
     CSnmpMsg::Release(msg);
+}
+
+std::vector<int> CSettingsForm::RowsOfReply(const CSnmpPdu& pdu) const {
+    if (m_bLastWasGet)
+        return m_rows.ReplyRows(pdu.m_varBindList.size(), true);
+    // A set leaves out index columns and the choices that show an unknown value: its reply is
+    // paired by name.
+    std::vector<int> rows;
+    for (const CSnmpVarBind* binding : pdu.m_varBindList) {
+        int found = -1, row = 0;
+        for (const CSnmpOid* object : m_pRequest->GetOidList()) {
+            if (row < m_rows.RowCount() && binding &&
+                object->m_strOid + m_pRequest->m_strInstance == binding->m_strOid)
+                found = row;
+            ++row;
+        }
+        rows.push_back(found);
+    }
+    return rows;
 }
 
 void CSettingsForm::OnClick(UINT id) {

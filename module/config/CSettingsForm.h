@@ -3,7 +3,10 @@
 // (key and row-status columns get none), read with one get when the keys name the row, written
 // with one set by "Apply". Each reply shows on the status line and has the main window refresh
 // the record's number (the table the row was chosen from). The two kinds differ in their inputs:
-// choice lists (CChoiceFormDlg) or text fields (CTextFormDlg).
+// choice lists (CChoiceFormDlg) or text fields (CTextFormDlg). A form for an existing row writes
+// only after its values were read; a form for a new row (keys not given) creates it from what is
+// typed, every field filled. Typed values are checked before anything is sent. After a set the
+// switch took, every open window that shows a written object reads it again.
 
 #include "module/config/FormLayout.h"
 #include "module/config/FormRows.h"
@@ -43,6 +46,7 @@ public:
     void Read();
     void Write();
     bool IsWaiting() const { return m_inFlight.IsBusy(); }
+    bool IsLoaded() const { return m_bLoaded; }
     CSnmpClass* Request() const { return m_pRequest.get(); }
     const CFormRows& Rows() const { return m_rows; }
     int InputCount() const { return m_nInputs; }
@@ -71,6 +75,11 @@ protected:
 private:
     void OnClick(UINT id);
     void Send(std::uint16_t pduType);
+    // The first typed value that cannot be sent, as its status line; empty when all can.
+    std::string RefusedInput();
+    bool AnythingToWrite() const;
+    // Which row each binding of the reply belongs to (-1: none).
+    std::vector<int> RowsOfReply(const CSnmpPdu& pdu) const;
     void RaiseButtons();
 
     FormControlIds m_ids;
@@ -84,6 +93,8 @@ private:
     std::unique_ptr<CSnmpClass> m_pRequest;
     COutstandingRequest m_inFlight;
     bool m_bLastWasGet = false;
+    bool m_bLoaded = false;
+    bool m_bNewRow = false;
 };
 
 // A settings form template with every control of its kind, placed later by LayOut.

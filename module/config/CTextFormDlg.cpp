@@ -17,6 +17,8 @@ CWnd* CTextFormDlg::CreateFor(CWnd* mainWnd, CDlgData* record) {
 }
 
 void CTextFormDlg::SetUpInput(int input, int row) {
+    if (int(m_shown.size()) <= input)
+        m_shown.resize(std::size_t(input) + 1);
     auto* field = dynamic_cast<CTextEditControl*>(Input(input));
     if (!field)
         return;
@@ -32,11 +34,17 @@ void CTextFormDlg::SetUpInput(int input, int row) {
 }
 
 std::string CTextFormDlg::InputText(int input) {
-    return FieldText(dynamic_cast<CTextEditControl*>(Input(input)));
+    std::string typed = FieldText(dynamic_cast<CTextEditControl*>(Input(input)));
+    return input >= 0 && input < int(m_shown.size()) ? m_shown[std::size_t(input)].OctetsFor(typed)
+                                                     : typed;
 }
 
 void CTextFormDlg::ShowValue(int input, int, const std::string& text, const CSnmpVarBind&) {
-    if (auto* field = dynamic_cast<CTextEditControl*>(Input(input)))
+    auto* field = dynamic_cast<CTextEditControl*>(Input(input));
+    if (field) {
         field->SetText(text.c_str());
+        if (input >= 0 && input < int(m_shown.size()))
+            m_shown[std::size_t(input)].Remember(text, FieldText(field));
+    }
     m_longestValue = std::max(m_longestValue, text.size());
 }

@@ -4,6 +4,9 @@
 // widen to the longest value the switch sent.
 
 #include "module/config/CSettingsForm.h"
+#include "module/config/ShownText.h"
+
+#include <vector>
 
 class CTextFormDlg : public CSettingsForm {
 public:
@@ -25,4 +28,5 @@ protected:
 
 private:
     std::size_t m_longestValue = 0;
+    std::vector<CShownText> m_shown;
 };

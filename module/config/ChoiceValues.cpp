@@ -27,16 +27,8 @@ std::string EnumTextAt(const _NmEnumPair* list, int index) {
     return list[index].pszText;
 }
 
-int EnumIndexOfText(const _NmEnumPair* list, const std::string& text) {
-    int count = EnumCount(list);
-    for (int i = 0; i < count; ++i)
-        if (text == list[i].pszText)
-            return i;
-    return count;
-}
-
 int EnumIndexOfValue(const _NmEnumPair* list, std::int64_t value) {
-    int found = 0;
+    int found = -1;
     for (int i = 0; i < EnumCount(list); ++i)
         if (list[i].nValue == value)
             found = i;

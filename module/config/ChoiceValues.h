@@ -13,9 +13,7 @@
 int EnumCount(const _NmEnumPair* list);
 // The text of entry `index`, empty outside the list.
 std::string EnumTextAt(const _NmEnumPair* list, int index);
-// The first entry whose text equals `text` exactly; the entry count when none does.
-int EnumIndexOfText(const _NmEnumPair* list, const std::string& text);
-// The last entry whose value equals `value`; 0 when none does.
+// The last entry whose value equals `value`; -1 when none does.
 int EnumIndexOfValue(const _NmEnumPair* list, std::int64_t value);
 // The length of the longest text of the enumeration.
 std::size_t LongestEnumText(const _NmEnumPair* list);
@@ -24,9 +22,3 @@ std::size_t LongestEnumText(const _NmEnumPair* list);
 std::vector<_zrkenumerate> IndexedChoices(std::initializer_list<const char*> texts);
 // The entries of an enumeration, in table order.
 std::vector<_zrkenumerate> EnumChoices(const _NmEnumPair* list);
-
-// The console page lists the values 2, 3, … from position 0 on.
-constexpr int kConsoleFirstValue = 2;
-inline int ConsoleSelectionOf(std::int64_t value) {
-    return int(value - kConsoleFirstValue);
-}

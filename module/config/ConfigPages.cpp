@@ -63,12 +63,14 @@ void CGeneralPage::SetUpInputs() {
 void CGeneralPage::StoreInputs() {
     for (int i = 0; i < 3; ++i)
         if (CSnmpOid* object = Object(i))
-            object->m_strValue = FieldText(m_pFields[i]);
+            object->m_strValue = m_shown[i].OctetsFor(FieldText(m_pFields[i]));
 }
 
 void CGeneralPage::ShowValue(int index, const std::string& text, const CSnmpVarBind&) {
-    if (index >= 0 && index < 3 && m_pFields[index])
-        m_pFields[index]->SetText(text.c_str());
+    if (index < 0 || index >= 3 || !m_pFields[index])
+        return;
+    m_pFields[index]->SetText(text.c_str());
+    m_shown[index].Remember(text, FieldText(m_pFields[index]));
 }
 
 // Console: the serial port's use and its out-of-band rate, listed under their own names.
@@ -84,36 +86,29 @@ CConsolePage::CConsolePage()
                   kStatusId, kConfigConsoleFirstRow, kConfigConsoleRowCount) {}
 
 void CConsolePage::SetUpInputs() {
-    m_pLists[0] = ControlOf<CCBCtrl>(this, int(kUseId));
-    m_pLists[1] = ControlOf<CCBCtrl>(this, int(kRateId));
-    auto use = IndexedChoices({"Console", "SLIP"});
-    auto rate =
-        IndexedChoices({"baudRate-2400", "baudRate-9600", "baudRate-19200", "baudRate-38400"});
-    if (m_pLists[0])
-        m_pLists[0]->InitComboBox(int(use.size()), use.data());
-    if (m_pLists[1])
-        m_pLists[1]->InitComboBox(int(rate.size()), rate.data());
+    // The lists name the values differently from the enumerations: the position links them.
+    m_lists[0].Attach(ControlOf<CCBCtrl>(this, int(kUseId)), IndexedChoices({"Console", "SLIP"}),
+                      ConfigRow(kConfigConsoleFirstRow).pEnum);
+    m_lists[1].Attach(
+        ControlOf<CCBCtrl>(this, int(kRateId)),
+        IndexedChoices({"baudRate-2400", "baudRate-9600", "baudRate-19200", "baudRate-38400"}),
+        ConfigRow(kConfigConsoleFirstRow + 1).pEnum);
 }
 
 void CConsolePage::StoreInputs() {
-    // The lists name the values differently from the enumerations: the position links them.
-    for (int i = 0; i < 2; ++i) {
-        CSnmpOid* object = Object(i);
-        if (object && m_pLists[i])
-            object->m_strValue =
-                EnumTextAt(ConfigRow(kConfigConsoleFirstRow + i).pEnum, m_pLists[i]->GetSelect());
-    }
+    for (int i = 0; i < 2; ++i)
+        if (CSnmpOid* object = Object(i))
+            object->m_strValue = m_lists[i].ChosenText();
 }
 
 void CConsolePage::ShowValue(int index, const std::string&, const CSnmpVarBind& binding) {
-    if (index >= 0 && index < 2 && m_pLists[index])
-        m_pLists[index]->SetSelect(ConsoleSelectionOf(std::int32_t(binding.GetUInt32())));
+    if (index >= 0 && index < 2)
+        m_lists[index].ShowValue(std::int32_t(binding.GetUInt32()));
 }
 
 void CConsolePage::RaiseInputs() {
-    for (CCBCtrl* list : m_pLists)
-        if (list)
-            list->RaiseComboBox();
+    for (CEnumChoice& list : m_lists)
+        list.Raise();
 }
 
 // Advanced: the address-table ageing time and learning.
@@ -142,17 +137,11 @@ void CAdvancedPage::StoreInputs() {
         object->m_strValue = m_learning.ChosenText();
 }
 
-void CAdvancedPage::ShowValue(int index, const std::string& text, const CSnmpVarBind&) {
+void CAdvancedPage::ShowValue(int index, const std::string& text, const CSnmpVarBind& binding) {
     if (index == 0 && m_pExpires)
         m_pExpires->SetText(text.c_str());
     else if (index == 1)
-        m_learning.ShowText(text);
-}
-
-LRESULT CAdvancedPage::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (msg == COMBO_SELECT_MSG && m_learning.Owns(int(wParam)))
-        m_learning.Picked();
-    return CConfigPage::WindowProc(msg, wParam, lParam);
+        m_learning.ShowValue(std::int32_t(binding.GetUInt32()));
 }
 
 // Traps: the authentication-failure trap.
@@ -175,13 +164,7 @@ void CTrapsPage::StoreInputs() {
         object->m_strValue = m_authTrap.ChosenText();
 }
 
-void CTrapsPage::ShowValue(int index, const std::string& text, const CSnmpVarBind&) {
+void CTrapsPage::ShowValue(int index, const std::string&, const CSnmpVarBind& binding) {
     if (index == 0)
-        m_authTrap.ShowText(text);
-}
-
-LRESULT CTrapsPage::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (msg == COMBO_SELECT_MSG && m_authTrap.Owns(int(wParam)))
-        m_authTrap.Picked();
-    return CConfigPage::WindowProc(msg, wParam, lParam);
+        m_authTrap.ShowValue(std::int32_t(binding.GetUInt32()));
 }

@@ -5,10 +5,10 @@
 
 #include "module/config/CConfigPage.h"
 #include "module/config/CEnumChoice.h"
+#include "module/config/ShownText.h"
 
 #include <memory>
 
-class CCBCtrl;
 class CTextEditControl;
 
 class CGeneralPage : public CConfigPage {
@@ -24,6 +24,7 @@ protected:
 
 private:
     CTextEditControl* m_pFields[3] = {};
+    CShownText m_shown[3];
 };
 
 class CConsolePage : public CConfigPage {
@@ -39,7 +40,7 @@ protected:
     void RaiseInputs() override;
 
 private:
-    CCBCtrl* m_pLists[2] = {};
+    CEnumChoice m_lists[2];
 };
 
 class CAdvancedPage : public CConfigPage {
@@ -47,7 +48,6 @@ public:
     static constexpr UINT kTemplateId = 143;
     static constexpr UINT kExpiresId = 1015, kLearningId = 1016, kStatusId = 1013;
     CAdvancedPage();
-    LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
     const CEnumChoice& Learning() const { return m_learning; }
 
 protected:
@@ -66,7 +66,6 @@ public:
     static constexpr UINT kTemplateId = 158;
     static constexpr UINT kAuthTrapId = 1020, kStatusId = 1025;
     CTrapsPage();
-    LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
 protected:
     void SetUpInputs() override;

@@ -2,8 +2,11 @@
 
 #include "controls/KoDlgMsg/CDlgMsgControl.h"
 #include "controls/KoTextEdit/CTextEditControl.h"
+#include "module/config/NoReplyText.h"
 #include "module/config/ReplyStatusText.h"
 #include "module/config/StatusTexts.h"
+#include "module/slots/PanelMessages.h"
+#include "module/slots/SlotsShowing.h"
 #include "platform/core/Clock.h"
 #include "snmp/SnmpTransport.h"
 
@@ -12,7 +15,8 @@
 std::string FieldText(CTextEditControl* field) {
     if (!field)
         return {};
-    std::vector<char> buffer(kDisplayStringLength + 1, '\0');
+    // Room for every typed character in its longest UTF-8 form: what is typed is sent whole.
+    std::vector<char> buffer(kTypedTextLimit * 4 + 1, '\0');
     field->GetText(buffer.data(), int(buffer.size()));
     return buffer.data();
 }
@@ -21,22 +25,34 @@ void InitField(CTextEditControl* field) {
     if (!field)
         return;
     field->InitTextEditMsg();
-    field->LimitText(kDisplayStringLength);
+    field->LimitText(kTypedTextLimit);
 }
 
-void ShowStatus(CDlgMsgControl* line, const char* text) {
+void ShowStatus(CDlgMsgControl* line, const std::string& text) {
     if (line)
-        line->SetText(text);
+        line->SetText(text.c_str());
 }
 
 void ShowReplyStatus(CDlgMsgControl* line, const CSnmpMsg& reply) {
     if (line && reply.m_pPdu)
-        line->SetText(ReplyStatusText(*reply.m_pPdu, Clock::now()).c_str());
+        line->SetText(ReplyStatusText(*reply.m_pPdu, Clock::now(), [line](const std::string& text) {
+                          return line->Fits(text);
+                      }).c_str());
 }
 
 void PostToMain(CWnd* mainWnd, UINT msg, int slot) {
     if (mainWnd && mainWnd->m_hWnd)
         mainWnd->PostMessage(msg, WPARAM(slot), 0);
+}
+
+void RefreshWindowsShowing(CWnd* mainWnd, const CSnmpPdu& reply, int except) {
+    std::vector<std::string> written;
+    for (const CSnmpVarBind* binding : reply.m_varBindList)
+        if (binding)
+            written.push_back(binding->m_strOid);
+    for (int slot : SlotsShowing(written))
+        if (slot != except)
+            PostToMain(mainWnd, PANEL_REFRESH, slot);
 }
 
 bool AcceptReply(COutstandingRequest& request, CSnmpMsg* msg) {
@@ -57,7 +73,7 @@ const CSnmpPdu* TakeAnswer(COutstandingRequest& request, std::uint16_t code, CSn
     if (!AcceptReply(request, msg))
         return nullptr;
     if (!IsAnswer(code, msg)) {
-        ShowStatus(line, kTimeoutText);
+        ShowStatus(line, NoReplyText(code, msg ? msg->m_exception.m_strMessage : std::string()));
         CSnmpMsg::Release(msg);
         return nullptr;
     }

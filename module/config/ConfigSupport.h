@@ -19,24 +19,27 @@ template <class T> T* ControlOf(const CWnd* dialog, int id) {
     return dynamic_cast<T*>(dialog->GetDlgItem(id));
 }
 
-// The whole text of a field, as many characters as a DisplayString holds.
+// The whole text of a field, as octets (typed text is UTF-8).
 std::string FieldText(CTextEditControl* field);
-// Sets up a field that takes as much as a DisplayString holds.
+// Sets up a field that takes kTypedTextLimit characters.
 void InitField(CTextEditControl* field);
 
-void ShowStatus(CDlgMsgControl* line, const char* text);
+void ShowStatus(CDlgMsgControl* line, const std::string& text);
 // The reply's status line ("Received at …"), from the reply's error status and index.
 void ShowReplyStatus(CDlgMsgControl* line, const CSnmpMsg& reply);
 
 // Posts to the main window while it exists.
 void PostToMain(CWnd* mainWnd, UINT msg, int slot);
+// After a set the switch took: has every open window that shows a written object read it again
+// (PANEL_REFRESH to each such slot but `except`, which the caller refreshes itself).
+void RefreshWindowsShowing(CWnd* mainWnd, const CSnmpPdu& reply, int except = -1);
 
 // Whether the reply is the one `request` waits for; a stray one is released here.
 bool AcceptReply(COutstandingRequest& request, CSnmpMsg* msg);
 // Whether the reply came back (code 0 with its PDU) rather than timing out or failing.
 bool IsAnswer(std::uint16_t code, const CSnmpMsg* msg);
 // A form's reply routine's first step: the awaited answer's PDU, its status shown in `line`;
-// otherwise null, the message released and, when the awaited request got no answer, "timeout"
-// shown.
+// otherwise null, the message released and, when the awaited request got no answer, why
+// (NoReplyText) shown.
 const CSnmpPdu* TakeAnswer(COutstandingRequest& request, std::uint16_t code, CSnmpMsg* msg,
                            CDlgMsgControl* line);

@@ -48,7 +48,20 @@ std::string FitStatusLine(const std::string& head, const std::string& value,
     return (head + shownValue + middle + shownOid).substr(0, room);
 }
 
-std::string ReplyStatusText(const CSnmpPdu& pdu, std::int64_t now) {
+namespace {
+
+// The longest fitted line that `fits` accepts.
+std::string FitToWidth(const std::string& head, const std::string& value, const std::string& middle,
+                       const std::string& oid, const LineFits& fits) {
+    std::string line = FitStatusLine(head, value, middle, oid, kStatusTextRoom);
+    for (std::size_t room = kStatusTextRoom; fits && !fits(line) && room > head.size(); --room)
+        line = FitStatusLine(head, value, middle, oid, room - 1);
+    return line;
+}
+
+} // namespace
+
+std::string ReplyStatusText(const CSnmpPdu& pdu, std::int64_t now, const LineFits& fits) {
     const std::string head = FormatLocalTime(now, "Received at %H:%M:%S, ");
     const CSnmpVarBind* failing = FailingBinding(pdu);
     const std::string oid = failing ? failing->m_strOid : std::string();
@@ -58,10 +71,10 @@ std::string ReplyStatusText(const CSnmpPdu& pdu, std::int64_t now) {
     case 1:
         return head + "tooBig";
     case 2:
-        return FitStatusLine(head + "noSuchName,", "", "", oid, kStatusTextRoom);
+        return FitToWidth(head + "noSuchName,", "", "", oid, fits);
     case 3:
-        return FitStatusLine(head + "badValue(", CSnmpClass::FormatValue(failing, nullptr), "), ",
-                             oid, kStatusTextRoom);
+        return FitToWidth(head + "badValue(", CSnmpClass::FormatValue(failing, nullptr), "), ", oid,
+                          fits);
     case 4:
         return head + "readOnly";
     case 5:

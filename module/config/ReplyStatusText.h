@@ -3,6 +3,7 @@
 // then what the switch said about the request, naming the object that failed.
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 class CSnmpPdu;
@@ -10,8 +11,11 @@ class CSnmpPdu;
 // "Received at %H:%M:%S, " at local time `now`, then by error status "sucessful", "tooBig",
 // "noSuchName," and the failing object, "badValue(" value "), " and the object, "readOnly",
 // "genErr" (nothing for other codes). The failing binding is the one the error index names
-// (from 1), the last one for index 0. The line is fitted into the status room (FitStatusLine).
-std::string ReplyStatusText(const CSnmpPdu& pdu, std::int64_t now);
+// (from 1), the last one for index 0. The line is fitted into the status room (FitStatusLine)
+// and, when `fits` is given, shortened the same way until the line it shows fits: a status line
+// cut at its right edge would hide the end of the identifier, which names the object.
+using LineFits = std::function<bool(const std::string&)>;
+std::string ReplyStatusText(const CSnmpPdu& pdu, std::int64_t now, const LineFits& fits = {});
 
 // Joins head, value, middle and object identifier, and when that exceeds `room` characters
 // shortens the value first (ending it in "...") and then the front of the identifier, whose tail

@@ -122,11 +122,8 @@ void CModuleMainDlg::OpenSlot(int n, const CDlgData* keys) {
     m_pChildDlg[n] = nullptr;
     m_hChildWnd[n] = 0;
     CDlgData* record = m_DlgData[n].get();
-    if (n == Slot::kTrapReceiverForm && record) {
-        record->ClearKeys();
-        if (keys)
-            record->CopyKeys(*keys);
-    }
+    if (record)
+        TakeOpenerKeys(n, *record, keys);
     const SlotDialogRow* row = FindSlotDialog(n);
     if (!row)
         return; // no dialog is built for this slot

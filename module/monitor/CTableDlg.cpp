@@ -48,7 +48,17 @@ void CTableDlg::InitGrid() {
         CopyFixedText(caption.caption, oid->m_strName.c_str());
         captions.push_back(caption);
     }
-    SetCaptions(std::move(captions), m_pEntryRecord->m_bHasStatusColumn ? 1 : 0);
+    SetCaptions(std::move(captions), RowsAreSelectable() ? 1 : 0);
+}
+
+bool CTableDlg::RowsAreSelectable() const {
+    // A table whose entries can be removed, or opened in a form to edit the chosen one.
+    if (m_pEntryRecord->m_bHasStatusColumn)
+        return true;
+    for (const CDlgButton& button : m_pEntryRecord->m_buttons)
+        if (button.label[0] && button.message == std::int32_t(PANEL_MSG))
+            return true;
+    return false;
 }
 
 void CTableDlg::OnButton(const CDlgButton& button) {

@@ -43,6 +43,7 @@ protected:
     void OnButton(const CDlgButton& button) override;
 
 private:
+    bool RowsAreSelectable() const;
     void SendGetNext();
     void EndWalk(const std::string& logText);
     void AppendEntryRow();

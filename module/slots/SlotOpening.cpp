@@ -1,6 +1,7 @@
 #include "module/slots/SlotOpening.h"
 
 #include "module/slots/PanelMessages.h"
+#include "module/slots/SlotRecords.h"
 #include "platform/ui/CWnd.h"
 
 bool PostOpenSlot(CWnd* mainWnd, int slot, const CDlgData* keys) {
@@ -12,4 +13,18 @@ bool PostOpenSlot(CWnd* mainWnd, int slot, const CDlgData* keys) {
         return true;
     store->DropKeys(ticket);
     return false;
+}
+
+void TakeOpenerKeys(int slot, CDlgData& record, const CDlgData* keys) {
+    if (slot == Slot::kTrapReceiverForm) {
+        record.ClearKeys();
+        if (keys)
+            record.CopyKeys(*keys);
+    } else if (slot == Slot::kIpInterfaceSettings) {
+        record.ClearKeys();
+        if (keys && keys->m_nKeyCount > 0)
+            record.CopyKeys(*keys);
+        else
+            record.SetKeys({kFirstIpInterface});
+    }
 }

@@ -21,3 +21,8 @@ protected:
 // time the message is handled. A window that keeps no key records gets the bare slot. False
 // when the window is gone.
 bool PostOpenSlot(CWnd* mainWnd, int slot, const CDlgData* keys);
+
+// The forms that edit the entry their opener chose take the opener's keys: the trap receiver
+// form (no keys: a new receiver) and the IP interface settings (no keys: interface 1). Other
+// slots keep the keys their records were built with.
+void TakeOpenerKeys(int slot, CDlgData& record, const CDlgData* keys);

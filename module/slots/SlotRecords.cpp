@@ -93,7 +93,7 @@ void BuildDeviceRecords(SlotRecordTable& records, const ModuleIdentity& id) {
 
     auto ipSettings =
         Form("IP Interface Settings", g_IpInterfaceSettingsTable, kIpInterfaceSettingsRowCount);
-    ipSettings->SetKeys({"1"});
+    ipSettings->SetKeys({kFirstIpInterface});
     ipSettings->m_nNumber = Slot::kIpInterface;
     Place(records, Slot::kIpInterfaceSettings, std::move(ipSettings));
 

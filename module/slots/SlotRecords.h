@@ -37,5 +37,8 @@ constexpr int kReset = 26;
 constexpr int kAbout = 27;
 } // namespace Slot
 
+// The interface the IP interface settings edit when no entry was chosen.
+constexpr const char* kFirstIpInterface = "1";
+
 // Builds every record, in the order the main window makes them.
 void BuildSlotRecords(SlotRecordTable& records, const ModuleIdentity& identity);

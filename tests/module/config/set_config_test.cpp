@@ -49,10 +49,11 @@ protected:
 TEST_F(SetConfigTest, GeneralPageWritesWholeTextsAndReadsThemBack) {
     EXPECT_EQ(Text(0, CGeneralPage::kContactId), Agent().contact);
     EXPECT_NE(Status(0, CGeneralPage::kStatusId).find("sucessful"), std::string::npos);
-    const std::string location(200, 'L');
+    const std::string location(81, 'L');
     Field(0, CGeneralPage::kContactId)->SetText("Pat at the desk");
     Field(0, CGeneralPage::kNameId)->SetText(std::string(81, 'n').c_str());
-    Field(0, CGeneralPage::kLocationId)->SetText(location.c_str());
+    Field(0, CGeneralPage::kLocationId)->SetText(std::string(200, 'L').c_str());
+    EXPECT_EQ(Text(0, CGeneralPage::kLocationId), location) << "a field takes 81 characters";
     Apply();
     EXPECT_EQ(Agent().contact, "Pat at the desk");
     EXPECT_EQ(Agent().name, std::string(81, 'n')) << "characters 80 and 81 are sent too";
@@ -102,13 +103,18 @@ TEST_F(SetConfigTest, AdvancedAndTrapsPagesWriteTheirChoices) {
     EXPECT_EQ(Agent().learning, 2);
     EXPECT_EQ(Agent().authFailTrap, 1);
 
-    // The switch refuses an ageing time under 10 seconds and names the value it got.
-    Field(2, CAdvancedPage::kExpiresId)->SetText("5");
-    Apply();
-    EXPECT_NE(Status(2, CAdvancedPage::kStatusId).find("badValue(5), 1.3.6.1.2.1.17.4.2.0"),
-              std::string::npos)
-        << Status(2, CAdvancedPage::kStatusId);
-    EXPECT_EQ(Text(2, CAdvancedPage::kExpiresId), "5") << "what was typed stays";
+    // An ageing time the switch does not take, or that is not a number, is refused before
+    // anything is sent; the field keeps what was typed.
+    for (const char* typed : {"5", "600s", ""}) {
+        Field(2, CAdvancedPage::kExpiresId)->SetText(typed);
+        ClickControl(dlg, CSetConfigDlg::kApplyId);
+        EXPECT_FALSE(dlg->Page(2)->IsWaiting()) << typed;
+        EXPECT_EQ(Status(2, CAdvancedPage::kStatusId),
+                  std::string("MAC Address Entry Expires (seconds): ") +
+                      (*typed == '5' ? "not between 10 and 1000000" : "not a whole number"));
+        EXPECT_EQ(Text(2, CAdvancedPage::kExpiresId), typed) << "what was typed stays";
+        ASSERT_TRUE(WaitForReplies());
+    }
     EXPECT_EQ(Agent().agingSeconds, 600);
 }
 
@@ -140,12 +146,16 @@ TEST_F(SetConfigTest, AnErrorReplyNamesTheObjectAndALateAnswerIsDropped) {
 }
 
 TEST_F(SetConfigTest, NoAnswerAndAFailedSendLeaveNoPageWaiting) {
-    // Three full-length texts do not fit one datagram: the send fails at once.
+    // Three full fields of three-byte characters do not fit one datagram: the send fails at
+    // once, and the page says why rather than claiming a time-out.
+    std::string euros;
+    for (int i = 0; i < 81; ++i)
+        euros += "\xE2\x82\xAC";
     for (UINT id : {CGeneralPage::kContactId, CGeneralPage::kNameId, CGeneralPage::kLocationId})
-        Field(0, id)->SetText(std::string(255, 'z').c_str());
-    dlg->Page(0)->Write();
+        Field(0, id)->SetText(euros.c_str());
+    EXPECT_EQ(dlg->Page(0)->Write(), PageWrite::Sent);
     EXPECT_FALSE(dlg->Page(0)->IsWaiting());
-    EXPECT_EQ(Status(0, CGeneralPage::kStatusId), "Timeout.");
+    EXPECT_EQ(Status(0, CGeneralPage::kStatusId), "Buffer overflow while snmp encoding.");
 
     StopAgent();
     ClickControl(dlg, CSetConfigDlg::kRefreshId);
