@@ -133,6 +133,13 @@ TEST_F(FormsTest, ResetWritesColdStartAndTakesSilenceAsTheResetUnderWay) {
     EXPECT_EQ(StatusOf(dlg, CResetDlg::kStatusId), "Resetting switch...");
     EXPECT_FALSE(dlg->IsWaiting());
     Screenshot(dlg, "reset");
+
+    // A request that could not even be sent is no reset under way: the dialog says why.
+    app->TakeCommandLine("/Ino.such.host");
+    ClickControl(dlg, CResetDlg::kButtonId);
+    EXPECT_EQ(StatusOf(dlg, CResetDlg::kStatusId).rfind("Socket error", 0), 0u)
+        << StatusOf(dlg, CResetDlg::kStatusId);
+    EXPECT_FALSE(dlg->IsWaiting());
 }
 
 } // namespace

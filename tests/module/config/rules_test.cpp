@@ -1,16 +1,24 @@
 // The rules the configuration windows are built on: the reply status line, choice positions,
-// what a form makes of its rows, its layout in pixels, and the request a window waits for.
+// what a form makes of its rows, its layout in pixels, the request a window waits for, what is
+// checked before a write, and which windows read again after one.
 
 #include "module/config/ChoiceValues.h"
 #include "module/config/FormLayout.h"
 #include "module/config/FormRows.h"
+#include "module/config/InputCheck.h"
+#include "module/config/NoReplyText.h"
 #include "module/config/ReplyStatusText.h"
+#include "module/config/ShownText.h"
 #include "module/slots/OutstandingRequest.h"
+#include "module/slots/SlotOpening.h"
+#include "module/slots/SlotsShowing.h"
+#include "module/tables/ConfigTables.h"
 #include "module/tables/DeviceTables.h"
 #include "module/tables/EnumTexts.h"
 #include "module/tables/PortTables.h"
 #include "platform/core/TextFormat.h"
 #include "snmp/CSnmpClass.h"
+#include "snmp/CSnmpException.h"
 #include "snmp/CSnmpMsg.h"
 #include "snmp/CSnmpPdu.h"
 
@@ -185,4 +193,98 @@ TEST(OutstandingRequest, AFailedSendEndsTheWaitBeforeSendSnmpReturns) {
     EXPECT_TRUE(request.Matches(reply(5).get()));
     request.Clear();
     EXPECT_FALSE(request.Matches(reply(5).get()));
+}
+
+TEST(InputCheck, AnAddressIsFourNumbersFrom0To255AndNothingElse) {
+    std::array<std::uint8_t, 4> octets{};
+    ASSERT_TRUE(ParseIpAddress("192.168.1.44", octets));
+    EXPECT_EQ(octets, (std::array<std::uint8_t, 4>{192, 168, 1, 44}));
+    EXPECT_TRUE(ParseIpAddress("000.000.000.000", octets));
+    for (const char* bad : {"192.168.1.300", "192.168.1", "192.168.1.4.5", "", "1.2.3.", " 1.2.3.4",
+                            "1.2.3.4 ", "1.-2.3.4", "1.2.3.0004", "a.b.c.d"})
+        EXPECT_FALSE(ParseIpAddress(bad, octets)) << bad;
+    EXPECT_EQ(octets, (std::array<std::uint8_t, 4>{})) << "a refused text leaves no octets";
+}
+
+TEST(InputCheck, RefusalsNameWhyAndPassWhatTheSwitchTakes) {
+    CSnmpOid aging(g_ConfigTable[kConfigAdvancedFirstRow]);
+    EXPECT_EQ(RefusalOf(aging, "600"), "");
+    EXPECT_EQ(RefusalOf(aging, "600s"), "not a whole number");
+    EXPECT_EQ(RefusalOf(aging, ""), "not a whole number");
+    EXPECT_EQ(RefusalOf(aging, "9"), "not between 10 and 1000000");
+    EXPECT_EQ(RefusalOf(aging, "99999999999999999999"), "not a whole number");
+
+    CSnmpOid location(g_ConfigTable[kConfigGeneralFirstRow + 2]);
+    EXPECT_EQ(RefusalOf(location, ""), "") << "an existing text may be emptied";
+    EXPECT_EQ(RefusalOf(location, std::string(255, 'x')), "");
+    EXPECT_EQ(RefusalOf(location, std::string(256, 'x')), "longer than 255 bytes");
+
+    CSnmpOid learning(g_ConfigTable[kConfigAdvancedFirstRow + 1]);
+    EXPECT_EQ(RefusalOf(learning, ""), "") << "a choice left unwritten is no refusal";
+
+    // Creating a row: every field given, and the index address must name a host.
+    CSnmpOid manager(g_TrapReceiverTable[0]), community(g_TrapReceiverTable[1]);
+    EXPECT_EQ(RefusalOf(manager, "000.000.000.000", true), "0.0.0.0 names no host");
+    EXPECT_EQ(RefusalOf(manager, "192.0.2.7", true), "");
+    EXPECT_EQ(RefusalOf(community, "", true), "empty");
+    CSnmpOid gateway(g_IpInterfaceSettingsTable[3]);
+    EXPECT_EQ(RefusalOf(gateway, "0.0.0.0"), "") << "no gateway is a value of its own";
+    EXPECT_EQ(RefusalLine("Net Mask", "empty"), "Net Mask: empty");
+}
+
+TEST(NoReplyText, SaysWhyNoReplyCame) {
+    EXPECT_EQ(NoReplyText(SNMP_ERR_TIMEOUT, "Snmp timeout."), "Timeout.");
+    EXPECT_EQ(NoReplyText(SNMP_ERR_PACKET_OVERRUN, "x"), "Response too big");
+    EXPECT_EQ(NoReplyText(SNMP_ERR_ENCODE_OVERFLOW, "Buffer overflow while snmp encoding."),
+              "Buffer overflow while snmp encoding.");
+    EXPECT_EQ(NoReplyText(SNMP_ERR_SOCKET, ""), "Snmp error 255");
+}
+
+TEST(ShownText, AnUneditedFieldWritesBackTheOctetsRead) {
+    CShownText shown;
+    EXPECT_EQ(shown.OctetsFor("typed"), "typed") << "nothing read: what is typed";
+    shown.Remember("B\xFC"
+                   "ro",
+                   "B\xC3\xBC"
+                   "ro");
+    EXPECT_EQ(shown.OctetsFor("B\xC3\xBC"
+                              "ro"),
+              "B\xFC"
+              "ro");
+    EXPECT_EQ(shown.OctetsFor("B\xC3\xBC"
+                              "ro 2"),
+              "B\xC3\xBC"
+              "ro 2");
+    shown.Forget();
+    EXPECT_EQ(shown.OctetsFor("B\xC3\xBC"
+                              "ro"),
+              "B\xC3\xBC"
+              "ro");
+}
+
+TEST(SlotsShowing, TheWindowsThatShowAWrittenObject) {
+    EXPECT_EQ(SlotsShowing({"1.3.6.1.2.1.1.4.0"}), std::vector<int>{0}) << "device information";
+    EXPECT_EQ(SlotsShowing({"1.3.6.1.2.1.1.4.1"}), std::vector<int>{}) << "not a scalar's instance";
+    EXPECT_EQ(SlotsShowing({"1.3.6.1.2.1.1.40.0"}), std::vector<int>{}) << "a whole sub-identifier";
+    // A walked table shows every row; a port's information only its own port.
+    EXPECT_EQ(SlotsShowing({"1.3.6.1.4.1.88888.11.1.3.10.1.2.192.0.2.9"}), std::vector<int>{5});
+    EXPECT_EQ(SlotsShowing({"1.3.6.1.4.1.88888.11.1.3.2.1.2.2"}), std::vector<int>{3});
+    const std::string speed = std::string(g_PortSettingsTable[2].szOid);
+    EXPECT_EQ(SlotsShowing({speed + ".1.5"}), std::vector<int>{54});
+}
+
+TEST(TakeOpenerKeys, FormsForAChosenEntryTakeItsKeys) {
+    CFormDlgData record;
+    CDlgData chosen;
+    chosen.SetKeys({"2"});
+    TakeOpenerKeys(4, record, &chosen);
+    EXPECT_EQ(record.m_strKeys[0], "2");
+    TakeOpenerKeys(4, record, nullptr);
+    EXPECT_EQ(record.m_strKeys[0], "1") << "no choice: the first interface";
+    EXPECT_EQ(record.m_nKeyCount, 1);
+    TakeOpenerKeys(6, record, nullptr);
+    EXPECT_EQ(record.m_nKeyCount, 0) << "a new trap receiver";
+    record.SetKeys({"1", "3"});
+    TakeOpenerKeys(82, record, &chosen);
+    EXPECT_EQ(record.m_strKeys[1], "3") << "a port's settings keep their keys";
 }
