@@ -245,3 +245,27 @@ TEST_F(WritesTest, IpInterfaceSetEditsTheSelectedRow) {
 }
 
 } // namespace
+
+TEST_F(WritesTest, AStatusLineShowsTheEndOfTheObjectThatFailed) {
+    CSetConfigDlg* dlg = OpenSetConfiguration();
+    ASSERT_NE(dlg, nullptr);
+    ASSERT_TRUE(WaitForReplies());
+    CConfigPage* advanced = dlg->Page(2);
+    ASSERT_EQ(advanced->Write(), PageWrite::Sent);
+    const std::string learning = "1.3.6.1.4.1.88888.11.9.1.1.2.1.0";
+    auto* reply = new CSnmpMsg(advanced, AgentAddress(), "marbelo", SNMP_PDU_RESPONSE);
+    reply->m_pPdu->m_dwReqId = advanced->Request()->m_dwLastReqId;
+    reply->m_pPdu->m_dwErrorStatus = 2;
+    reply->m_pPdu->m_dwErrorIndex = 2;
+    reply->m_pPdu->AddOid("1.3.6.1.2.1.17.4.2.0", std::uint32_t(300), SNMP_TYPE_INTEGER);
+    reply->m_pPdu->AddOid(learning, std::uint32_t(3), SNMP_TYPE_INTEGER);
+    advanced->OnReply(0, reply);
+    auto* line = dynamic_cast<CDlgMsgControl*>(advanced->GetDlgItem(CAdvancedPage::kStatusId));
+    const std::string shown = line->GetText();
+    EXPECT_TRUE(line->Fits(shown)) << shown;
+    EXPECT_FALSE(line->Fits(shown.substr(0, 22) + "noSuchName," + learning))
+        << "the whole line would be cut at the box's edge";
+    EXPECT_EQ(shown.substr(shown.size() - 15), ".11.9.1.1.2.1.0") << shown;
+    EXPECT_NE(shown.find("noSuchName,"), std::string::npos) << shown;
+    ASSERT_TRUE(WaitForReplies());
+}
