@@ -42,16 +42,6 @@ CSnmpOid* CConfigPage::Object(int index) const {
     return *std::next(list.begin(), index);
 }
 
-int CConfigPage::IndexOfName(const std::string& name) const {
-    int index = 0;
-    for (const CSnmpOid* object : m_pRequest->GetOidList()) {
-        if (object->m_strOid + m_pRequest->m_strInstance == name)
-            return index;
-        ++index;
-    }
-    return -1;
-}
-
 void CConfigPage::Send(std::uint16_t pduType) {
     m_bLastWasGet = pduType == SNMP_PDU_GET;
     m_inFlight.Start([&] { return m_pRequest->SendSnmp(pduType); });
@@ -126,8 +116,8 @@ void CConfigPage::OnReply(std::uint16_t code, CSnmpMsg* msg) {
         for (const CSnmpVarBind* binding : msg->m_pPdu->m_varBindList) {
             if (!binding)
                 break;
-            // A set leaves out the choices that show an unknown value: its reply is paired by name.
-            const int index = m_bLastWasGet ? order++ : IndexOfName(binding->m_strOid);
+            const int index =
+                m_bLastWasGet ? order++ : IndexOfObjectNamed(*m_pRequest, binding->m_strOid);
             CSnmpOid* object = Object(index);
             if (!object)
                 continue;

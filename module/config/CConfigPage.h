@@ -57,7 +57,6 @@ private:
     // The first typed value that cannot be sent, as its status line; empty when all can.
     std::string RefusedValue() const;
     bool AnythingToWrite() const;
-    int IndexOfName(const std::string& name) const;
 
     UINT m_nStatusId;
     int m_nFirstRow;

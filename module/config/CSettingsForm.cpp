@@ -202,18 +202,10 @@ void CSettingsForm::OnReply(std::uint16_t code, CSnmpMsg* msg) {
 std::vector<int> CSettingsForm::RowsOfReply(const CSnmpPdu& pdu) const {
     if (m_bLastWasGet)
         return m_rows.ReplyRows(pdu.m_varBindList.size(), true);
-    // A set leaves out index columns and the choices that show an unknown value: its reply is
-    // paired by name.
     std::vector<int> rows;
     for (const CSnmpVarBind* binding : pdu.m_varBindList) {
-        int found = -1, row = 0;
-        for (const CSnmpOid* object : m_pRequest->GetOidList()) {
-            if (row < m_rows.RowCount() && binding &&
-                object->m_strOid + m_pRequest->m_strInstance == binding->m_strOid)
-                found = row;
-            ++row;
-        }
-        rows.push_back(found);
+        const int row = binding ? IndexOfObjectNamed(*m_pRequest, binding->m_strOid) : -1;
+        rows.push_back(row < m_rows.RowCount() ? row : -1);
     }
     return rows;
 }

@@ -78,7 +78,8 @@ private:
     // The first typed value that cannot be sent, as its status line; empty when all can.
     std::string RefusedInput();
     bool AnythingToWrite() const;
-    // Which row each binding of the reply belongs to (-1: none).
+    // Which row each binding of the reply belongs to (-1: none): after a get in order, after a
+    // set by name.
     std::vector<int> RowsOfReply(const CSnmpPdu& pdu) const;
     void RaiseButtons();
 

@@ -8,6 +8,7 @@
 #include "module/slots/PanelMessages.h"
 #include "module/slots/SlotsShowing.h"
 #include "platform/core/Clock.h"
+#include "snmp/CSnmpClass.h"
 #include "snmp/SnmpTransport.h"
 
 #include <vector>
@@ -53,6 +54,16 @@ void RefreshWindowsShowing(CWnd* mainWnd, const CSnmpPdu& reply, int except) {
     for (int slot : SlotsShowing(written))
         if (slot != except)
             PostToMain(mainWnd, PANEL_REFRESH, slot);
+}
+
+int IndexOfObjectNamed(CSnmpClass& request, const std::string& name) {
+    int index = 0;
+    for (const CSnmpOid* object : request.GetOidList()) {
+        if (object->m_strOid + request.m_strInstance == name)
+            return index;
+        ++index;
+    }
+    return -1;
 }
 
 bool AcceptReply(COutstandingRequest& request, CSnmpMsg* msg) {

@@ -10,6 +10,7 @@
 #include <string>
 
 class CDlgMsgControl;
+class CSnmpClass;
 class CSnmpMsg;
 class CSnmpPdu;
 class CTextEditControl;
@@ -33,6 +34,10 @@ void PostToMain(CWnd* mainWnd, UINT msg, int slot);
 // After a set the switch took: has every open window that shows a written object read it again
 // (PANEL_REFRESH to each such slot but `except`, which the caller refreshes itself).
 void RefreshWindowsShowing(CWnd* mainWnd, const CSnmpPdu& reply, int except = -1);
+
+// The position of the request's object whose name (OID and instance) is `name`; -1 for none.
+// A set's reply is paired by name: a set leaves out objects that have nothing to write.
+int IndexOfObjectNamed(CSnmpClass& request, const std::string& name);
 
 // Whether the reply is the one `request` waits for; a stray one is released here.
 bool AcceptReply(COutstandingRequest& request, CSnmpMsg* msg);
