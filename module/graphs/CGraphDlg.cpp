@@ -3,6 +3,7 @@
 #include "controls/BannerCtl/CMsgControl.h"
 #include "controls/FlatKeyCtl/CFBCtrl.h"
 #include "controls/common/FixedText.h"
+#include "module/graphs/GraphCounterRows.h"
 #include "module/graphs/GraphDlgIds.h"
 #include "module/graphs/GraphDlgLayout.h"
 #include "module/graphs/GraphSteps.h"
@@ -159,6 +160,13 @@ void CGraphDlg::Poll() {
     poll.m_strWriteCommunity = m_pRecord->m_strWriteCommunity;
     poll.m_pObjects = &m_objects;
     m_poller.Poll(poll);
+}
+
+std::vector<std::vector<std::string>> CGraphDlg::CounterRows() const {
+    std::vector<std::string> names;
+    for (const CStatObject& object : m_objects.ValueObjects())
+        names.push_back(object.m_strName);
+    return GraphCounterRows(m_stats, names);
 }
 
 void CGraphDlg::ChooseFirstCounters() {

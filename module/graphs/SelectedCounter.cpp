@@ -8,6 +8,10 @@ SelectedCounterTexts SelectedCounterStats(const CRateStats& stats, int selected)
     SelectedCounterTexts texts;
     texts.average = FormatText("%u/s", record.m_dwAverage);
     texts.peak = FormatText("%u/s", record.m_dwPeak);
-    texts.peakAt = FormatLocalTime(record.m_peakTime, "%I:%M:%S %p");
+    texts.peakAt = PeakTimeText(record.m_peakTime);
     return texts;
+}
+
+std::string PeakTimeText(std::uint32_t peakTime) {
+    return FormatLocalTime(peakTime, "%I:%M:%S %p");
 }

@@ -15,3 +15,5 @@ struct SelectedCounterTexts {
 
 // `selected` is 1-based; 0, or a number past the counters, shows a record of zeros.
 SelectedCounterTexts SelectedCounterStats(const CRateStats& stats, int selected);
+// When a peak was seen, as "Pk at:" shows it.
+std::string PeakTimeText(std::uint32_t peakTime);
