@@ -79,7 +79,7 @@ void CNmDlgStatistic::OnSnmpSendReply(UINT code, LPARAM lParam) {
                 ++binding;
             }
             const std::int64_t now = Clock::now();
-            m_stats->TakeSample(counts, now, FormatLocalTime(now, "%H:%M:%S"));
+            m_stats->TakeSample(counts, Clock::nowMs(), FormatLocalTime(now, "%H:%M:%S"));
             ShowStatistics();
         }
     }

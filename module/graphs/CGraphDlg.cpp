@@ -199,8 +199,8 @@ void CGraphDlg::OnSampleReady() {
         return;
     }
     Graph().SetStatusText("");
-    const CSampleRecord sample =
-        m_objects.MakeSample(SequenceCounter()++, std::uint32_t(Clock::now()));
+    CSampleRecord sample = m_objects.MakeSample(SequenceCounter()++, std::uint32_t(Clock::now()));
+    sample.m_timeMs = Clock::nowMs();
     Graph().AddSample(sample);
     m_stats.AddSample(sample);
     FitValueRange();

@@ -17,7 +17,7 @@ bool CRateStats::AddSample(const CSampleRecord& sample) {
     }
     if (sample.m_nCount != m_previous.m_nCount)
         return false;
-    switch (CompareSampleTimes(sample.m_time, m_previous.m_time)) {
+    switch (CompareSampleTimes(sample, m_previous)) {
     case SampleInterval::SameSecond:
         return true;
     case SampleInterval::Earlier:
@@ -31,7 +31,7 @@ bool CRateStats::AddSample(const CSampleRecord& sample) {
     }
     ++m_dwIntervals;
     m_lastTime = sample.m_time;
-    const std::uint32_t dt = sample.m_time - m_previous.m_time;
+    const auto dt = std::uint64_t(SampleIntervalMs(sample, m_previous));
     for (size_t i = 0; i < m_tracks.size(); ++i)
         m_tracks[i].Take(sample.m_values[i], dt, sample.m_time);
     m_previous = sample;
@@ -47,7 +47,7 @@ CRateRecord CRateStats::GetRecord(int i) const {
     r.m_dwAverage = track.Average();
     r.m_dwPeak = track.Peak();
     r.m_peakTime = track.Peak() > 0 ? std::uint32_t(track.PeakTime()) : m_primedAt;
-    r.m_dwTotalSeconds = std::uint32_t(track.TotalSeconds());
+    r.m_dwTotalSeconds = std::uint32_t(track.TotalMilliseconds() / 1000);
     r.m_qwTotalIncrease = track.TotalIncrease();
     return r;
 }

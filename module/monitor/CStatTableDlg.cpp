@@ -208,7 +208,7 @@ void CStatTableDlg::OnPollReply(std::uint16_t code, CSnmpMsg* msg) {
         return;
     const std::int64_t now = Clock::now();
     if (pdu->m_dwErrorStatus == 0) {
-        m_statistics.TakeSample(CounterValues(*pdu), now, CTimeText(now));
+        m_statistics.TakeSample(CounterValues(*pdu), Clock::nowMs(), CTimeText(now));
         ShowCounters();
         ShowCounter(++m_nSamples);
     } else {

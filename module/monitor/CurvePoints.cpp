@@ -10,7 +10,7 @@ CCurvePoints::Added CCurvePoints::AddSample(const CSampleRecord& sample) {
         return Added::Refused;
     const auto restart = [this, &sample] {
         m_primed = true;
-        m_previousTime = sample.m_time;
+        m_previous = sample;
         m_tracks.resize(size_t(m_counterCount));
         for (size_t i = 0; i < m_tracks.size(); ++i)
             m_tracks[i].Restart(sample.m_values[i]);
@@ -18,7 +18,7 @@ CCurvePoints::Added CCurvePoints::AddSample(const CSampleRecord& sample) {
     };
     if (!m_primed)
         return restart();
-    switch (CompareSampleTimes(sample.m_time, m_previousTime)) {
+    switch (CompareSampleTimes(sample, m_previous)) {
     case SampleInterval::SameSecond:
         return Added::Ignored;
     case SampleInterval::Earlier:
@@ -29,13 +29,13 @@ CCurvePoints::Added CCurvePoints::AddSample(const CSampleRecord& sample) {
     CCurvePoint point;
     point.seq = sample.m_dwSeq;
     point.time = sample.m_time;
-    const std::uint32_t dt = sample.m_time - m_previousTime;
+    const auto dt = std::uint64_t(SampleIntervalMs(sample, m_previous));
     // A counter that restarted keeps its last rate, so the curve shows no spike for it.
     for (size_t i = 0; i < m_tracks.size(); ++i) {
         m_tracks[i].Take(sample.m_values[i], dt, sample.m_time);
         point.rates.push_back(m_tracks[i].Rate());
     }
-    m_previousTime = sample.m_time;
+    m_previous = sample;
     m_points.push_back(std::move(point));
     if (m_points.size() > kMaxPoints)
         m_points.pop_front();

@@ -45,7 +45,7 @@ public:
 private:
     int m_counterCount;
     bool m_primed = false;
-    std::uint32_t m_previousTime = 0;
+    CSampleRecord m_previous; // the sample the next interval starts from
     std::vector<CCounterTrack> m_tracks;
     std::deque<CCurvePoint> m_points;
 };

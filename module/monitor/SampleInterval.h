@@ -1,8 +1,13 @@
 #pragma once
-// How a sample's time stands to the previous sample's: a later one gives an interval, one in
-// the same second gives none, and an earlier one (the clock was set back) starts afresh.
+// How a sample stands to the previous one: a second or more later gives an interval, less than
+// a second later gives none (samples in the same second produce no rate), and an earlier one
+// (the clock was set back) starts afresh.
+
+#include "module/monitor/CSampleRecord.h"
 
 #include <cstdint>
 
 enum class SampleInterval { Later, SameSecond, Earlier };
-SampleInterval CompareSampleTimes(std::uint32_t time, std::uint32_t previousTime);
+SampleInterval CompareSampleTimes(const CSampleRecord& sample, const CSampleRecord& previous);
+// The milliseconds from `previous` to `sample`.
+std::int64_t SampleIntervalMs(const CSampleRecord& sample, const CSampleRecord& previous);

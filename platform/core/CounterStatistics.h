@@ -20,22 +20,23 @@ public:
 
     explicit CCounterStatistics(std::size_t counters);
 
-    // A good reply at `now` (whole seconds) with one value per counter; `nowText` is what the
-    // peak time shows. A reply in the same second as the previous one only takes the totals:
-    // its increase is counted with the next interval. A reply from before the previous one
-    // (the clock was set back) starts every interval again.
-    void TakeSample(const std::vector<std::uint32_t>& values, std::int64_t now,
+    // A good reply at `nowMs` (milliseconds since the epoch) with one value per counter;
+    // `nowText` is what the peak time shows. A reply less than a second after the previous one
+    // only takes the totals: so short an interval says little, and its increase is counted
+    // with the next one. A reply from before the previous one (the clock was set back) starts
+    // every interval again.
+    void TakeSample(const std::vector<std::uint32_t>& values, std::int64_t nowMs,
                     const std::string& nowText);
 
     const Counter& At(std::size_t k) const { return m_counters[k]; }
     std::size_t Size() const { return m_counters.size(); }
-    // Seconds from the first reply to the last one that gave an interval.
-    std::int64_t Elapsed() const { return m_elapsed; }
+    // Whole seconds from the first reply to the last one that gave an interval.
+    std::int64_t Elapsed() const { return m_elapsedMs / 1000; }
 
 private:
     std::vector<Counter> m_counters;
-    std::int64_t m_elapsed = 0;
-    std::int64_t m_lastPoll = 0;
+    std::int64_t m_elapsedMs = 0;
+    std::int64_t m_lastPollMs = 0;
     bool m_started = false;
 };
 

@@ -2,7 +2,8 @@
 // One 32-bit counter of the switch followed from sample to sample: the rate over the last
 // interval, the average rate from a 64-bit running total of the increases, and the peak rate
 // with the time it was seen. Every counter display of the program reads its numbers from here,
-// so a port shows the same average and peak wherever it is watched.
+// so a port shows the same average and peak wherever it is watched. Intervals are measured in
+// milliseconds: whole seconds would put up to a second's error into every average.
 //
 // Increases are taken modulo 2^32, so a counter that passed 4294967295 between two samples
 // still gives its true rate. A counter that went down because the switch restarted or its
@@ -15,12 +16,15 @@
 std::uint32_t CounterIncrease(std::uint32_t previous, std::uint32_t value);
 
 // Whether a counter that now reads below its previous value wrapped, rather than restarted.
-// A wrap is taken when the increase it implies is no faster than the fastest rate this counter
-// has already shown (`fastestRate`, per second) over `seconds`, or when it is under
+// A wrap is taken when the increase it implies over `milliseconds` is no faster than the
+// fastest rate this counter has already shown (`fastestRate`, per second), or when it is under
 // kSmallCounterWrap (the counter stood just below its top). Anything else would put a rate on
 // screen that the port never carried, so it is a discontinuity.
 constexpr std::uint32_t kSmallCounterWrap = 1u << 20;
-bool IsCounterWrap(std::uint32_t increase, std::uint32_t seconds, std::uint32_t fastestRate);
+bool IsCounterWrap(std::uint32_t increase, std::uint64_t milliseconds, std::uint32_t fastestRate);
+
+// `increase` over `milliseconds` (> 0) per second, at most 4294967295.
+std::uint32_t RatePerSecond(std::uint64_t increase, std::uint64_t milliseconds);
 
 enum class CounterStep {
     Primed,        // the first value: nothing to compare with yet
@@ -30,8 +34,9 @@ enum class CounterStep {
 
 class CCounterTrack {
 public:
-    // Takes the counter's value `seconds` (> 0) after the previous one, at calendar `time`.
-    CounterStep Take(std::uint32_t value, std::uint32_t seconds, std::int64_t time);
+    // Takes the counter's value `milliseconds` (> 0) after the previous one, at calendar
+    // `time` (whole seconds, kept as the peak time).
+    CounterStep Take(std::uint32_t value, std::uint64_t milliseconds, std::int64_t time);
     // Counting starts again from `value` without a rate (the clock went back).
     void Restart(std::uint32_t value);
 
@@ -43,7 +48,7 @@ public:
     // When the peak was first seen; 0 while no interval has raised it.
     std::int64_t PeakTime() const { return m_peakTime; }
     std::uint64_t TotalIncrease() const { return m_totalIncrease; }
-    std::uint64_t TotalSeconds() const { return m_totalSeconds; }
+    std::uint64_t TotalMilliseconds() const { return m_totalMs; }
 
 private:
     bool m_sampled = false;
@@ -52,5 +57,5 @@ private:
     std::uint32_t m_peak = 0;
     std::int64_t m_peakTime = 0;
     std::uint64_t m_totalIncrease = 0;
-    std::uint64_t m_totalSeconds = 0;
+    std::uint64_t m_totalMs = 0;
 };
