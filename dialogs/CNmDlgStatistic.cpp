@@ -6,6 +6,7 @@
 #include "snmp/CSnmpClass.h"
 
 #include <algorithm>
+#include <array>
 
 CNmDlgStatistic::CNmDlgStatistic(CWnd* parent, const std::string& key, const std::string& address,
                                  const std::string& getCommunity, const std::string& setCommunity,
@@ -78,7 +79,7 @@ void CNmDlgStatistic::OnSnmpSendReply(UINT code, LPARAM lParam) {
                 ++binding;
             }
             const std::int64_t now = Clock::now();
-            m_stats->TakeSample(counts, now, FormatLocalTime(now, "%H:%M:%S"));
+            m_stats->TakeSample(counts, Clock::nowMs(), FormatLocalTime(now, "%H:%M:%S"));
             ShowStatistics();
         }
     }
@@ -93,11 +94,9 @@ void CNmDlgStatistic::ShowStatistics() {
         m_listCtrl.SetItemText(r, 1, oid->m_strValue.c_str());
         if (!IsCounterObject(oid->m_byType))
             continue;
-        const CCounterStatistics::Counter& c = m_stats->At(k++);
-        m_listCtrl.SetItemText(r, 2, FormatText("%d", c.rate).c_str());
-        m_listCtrl.SetItemText(r, 3, FormatText("%d", c.average).c_str());
-        m_listCtrl.SetItemText(r, 4, FormatText("%d", c.peak).c_str());
-        m_listCtrl.SetItemText(r, 5, c.peakAt.c_str());
+        const std::array<std::string, 4> texts = CounterRateTexts(m_stats->At(k++));
+        for (int column = 2; column <= 5; ++column)
+            m_listCtrl.SetItemText(r, column, texts[std::size_t(column - 2)].c_str());
     }
 }
 

@@ -54,7 +54,8 @@ std::string CSnmpClass::FormatValue(const CSnmpVarBind* vb, const CSnmpOid* oid)
     case SNMP_TYPE_COUNTER:
     case SNMP_TYPE_GAUGE:
     case SNMP_TYPE_TIMETICKS:
-        return NumberText(*vb, nullptr);
+        // Unsigned 32-bit by definition: 2^31 and above must not read as negative.
+        return FormatText("%u", vb->GetUInt32());
     case SNMP_TYPE_OCTETS:
     case SNMP_TYPE_OPAQUE:
         return OctetText(*vb, oid);

@@ -3,6 +3,7 @@
 #include "module/app/CDemoAgent.h"
 #include "module/app/CInstanceLock.h"
 #include "module/app/CommandLine.h"
+#include "module/app/PrintDialogs.h"
 #include "module/graphs/CGraphDlg.h"
 #include "module/mainwnd/CModuleMainDlg.h"
 #include "platform/ui/Prompt.h"
@@ -105,8 +106,15 @@ void CModuleApp::RunMainWindow() {
     CModuleMainDlg main(Identity());
     running = &main;
     m_pMainWnd = &main;
-    if (!m_options.screenshotPrefix.empty())
-        main.SetBeforeClose([this, &main] { SaveScreenshots(main); });
+    if (!m_options.screenshotPrefix.empty() || m_options.print)
+        main.SetBeforeClose([this, &main] {
+            if (!m_options.screenshotPrefix.empty())
+                SaveScreenshots(main);
+            if (m_options.print) {
+                std::fputs(PrintedDialogs(main).c_str(), stdout);
+                std::fflush(stdout);
+            }
+        });
     ScheduleProgramOptions(main);
     main.DoModal();
     running = nullptr;

@@ -67,6 +67,8 @@ ProgramOptions ParseProgramOptions(const std::vector<std::string>& args) {
             options.help = true;
         } else if (name == "--version" && !hasInline) {
             options.version = true;
+        } else if (name == "--print" && !hasInline) {
+            options.print = true;
         } else if (name == "--open") {
             int slot = 0;
             if (!value(v) || !ParseSlot(v, slot))
@@ -103,7 +105,7 @@ std::optional<double> QuitAfter(const ProgramOptions& options) {
 std::string ProgramUsage() {
     return "usage: taurel [/Nname] [/Iaddress[:port]] [/Rcommunity] [/Wcommunity]\n"
            "              [--demo] [--open SLOT]... [--screenshot PREFIX]\n"
-           "              [--quit-after SECONDS] [--packet-log] [--help] [--version]\n"
+           "              [--quit-after SECONDS] [--print] [--packet-log] [--help] [--version]\n"
            "\n"
            "  /N /I /R /W     device name, agent address, read and write community\n"
            "                  (defaults Mirova, 127.0.0.1, tessla, marbelo)\n"
@@ -111,5 +113,7 @@ std::string ProgramUsage() {
            "  --open SLOT     open a child-dialog slot once the window is up\n"
            "  --screenshot P  save P-main.png and P-slotN.png just before quitting\n"
            "  --quit-after S  close the window after S seconds\n"
+           "  --print         on quitting, write every open table's and graph's rows to\n"
+           "                  standard output, cells separated by tabs\n"
            "  --packet-log    append every SNMP message to snmp.log\n";
 }

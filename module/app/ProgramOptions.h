@@ -11,6 +11,8 @@ struct ProgramOptions {
     bool packetLog = false;
     bool help = false;
     bool version = false;
+    // At the end, the numbers of every open grid and graph on standard output.
+    bool print = false;
     std::vector<int> openSlots;
     std::string screenshotPrefix;
     std::optional<double> quitAfterSeconds;

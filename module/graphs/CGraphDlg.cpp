@@ -3,6 +3,7 @@
 #include "controls/BannerCtl/CMsgControl.h"
 #include "controls/FlatKeyCtl/CFBCtrl.h"
 #include "controls/common/FixedText.h"
+#include "module/graphs/GraphCounterRows.h"
 #include "module/graphs/GraphDlgIds.h"
 #include "module/graphs/GraphDlgLayout.h"
 #include "module/graphs/GraphSteps.h"
@@ -161,6 +162,13 @@ void CGraphDlg::Poll() {
     m_poller.Poll(poll);
 }
 
+std::vector<std::vector<std::string>> CGraphDlg::CounterRows() const {
+    std::vector<std::string> names;
+    for (const CStatObject& object : m_objects.ValueObjects())
+        names.push_back(object.m_strName);
+    return GraphCounterRows(m_stats, names);
+}
+
 void CGraphDlg::ChooseFirstCounters() {
     for (int i = 0; i < kMaxLegendItems; ++i) {
         CLegendItem* item = Graph().GetLegendItem(i);
@@ -191,8 +199,8 @@ void CGraphDlg::OnSampleReady() {
         return;
     }
     Graph().SetStatusText("");
-    const CSampleRecord sample =
-        m_objects.MakeSample(SequenceCounter()++, std::uint32_t(Clock::now()));
+    CSampleRecord sample = m_objects.MakeSample(SequenceCounter()++, std::uint32_t(Clock::now()));
+    sample.m_timeMs = Clock::nowMs();
     Graph().AddSample(sample);
     m_stats.AddSample(sample);
     FitValueRange();

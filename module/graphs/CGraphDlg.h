@@ -15,6 +15,8 @@
 #include "module/slots/CModelessDialog.h"
 
 #include <cstdint>
+#include <string>
+#include <vector>
 
 class CFBCtrl;
 class CGraphFrameWnd;
@@ -45,6 +47,8 @@ public:
     CValueBox& Box(UINT id);
     CLegendItem& Picker() { return m_picker; }
     CMsgControl* Banner() const { return m_pBanner; }
+    // Every counter's name, rate, average, peak and peak time, as `taurel --print` writes them.
+    std::vector<std::vector<std::string>> CounterRows() const;
     // Shows the first counters in the drawing window's legend items, each in its own colour,
     // and the first counter's statistics; once their first rates are in, widens the value range
     // to take them, as an operator would (the demo does so for the graphs it opens).

@@ -6,8 +6,12 @@ SelectedCounterTexts SelectedCounterStats(const CRateStats& stats, int selected)
     // GetRecord gives zeros outside the counters, so 0 ("No Selection") needs no case.
     const CRateRecord record = stats.GetRecord(selected - 1);
     SelectedCounterTexts texts;
-    texts.average = FormatText("%d/s", int(record.m_dwAverage));
-    texts.peak = FormatText("%d/s", int(record.m_dwPeak));
-    texts.peakAt = FormatLocalTime(record.m_peakTime, "%I:%M:%S %p");
+    texts.average = FormatText("%u/s", record.m_dwAverage);
+    texts.peak = FormatText("%u/s", record.m_dwPeak);
+    texts.peakAt = PeakTimeText(record.m_peakTime);
     return texts;
+}
+
+std::string PeakTimeText(std::uint32_t peakTime) {
+    return FormatLocalTime(peakTime, "%I:%M:%S %p");
 }

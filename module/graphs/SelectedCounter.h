@@ -1,6 +1,7 @@
 #pragma once
 // What the lower boxes of a graph dialog show for the counter chosen in its picker: the
-// average and peak rates ("%d/s") and when the peak was seen ("%I:%M:%S %p", local time).
+// average and peak rates ("%u/s": rates of 2^31 and more stay positive) and when the peak was seen
+// ("%I:%M:%S %p", local time).
 
 #include "module/monitor/CRateStats.h"
 
@@ -14,3 +15,5 @@ struct SelectedCounterTexts {
 
 // `selected` is 1-based; 0, or a number past the counters, shows a record of zeros.
 SelectedCounterTexts SelectedCounterStats(const CRateStats& stats, int selected);
+// When a peak was seen, as "Pk at:" shows it.
+std::string PeakTimeText(std::uint32_t peakTime);

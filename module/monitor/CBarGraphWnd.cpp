@@ -5,6 +5,8 @@
 #include "platform/core/TextFormat.h"
 #include "platform/ui/CDC.h"
 
+#include <algorithm>
+
 bool CBarGraphWnd::AddSample(const CSampleRecord& sample) {
     if (sample.m_nCount != m_counterCount || !m_stats.AddSample(sample))
         return false;
@@ -26,6 +28,15 @@ void CBarGraphWnd::UpdateGroups() {
     }
 }
 
+std::uint32_t CBarGraphWnd::HighestShownValue() {
+    std::uint32_t highest = 0;
+    for (int g = 0; g < kMaxLegendItems; ++g)
+        if (const auto& group = m_plot.Group(g))
+            for (std::uint32_t value : *group)
+                highest = std::max(highest, value);
+    return highest;
+}
+
 void CBarGraphWnd::OnLegendPicked(int item, UINT choice) {
     if (choice == ID_LEGEND_NONE) {
         GetLegendItem(item)->SetChoice(ID_LEGEND_NONE);
@@ -38,7 +49,8 @@ void CBarGraphWnd::OnLegendPicked(int item, UINT choice) {
         return;
     }
     UpdateGroups();
-    InvalidateStrip();
+    // The chosen groups' bar names sit between the plot and the strip.
+    InvalidateBelowPlot();
 }
 
 std::string CBarGraphWnd::ValueLabel(double rate) const {

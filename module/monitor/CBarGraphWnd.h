@@ -13,6 +13,7 @@ public:
     CGraphPlot& Plot() override { return m_plot; }
     CBarPlot& BarPlot() { return m_plot; }
     const CRateStats& Stats() const { return m_stats; }
+    std::uint32_t HighestShownValue() override;
 
 protected:
     bool HasProbe() const override { return false; }

@@ -127,6 +127,14 @@ void CGraphFrameWnd::InvalidateStrip() {
     InvalidateRect(&strip, TRUE);
 }
 
+void CGraphFrameWnd::InvalidateBelowPlot() {
+    CRect client;
+    GetClientRect(&client);
+    CRect below(1, std::min(m_layout.plot.bottom, client.bottom), client.right - 1,
+                client.bottom - 1);
+    InvalidateRect(&below, TRUE);
+}
+
 void CGraphFrameWnd::OnCommand(UINT id) {
     switch (id) {
     case IDC_GRAPH_WIDEN:
@@ -149,13 +157,20 @@ void CGraphFrameWnd::OnCommand(UINT id) {
     }
 }
 
+void CGraphFrameWnd::FitToData() {
+    SetScale(-1, FitValueRange(m_valueRange, double(HighestShownValue())));
+}
+
 void CGraphFrameWnd::OnPlotRightClick(POINT screen) {
     CMenu menu;
     menu.CreatePopupMenu();
+    menu.AppendMenu(MF_STRING, ID_GRAPH_FIT, "Fit to data");
     menu.AppendMenu(MF_STRING, ID_GRAPH_SAVE_PNG, "Save As PNG...");
     AddSaveCommands(menu);
     UINT choice = menu.TrackPopupMenu(TPM_LEFTALIGN | TPM_RETURNCMD, screen.x, screen.y, this);
-    if (choice == ID_GRAPH_SAVE_PNG)
+    if (choice == ID_GRAPH_FIT)
+        FitToData();
+    else if (choice == ID_GRAPH_SAVE_PNG)
         SaveImage();
     else if (choice)
         OnSaveCommand(choice);

@@ -12,6 +12,7 @@
 #include "platform/ui/CMenu.h"
 #include "platform/ui/CWnd.h"
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -36,6 +37,10 @@ public:
     const GraphLayout& Layout() const { return m_layout; }
     CLegendItem* GetLegendItem(int i);
     virtual CGraphPlot& Plot() = 0;
+    // The largest value the plot shows now, which "Fit to data" brings into the value range.
+    virtual std::uint32_t HighestShownValue() = 0;
+    // Narrows or widens the value range along the zoom ladder to just hold what is shown.
+    void FitToData();
 
     LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
@@ -59,6 +64,8 @@ protected:
     int StripTop() const;
     CRect StripRect() const;
     void InvalidateStrip();
+    // From the plot's bottom edge down: the time axis or bar names, and the label strip.
+    void InvalidateBelowPlot();
     // Asks for a file name and writes `data` there; false when cancelled or not written.
     bool SaveFile(const char* title, const char* suggested, const char* filter,
                   const std::string& data);

@@ -103,6 +103,10 @@ std::vector<int> CLineCurveWnd::ChosenCounters() {
     return counters;
 }
 
+std::uint32_t CLineCurveWnd::HighestShownValue() {
+    return m_points.HighestRate(ChosenCounters(), m_timeSpan);
+}
+
 void CLineCurveWnd::OnLegendPicked(int item, UINT choice) {
     CLegendItem* legend = GetLegendItem(item);
     if (choice == ID_LEGEND_NONE) {

@@ -26,6 +26,7 @@ public:
     std::vector<std::string> StripTexts() const;
     // The counters with a curve, in legend order (0-based).
     std::vector<int> ChosenCounters();
+    std::uint32_t HighestShownValue() override;
 
     LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
 

@@ -1,6 +1,6 @@
 #include "module/monitor/CRateStats.h"
 
-#include "module/monitor/CounterRate.h"
+#include "module/monitor/SampleInterval.h"
 #include "platform/core/Clock.h"
 
 bool CRateStats::AddSample(const CSampleRecord& sample) {
@@ -9,47 +9,45 @@ bool CRateStats::AddSample(const CSampleRecord& sample) {
         return false;
     if (m_previous.m_nCount == 0) {
         m_previous = sample;
-        m_previousTime = sample.m_time;
-        CRateRecord primed;
-        primed.m_peakTime = std::uint32_t(Clock::now());
-        m_records.assign(size_t(sample.m_nCount), primed);
+        m_primedAt = std::uint32_t(Clock::now());
+        m_tracks.assign(size_t(sample.m_nCount), CCounterTrack());
+        for (size_t i = 0; i < m_tracks.size(); ++i)
+            m_tracks[i].Restart(sample.m_values[i]);
         return true;
     }
     if (sample.m_nCount != m_previous.m_nCount)
         return false;
-    switch (CompareSampleTimes(sample.m_time, m_previousTime)) {
+    switch (CompareSampleTimes(sample, m_previous)) {
     case SampleInterval::SameSecond:
         return true;
     case SampleInterval::Earlier:
         // The clock was set back: no interval can be measured; count from this sample on.
+        for (size_t i = 0; i < m_tracks.size(); ++i)
+            m_tracks[i].Restart(sample.m_values[i]);
         m_previous = sample;
-        m_previousTime = sample.m_time;
         return true;
     case SampleInterval::Later:
         break;
     }
     ++m_dwIntervals;
     m_lastTime = sample.m_time;
-    std::uint32_t dt = sample.m_time - m_previousTime;
-    for (size_t i = 0; i < m_records.size(); ++i) {
-        std::uint32_t now = sample.m_values[i], old = m_previous.m_values[i];
-        CRateRecord& r = m_records[i];
-        r.m_dwRate = CounterRate(now, old, dt);
-        if (r.m_dwRate > r.m_dwPeak) {
-            r.m_dwPeak = r.m_dwRate;
-            r.m_peakTime = sample.m_time;
-        }
-        r.m_dwTotalSeconds += dt;
-        r.m_qwTotalIncrease += std::uint32_t(now - old);
-        r.m_dwAverage = std::uint32_t(r.m_qwTotalIncrease / r.m_dwTotalSeconds);
-    }
+    const auto dt = std::uint64_t(SampleIntervalMs(sample, m_previous));
+    for (size_t i = 0; i < m_tracks.size(); ++i)
+        m_tracks[i].Take(sample.m_values[i], dt, sample.m_time);
     m_previous = sample;
-    m_previousTime = sample.m_time;
     return true;
 }
 
 CRateRecord CRateStats::GetRecord(int i) const {
-    if (i < 0 || size_t(i) >= m_records.size())
+    if (i < 0 || size_t(i) >= m_tracks.size())
         return CRateRecord();
-    return m_records[size_t(i)];
+    const CCounterTrack& track = m_tracks[size_t(i)];
+    CRateRecord r;
+    r.m_dwRate = track.Rate();
+    r.m_dwAverage = track.Average();
+    r.m_dwPeak = track.Peak();
+    r.m_peakTime = track.Peak() > 0 ? std::uint32_t(track.PeakTime()) : m_primedAt;
+    r.m_dwTotalSeconds = std::uint32_t(track.TotalMilliseconds() / 1000);
+    r.m_qwTotalIncrease = track.TotalIncrease();
+    return r;
 }

@@ -1,9 +1,11 @@
 #pragma once
 // Per-counter rate statistics of a run of samples: the rate over the last interval, the average
 // rate since the first sample, and the peak rate with the time it was seen. The first sample
-// fixes the number of counters and only primes the rates.
+// fixes the number of counters and only primes the rates. Each counter is followed by a
+// CCounterTrack, the arithmetic the statistics table shares.
 
 #include "module/monitor/CSampleRecord.h"
+#include "platform/core/CounterTrack.h"
 
 #include <cstdint>
 #include <vector>
@@ -30,8 +32,8 @@ public:
 
 private:
     CSampleRecord m_previous; // m_nCount 0 until the first sample
-    std::uint32_t m_previousTime = 0;
     std::uint32_t m_dwIntervals = 0;
     std::uint32_t m_lastTime = 0;
-    std::vector<CRateRecord> m_records;
+    std::uint32_t m_primedAt = 0; // the peak time shown until a counter has a peak
+    std::vector<CCounterTrack> m_tracks;
 };

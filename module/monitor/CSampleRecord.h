@@ -10,4 +10,10 @@ struct CSampleRecord {
     std::uint32_t m_dwSeq = 0;           // number of the sample
     std::vector<std::uint32_t> m_values; // the counter values, m_nCount of them
     std::uint32_t m_time = 0;            // calendar time in whole seconds
+    std::int64_t m_timeMs = 0;           // the same in milliseconds; 0: m_time × 1000
 };
+
+// When the sample was built, in milliseconds, for measuring intervals.
+inline std::int64_t SampleMilliseconds(const CSampleRecord& sample) {
+    return sample.m_timeMs ? sample.m_timeMs : std::int64_t(sample.m_time) * 1000;
+}

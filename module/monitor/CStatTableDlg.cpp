@@ -17,6 +17,7 @@
 #include "snmp/CSnmpClass.h"
 
 #include <algorithm>
+#include <array>
 
 namespace {
 
@@ -189,9 +190,9 @@ void CStatTableDlg::ShowCounters() {
         if (IsIndexAccess(oid->m_wAccess))
             continue;
         const CCounterStatistics::Counter& c = m_statistics.At(std::size_t(row));
-        const std::string texts[] = {std::to_string(c.last), FormatText("%d", c.rate),
-                                     FormatText("%d", c.average), FormatText("%d", c.peak),
-                                     c.peakAt};
+        const std::array<std::string, 4> rates = CounterRateTexts(c);
+        const std::string texts[] = {std::to_string(c.total), rates[0], rates[1], rates[2],
+                                     rates[3]};
         const std::int32_t attribute = CellAttribute(oid->m_wAccess);
         for (int column = kTotal; column <= kPeakAt; ++column) {
             _DATAOBJ cell = MakeCell(texts[column - kTotal], attribute);
@@ -207,7 +208,7 @@ void CStatTableDlg::OnPollReply(std::uint16_t code, CSnmpMsg* msg) {
         return;
     const std::int64_t now = Clock::now();
     if (pdu->m_dwErrorStatus == 0) {
-        m_statistics.TakeSample(CounterValues(*pdu), now, CTimeText(now));
+        m_statistics.TakeSample(CounterValues(*pdu), Clock::nowMs(), CTimeText(now));
         ShowCounters();
         ShowCounter(++m_nSamples);
     } else {

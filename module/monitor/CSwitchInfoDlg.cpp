@@ -125,6 +125,10 @@ void CSwitchInfoDlg::AppendLog(const std::string& text) {
         m_pLog->AppendData(text.c_str());
 }
 
+TableText CSwitchInfoDlg::GridText() const {
+    return m_pGrid ? ReadGridText(*m_pGrid, m_captions) : TableText();
+}
+
 void CSwitchInfoDlg::ShowCounter(int n) {
     if (m_pCounter)
         m_pCounter->SetText(FormatText("%d", n).c_str());

@@ -8,6 +8,7 @@
 #include "controls/GridCtl/GridTypes.h"
 #include "module/monitor/DialogFrame.h"
 #include "module/monitor/FlatButtonColumn.h"
+#include "module/monitor/TableExport.h"
 #include "module/slots/CDlgData.h"
 #include "module/slots/CModelessDialog.h"
 #include "module/slots/OutstandingRequest.h"
@@ -41,6 +42,8 @@ public:
     LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
     CTableControl* GetGrid() const { return m_pGrid; }
+    // The grid's captions and cells as shown (empty before the grid exists).
+    TableText GridText() const;
     CLMsgControl* GetLog() const { return m_pLog; }
     CSampMsgControl* GetCounter() const { return m_pCounter; }
     const CMinimumSize& MinimumSize() const { return m_sizer.Minimum(); }

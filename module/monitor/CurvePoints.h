@@ -3,6 +3,7 @@
 // later sample's sequence number and time. At most 500 are kept; the oldest go first.
 
 #include "module/monitor/CSampleRecord.h"
+#include "platform/core/CounterTrack.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -37,10 +38,14 @@ public:
     // before the newest time minus `pixelsBack` × `secondsPerPixel` (rounded down after adding
     // 0.01); the oldest when none is that old. Null when there is no point.
     const CCurvePoint* Probed(int pixelsBack, double secondsPerPixel) const;
+    // The highest rate of `counters` (0-based) among the points no older than `span` seconds
+    // before the newest: what a plot of that span shows. 0 without points.
+    std::uint32_t HighestRate(const std::vector<int>& counters, double span) const;
 
 private:
     int m_counterCount;
-    bool m_havePrevious = false;
-    CSampleRecord m_previous;
+    bool m_primed = false;
+    CSampleRecord m_previous; // the sample the next interval starts from
+    std::vector<CCounterTrack> m_tracks;
     std::deque<CCurvePoint> m_points;
 };

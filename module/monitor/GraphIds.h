@@ -29,6 +29,7 @@ enum : UINT {
 enum : UINT {
     ID_GRAPH_SAVE_PNG = 3001, // "Save As PNG..."
     ID_GRAPH_SAVE_CSV = 3002, // "Save As CSV..." (line curve only)
+    ID_GRAPH_FIT = 3003,      // "Fit to data"
 };
 
 constexpr int kMaxLegendItems = 4;

@@ -20,3 +20,18 @@ double ZoomValueRange(double r, bool up) {
         q = 25;
     return power * q * 4;
 }
+
+double FitValueRange(double range, double highest) {
+    // Each widening step grows the range by at least a quarter and each narrowing step shrinks
+    // it until the ladder's foot, so both loops end; the bound guards a bad range.
+    constexpr int kMaxSteps = 400;
+    for (int steps = 0; range < highest && steps < kMaxSteps; ++steps)
+        range = ZoomValueRange(range, true);
+    for (int steps = 0; steps < kMaxSteps; ++steps) {
+        const double narrower = ZoomValueRange(range, false);
+        if (!(narrower < range) || narrower < highest)
+            break;
+        range = narrower;
+    }
+    return range;
+}

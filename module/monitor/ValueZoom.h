@@ -4,3 +4,6 @@
 
 // "Virticla UP" (up = true) or "Virticla Down" from the value range r.
 double ZoomValueRange(double r, bool up);
+// "Fit to data": the narrowest range the zoom buttons reach from `range` that still holds
+// `highest` (the largest value on show).
+double FitValueRange(double range, double highest);

@@ -1,5 +1,6 @@
 #include "platform/core/Clock.h"
 
+#include <chrono>
 #include <ctime>
 
 namespace Clock {
@@ -13,6 +14,15 @@ std::function<Seconds()>& Source() {
 Seconds now() {
     const auto& source = Source();
     return source ? source() : static_cast<Seconds>(std::time(nullptr));
+}
+
+Milliseconds nowMs() {
+    const auto& source = Source();
+    if (source)
+        return source() * 1000;
+    return std::chrono::duration_cast<std::chrono::milliseconds>(
+               std::chrono::system_clock::now().time_since_epoch())
+        .count();
 }
 
 void setSource(std::function<Seconds()> source) {

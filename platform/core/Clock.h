@@ -8,9 +8,13 @@
 namespace Clock {
 
 using Seconds = std::int64_t;
+using Milliseconds = std::int64_t;
 
 // Current time in whole seconds since the epoch.
 Seconds now();
+// The same time in milliseconds, for measuring intervals finer than a second. With a source
+// installed, its seconds times 1000.
+Milliseconds nowMs();
 
 // Replaces the time source; an empty function restores the system clock.
 void setSource(std::function<Seconds()> source);

@@ -38,7 +38,7 @@ TEST(RateStats, FirstSamplePrimesThenRatesAveragesAndPeaks) {
     EXPECT_EQ(a.m_dwAverage, 30u);
     EXPECT_EQ(a.m_dwPeak, 30u);
     EXPECT_EQ(a.m_peakTime, 1010u);
-    // 15 − 4294967290 − 1 modulo 2^32 = 20 over 10 s; the total grows by 21, without the − 1.
+    // 15 − 4294967290 modulo 2^32 = 21 counted over 10 s.
     EXPECT_EQ(wrapped.m_dwRate, 2u);
     EXPECT_EQ(wrapped.m_qwTotalIncrease, 21u);
     EXPECT_EQ(stats.GetRecord(2).m_dwRate, 0u); // outside the run: zeros
@@ -71,6 +71,30 @@ TEST(RateStats, ASampleFromBeforeThePreviousStartsTheIntervalAfresh) {
     stats.AddSample(Sample(910, {300}));
     EXPECT_EQ(stats.GetRecord(0).m_dwRate, 10u);
     EXPECT_EQ(stats.GetRecord(0).m_dwAverage, 10u);
+}
+
+TEST(RateStats, AClearedCounterSetsNoPeakAndMillisecondsKeepTheAverageExact) {
+    // A quiet port whose switch was reset: read as a wrap this was 858,793,459 a second.
+    CRateStats stats;
+    stats.AddSample(Sample(1000, {999990, 0}));
+    stats.AddSample(Sample(1005, {1000000, 0}));
+    stats.AddSample(Sample(1010, {10, 0}));
+    EXPECT_EQ(stats.GetRecord(0).m_dwPeak, 2u);
+    EXPECT_EQ(stats.GetRecord(0).m_dwAverage, 2u);
+    stats.AddSample(Sample(1015, {20, 0}));
+    EXPECT_EQ(stats.GetRecord(0).m_dwRate, 2u) << "counting went on from 10";
+
+    // Polls that drift by a few milliseconds: whole seconds would read 5.6 s as 6 s.
+    CRateStats fine;
+    CSampleRecord a = Sample(2000, {0}), b = Sample(2006, {2800000}), c = Sample(2007, {0});
+    a.m_timeMs = 2000900;
+    b.m_timeMs = 2006500; // 5.6 s later
+    c.m_timeMs = 2007100; // the next whole second, but under a second after b
+    fine.AddSample(a);
+    fine.AddSample(b);
+    EXPECT_EQ(fine.GetRecord(0).m_dwRate, 500000u);
+    EXPECT_TRUE(fine.AddSample(c));
+    EXPECT_EQ(fine.GetIntervals(), 1u) << "too close to its predecessor to rate";
 }
 
 TEST(CurvePoints, KeepFiveHundredRatesAndRestartWhenTheClockGoesBack) {

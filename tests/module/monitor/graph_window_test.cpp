@@ -1,5 +1,6 @@
 #include "module/monitor/CBarGraphWnd.h"
 #include "module/monitor/CLineCurveWnd.h"
+#include "module/monitor/ValueZoom.h"
 #include "module/res/graphs/GraphBitmaps.h"
 #include "platform/ui/ScriptedPrompt.h"
 #include "tests/platform/ui/UiTestSupport.h"
@@ -166,7 +167,7 @@ TEST_F(LineCurveTest, RightClickSavesThePictureAndThePoints) {
         QTest::mouseClick(plot, Qt::RightButton, {}, QPoint(50, 50));
     ASSERT_EQ(prompt.menus.size(), 4u);
     EXPECT_EQ(prompt.menus[1].itemTexts,
-              (std::vector<std::string>{"Save As PNG...", "Save As CSV..."}));
+              (std::vector<std::string>{"Fit to data", "Save As PNG...", "Save As CSV..."}));
     QImage saved(QString::fromStdString(png));
     EXPECT_EQ(saved.size(), QSize(640, 360));
     QFile file(QString::fromStdString(csv));
@@ -178,6 +179,20 @@ TEST_F(LineCurveTest, RightClickSavesThePictureAndThePoints) {
     EXPECT_EQ(prompt.messageBoxes.size(), 0u);
 }
 
+TEST_F(LineCurveTest, FitToDataTakesTheNarrowestZoomStepHoldingTheShownCurves) {
+    QWidget* plot = line.CurvePlot().GetWidget();
+    Pick(0, 1); // "In" rises to 1190 a second at the newest point
+    prompt.menuChoices = {ID_GRAPH_FIT};
+    QTest::mouseClick(plot, Qt::RightButton, {}, QPoint(50, 50));
+    // 2000 → 1600 → 1200 along "Virticla Down"; one more step (800) would cut the curve.
+    EXPECT_DOUBLE_EQ(line.GetValueRange(), 1200);
+    Pick(1, 3); // "Errors" reaches 3570: 1200 widens to 1600, 2000, 2800 and 3600
+    prompt.menuChoices = {ID_GRAPH_FIT};
+    QTest::mouseClick(plot, Qt::RightButton, {}, QPoint(50, 50));
+    EXPECT_DOUBLE_EQ(line.GetValueRange(), 3600);
+    EXPECT_DOUBLE_EQ(FitValueRange(3600, 0), 4) << "nothing shown: the ladder's foot";
+}
+
 TEST(BarGraph, ChosenCountersShowRateAverageAndPeakBars) {
     ScriptedPrompt prompt;
     TestFrame frame{700, 400};
@@ -187,6 +202,11 @@ TEST(BarGraph, ChosenCountersShowRateAverageAndPeakBars) {
     bars.AddSample(Sample(100, 0));
     bars.AddSample(Sample(110, 1000)); // rates 100, 200 and 300
     EXPECT_EQ(CountIn(&bars.BarPlot(), RGB(0, 0, 255)), 0);
+    PumpMessages(); // shown and painted: from here on only what is invalidated is painted
+    EXPECT_EQ(CountIn(&bars, CBarPlot::kBarColours[0]), 0);
+    bars.SendMessage(LEGEND_PICKED, IDC_GRAPH_LEGEND, 2); // as the item's menu posts it
+    EXPECT_GT(CountIn(&bars, CBarPlot::kBarColours[0]), 5) << "the group's \"val\" label at once";
+    bars.SendMessage(LEGEND_PICKED, IDC_GRAPH_LEGEND, ID_LEGEND_NONE);
     prompt.menuChoices = {2};
     Click(bars.GetLegendItem(0), 10, 8);
     ASSERT_TRUE(bars.BarPlot().Group(0));

@@ -292,8 +292,11 @@ TEST(FormatValue, NumbersEnumerationsNullAndIdentifiers) {
     EXPECT_EQ(CSnmpClass::FormatValue(Number(2, SNMP_TYPE_INTEGER).get(), &admin), "Disabled");
     EXPECT_EQ(CSnmpClass::FormatValue(Number(3, SNMP_TYPE_INTEGER).get(), &admin), "3");
     EXPECT_EQ(CSnmpClass::FormatValue(Number(2, SNMP_TYPE_INTEGER).get(), &plain), "2");
+    // Counter, Gauge and TimeTicks are unsigned: 2^31 and above never read as negative.
     EXPECT_EQ(CSnmpClass::FormatValue(Number(0x80000000, SNMP_TYPE_COUNTER).get(), nullptr),
-              "-2147483648");
+              "2147483648");
+    EXPECT_EQ(CSnmpClass::FormatValue(Number(0xFFFFFFFF, SNMP_TYPE_TIMETICKS).get(), nullptr),
+              "4294967295");
     CSnmpVarBind wide("1.1");
     wide.SetValue(std::int64_t{0x100000007}, SNMP_TYPE_GAUGE);
     EXPECT_EQ(CSnmpClass::FormatValue(&wide, nullptr), "7") << "only the low 32 bits";

@@ -1,0 +1,27 @@
+#include "module/app/PrintDialogs.h"
+
+#include "module/graphs/CGraphDlg.h"
+#include "module/mainwnd/CModuleMainDlg.h"
+#include "module/monitor/CSwitchInfoDlg.h"
+#include "module/monitor/TableExport.h"
+
+std::string PrintedDialog(int slot, const std::string& title,
+                          const std::vector<std::vector<std::string>>& rows) {
+    // The heading takes the place of the caption line, cleaned like a cell so it stays one line.
+    TableText table;
+    table.captions = {"slot " + std::to_string(slot) + ": " + title};
+    table.rows = rows;
+    return TableToTabSeparated(table);
+}
+
+std::string PrintedDialogs(const CModuleMainDlg& main) {
+    std::string out;
+    for (int slot : main.OpenSlots()) {
+        CWnd* child = main.GetChildDialog(slot);
+        if (auto* grid = dynamic_cast<CSwitchInfoDlg*>(child))
+            out += PrintedDialog(slot, grid->GetWindowText(), grid->GridText().rows);
+        else if (auto* graph = dynamic_cast<CGraphDlg*>(child))
+            out += PrintedDialog(slot, graph->GetWindowText(), graph->CounterRows());
+    }
+    return out;
+}

@@ -1,0 +1,12 @@
+#pragma once
+// A graph dialog's statistics as rows of text, one per counter whether picked or not: name,
+// rate, average rate, peak rate (per second, unsigned decimal) and when the peak was seen
+// ("%I:%M:%S %p", local time, as the "Pk at:" box shows it). What `taurel --print` writes.
+
+#include "module/monitor/CRateStats.h"
+
+#include <string>
+#include <vector>
+
+std::vector<std::vector<std::string>> GraphCounterRows(const CRateStats& stats,
+                                                       const std::vector<std::string>& names);
