@@ -15,7 +15,7 @@ bool IsCounterWrap(std::uint32_t increase, std::uint64_t milliseconds, std::uint
     if (increase < kSmallCounterWrap)
         return true;
     milliseconds = std::min(milliseconds, kLongestInterval);
-    return std::uint64_t(increase) * 1000 <= std::uint64_t(fastestRate) * milliseconds;
+    return std::uint64_t(increase) * 1000 <= kWrapPaceFactor * fastestRate * milliseconds;
 }
 
 std::uint32_t RatePerSecond(std::uint64_t increase, std::uint64_t milliseconds) {

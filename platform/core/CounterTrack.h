@@ -16,11 +16,14 @@
 std::uint32_t CounterIncrease(std::uint32_t previous, std::uint32_t value);
 
 // Whether a counter that now reads below its previous value wrapped, rather than restarted.
-// A wrap is taken when the increase it implies over `milliseconds` is no faster than the
-// fastest rate this counter has already shown (`fastestRate`, per second), or when it is under
-// kSmallCounterWrap (the counter stood just below its top). Anything else would put a rate on
+// A wrap is taken when the increase it implies over `milliseconds` is no faster than
+// kWrapPaceFactor times the fastest rate this counter has already shown (`fastestRate`, per
+// second): the factor leaves room for a busy port that runs a little faster than before, or for
+// a reply that was late. It is also taken when the increase is under kSmallCounterWrap (the
+// counter stood just below its top). Anything else would put a rate on
 // screen that the port never carried, so it is a discontinuity.
 constexpr std::uint32_t kSmallCounterWrap = 1u << 20;
+constexpr std::uint64_t kWrapPaceFactor = 2;
 bool IsCounterWrap(std::uint32_t increase, std::uint64_t milliseconds, std::uint32_t fastestRate);
 
 // `increase` over `milliseconds` (> 0) per second, at most 4294967295.

@@ -40,6 +40,9 @@ TEST(CounterTrack, AWrapGivesTheTrueRateAndAResetGivesNone) {
     EXPECT_EQ(busy.Take(705032704u, 5000, 10), CounterStep::Rated); // 5,000,000,000 mod 2^32
     EXPECT_EQ(busy.Rate(), 500000000u);
     EXPECT_EQ(busy.Average(), 500000000u);
+    // Faster than ever before, and it wraps: still a wrap, not a reset.
+    EXPECT_EQ(busy.Take(10065408u, 5000, 15), CounterStep::Rated); // 3,600,000,000 more
+    EXPECT_EQ(busy.Rate(), 720000000u);
 
     // 1,000,000 → 10 would be 4,293,967,306 counted in 5 s: the switch was reset.
     CCounterTrack reset;
@@ -73,9 +76,9 @@ TEST(CounterTrack, ADropThatWouldBeFasterThanTheCounterEverWentIsAReset) {
 
     EXPECT_TRUE(IsCounterWrap(kSmallCounterWrap - 1, 1000, 0));
     EXPECT_FALSE(IsCounterWrap(kSmallCounterWrap, 1000, 0));
-    EXPECT_TRUE(IsCounterWrap(kTop, 1000, kTop) && IsCounterWrap(kTop, 2000, kTop / 2 + 1))
+    EXPECT_TRUE(IsCounterWrap(kTop, 1000, kTop) && IsCounterWrap(kTop, 2000, kTop / 4 + 1))
         << "the products are taken in 64 bits";
-    EXPECT_FALSE(IsCounterWrap(kTop, 999, kTop));
+    EXPECT_FALSE(IsCounterWrap(kTop, 499, kTop));
 }
 
 TEST(CounterTrack, RatesUseTheIntervalToTheMillisecond) {
