@@ -159,9 +159,14 @@ void ClientSession::HandleWalkStep(const CSnmpMsg& msg) {
 }
 
 bool ClientSession::TakeWalkBinding(const CSnmpVarBind& vb) {
-    // An SNMPv2c agent marks the end of its objects with endOfMibView.
-    if (vb.m_byType == SNMP_TYPE_ENDOFMIBVIEW ||
-        !IsInSubtree(vb.m_strOid, m_command.oids.front())) {
+    if (!IsInSubtree(vb.m_strOid, m_command.oids.front())) {
+        Finish(CLIENT_OK);
+        return false;
+    }
+    // An SNMPv2c agent marks the end of its objects with endOfMibView (under the last name):
+    // printed, as net-snmp prints it, and the walk ends there.
+    if (SnmpIsException(vb.m_byType)) {
+        m_out << FormatClientBinding(vb) << "\n";
         Finish(CLIENT_OK);
         return false;
     }

@@ -173,7 +173,8 @@ TEST_F(ClientV2cSession, GetNextWalkOnV2cEndsAtEndOfMibView) {
         0, 0, "tessla", SNMP_VERSION_2C));
     ASSERT_TRUE(ProcessEventsUntil([&] { return session.Finished(); }));
     EXPECT_EQ(session.ExitCode(), CLIENT_OK) << err.str();
-    EXPECT_EQ(out.str(), "1.3.1 = Counter64: 7\n");
+    EXPECT_EQ(out.str(), "1.3.1 = Counter64: 7\n1.3.1 = No more variables left in this MIB View "
+                         "(It is past the end of the MIB tree)\n");
 }
 
 TEST_F(ClientV2cSession, UnknownHostIsNamedAndNothingIsSent) {
