@@ -68,16 +68,23 @@ elapsed_us() {
 }
 median() { sort -n | awk '{ v[NR] = $1 } END { if (NR % 2) print v[(NR + 1) / 2]; else print int((v[NR / 2] + v[NR / 2 + 1]) / 2) }'; }
 
-: > "$work/ours"; : > "$work/theirs"
-for i in $(seq "$runs"); do
-  if [ $((i % 2)) -eq 1 ]; then
-    elapsed_us ours_walk >> "$work/ours"; elapsed_us theirs_walk >> "$work/theirs"
-  else
-    elapsed_us theirs_walk >> "$work/theirs"; elapsed_us ours_walk >> "$work/ours"
-  fi
-done
-ours=$(median < "$work/ours")
-theirs=$(median < "$work/theirs")
+# Times OURS and THEIRS (shell functions) RUNS times each, alternating which goes first, into
+# $work/NAME.ours and $work/NAME.theirs.
+time_both() {
+  local name="$1" ours_fn="$2" theirs_fn="$3"
+  : > "$work/$name.ours"; : > "$work/$name.theirs"
+  for i in $(seq "$runs"); do
+    if [ $((i % 2)) -eq 1 ]; then
+      elapsed_us "$ours_fn" >> "$work/$name.ours"; elapsed_us "$theirs_fn" >> "$work/$name.theirs"
+    else
+      elapsed_us "$theirs_fn" >> "$work/$name.theirs"; elapsed_us "$ours_fn" >> "$work/$name.ours"
+    fi
+  done
+}
+
+time_both walk ours_walk theirs_walk
+ours=$(median < "$work/walk.ours")
+theirs=$(median < "$work/walk.theirs")
 echo "runs: $runs"
 echo "taurel-snmp median: ${ours} us"
 echo "snmpwalk median: ${theirs} us"
@@ -87,16 +94,9 @@ ours_bulk() { "$client" -v 2c bulkwalk "$agent" 1.3.6.1; }
 theirs_bulk() { "$snmpbulkwalk" -v2c -c tessla -On "$agent" 1.3.6.1; }
 # The tree holds the clients' own UDP endpoints, so the counts may differ by a row or two.
 echo "bulkwalk rows: taurel-snmp $(ours_bulk | grep -ac '^[0-9].* = '), snmpbulkwalk $(theirs_bulk | grep -ac '^\.[0-9].* = ')"
-: > "$work/ours_bulk"; : > "$work/theirs_bulk"
-for i in $(seq "$runs"); do
-  if [ $((i % 2)) -eq 1 ]; then
-    elapsed_us ours_bulk >> "$work/ours_bulk"; elapsed_us theirs_bulk >> "$work/theirs_bulk"
-  else
-    elapsed_us theirs_bulk >> "$work/theirs_bulk"; elapsed_us ours_bulk >> "$work/ours_bulk"
-  fi
-done
-ours=$(median < "$work/ours_bulk")
-theirs=$(median < "$work/theirs_bulk")
+time_both bulk ours_bulk theirs_bulk
+ours=$(median < "$work/bulk.ours")
+theirs=$(median < "$work/bulk.theirs")
 echo "taurel-snmp bulkwalk median: ${ours} us"
 echo "snmpbulkwalk median: ${theirs} us"
 awk -v a="$ours" -v b="$theirs" 'BEGIN { printf "bulkwalk ratio: %.2f\n", a / b }'

@@ -6,6 +6,7 @@
 #include "platform/core/Clock.h"
 #include "snmp/SnmpTransport.h"
 #include "tests/snmp/SnmpTestBytes.h"
+#include "tests/snmp/transport/EngineTest.h"
 #include "tests/snmp/transport/Recorder.h"
 #include "tests/snmp/transport/TestPeer.h"
 
@@ -28,15 +29,8 @@ Bytes LongResponse(std::uint32_t reqId, std::size_t valueSize, std::uint8_t vers
     return Tlv(0x30, Cat({{0x02, 0x01, version}, Tlv(0x04, Text("tessla")), pdu}));
 }
 
-class RetryAndLimitTest : public ::testing::Test {
+class RetryAndLimitTest : public EngineTest {
 protected:
-    void SetUp() override {
-        EnsureQtApplication();
-        SnmpInit(nullptr);
-        peer.SetEnginePort(GetSnmpSocket()->GetLocalPort());
-    }
-    void TearDown() override { SnmpDone(); }
-
     std::uint32_t SendGet(int retries = 0, int version = SNMP_VERSION_1) {
         auto* msg = new CSnmpMsg(&recorder, peer.Address(), "tessla", SNMP_PDU_GET);
         msg->m_nVersion = version;
@@ -62,7 +56,6 @@ protected:
     }
 
     Clock::Manual clock{7000};
-    TestPeer peer;
     Recorder recorder;
 };
 
