@@ -38,6 +38,10 @@ public:
     // Longest reply accepted, in bytes. A longer one is refused: its request, when listed, is
     // handed back with SNMP_ERR_RESPONSE_TOO_BIG. 512 for the switch; at most kSnmpMaxDatagram.
     int m_nReceiveLimit = kSnmpBufferSize;
+    // Off: time-outs count whole seconds of the injectable clock, as the switch's windows
+    // always had them. On: milliseconds of a monotonic clock, so that a time-out such as
+    // 250 ms means 250 ms (the command-line tools; the tick must then run often).
+    bool m_bPreciseTimeouts = false;
 
 protected:
     CSnmpSocket();
@@ -45,6 +49,7 @@ protected:
     void LogSnmpPacket(CSnmpMsg* msg);
 
 private:
+    std::int64_t TimeoutClockMs() const;
     // Reads the waiting datagram into `reply`; returns its full length, or throws.
     int ReceiveDatagram(CSnmpMsg& reply);
     std::list<CSnmpMsg*>::iterator FindRequest(std::uint32_t requestId);

@@ -50,6 +50,12 @@ void SetSnmpReceiveLimit(int bytes) {
     }
 }
 
+void SetSnmpPreciseTimeouts(bool precise) {
+    if (g_pSnmpDll) {
+        g_pSnmpDll->SetPreciseTimeouts(precise);
+    }
+}
+
 CSnmpSocket* GetSnmpSocket() {
     return g_pSnmpDll ? g_pSnmpDll->m_pSnmpSocket : nullptr;
 }
