@@ -50,6 +50,8 @@ public:
     std::string m_strInstance;
     SNMPCALLBACK m_pfnCallback = nullptr;
     std::uint32_t m_dwLastReqId = 0;
+    // The time-out of every request this object sends, in milliseconds; 0: the engine's.
+    int m_nTimeoutMs = 0;
 
 private:
     // Adds the set binding of `oid` under `name`; some values add nothing (see the rules).

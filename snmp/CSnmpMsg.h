@@ -52,6 +52,8 @@ public:
     int m_nLen = 0;
     CSnmpException m_exception;
     std::int64_t m_timeSent = 0;
+    // How long this request may go unanswered, in milliseconds; 0 takes the engine's time-out.
+    int m_nTimeoutMs = 0;
     SNMPCALLBACK m_pfnCallback = nullptr;
 
     static std::uint32_t m_sdwReqid;

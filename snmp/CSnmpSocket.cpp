@@ -58,7 +58,8 @@ std::uint32_t CSnmpSocket::SendSnmpMsg(CSnmpMsg* msg) {
 bool CSnmpSocket::TimeOutOldest(int timeoutMs) {
     const Clock::Seconds now = Clock::now();
     const auto expired = std::find_if(m_msgList.begin(), m_msgList.end(), [&](CSnmpMsg* msg) {
-        return (now - msg->m_timeSent) * 1000 > timeoutMs;
+        const int limit = msg->m_nTimeoutMs > 0 ? msg->m_nTimeoutMs : timeoutMs;
+        return (now - msg->m_timeSent) * 1000 > limit;
     });
     if (expired == m_msgList.end()) {
         return false;

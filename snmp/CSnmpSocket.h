@@ -25,8 +25,8 @@ public:
     // code before this returns, and a message without receiver stays with the caller.
     std::uint32_t SendSnmpMsg(CSnmpMsg* msg);
 
-    // Times out the oldest request older than `timeoutMs`, at most one per call, and reports
-    // whether one did.
+    // Times out the oldest request older than its own time-out (`timeoutMs` for requests
+    // without one), at most one per call, and reports whether one did.
     bool TimeOutOldest(int timeoutMs);
 
     int m_bLogPackets = 0;
