@@ -1,6 +1,7 @@
 #include "dialogs/CNmDlgStatistic.h"
 
 #include "dialogs/NmDlgObjectRules.h"
+#include "dialogs/NmTypingWatch.h"
 #include "platform/core/Clock.h"
 #include "platform/core/TextFormat.h"
 #include "snmp/CSnmpClass.h"
@@ -13,8 +14,8 @@ CNmDlgStatistic::CNmDlgStatistic(CWnd* parent, const std::string& key, const std
                                  const std::string& instance)
     : CNmDlgList(parent, key, address, getCommunity, setCommunity, rowCount, table, instance),
       m_nPollInterval(kNmPollDefault) {
-    m_pSnmp = new CSnmpClass(this, address, getCommunity, setCommunity, rowCount, table, instance);
-    RegisterReplyReceiver();
+    AttachSnmp(
+        new CSnmpClass(this, address, getCommunity, setCommunity, rowCount, table, instance));
     std::size_t counters = 0;
     for (const CSnmpOid* oid : m_pSnmp->GetOidList())
         counters += IsCounterObject(oid->m_byType) ? 1 : 0;
@@ -30,6 +31,7 @@ BOOL CNmDlgStatistic::OnInitDialog() {
     m_spin.SetRange(kNmPollMin, kNmPollMax);
     m_spin.SetPos(m_nPollInterval);
     m_numberBox.SetWindowText(std::to_string(m_nPollInterval).c_str());
+    WatchTyping(m_numberBox, [this] { OnIntervalTyped(); });
     m_listCtrl.InsertColumn(0, "Object", LVCFMT_LEFT, 140, 0, kNmDefaultColor);
     const char* headings[] = {"Total", "Rate/s", "Avg Rate/s", "Peak Rate/s", "Peak At"};
     for (int col = 1; col <= 5; ++col)
@@ -52,10 +54,25 @@ void CNmDlgStatistic::TakePollInterval(int interval) {
     std::string text = std::to_string(interval);
     if (m_numberBox.GetWindowText() != text)
         m_numberBox.SetWindowText(text.c_str());
+    ApplyPollInterval(interval);
+}
+
+void CNmDlgStatistic::ApplyPollInterval(int interval) {
     if (interval == m_nPollInterval)
         return;
     m_nPollInterval = interval;
     SetTimer(kPollTimer, UINT(interval) * 1000);
+}
+
+void CNmDlgStatistic::OnIntervalTyped() {
+    const std::string text = m_numberBox.GetWindowText();
+    const int interval = PollIntervalFromText(text, m_nPollInterval);
+    // Text that is not yet the number it stands for ("0", "90000", " 7") stays as typed: it is
+    // tidied at the next poll, not under the operator's caret.
+    if (text == std::to_string(interval))
+        TakePollInterval(interval);
+    else
+        ApplyPollInterval(interval);
 }
 
 void CNmDlgStatistic::OnSnmpSendReply(UINT code, LPARAM lParam) {

@@ -87,12 +87,20 @@ TEST_F(ObjectDialogTest, GetFillsColumnOneAndAnErrorStatusOnlyAddsTheStatusLine)
     EXPECT_EQ(Cells(dlg->m_listCtrl), before);
     EXPECT_EQ(Lines(dlg->m_strStatus), 2);
 
-    // Set opens a set dialog for the same objects, without a key.
+    // Set opens one set dialog for the same objects, titled after this dialog and the agent;
+    // Set again brings that window back instead of opening a second one over it.
     dlg->Set();
-    CNmDlg* set = nmdlgFind("");
+    const std::string key = "Set get on " + agent.ListenAddress();
+    auto* set = dynamic_cast<CNmDlgSet*>(nmdlgFind(key));
     ASSERT_NE(set, nullptr);
     EXPECT_TRUE(set->IsWindowVisible());
-    EXPECT_EQ(static_cast<CNmDlgSet*>(set)->m_pSnmp->m_strInstance, ".7");
+    EXPECT_EQ(set->GetWindowText(), key);
+    EXPECT_EQ(set->m_pSnmp->m_strInstance, ".7");
+    set->ShowWindow(SW_MINIMIZE);
+    dlg->Set();
+    EXPECT_FALSE(set->IsIconic());
+    set->DestroyWindow();
+    EXPECT_EQ(nmdlgFind(key), nullptr) << "a second set dialog was opened";
 }
 
 TEST_F(ObjectDialogTest, AFailedSendEndsTheWaitWithItsStatusAndRefreshTriesAgain) {
@@ -139,25 +147,40 @@ TEST_F(ObjectDialogTest, GetNextWalksTheTableToItsEndAndRefreshStartsAgain) {
     EXPECT_EQ(Cells(dlg->m_listCtrl), before);
 }
 
-TEST_F(ObjectDialogTest, MoreOpensASetDialogForTheSelectedRowsIndexes) {
+TEST_F(ObjectDialogTest, MoreAndADoubleClickOpenTheSetDialogOfTheRowClickedLast) {
     auto* dlg = new CNmDlgGetNext(nullptr, "ports", agent.ListenAddress(), "tessla", "marbelo", 3,
                                   kPortRows, "");
     dlg->ShowWindow(SW_SHOW);
     ASSERT_TRUE(
         PumpUntil([&] { return dlg->m_listCtrl.GetItemCount() == 28 && !dlg->m_dwPendingReqId; }));
+    const std::string setKey = "Set Index(1) Port(4) on " + agent.ListenAddress();
     dlg->More(); // nothing selected
-    EXPECT_EQ(nmdlgFind("Set"), nullptr);
+    EXPECT_EQ(nmdlgFind(setKey), nullptr);
 
-    dlg->m_listCtrl.SetItemState(4, LVIS_SELECTED, LVIS_SELECTED);
-    dlg->More();
-    auto* set = static_cast<CNmDlgSet*>(nmdlgFind("Set"));
+    auto cellPoint = [&](int row, int col) {
+        CRect cell;
+        dlg->m_listCtrl.GetSubItemRect(row, col, LVIR_LABEL, cell);
+        return QPoint((cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2);
+    };
+    QWidget* list = dlg->m_listCtrl.GetWidget();
+    // A click on row 1's index, then a double click on row 4's last column: row 4 is written.
+    QTest::mouseClick(list, Qt::LeftButton, {}, cellPoint(0, 0));
+    QTest::mouseDClick(list, Qt::LeftButton, {}, cellPoint(3, 2));
+    PumpMessages();
+    auto* set = dynamic_cast<CNmDlgSet*>(nmdlgFind(setKey));
     ASSERT_NE(set, nullptr);
-    EXPECT_EQ(set->m_pSnmp->m_strInstance, ".1.5");
-    EXPECT_EQ(set->GetHeaderValue(3)->GetWindowText(), "Index(1) Port(5) ");
+    EXPECT_EQ(set->m_pSnmp->m_strInstance, ".1.4");
+    EXPECT_EQ(set->GetHeaderValue(3)->GetWindowText(), "Index(1) Port(4) ");
+    EXPECT_EQ(set->GetWindowText(), setKey);
     // The index objects stay on the set dialog; nothing read-only else would.
     EXPECT_EQ(set->m_listCtrl.GetItemCount(), 3);
-    ASSERT_TRUE(PumpUntil([&] { return set->m_listCtrl.GetItemText(1, 1) == "5"; }));
+    ASSERT_TRUE(PumpUntil([&] { return set->m_listCtrl.GetItemText(1, 1) == "4"; }));
     EXPECT_EQ(set->m_listCtrl.GetItemText(2, 1), "Disable");
+
+    // More takes the row clicked in any column, too.
+    QTest::mouseClick(list, Qt::LeftButton, {}, cellPoint(1, 1));
+    dlg->More();
+    EXPECT_NE(nmdlgFind("Set Index(1) Port(2) on " + agent.ListenAddress()), nullptr);
 }
 
 TEST_F(ObjectDialogTest, SetMarksOnlyRealChangesAndApplyWritesAndReadsBack) {

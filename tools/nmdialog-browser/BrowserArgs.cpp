@@ -21,6 +21,12 @@ const DialogName kDialogs[] = {
     {"statistic", BrowserDialog::Statistic, "portstats"},
 };
 
+bool ParseMilliseconds(const std::string& text, int& ms) {
+    const char* end = text.data() + text.size();
+    auto [ptr, error] = std::from_chars(text.data(), end, ms);
+    return error == std::errc() && ptr == end && ms > 0 && ms <= kBrowserMaxTimeoutMs;
+}
+
 bool ParseSeconds(const std::string& text, double& seconds) {
     const char* end = text.data() + text.size();
     auto [ptr, error] = std::from_chars(text.data(), end, seconds);
@@ -52,8 +58,8 @@ bool ParseBrowserArgs(const std::vector<std::string>& args, BrowserOptions& opti
             continue;
         }
         const bool takesValue = arg == "--table" || arg == "--table-file" || arg == "--instance" ||
-                                arg == "-c" || arg == "-w" || arg == "--screenshot" ||
-                                arg == "--quit-after";
+                                arg == "-c" || arg == "-w" || arg == "-t" ||
+                                arg == "--screenshot" || arg == "--quit-after";
         if (!takesValue) {
             error = "unknown option " + arg;
             return false;
@@ -83,6 +89,12 @@ bool ParseBrowserArgs(const std::vector<std::string>& args, BrowserOptions& opti
             options.readCommunity = value;
         } else if (arg == "-w") {
             options.writeCommunity = value;
+        } else if (arg == "-t") {
+            if (!ParseMilliseconds(value, options.timeoutMs)) {
+                error = "-t needs a time-out in milliseconds from 1 to " +
+                        std::to_string(kBrowserMaxTimeoutMs);
+                return false;
+            }
         } else if (arg == "--screenshot") {
             if (value.size() < 5 || value.substr(value.size() - 4) != ".png") {
                 error = "--screenshot needs a file name ending in .png";
@@ -140,7 +152,8 @@ std::optional<double> QuitAfterSeconds(const BrowserOptions& options) {
 
 const char* const kBrowserUsage =
     "usage: nmdialog-browser AGENT DIALOG [--table NAME | --table-file FILE] [--instance TEXT]\n"
-    "                        [-c READ] [-w WRITE] [--screenshot FILE.png] [--quit-after SECONDS]\n"
+    "                        [-c READ] [-w WRITE] [-t MS] [--screenshot FILE.png]\n"
+    "                        [--quit-after SECONDS]\n"
     "\n"
     "Opens one of the generic MIB dialogs on any SNMPv1 agent.\n"
     "  AGENT            ADDRESS[:PORT] of the agent (port 161 by default)\n"
@@ -152,9 +165,28 @@ const char* const kBrowserUsage =
     "  --table-file F   the objects of file F instead (format below)\n"
     "  --instance TEXT  instance suffix appended to every OID, such as .0 or .1.5\n"
     "  -c READ, -w WRITE  read and write communities (tessla, marbelo)\n"
+    "  -t MS            how long each request waits for its reply, in milliseconds (500);\n"
+    "                   waits are checked once a second in whole seconds, so a request may\n"
+    "                   wait up to two seconds longer; set dialogs opened from the dialog\n"
+    "                   wait as long\n"
     "  --screenshot F   save the dialog as PNG file F just before quitting\n"
     "  --quit-after S   close after S seconds (4 with --screenshot) and print the list's\n"
     "                   rows to standard output, one line each, cells separated by tabs\n"
+    "\n"
+    "Working in the dialogs:\n"
+    "  A click anywhere in a row selects it. In getnext, More (or a double click) opens\n"
+    "  the set dialog of the selected row's index values; in get, Set opens the set dialog\n"
+    "  of the same objects. A set dialog already open for that target is brought to the\n"
+    "  front instead of opening a second one; every window's title names its target.\n"
+    "  set: click a row to focus it, click it again to edit its value (the whole value is\n"
+    "  selected, so typing replaces it); Enter keeps, Escape cancels; Apply writes.\n"
+    "  portctrl: ports are columns, read with get-next; click a tick to toggle it (a cross\n"
+    "  marks the other value) and Apply writes each changed port. A tick shows the value\n"
+    "  that means on (enable, on, up, ...), else the first named value. Ports the last\n"
+    "  read did not reach are greyed and cannot be toggled; a read that stopped early\n"
+    "  says \"incomplete: N of M ports\", and ports Apply could not write are named.\n"
+    "  statistic: the box at the top right is the poll interval in seconds (1 to 3600),\n"
+    "  taken as soon as it is typed or spun.\n"
     "\n"
     "Table file: one object per line; blank lines and lines starting with # are skipped.\n"
     "  OID TYPE ACCESS NAME [VALUE=TEXT]...\n"

@@ -1,7 +1,8 @@
 #pragma once
 // The command line of nmdialog-browser:
 //   nmdialog-browser AGENT DIALOG [--table NAME | --table-file FILE] [--instance TEXT]
-//                    [-c READ] [-w WRITE] [--screenshot FILE.png] [--quit-after SECONDS]
+//                    [-c READ] [-w WRITE] [-t MS] [--screenshot FILE.png]
+//                    [--quit-after SECONDS]
 
 #include <optional>
 #include <string>
@@ -18,12 +19,15 @@ struct BrowserOptions {
     std::optional<std::string> instance;
     std::string readCommunity = "tessla";
     std::string writeCommunity = "marbelo";
+    int timeoutMs = 500; // how long each request waits for its reply
     std::string screenshot;
     std::optional<double> quitAfter; // seconds
 };
 
 // The exit status of bad arguments (EX_USAGE).
 constexpr int kBrowserUsageExit = 64;
+// The longest time-out -t takes: ten minutes.
+constexpr int kBrowserMaxTimeoutMs = 600000;
 // Without --quit-after, a screenshot is taken this long after start.
 constexpr double kScreenshotQuitAfter = 4.0;
 
