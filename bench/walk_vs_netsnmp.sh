@@ -1,16 +1,19 @@
 #!/usr/bin/env bash
-# Walk time of taurel-snmp against net-snmp's snmpwalk on the same local snmpd.
+# Walk time of taurel-snmp against net-snmp's snmpwalk and snmpbulkwalk on the same local snmpd.
 # Usage: bench/walk_vs_netsnmp.sh PATH/TO/taurel-snmp [RUNS]
-# Each run walks the system and interfaces groups once with each client, alternating which goes
-# first; the last line is "walk ratio: R" (our median / net-snmp's median; target <= 1.0).
+# Each run walks the system and interfaces groups once with each client (SNMPv1 get-next), then
+# the whole tree with GetBulk (SNMPv2c, 10 repetitions, both clients' default), alternating which
+# goes first. It prints "walk ratio: R" (target <= 1.0) and, last, "bulkwalk ratio: R" (target
+# <= 0.75): our median / net-snmp's median.
 set -euo pipefail
 
 client="${1:?usage: $0 PATH/TO/taurel-snmp [RUNS]}"
 runs="${2:-15}"
 snmpd="$(command -v snmpd || echo /usr/sbin/snmpd)"
 snmpwalk="$(command -v snmpwalk || true)"
-if [ ! -x "$client" ] || [ ! -x "$snmpd" ] || [ -z "$snmpwalk" ]; then
-  echo "needs $client, snmpd and snmpwalk (Debian packages snmpd, snmp)" >&2
+snmpbulkwalk="$(command -v snmpbulkwalk || true)"
+if [ ! -x "$client" ] || [ ! -x "$snmpd" ] || [ -z "$snmpwalk" ] || [ -z "$snmpbulkwalk" ]; then
+  echo "needs $client, snmpd, snmpwalk and snmpbulkwalk (Debian packages snmpd, snmp)" >&2
   exit 1
 fi
 
@@ -79,3 +82,21 @@ echo "runs: $runs"
 echo "taurel-snmp median: ${ours} us"
 echo "snmpwalk median: ${theirs} us"
 awk -v a="$ours" -v b="$theirs" 'BEGIN { printf "walk ratio: %.2f\n", a / b }'
+
+ours_bulk() { "$client" -v 2c bulkwalk "$agent" 1.3.6.1; }
+theirs_bulk() { "$snmpbulkwalk" -v2c -c tessla -On "$agent" 1.3.6.1; }
+# The tree holds the clients' own UDP endpoints, so the counts may differ by a row or two.
+echo "bulkwalk rows: taurel-snmp $(ours_bulk | grep -ac '^[0-9].* = '), snmpbulkwalk $(theirs_bulk | grep -ac '^\.[0-9].* = ')"
+: > "$work/ours_bulk"; : > "$work/theirs_bulk"
+for i in $(seq "$runs"); do
+  if [ $((i % 2)) -eq 1 ]; then
+    elapsed_us ours_bulk >> "$work/ours_bulk"; elapsed_us theirs_bulk >> "$work/theirs_bulk"
+  else
+    elapsed_us theirs_bulk >> "$work/theirs_bulk"; elapsed_us ours_bulk >> "$work/ours_bulk"
+  fi
+done
+ours=$(median < "$work/ours_bulk")
+theirs=$(median < "$work/theirs_bulk")
+echo "taurel-snmp bulkwalk median: ${ours} us"
+echo "snmpbulkwalk median: ${theirs} us"
+awk -v a="$ours" -v b="$theirs" 'BEGIN { printf "bulkwalk ratio: %.2f\n", a / b }'

@@ -1,5 +1,5 @@
-// taurel-snmp: get, getnext, walk and set against an SNMPv1 agent on the NmSnmp engine, and
-// logdump to read a packet log.
+// taurel-snmp: get, getnext, walk and set against an SNMPv1 or SNMPv2c agent, bulkget and
+// bulkwalk against an SNMPv2c one, on the NmSnmp engine; and logdump to read a packet log.
 #include <iostream>
 #include <string>
 #include <vector>
@@ -19,6 +19,14 @@ int main(int argc, char* argv[]) {
         std::cerr << "taurel-snmp: " << error << "\n" << kClientUsage;
         return CLIENT_USAGE;
     }
+    if (command.action == ClientAction::Help) {
+        std::cout << kClientUsage;
+        return CLIENT_OK;
+    }
+    if (command.action == ClientAction::Version) {
+        std::cout << "taurel-snmp " << kClientVersion << "\n";
+        return CLIENT_OK;
+    }
     if (command.action == ClientAction::LogDump) {
         return DumpPacketLog(command.file, std::cout, std::cerr);
     }
@@ -26,6 +34,8 @@ int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     SnmpInit(nullptr);
     SetSnmpTimeout(command.timeoutMs);
+    // Any agent, not only the switch: replies may fill a whole datagram.
+    SetSnmpReceiveLimit(kSnmpMaxDatagram);
     GetSnmpSocket()->m_bLogPackets = command.logPackets ? 1 : 0;
 
     ClientSession session(command, std::cout, std::cerr);
