@@ -73,8 +73,10 @@ void CNmDlgLayout::SetTarget(const std::string& target) {
 
 void CNmDlgLayout::SetRequestOptions(const NmDlgRequestOptions& options) {
     m_requestOptions = options;
-    if (m_pSnmp)
+    if (m_pSnmp) {
         m_pSnmp->m_nTimeoutMs = options.timeoutMs;
+        m_pSnmp->m_nRetries = options.retries;
+    }
 }
 
 void CNmDlgLayout::AttachSnmp(CSnmpClass* snmp) {

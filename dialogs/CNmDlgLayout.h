@@ -41,7 +41,7 @@ public:
     void SetTarget(const std::string& target);
     const std::string& GetTarget() const { return m_strTarget; }
 
-    // The time-out of this dialog's requests from the next one on.
+    // The time-out and retry count of this dialog's requests from the next one on.
     void SetRequestOptions(const NmDlgRequestOptions& options);
     const NmDlgRequestOptions& GetRequestOptions() const { return m_requestOptions; }
     // Binds side button `index` (0–4) to a function code and shows it.

@@ -31,7 +31,7 @@ BOOL CNmDlgStatistic::OnInitDialog() {
     m_spin.SetRange(kNmPollMin, kNmPollMax);
     m_spin.SetPos(m_nPollInterval);
     m_numberBox.SetWindowText(std::to_string(m_nPollInterval).c_str());
-    WatchTyping(m_numberBox, [this] { OnIntervalTyped(); });
+    WatchTyping(m_numberBox, [this](const std::string& text) { OnIntervalTyped(text); });
     m_listCtrl.InsertColumn(0, "Object", LVCFMT_LEFT, 140, 0, kNmDefaultColor);
     const char* headings[] = {"Total", "Rate/s", "Avg Rate/s", "Peak Rate/s", "Peak At"};
     for (int col = 1; col <= 5; ++col)
@@ -64,15 +64,14 @@ void CNmDlgStatistic::ApplyPollInterval(int interval) {
     SetTimer(kPollTimer, UINT(interval) * 1000);
 }
 
-void CNmDlgStatistic::OnIntervalTyped() {
-    const std::string text = m_numberBox.GetWindowText();
+void CNmDlgStatistic::OnIntervalTyped(const std::string& text) {
     const int interval = PollIntervalFromText(text, m_nPollInterval);
-    // Text that is not yet the number it stands for ("0", "90000", " 7") stays as typed: it is
-    // tidied at the next poll, not under the operator's caret.
-    if (text == std::to_string(interval))
-        TakePollInterval(interval);
-    else
-        ApplyPollInterval(interval);
+    // The spin follows a number typed as it stands (it writes back the same text); text that
+    // is not yet that number ("0", "90000", " 7") stays as typed until the next poll tidies
+    // it, not under the operator's caret.
+    if (text == std::to_string(interval) && m_spin.GetPos() != interval)
+        m_spin.SetPos(interval);
+    ApplyPollInterval(interval);
 }
 
 void CNmDlgStatistic::OnSnmpSendReply(UINT code, LPARAM lParam) {

@@ -29,8 +29,8 @@ private:
     void TakePollInterval(int interval);
     // Restarts the poll timer with a changed interval.
     void ApplyPollInterval(int interval);
-    // The operator typed into the number box.
-    void OnIntervalTyped();
+    // The operator typed `text` into the number box.
+    void OnIntervalTyped(const std::string& text);
     void ShowStatistics();
 
     std::unique_ptr<CCounterStatistics> m_stats;

@@ -39,7 +39,9 @@ CNmDlg* nmdlgFind(const std::string& key) {
 
 void nmdlgArrange() {
     // A host without a main window of its own (a browser of dialogs, say) has them cascaded
-    // over its desktop instead, kept inside the work area.
+    // from the desktop work area's corner instead, kept inside the area. Positions are of the
+    // client area: the 40 pixels above leave room for the caption, the 20 to the left for the
+    // frame, so no window starts with its frame off the screen.
     CRect area;
     CPoint origin;
     if (CWnd* main = AfxGetMainWnd()) {
@@ -50,7 +52,7 @@ void nmdlgArrange() {
         area = GetDesktopWorkArea();
         if (area.IsRectEmpty())
             return;
-        origin = CPoint(area.left, area.top);
+        origin = CPoint(area.left + 20, area.top + 40);
     }
     int n = 0;
     for (CNmDlg* dlg : dialogs()) {

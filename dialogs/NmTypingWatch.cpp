@@ -4,9 +4,11 @@
 
 #include <QLineEdit>
 
-void WatchTyping(CEdit& edit, std::function<void()> typed) {
+void WatchTyping(CEdit& edit, std::function<void(const std::string&)> typed) {
     auto* line = qobject_cast<QLineEdit*>(edit.GetWidget());
     if (!line)
         return;
-    QObject::connect(line, &QLineEdit::textEdited, line, [typed = std::move(typed)] { typed(); });
+    QObject::connect(
+        line, &QLineEdit::textEdited, line,
+        [typed = std::move(typed)](const QString& text) { typed(text.toStdString()); });
 }

@@ -4,9 +4,11 @@
 // wait for the dialog's next timer to take effect.
 
 #include <functional>
+#include <string>
 
 class CEdit;
 
-// Calls `typed` after every change the operator makes to the edit's text (not after changes
-// the program makes), for as long as the edit's window lives.
-void WatchTyping(CEdit& edit, std::function<void()> typed);
+// Calls `typed` with the new text after every change the operator makes to the edit's text
+// (not after changes the program makes), for as long as the edit's window lives. The edit's
+// window text may not show the change yet at that moment.
+void WatchTyping(CEdit& edit, std::function<void(const std::string&)> typed);

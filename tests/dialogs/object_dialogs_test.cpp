@@ -13,10 +13,12 @@
 #include "module/tables/EnumTexts.h"
 #include "module/tables/PortTables.h"
 #include "platform/core/Clock.h"
+#include "platform/core/TextFormat.h"
 #include "snmp/CSnmpClass.h"
 #include "snmp/SnmpTransport.h"
 #include "tests/dialogs/DialogTestSupport.h"
 
+#include <QApplication>
 #include <QTest>
 #include <QWidget>
 
@@ -120,6 +122,47 @@ TEST_F(ObjectDialogTest, AFailedSendEndsTheWaitWithItsStatusAndRefreshTriesAgain
     SnmpInit(nullptr);
 }
 
+TEST_F(ObjectDialogTest, EachDialogWaitsAsLongAndRetriesAsOftenAsItsOwnOptionsSay) {
+    Clock::Manual clock;
+    AgentServerSettings silentSettings;
+    silentSettings.faults.dropPercent = 100;
+    CAgentServer silent{silentSettings};
+    std::string error;
+    ASSERT_TRUE(silent.Listen("127.0.0.1", 0, error)) << error;
+    auto open = [&](const char* key, NmDlgRequestOptions options) {
+        nmdlgSetRequestOptions(options);
+        auto* dlg = new CNmDlgGet(nullptr, key, silent.ListenAddress(), "tessla", "marbelo", 3,
+                                  kSystemRows + 3, ".0");
+        nmdlgSetRequestOptions({});
+        return dlg;
+    };
+    CNmDlgGet* quick = open("quick", {});
+    CNmDlgGet* patient = open("patient", {3000, 0});
+    CNmDlgGet* retrying = open("retrying", {0, 1});
+    auto tick = [&](int seconds) {
+        clock.advance(seconds);
+        for (int i = 0; i < 3; ++i) // one request per tick
+            GetSnmpDllDlg()->OnTimer(CSnmpDll::kTimerId);
+    };
+    tick(1);
+    EXPECT_EQ(quick->m_strStatus, "timeout\r\n");
+    EXPECT_EQ(patient->m_strStatus, "");
+    EXPECT_EQ(retrying->m_strStatus, "") << "sent again instead";
+    tick(1);
+    EXPECT_EQ(retrying->m_strStatus, "timeout\r\n");
+    EXPECT_EQ(patient->m_strStatus, "");
+    tick(2);
+    EXPECT_EQ(patient->m_strStatus, "timeout\r\n");
+
+    // The set dialog opened from it waits as long.
+    patient->Set();
+    auto* set = dynamic_cast<CNmDlgSet*>(nmdlgFind("Set patient on " + silent.ListenAddress()));
+    ASSERT_NE(set, nullptr);
+    EXPECT_EQ(set->GetRequestOptions().timeoutMs, 3000);
+    tick(3);
+    EXPECT_EQ(set->m_strStatus, "");
+}
+
 TEST_F(ObjectDialogTest, GetNextWalksTheTableToItsEndAndRefreshStartsAgain) {
     auto* dlg = new CNmDlgGetNext(nullptr, "capabilities", agent.ListenAddress(), "tessla",
                                   "marbelo", kMibCapabilityRowCount, g_MibCapabilityTable, "");
@@ -192,19 +235,28 @@ TEST_F(ObjectDialogTest, SetMarksOnlyRealChangesAndApplyWritesAndReadsBack) {
     ASSERT_EQ(dlg->m_listCtrl.GetItemCount(), 3); // read-only objects are gone
     EXPECT_EQ(dlg->m_listCtrl.GetItemText(1, 0), "sysName");
 
-    LRESULT result = 0;
-    dlg->OnLButtonDownClick(1, 0, &result); // the first click only focuses the row
+    QWidget* list = dlg->m_listCtrl.GetWidget();
+    auto cellPoint = [&](int row, int col) {
+        CRect cell;
+        dlg->m_listCtrl.GetSubItemRect(row, col, LVIR_LABEL, cell);
+        return QPoint((cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2);
+    };
+    // The first click, on the object's name, only focuses the row.
+    QTest::mouseClick(list, Qt::LeftButton, {}, cellPoint(1, 0));
     ASSERT_EQ(dlg->m_listCtrl.GetDlgItem(0xFE01), nullptr);
+    EXPECT_EQ(dlg->m_listCtrl.GetNextItem(-1, LVNI_SELECTED | LVNI_FOCUSED), 1);
     auto edit = [&](int row, const char* text) {
-        dlg->OnLButtonDownClick(row, 0, &result); // opens the editor on the value
+        QTest::mouseClick(list, Qt::LeftButton, {}, cellPoint(row, 1));
         CWnd* box = dlg->m_listCtrl.GetDlgItem(0xFE01);
         ASSERT_NE(box, nullptr);
         EXPECT_EQ(box->GetWindowText(), dlg->m_listCtrl.GetItemText(row, 1));
-        box->SetWindowText(text);
+        // The whole value is selected: typing replaces it.
+        QTest::keyClicks(box->GetWidget(), text);
         QTest::keyClick(box->GetWidget(), Qt::Key_Return);
         PumpMessages();
     };
     edit(1, "taurel-switch");
+    EXPECT_EQ(dlg->m_listCtrl.GetItemText(1, 1), "taurel-switch");
     EXPECT_EQ(dlg->m_listCtrl.GetItemState(1, LVIS_OVERLAYMASK), 0u);
     edit(1, "core-7");
     EXPECT_EQ(dlg->m_listCtrl.GetItemState(1, LVIS_OVERLAYMASK), INDEXTOOVERLAYMASK(1));
@@ -270,6 +322,77 @@ TEST_F(ObjectDialogTest, PortControlWalksThePortsAndAppliesEachToggledPort) {
     EXPECT_EQ(dlg->m_listCtrl.GetColumnCount(), 29);
 }
 
+// A port-control dialog whose walk turns to another agent once `redirectAfter` ports are read.
+class RedirectedPortCtrl : public CNmDlgPortCtrl {
+public:
+    using CNmDlgPortCtrl::CNmDlgPortCtrl;
+    void OnSnmpSendReply(UINT code, LPARAM msg) override {
+        if (m_dwPendingReqId != 0 && m_nPortColumns + 1 == redirectAfter)
+            m_pSnmp->m_strIpAddr = next;
+        CNmDlgPortCtrl::OnSnmpSendReply(code, msg);
+    }
+    int redirectAfter = -1;
+    std::string next;
+};
+
+TEST_F(ObjectDialogTest, PortControlGreysPortsALostReplyLeftUnreadAndNamesTogglesItCannotSend) {
+    Clock::Manual clock;
+    AgentServerSettings silentSettings;
+    silentSettings.faults.dropPercent = 100;
+    CAgentServer silent{silentSettings};
+    std::string error;
+    ASSERT_TRUE(silent.Listen("127.0.0.1", 0, error)) << error;
+
+    auto* dlg = new RedirectedPortCtrl(nullptr, "ports", agent.ListenAddress(), "tessla", "marbelo",
+                                       2, kPortLockRows, ".1");
+    dlg->ShowWindow(SW_SHOW);
+    ASSERT_TRUE(PumpUntil([&] { return Lines(dlg->m_strStatus) == 29; }));
+    CRect frame;
+    dlg->GetWindowRect(&frame);
+    dlg->MoveWindow(frame.left, frame.top, 980, frame.Height());
+    PumpMessages();
+    auto click = [&](int row, int col) {
+        CRect cell;
+        dlg->m_listCtrl.GetSubItemRect(row, col, LVIR_LABEL, cell);
+        QTest::mouseClick(dlg->m_listCtrl.GetWidget(), Qt::LeftButton, {},
+                          QPoint((cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2));
+        // Far enough apart in time that no two clicks make a double click.
+        QTest::qWait(QApplication::doubleClickInterval() / 10);
+    };
+    click(0, 5); // port 5's lock, toggled before the walk that will lose a reply
+
+    // The walk loses the reply after port 2: the rest of the grid is out of date.
+    dlg->redirectAfter = 2;
+    dlg->next = silent.ListenAddress();
+    dlg->Refresh();
+    ASSERT_TRUE(PumpUntil([&] { return dlg->m_nPortColumns == 2; }));
+    PumpUntil([] { return false; }, 50);
+    clock.advance(2);
+    GetSnmpDllDlg()->OnTimer(CSnmpDll::kTimerId);
+    ASSERT_EQ(dlg->m_dwPendingReqId, 0u);
+    const std::string at = FormatLocalTime(Clock::now(), " at %H:%M:%S");
+    EXPECT_NE(dlg->m_strStatus.find("timeout\r\nincomplete: 2 of 28 ports" + at + "\r\n"),
+              std::string::npos)
+        << dlg->m_strStatus;
+    EXPECT_FALSE(dlg->m_listCtrl.IsColumnGreyed(2));
+    for (int port = 3; port <= 28; ++port)
+        EXPECT_TRUE(dlg->m_listCtrl.IsColumnGreyed(port)) << port;
+    SaveScreenshot(dlg, "nmdlg_portctrl_incomplete");
+
+    // An unread port cannot be toggled; the toggle made before stays, and Apply says it was
+    // not written.
+    const std::string before = Cells(dlg->m_listCtrl);
+    click(1, 6);
+    EXPECT_EQ(Cells(dlg->m_listCtrl), before);
+    EXPECT_EQ(dlg->m_listCtrl.GetItemState(1, LVIS_OVERLAYMASK), 0u);
+    dlg->Apply();
+    EXPECT_TRUE(dlg->m_setReqIds.empty());
+    EXPECT_NE(dlg->m_strStatus.find("not sent (not read by the last walk): port 5\r\n"),
+              std::string::npos)
+        << dlg->m_strStatus;
+    EXPECT_EQ(Config().ports[4].lock, STATE_DISABLE);
+}
+
 TEST_F(ObjectDialogTest, StatisticShowsTotalsThenRatesAndItsSpinSetsThePollInterval) {
     Clock::Manual clock;
     auto* dlg = new CNmDlgStatistic(nullptr, "stats", agent.ListenAddress(), "tessla", "marbelo", 4,
@@ -303,12 +426,20 @@ TEST_F(ObjectDialogTest, StatisticShowsTotalsThenRatesAndItsSpinSetsThePollInter
     PumpMessages();
     EXPECT_EQ(dlg->m_nPollInterval, 6);
     EXPECT_EQ(dlg->GetTimerInterval(CNmDlgStatistic::kPollTimer), 6000u);
-    // A typed interval is taken at the next tick, kept within an hour.
-    dlg->m_numberBox.SetWindowText("90000");
-    dlg->SendMessage(WM_TIMER, CNmDlgStatistic::kPollTimer);
+    // A typed interval is taken at once, kept within an hour; the box shows the interval
+    // taken from the next poll on.
+    QWidget* box = dlg->m_numberBox.GetWidget();
+    QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(box, "30");
+    EXPECT_EQ(dlg->m_numberBox.GetWindowText(), "30");
+    EXPECT_EQ(dlg->m_nPollInterval, 30);
+    EXPECT_EQ(dlg->GetTimerInterval(CNmDlgStatistic::kPollTimer), 30000u);
+    QTest::keyClicks(box, "000");
     EXPECT_EQ(dlg->m_nPollInterval, 3600);
-    EXPECT_EQ(dlg->m_numberBox.GetWindowText(), "3600");
     EXPECT_EQ(dlg->GetTimerInterval(CNmDlgStatistic::kPollTimer), 3600000u);
+    EXPECT_EQ(dlg->m_numberBox.GetWindowText(), "30000");
+    dlg->SendMessage(WM_TIMER, CNmDlgStatistic::kPollTimer);
+    EXPECT_EQ(dlg->m_numberBox.GetWindowText(), "3600");
 }
 
 } // namespace

@@ -21,10 +21,14 @@ const DialogName kDialogs[] = {
     {"statistic", BrowserDialog::Statistic, "portstats"},
 };
 
-bool ParseMilliseconds(const std::string& text, int& ms) {
+bool ParseCount(const std::string& text, int lowest, int highest, int& count) {
     const char* end = text.data() + text.size();
-    auto [ptr, error] = std::from_chars(text.data(), end, ms);
-    return error == std::errc() && ptr == end && ms > 0 && ms <= kBrowserMaxTimeoutMs;
+    int value = 0;
+    auto [ptr, error] = std::from_chars(text.data(), end, value);
+    if (error != std::errc() || ptr != end || value < lowest || value > highest)
+        return false;
+    count = value;
+    return true;
 }
 
 bool ParseSeconds(const std::string& text, double& seconds) {
@@ -53,12 +57,16 @@ bool ParseBrowserArgs(const std::vector<std::string>& args, BrowserOptions& opti
             options.help = true;
             return true;
         }
+        if (arg == "--version") {
+            options.version = true;
+            return true;
+        }
         if (arg.size() < 2 || arg[0] != '-') {
             positional.push_back(arg);
             continue;
         }
         const bool takesValue = arg == "--table" || arg == "--table-file" || arg == "--instance" ||
-                                arg == "-c" || arg == "-w" || arg == "-t" ||
+                                arg == "-c" || arg == "-w" || arg == "-t" || arg == "-r" ||
                                 arg == "--screenshot" || arg == "--quit-after";
         if (!takesValue) {
             error = "unknown option " + arg;
@@ -90,9 +98,15 @@ bool ParseBrowserArgs(const std::vector<std::string>& args, BrowserOptions& opti
         } else if (arg == "-w") {
             options.writeCommunity = value;
         } else if (arg == "-t") {
-            if (!ParseMilliseconds(value, options.timeoutMs)) {
+            if (!ParseCount(value, 1, kBrowserMaxTimeoutMs, options.timeoutMs)) {
                 error = "-t needs a time-out in milliseconds from 1 to " +
                         std::to_string(kBrowserMaxTimeoutMs);
+                return false;
+            }
+        } else if (arg == "-r") {
+            if (!ParseCount(value, 0, kBrowserMaxRetries, options.retries)) {
+                error =
+                    "-r needs a number of retries from 0 to " + std::to_string(kBrowserMaxRetries);
                 return false;
             }
         } else if (arg == "--screenshot") {
@@ -152,8 +166,9 @@ std::optional<double> QuitAfterSeconds(const BrowserOptions& options) {
 
 const char* const kBrowserUsage =
     "usage: nmdialog-browser AGENT DIALOG [--table NAME | --table-file FILE] [--instance TEXT]\n"
-    "                        [-c READ] [-w WRITE] [-t MS] [--screenshot FILE.png]\n"
+    "                        [-c READ] [-w WRITE] [-t MS] [-r N] [--screenshot FILE.png]\n"
     "                        [--quit-after SECONDS]\n"
+    "       nmdialog-browser --help | --version\n"
     "\n"
     "Opens one of the generic MIB dialogs on any SNMPv1 agent.\n"
     "  AGENT            ADDRESS[:PORT] of the agent (port 161 by default)\n"
@@ -168,10 +183,14 @@ const char* const kBrowserUsage =
     "  -t MS            how long each request waits for its reply, in milliseconds (500);\n"
     "                   waits are checked once a second in whole seconds, so a request may\n"
     "                   wait up to two seconds longer; set dialogs opened from the dialog\n"
-    "                   wait as long\n"
+    "                   wait as long.\n"
+    "  -r N             send a request again up to N times (0 to 20) when it goes\n"
+    "                   unanswered, with the same request id, before showing \"timeout\"\n"
+    "                   (0: sent once)\n"
     "  --screenshot F   save the dialog as PNG file F just before quitting\n"
     "  --quit-after S   close after S seconds (4 with --screenshot) and print the list's\n"
     "                   rows to standard output, one line each, cells separated by tabs\n"
+    "  --help, --version  print this text or the version, and exit\n"
     "\n"
     "Working in the dialogs:\n"
     "  A click anywhere in a row selects it. In getnext, More (or a double click) opens\n"

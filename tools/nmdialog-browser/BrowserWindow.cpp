@@ -32,7 +32,7 @@ std::string BrowserDialogKey(const BrowserOptions& options, const BrowserTarget&
 
 CNmDlgLayout* OpenBrowserDialog(const BrowserOptions& options, const BrowserTarget& target) {
     const std::string key = BrowserDialogKey(options, target);
-    nmdlgSetRequestOptions(NmDlgRequestOptions{options.timeoutMs});
+    nmdlgSetRequestOptions(NmDlgRequestOptions{options.timeoutMs, options.retries});
     CNmDlgLayout* dlg = nullptr;
     switch (options.dialog) {
     case BrowserDialog::Get:
