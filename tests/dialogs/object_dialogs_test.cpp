@@ -62,6 +62,34 @@ protected:
                 all += list.GetItemText(r, c) + "|";
         return all;
     }
+    // The middle of a list cell, where an operator clicks.
+    static QPoint CellCentre(const CNmListCtrl& list, int row, int col) {
+        CRect cell;
+        list.GetSubItemRect(row, col, LVIR_LABEL, cell);
+        return QPoint((cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2);
+    }
+    // A click as an operator makes it, far enough in time from the next not to make a double
+    // click with it.
+    static void ClickCell(CNmListCtrl& list, int row, int col) {
+        QTest::mouseClick(list.GetWidget(), Qt::LeftButton, {}, CellCentre(list, row, col));
+        QTest::qWait(QApplication::doubleClickInterval() / 10);
+    }
+    // Wide enough for every port column, as an operator would make it.
+    static void ShowAllPorts(CNmDlgLayout* dlg) {
+        CRect frame;
+        dlg->GetWindowRect(&frame);
+        dlg->MoveWindow(frame.left, frame.top, 980, frame.Height());
+        PumpMessages();
+    }
+    // An agent that never answers.
+    static std::unique_ptr<CAgentServer> SilentAgent() {
+        AgentServerSettings settings;
+        settings.faults.dropPercent = 100;
+        auto silent = std::make_unique<CAgentServer>(settings);
+        std::string error;
+        EXPECT_TRUE(silent->Listen("127.0.0.1", 0, error)) << error;
+        return silent;
+    }
     CAgentServer agent{AgentServerSettings{}};
 };
 
@@ -124,14 +152,10 @@ TEST_F(ObjectDialogTest, AFailedSendEndsTheWaitWithItsStatusAndRefreshTriesAgain
 
 TEST_F(ObjectDialogTest, EachDialogWaitsAsLongAndRetriesAsOftenAsItsOwnOptionsSay) {
     Clock::Manual clock;
-    AgentServerSettings silentSettings;
-    silentSettings.faults.dropPercent = 100;
-    CAgentServer silent{silentSettings};
-    std::string error;
-    ASSERT_TRUE(silent.Listen("127.0.0.1", 0, error)) << error;
+    std::unique_ptr<CAgentServer> silent = SilentAgent();
     auto open = [&](const char* key, NmDlgRequestOptions options) {
         nmdlgSetRequestOptions(options);
-        auto* dlg = new CNmDlgGet(nullptr, key, silent.ListenAddress(), "tessla", "marbelo", 3,
+        auto* dlg = new CNmDlgGet(nullptr, key, silent->ListenAddress(), "tessla", "marbelo", 3,
                                   kSystemRows + 3, ".0");
         nmdlgSetRequestOptions({});
         return dlg;
@@ -156,7 +180,7 @@ TEST_F(ObjectDialogTest, EachDialogWaitsAsLongAndRetriesAsOftenAsItsOwnOptionsSa
 
     // The set dialog opened from it waits as long.
     patient->Set();
-    auto* set = dynamic_cast<CNmDlgSet*>(nmdlgFind("Set patient on " + silent.ListenAddress()));
+    auto* set = dynamic_cast<CNmDlgSet*>(nmdlgFind("Set patient on " + silent->ListenAddress()));
     ASSERT_NE(set, nullptr);
     EXPECT_EQ(set->GetRequestOptions().timeoutMs, 3000);
     tick(3);
@@ -200,15 +224,10 @@ TEST_F(ObjectDialogTest, MoreAndADoubleClickOpenTheSetDialogOfTheRowClickedLast)
     dlg->More(); // nothing selected
     EXPECT_EQ(nmdlgFind(setKey), nullptr);
 
-    auto cellPoint = [&](int row, int col) {
-        CRect cell;
-        dlg->m_listCtrl.GetSubItemRect(row, col, LVIR_LABEL, cell);
-        return QPoint((cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2);
-    };
-    QWidget* list = dlg->m_listCtrl.GetWidget();
     // A click on row 1's index, then a double click on row 4's last column: row 4 is written.
-    QTest::mouseClick(list, Qt::LeftButton, {}, cellPoint(0, 0));
-    QTest::mouseDClick(list, Qt::LeftButton, {}, cellPoint(3, 2));
+    ClickCell(dlg->m_listCtrl, 0, 0);
+    QTest::mouseDClick(dlg->m_listCtrl.GetWidget(), Qt::LeftButton, {},
+                       CellCentre(dlg->m_listCtrl, 3, 2));
     PumpMessages();
     auto* set = dynamic_cast<CNmDlgSet*>(nmdlgFind(setKey));
     ASSERT_NE(set, nullptr);
@@ -221,7 +240,7 @@ TEST_F(ObjectDialogTest, MoreAndADoubleClickOpenTheSetDialogOfTheRowClickedLast)
     EXPECT_EQ(set->m_listCtrl.GetItemText(2, 1), "Disable");
 
     // More takes the row clicked in any column, too.
-    QTest::mouseClick(list, Qt::LeftButton, {}, cellPoint(1, 1));
+    ClickCell(dlg->m_listCtrl, 1, 1);
     dlg->More();
     EXPECT_NE(nmdlgFind("Set Index(1) Port(2) on " + agent.ListenAddress()), nullptr);
 }
@@ -235,18 +254,12 @@ TEST_F(ObjectDialogTest, SetMarksOnlyRealChangesAndApplyWritesAndReadsBack) {
     ASSERT_EQ(dlg->m_listCtrl.GetItemCount(), 3); // read-only objects are gone
     EXPECT_EQ(dlg->m_listCtrl.GetItemText(1, 0), "sysName");
 
-    QWidget* list = dlg->m_listCtrl.GetWidget();
-    auto cellPoint = [&](int row, int col) {
-        CRect cell;
-        dlg->m_listCtrl.GetSubItemRect(row, col, LVIR_LABEL, cell);
-        return QPoint((cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2);
-    };
     // The first click, on the object's name, only focuses the row.
-    QTest::mouseClick(list, Qt::LeftButton, {}, cellPoint(1, 0));
+    ClickCell(dlg->m_listCtrl, 1, 0);
     ASSERT_EQ(dlg->m_listCtrl.GetDlgItem(0xFE01), nullptr);
     EXPECT_EQ(dlg->m_listCtrl.GetNextItem(-1, LVNI_SELECTED | LVNI_FOCUSED), 1);
     auto edit = [&](int row, const char* text) {
-        QTest::mouseClick(list, Qt::LeftButton, {}, cellPoint(row, 1));
+        ClickCell(dlg->m_listCtrl, row, 1);
         CWnd* box = dlg->m_listCtrl.GetDlgItem(0xFE01);
         ASSERT_NE(box, nullptr);
         EXPECT_EQ(box->GetWindowText(), dlg->m_listCtrl.GetItemText(row, 1));
@@ -290,18 +303,8 @@ TEST_F(ObjectDialogTest, PortControlWalksThePortsAndAppliesEachToggledPort) {
     SendStaleReply(dlg);
     EXPECT_EQ(Cells(dlg->m_listCtrl), before);
 
-    // Wide enough for every port column, as an operator would make it.
-    CRect frame;
-    dlg->GetWindowRect(&frame);
-    dlg->MoveWindow(frame.left, frame.top, 980, frame.Height());
-    PumpMessages();
-    auto click = [&](int row, int col) {
-        CRect cell;
-        dlg->m_listCtrl.GetSubItemRect(row, col, LVIR_LABEL, cell);
-        LeftDown(&dlg->m_listCtrl, (cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2);
-        LeftUp(&dlg->m_listCtrl, (cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2);
-        PumpMessages();
-    };
+    ShowAllPorts(dlg);
+    auto click = [&](int row, int col) { ClickCell(dlg->m_listCtrl, row, col); };
     click(0, 3);
     EXPECT_EQ(dlg->m_listCtrl.GetItemState(0, LVIS_OVERLAYMASK), 0u) << "row state untouched";
     click(0, 7);
@@ -337,33 +340,18 @@ public:
 
 TEST_F(ObjectDialogTest, PortControlGreysPortsALostReplyLeftUnreadAndNamesTogglesItCannotSend) {
     Clock::Manual clock;
-    AgentServerSettings silentSettings;
-    silentSettings.faults.dropPercent = 100;
-    CAgentServer silent{silentSettings};
-    std::string error;
-    ASSERT_TRUE(silent.Listen("127.0.0.1", 0, error)) << error;
-
+    std::unique_ptr<CAgentServer> silent = SilentAgent();
     auto* dlg = new RedirectedPortCtrl(nullptr, "ports", agent.ListenAddress(), "tessla", "marbelo",
                                        2, kPortLockRows, ".1");
     dlg->ShowWindow(SW_SHOW);
     ASSERT_TRUE(PumpUntil([&] { return Lines(dlg->m_strStatus) == 29; }));
-    CRect frame;
-    dlg->GetWindowRect(&frame);
-    dlg->MoveWindow(frame.left, frame.top, 980, frame.Height());
-    PumpMessages();
-    auto click = [&](int row, int col) {
-        CRect cell;
-        dlg->m_listCtrl.GetSubItemRect(row, col, LVIR_LABEL, cell);
-        QTest::mouseClick(dlg->m_listCtrl.GetWidget(), Qt::LeftButton, {},
-                          QPoint((cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2));
-        // Far enough apart in time that no two clicks make a double click.
-        QTest::qWait(QApplication::doubleClickInterval() / 10);
-    };
-    click(0, 5); // port 5's lock, toggled before the walk that will lose a reply
+    ShowAllPorts(dlg);
+    ClickCell(dlg->m_listCtrl, 0,
+              5); // port 5's lock, toggled before the walk that will lose a reply
 
     // The walk loses the reply after port 2: the rest of the grid is out of date.
     dlg->redirectAfter = 2;
-    dlg->next = silent.ListenAddress();
+    dlg->next = silent->ListenAddress();
     dlg->Refresh();
     ASSERT_TRUE(PumpUntil([&] { return dlg->m_nPortColumns == 2; }));
     PumpUntil([] { return false; }, 50);
@@ -382,7 +370,7 @@ TEST_F(ObjectDialogTest, PortControlGreysPortsALostReplyLeftUnreadAndNamesToggle
     // An unread port cannot be toggled; the toggle made before stays, and Apply says it was
     // not written.
     const std::string before = Cells(dlg->m_listCtrl);
-    click(1, 6);
+    ClickCell(dlg->m_listCtrl, 1, 6);
     EXPECT_EQ(Cells(dlg->m_listCtrl), before);
     EXPECT_EQ(dlg->m_listCtrl.GetItemState(1, LVIS_OVERLAYMASK), 0u);
     dlg->Apply();
