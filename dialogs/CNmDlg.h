@@ -67,7 +67,9 @@ protected:
 // The first registered dialog whose key is exactly `key`, or null.
 NMDIALOG_API CNmDlg* nmdlgFind(const std::string& key);
 // Cascades the registered dialogs from the main window's top-left corner: dialog n goes to
-// (20·n, 40 + 22·n) from it, keeping its size.
+// (20·n, 40 + 22·n) from it, keeping its size. Without a main window dialog n goes to
+// (20 + 20·n, 40 + 22·n) from the desktop work area's corner, and the cascade starts again
+// rather than leave the area.
 NMDIALOG_API void nmdlgArrange();
 // Destroys every registered dialog's window (each then leaves the registry and deletes itself).
 NMDIALOG_API void nmdlgCloseAll();

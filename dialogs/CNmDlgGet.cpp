@@ -1,15 +1,15 @@
 #include "dialogs/CNmDlgGet.h"
 
-#include "dialogs/CNmDlgSet.h"
 #include "dialogs/NmDlgObjectRules.h"
+#include "dialogs/NmDlgOpenSet.h"
 #include "snmp/CSnmpClass.h"
 
 CNmDlgGet::CNmDlgGet(CWnd* parent, const std::string& key, const std::string& address,
                      const std::string& getCommunity, const std::string& setCommunity, int rowCount,
                      const _NmOidTable* table, const std::string& instance)
     : CNmDlgList(parent, key, address, getCommunity, setCommunity, rowCount, table, instance) {
-    m_pSnmp = new CSnmpClass(this, address, getCommunity, setCommunity, rowCount, table, instance);
-    RegisterReplyReceiver();
+    AttachSnmp(
+        new CSnmpClass(this, address, getCommunity, setCommunity, rowCount, table, instance));
     CreateHidden();
 }
 
@@ -29,11 +29,12 @@ void CNmDlgGet::Refresh() {
 }
 
 void CNmDlgGet::Set() {
-    auto* dlg = new CNmDlgSet(this, "", m_pSnmp->m_strIpAddr, m_pSnmp->m_strGetCommunity,
-                              m_pSnmp->m_strSetCommunity, m_pSnmp->m_nOidCount,
-                              m_pSnmp->m_pOidTable, m_pSnmp->m_strInstance);
-    dlg->BringWindowToTop();
-    dlg->ShowWindow(SW_SHOW);
+    // The same objects at the same instance: this dialog's target names them best, then its
+    // key, then the instance alone.
+    std::string target = GetTarget();
+    if (target.empty())
+        target = m_strKey.empty() ? m_pSnmp->m_strInstance : m_strKey;
+    OpenSetDialog(*this, target, m_pSnmp->m_strInstance);
 }
 
 void CNmDlgGet::OnSnmpSendReply(UINT code, LPARAM lParam) {

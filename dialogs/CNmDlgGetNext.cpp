@@ -1,15 +1,15 @@
 #include "dialogs/CNmDlgGetNext.h"
 
-#include "dialogs/CNmDlgSet.h"
 #include "dialogs/NmDlgObjectRules.h"
+#include "dialogs/NmDlgOpenSet.h"
 #include "snmp/CSnmpClass.h"
 
 CNmDlgGetNext::CNmDlgGetNext(CWnd* parent, const std::string& key, const std::string& address,
                              const std::string& getCommunity, const std::string& setCommunity,
                              int rowCount, const _NmOidTable* table, const std::string& instance)
     : CNmDlgList(parent, key, address, getCommunity, setCommunity, rowCount, table, instance) {
-    m_pSnmp = new CSnmpClass(this, address, getCommunity, setCommunity, rowCount, table, instance);
-    RegisterReplyReceiver();
+    AttachSnmp(
+        new CSnmpClass(this, address, getCommunity, setCommunity, rowCount, table, instance));
     CreateHidden();
 }
 
@@ -67,7 +67,11 @@ void CNmDlgGetNext::OnSnmpSendReply(UINT code, LPARAM lParam) {
     CSnmpMsg::Release(msg);
 }
 
-void CNmDlgGetNext::OnItemDblClick(NMHDR*, LRESULT*) {
+void CNmDlgGetNext::OnItemDblClick(NMHDR* hdr, LRESULT*) {
+    // More acts on the row that was double-clicked, whatever was selected before.
+    const int row = reinterpret_cast<NMITEMACTIVATE*>(hdr)->iItem;
+    if (row >= 0)
+        m_listCtrl.SetItemState(row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
     More();
 }
 
@@ -80,10 +84,5 @@ void CNmDlgGetNext::More() {
     for (const CSnmpOid* oid : m_pSnmp->GetOidList())
         cells.push_back({oid->m_strName, oid->m_wAccess, m_listCtrl.GetItemText(row, col++)});
     RowTarget target = TargetOfRow(cells);
-    auto* dlg = new CNmDlgSet(this, "Set", m_pSnmp->m_strIpAddr, m_pSnmp->m_strGetCommunity,
-                              m_pSnmp->m_strSetCommunity, m_pSnmp->m_nOidCount,
-                              m_pSnmp->m_pOidTable, target.instance);
-    dlg->SetTarget(target.title);
-    dlg->BringWindowToTop();
-    dlg->ShowWindow(SW_SHOW);
+    OpenSetDialog(*this, target.title, target.instance);
 }

@@ -67,7 +67,22 @@ void CNmDlgLayout::SetHeaderInfo(int index, const std::string& value) {
 }
 
 void CNmDlgLayout::SetTarget(const std::string& target) {
+    m_strTarget = target;
     SetHeaderInfo(3, target);
+}
+
+void CNmDlgLayout::SetRequestOptions(const NmDlgRequestOptions& options) {
+    m_requestOptions = options;
+    if (m_pSnmp) {
+        m_pSnmp->m_nTimeoutMs = options.timeoutMs;
+        m_pSnmp->m_nRetries = options.retries;
+    }
+}
+
+void CNmDlgLayout::AttachSnmp(CSnmpClass* snmp) {
+    m_pSnmp = snmp;
+    RegisterReplyReceiver();
+    SetRequestOptions(m_requestOptions);
 }
 
 void CNmDlgLayout::SetButton(int index, int code) {

@@ -7,6 +7,7 @@
 
 #include "dialogs/CNmDlg.h"
 #include "dialogs/CNmListCtrl.h"
+#include "dialogs/NmDlgRequestOptions.h"
 #include "platform/ui/CEdit.h"
 #include "platform/ui/CImageList.h"
 
@@ -36,7 +37,13 @@ public:
     // Index 0 top-left, 1 top-right, 2 bottom-left, 3 bottom-right.
     void SetHeader(int index, const std::string& label, const std::string& value);
     void SetHeaderInfo(int index, const std::string& value);
+    // Header value 3 ("Target"): what the dialog reads or writes.
     void SetTarget(const std::string& target);
+    const std::string& GetTarget() const { return m_strTarget; }
+
+    // The time-out and retry count of this dialog's requests from the next one on.
+    void SetRequestOptions(const NmDlgRequestOptions& options);
+    const NmDlgRequestOptions& GetRequestOptions() const { return m_requestOptions; }
     // Binds side button `index` (0–4) to a function code and shows it.
     void SetButton(int index, int code);
 
@@ -63,6 +70,11 @@ public:
 protected:
     void DisplayStatus(const CSnmpPdu* pdu);
     void DisplayStatus(std::uint16_t code);
+    // Appends a line of the dialog's own to the status box, selected like a reply's.
+    void AppendStatusLine(const std::string& line);
+    // Takes the dialog's request object: OnSnmpSendReply receives its replies, and its requests
+    // wait as the dialog's options say.
+    void AttachSnmp(CSnmpClass* snmp);
     // Makes OnSnmpSendReply the receiver of m_pSnmp's requests.
     void RegisterReplyReceiver();
     // Sends a request and waits for it: m_dwPendingReqId holds its id, or stays 0 when the
@@ -95,9 +107,10 @@ protected:
 
 private:
     void SnmpReceiver(std::uint16_t code, CSnmpMsg* msg);
-    void AppendStatusLine(const std::string& line);
 
     bool m_bNumberBox;
+    std::string m_strTarget;
+    NmDlgRequestOptions m_requestOptions = nmdlgRequestOptions();
     bool m_bSending = false;
     bool m_bSendFailed = false;
 };

@@ -9,8 +9,8 @@ CNmDlgSet::CNmDlgSet(CWnd* parent, const std::string& key, const std::string& ad
                      const std::string& getCommunity, const std::string& setCommunity, int rowCount,
                      const _NmOidTable* table, const std::string& instance)
     : CNmDlgListSet(parent, key, address, getCommunity, setCommunity, rowCount, table, instance) {
-    m_pSnmp = new CSnmpClass(this, address, getCommunity, setCommunity, rowCount, table, instance);
-    RegisterReplyReceiver();
+    AttachSnmp(
+        new CSnmpClass(this, address, getCommunity, setCommunity, rowCount, table, instance));
     m_pSnmp->RemoveReadOnlyObjid();
     CreateHidden();
 }

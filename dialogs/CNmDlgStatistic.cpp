@@ -1,6 +1,7 @@
 #include "dialogs/CNmDlgStatistic.h"
 
 #include "dialogs/NmDlgObjectRules.h"
+#include "dialogs/NmTypingWatch.h"
 #include "platform/core/Clock.h"
 #include "platform/core/TextFormat.h"
 #include "snmp/CSnmpClass.h"
@@ -14,8 +15,8 @@ CNmDlgStatistic::CNmDlgStatistic(CWnd* parent, const std::string& key, const std
                                  const std::string& instance)
     : CNmDlgList(parent, key, address, getCommunity, setCommunity, rowCount, table, instance),
       m_nPollInterval(kNmPollDefault) {
-    m_pSnmp = new CSnmpClass(this, address, getCommunity, setCommunity, rowCount, table, instance);
-    RegisterReplyReceiver();
+    AttachSnmp(
+        new CSnmpClass(this, address, getCommunity, setCommunity, rowCount, table, instance));
     std::size_t counters = 0;
     for (const CSnmpOid* oid : m_pSnmp->GetOidList())
         counters += IsCounterObject(oid->m_byType) ? 1 : 0;
@@ -31,6 +32,7 @@ BOOL CNmDlgStatistic::OnInitDialog() {
     m_spin.SetRange(kNmPollMin, kNmPollMax);
     m_spin.SetPos(m_nPollInterval);
     m_numberBox.SetWindowText(std::to_string(m_nPollInterval).c_str());
+    WatchTyping(m_numberBox, [this](const std::string& text) { OnIntervalTyped(text); });
     m_listCtrl.InsertColumn(0, "Object", LVCFMT_LEFT, 140, 0, kNmDefaultColor);
     const char* headings[] = {"Total", "Rate/s", "Avg Rate/s", "Peak Rate/s", "Peak At"};
     for (int col = 1; col <= 5; ++col)
@@ -53,10 +55,24 @@ void CNmDlgStatistic::TakePollInterval(int interval) {
     std::string text = std::to_string(interval);
     if (m_numberBox.GetWindowText() != text)
         m_numberBox.SetWindowText(text.c_str());
+    ApplyPollInterval(interval);
+}
+
+void CNmDlgStatistic::ApplyPollInterval(int interval) {
     if (interval == m_nPollInterval)
         return;
     m_nPollInterval = interval;
     SetTimer(kPollTimer, UINT(interval) * 1000);
+}
+
+void CNmDlgStatistic::OnIntervalTyped(const std::string& text) {
+    const int interval = PollIntervalFromText(text, m_nPollInterval);
+    // The spin follows a number typed as it stands (it writes back the same text); text that
+    // is not yet that number ("0", "90000", " 7") stays as typed until the next poll tidies
+    // it, not under the operator's caret.
+    if (text == std::to_string(interval) && m_spin.GetPos() != interval)
+        m_spin.SetPos(interval);
+    ApplyPollInterval(interval);
 }
 
 void CNmDlgStatistic::OnSnmpSendReply(UINT code, LPARAM lParam) {

@@ -1,7 +1,8 @@
 #pragma once
 // The statistic dialog: one row per object with its total, and for counters the rate over the
 // last interval, the average rate since the first sample, the peak rate and when it was seen.
-// It polls with a get every poll interval, which the number box and its spin set in seconds.
+// It polls with a get every poll interval, which the number box and its spin set in seconds;
+// a new interval counts from the moment it is typed or spun.
 
 #include "dialogs/CNmDlgList.h"
 #include "platform/core/CounterStatistics.h"
@@ -23,8 +24,13 @@ public:
     LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    // Takes the interval the number box asks for and restarts the poll timer when it changed.
+    // Takes the interval the number box asks for: shows it in the box and the spin, and
+    // restarts the poll timer when it changed.
     void TakePollInterval(int interval);
+    // Restarts the poll timer with a changed interval.
+    void ApplyPollInterval(int interval);
+    // The operator typed `text` into the number box.
+    void OnIntervalTyped(const std::string& text);
     void ShowStatistics();
 
     std::unique_ptr<CCounterStatistics> m_stats;

@@ -57,6 +57,20 @@ COLORREF CNmListCtrl::ColumnColor(int col) const {
                                                                 : kNmDefaultColor;
 }
 
+void CNmListCtrl::SetColumnGreyed(int col, bool greyed) {
+    if (col < 0 || IsColumnGreyed(col) == greyed)
+        return;
+    if (m_greyedColumns.size() <= std::size_t(col))
+        m_greyedColumns.resize(std::size_t(col) + 1, false);
+    m_greyedColumns[std::size_t(col)] = greyed;
+    Invalidate(FALSE);
+}
+
+bool CNmListCtrl::IsColumnGreyed(int col) const {
+    return col >= 0 && std::size_t(col) < m_greyedColumns.size() &&
+           m_greyedColumns[std::size_t(col)];
+}
+
 COLORREF CNmListCtrl::RowColor(int row) const {
     return row >= 0 && std::size_t(row) < m_rowColors.size() ? m_rowColors[std::size_t(row)]
                                                              : kNmDefaultColor;
@@ -125,7 +139,9 @@ void CNmListCtrl::DrawItem(LPDRAWITEMSTRUCT draw) {
     for (int col = 1; col < GetColumnCount(); ++col) {
         CRect cell;
         GetSubItemRect(row, col, LVIR_LABEL, cell);
-        if (!fullRow)
+        if (IsColumnGreyed(col))
+            dc.FillSolidRect(&cell, GetSysColor(COLOR_BTNSHADOW));
+        else if (!fullRow)
             dc.FillSolidRect(&cell, GetBkColor());
         if (m_dwStyle & NMLS_CELLSTATEIMAGES) {
             LVITEM sub;
@@ -239,26 +255,43 @@ void CNmListCtrl::OnEndLabelEdit(const NMLVDISPINFO& info) {
         (target->*m_pfnLabelChanged)(info.item.iItem, info.item.iSubItem, text);
 }
 
+void CNmListCtrl::ClickCell(int row, int col) {
+    LRESULT result = 0;
+    if (CWnd* target = CallbackWnd(); target && m_pfnLButtonDown)
+        (target->*m_pfnLButtonDown)(row, col, &result);
+    if (!(m_dwStyle & NMLS_NOSELECTION))
+        SelectOnly(row);
+}
+
 LRESULT CNmListCtrl::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
     case WM_LBUTTONDOWN: {
         CPoint point(lParam);
-        DefaultLButtonDown(point);
         LVHITTESTINFO info;
         info.pt = point;
         SubItemHitTest(&info);
         if (info.iItem < 0 || info.iSubItem < 0) {
+            DefaultLButtonDown(point);
             int row = HitTest(point);
             if (row >= 0)
                 SelectOnly(row);
             return 0;
         }
-        LRESULT result = 0;
-        if (CWnd* target = CallbackWnd(); target && m_pfnLButtonDown)
-            (target->*m_pfnLButtonDown)(info.iItem, info.iSubItem, &result);
+        // The row is selected after the callback, not before as the list's own processing
+        // would: the set dialog edits only on a click into the row that was already focused.
+        SetFocus();
+        ClickCell(info.iItem, info.iSubItem);
         return 0;
     }
     case WM_LBUTTONDBLCLK: {
+        if (!m_pfnDblClick) {
+            LVHITTESTINFO info;
+            info.pt = CPoint(lParam);
+            SubItemHitTest(&info);
+            if (info.iItem >= 0 && info.iSubItem >= 0)
+                ClickCell(info.iItem, info.iSubItem);
+            return 0;
+        }
         LRESULT r = CListCtrl::WindowProc(msg, wParam, lParam);
         NMITEMACTIVATE dbl;
         dbl.hdr.hwndFrom = m_hWnd;

@@ -3,7 +3,10 @@
 // per-row text colours, grid lines, state images in cells, and in-place editing of a cell with
 // an edit box or a drop-down list. It reports to a callback window (null: its parent) through
 // three member functions: label changed (row, column, text), left button on a cell (row,
-// column, result) and double click on a row (notification, result).
+// column, result) and double click on a row (notification, result). A click anywhere in a row
+// selects it, after the left-button callback has seen the row as it was. Without a
+// double-click callback, a double click is a second click. Columns can be greyed to show that their
+// cells are out of date.
 
 #include "dialogs/NmDialogApi.h"
 #include "platform/ui/CListCtrl.h"
@@ -59,6 +62,10 @@ public:
     CEdit* EditSubLabel(int row, int col);
     CComboBox* ShowInPlaceList(int row, int col, const std::vector<std::string>& texts, int select);
 
+    // A greyed column draws its cells on a dark grey ground.
+    void SetColumnGreyed(int col, bool greyed);
+    bool IsColumnGreyed(int col) const;
+
     void DrawItem(LPDRAWITEMSTRUCT draw) override;
     LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
@@ -66,6 +73,10 @@ private:
     CWnd* CallbackWnd() const;
     bool PlaceEditor(int row, int col, int minWidth, CRect& rect);
     void OnEndLabelEdit(const NMLVDISPINFO& info);
+    // A left button press on a cell: the callback, then the row's selection.
+    void ClickCell(int row, int col);
+
+    std::vector<bool> m_greyedColumns;
     COLORREF ColumnColor(int col) const;
     COLORREF RowColor(int row) const;
 };

@@ -2,6 +2,8 @@
 
 #include "dialogs/NmDlgResources.h"
 
+#include <algorithm>
+
 ResizeStep DecideResize(CSize now, CSize minimum, CSize last) {
     ResizeStep step;
     if (now.cx < minimum.cx) {
@@ -52,4 +54,14 @@ EditorPlacement PlaceCellEditor(const CRect& cell, const CRect& client, int minW
     out.rect.right = std::min(out.rect.right, client.right);
     out.rect.left = std::max(out.rect.left, client.left);
     return out;
+}
+
+CPoint CascadePosition(int n, CPoint origin, CSize size, const CRect& area) {
+    constexpr int kStepX = 20, kStepY = 22;
+    if (!area.IsRectEmpty()) {
+        const int fitX = (area.right - origin.x - size.cx) / kStepX;
+        const int fitY = (area.bottom - origin.y - size.cy) / kStepY;
+        n %= std::max(0, std::min(fitX, fitY)) + 1;
+    }
+    return CPoint(origin.x + kStepX * n, origin.y + kStepY * n);
 }

@@ -35,3 +35,8 @@ struct EditorPlacement {
 // edge; the editor spans 4 pixels after the cell's left edge to 3 before its right edge,
 // clipped to the client area.
 EditorPlacement PlaceCellEditor(const CRect& cell, const CRect& client, int minWidth);
+
+// Where dialog n (from 0) of a cascade goes: 20 pixels right and 22 down per dialog from
+// `origin`. With a non-empty `area` (the desktop's work area) the cascade starts again at the
+// origin whenever a window of `size` would leave the area.
+CPoint CascadePosition(int n, CPoint origin, CSize size, const CRect& area);

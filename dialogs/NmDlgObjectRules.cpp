@@ -43,49 +43,19 @@ RowTarget TargetOfRow(const std::vector<RowCell>& cells) {
     return target;
 }
 
+std::string SetDialogKey(const std::string& target, const std::string& address) {
+    const std::size_t end = target.find_last_not_of(' ');
+    if (end == std::string::npos)
+        return "Set on " + address;
+    return "Set " + target.substr(0, end + 1) + " on " + address;
+}
+
 std::string InstanceOfIndexValues(const std::list<CSnmpOid*>& objects) {
     std::string instance;
     for (const CSnmpOid* object : objects)
         if (object->m_wAccess & SNMP_ACCESS_INDEX)
             instance += "." + object->m_strValue;
     return instance;
-}
-
-std::string PortCellValue(const CSnmpVarBind& binding, const CSnmpOid& object) {
-    int position = 0;
-    if (binding.m_byType == SNMP_TYPE_INTEGER) {
-        const auto value = static_cast<std::int32_t>(binding.GetUInt32());
-        int index = 0;
-        for (const CEnumData* item : object.m_enumList) {
-            ++index;
-            if (item->m_nValue == value)
-                position = index;
-        }
-    }
-    return std::to_string(position);
-}
-
-PortCellLook PortCellLookOf(int v, std::uint16_t access) {
-    if (v == 0)
-        return {};
-    if ((access & 0x01) == 0)
-        return {8, v == 2};
-    // The state image field holds 4 bits; larger values have no image.
-    return {v > 0 && v + 3 <= 15 ? v + 3 : 0, false};
-}
-
-int PortCellChoice(int stateImage, bool toggled) {
-    if (stateImage == 0)
-        return 0;
-    return toggled ? 2 : 1;
-}
-
-std::string EnumTextAt(const CSnmpOid& object, int v) {
-    int index = 0;
-    for (const CEnumData* item : object.m_enumList)
-        if (++index == v)
-            return item->m_strText;
-    return {};
 }
 
 int PollIntervalFromText(const std::string& text, int current) {

@@ -1,7 +1,7 @@
 #pragma once
 // The rules of the object dialogs that need no window: how an object's access flags colour and
 // mark its row, how reply values pair with the objects, what a selected table row addresses,
-// how a port-control cell shows and takes a value, and the statistic dialog's poll interval.
+// and the statistic dialog's poll interval (the port-control grid's are in NmPortCtrlRules.h).
 
 #include "platform/ui/WinTypes.h"
 
@@ -12,7 +12,6 @@
 
 class CSnmpOid;
 class CSnmpPdu;
-class CSnmpVarBind;
 
 // The blue of writable objects (0xFF0000 in the platform's blue-green-red order).
 constexpr COLORREF kNmWritableColor = RGB(0, 0, 255);
@@ -44,24 +43,12 @@ struct RowTarget {
 };
 RowTarget TargetOfRow(const std::vector<RowCell>& cells);
 
+// The key (and so the title) of the set dialog for `target` on the agent at `address`:
+// "Set TARGET on ADDRESS", the target without its trailing blanks. One set dialog is open per key.
+std::string SetDialogKey(const std::string& target, const std::string& address);
+
 // The instance a set dialog writes to: "." and the value of every index object, in order.
 std::string InstanceOfIndexValues(const std::list<CSnmpOid*>& objects);
-
-// A port-control cell's value text: for an INTEGER binding the position (from 1) of the
-// object's enumeration entry with the binding's number (the last one when several match),
-// otherwise (or without a match) "0".
-std::string PortCellValue(const CSnmpVarBind& binding, const CSnmpOid& object);
-// How a cell with value `v` is drawn: editable objects (access bit 0 clear) show image 8, with
-// the toggle mark when v is 2; read-only ones show image v + 3; v = 0 shows nothing.
-struct PortCellLook {
-    int stateImage = 0; // 0: none
-    bool toggled = false;
-};
-PortCellLook PortCellLookOf(int v, std::uint16_t access);
-// The value a cell asks for: 0 without a state image, 2 when toggled, else 1.
-int PortCellChoice(int stateImage, bool toggled);
-// The text of the object's v-th enumeration entry (from 1); empty when there is none.
-std::string EnumTextAt(const CSnmpOid& object, int v);
 
 // Poll interval of the statistic dialog, in seconds.
 constexpr int kNmPollMin = 1;

@@ -1,6 +1,7 @@
 #include "dialogs/NmDlgRegistry.h"
 
 #include "dialogs/CNmDlg.h"
+#include "dialogs/NmDlgLayoutRules.h"
 #include "platform/ui/AppWindow.h"
 
 #include <algorithm>
@@ -37,17 +38,28 @@ CNmDlg* nmdlgFind(const std::string& key) {
 }
 
 void nmdlgArrange() {
-    CWnd* main = AfxGetMainWnd();
-    if (!main)
-        return;
-    CRect origin;
-    main->GetWindowRect(&origin);
+    // A host without a main window of its own (a browser of dialogs, say) has them cascaded
+    // from the desktop work area's corner instead, kept inside the area. Positions are of the
+    // client area: the 40 pixels above leave room for the caption, the 20 to the left for the
+    // frame, so no window starts with its frame off the screen.
+    CRect area;
+    CPoint origin;
+    if (CWnd* main = AfxGetMainWnd()) {
+        CRect r;
+        main->GetWindowRect(&r);
+        origin = CPoint(r.left, r.top + 40);
+    } else {
+        area = GetDesktopWorkArea();
+        if (area.IsRectEmpty())
+            return;
+        origin = CPoint(area.left + 20, area.top + 40);
+    }
     int n = 0;
     for (CNmDlg* dlg : dialogs()) {
         CRect r;
         dlg->GetWindowRect(&r);
-        dlg->MoveWindow(origin.left + 20 * n, origin.top + 40 + 22 * n, r.Width(), r.Height());
-        ++n;
+        CPoint at = CascadePosition(n++, origin, CSize(r.Width(), r.Height()), area);
+        dlg->MoveWindow(at.x, at.y, r.Width(), r.Height());
     }
 }
 

@@ -43,6 +43,8 @@ std::uint32_t CSnmpClass::SendSnmp(std::uint16_t pduType) {
     if (m_pfnCallback) {
         msg->SetSnmpCallback(m_pfnCallback);
     }
+    msg->m_nTimeoutMs = m_nTimeoutMs;
+    msg->m_nRetries = m_nRetries;
     for (CSnmpOid* oid : m_oidList) {
         if (oid->m_strOid.empty()) {
             continue;

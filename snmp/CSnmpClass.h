@@ -50,6 +50,10 @@ public:
     std::string m_strInstance;
     SNMPCALLBACK m_pfnCallback = nullptr;
     std::uint32_t m_dwLastReqId = 0;
+    // The time-out of every request this object sends, in milliseconds; 0: the engine's.
+    int m_nTimeoutMs = 0;
+    // How often each request is sent again after a time-out (CSnmpMsg::m_nRetries).
+    int m_nRetries = 0;
 
 private:
     // Adds the set binding of `oid` under `name`; some values add nothing (see the rules).

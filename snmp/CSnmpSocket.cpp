@@ -83,7 +83,8 @@ std::int64_t CSnmpSocket::TimeoutClockMs() const {
 bool CSnmpSocket::TimeOutOldest(int timeoutMs) {
     const std::int64_t nowMs = TimeoutClockMs();
     const auto expired = std::find_if(m_msgList.begin(), m_msgList.end(), [&](CSnmpMsg* msg) {
-        return nowMs - msg->m_timeSentMs > timeoutMs;
+        const int limit = msg->m_nTimeoutMs > 0 ? msg->m_nTimeoutMs : timeoutMs;
+        return nowMs - msg->m_timeSentMs > limit;
     });
     if (expired == m_msgList.end()) {
         return false;

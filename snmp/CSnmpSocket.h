@@ -28,9 +28,9 @@ public:
     // code before this returns, and a message without receiver stays with the caller.
     std::uint32_t SendSnmpMsg(CSnmpMsg* msg);
 
-    // Handles the oldest request older than `timeoutMs`, at most one per call, and reports
-    // whether there was one: a request with retries left is sent again (same id, same bytes)
-    // and waits anew; any other is timed out.
+    // Handles the oldest request older than its own time-out (`timeoutMs` for requests without
+    // one), at most one per call, and reports whether there was one: a request with retries
+    // left is sent again (same id, same bytes) and waits anew; any other is timed out.
     bool TimeOutOldest(int timeoutMs);
 
     int m_bLogPackets = 0;

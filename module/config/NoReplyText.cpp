@@ -8,8 +8,8 @@ std::string NoReplyText(std::uint16_t code, const std::string& engineText) {
     switch (code) {
     case SNMP_ERR_TIMEOUT:
         return kTimeoutText;
-    case SNMP_ERR_PACKET_OVERRUN:
-        // The reply ran past what the engine receives: the switch answered, at too great a size.
+    case SNMP_ERR_RESPONSE_TOO_BIG:
+        // The switch answered, at a size the engine does not receive.
         return kResponseTooBigText;
     default:
         return engineText.empty() ? FormatText("Snmp error %u", unsigned(code)) : engineText;

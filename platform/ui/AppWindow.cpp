@@ -4,6 +4,8 @@
 #include "platform/ui/CWnd.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
+#include <QScreen>
 
 namespace {
 HWND g_mainWindow = 0;
@@ -23,4 +25,12 @@ void AfxSetMainWnd(CWnd* wnd) {
 
 std::string AfxGetAppName() {
     return QCoreApplication::applicationName().toStdString();
+}
+
+CRect GetDesktopWorkArea() {
+    QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return CRect();
+    const QRect area = screen->availableGeometry();
+    return CRect(area.left(), area.top(), area.left() + area.width(), area.top() + area.height());
 }

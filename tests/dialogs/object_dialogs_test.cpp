@@ -13,10 +13,12 @@
 #include "module/tables/EnumTexts.h"
 #include "module/tables/PortTables.h"
 #include "platform/core/Clock.h"
+#include "platform/core/TextFormat.h"
 #include "snmp/CSnmpClass.h"
 #include "snmp/SnmpTransport.h"
 #include "tests/dialogs/DialogTestSupport.h"
 
+#include <QApplication>
 #include <QTest>
 #include <QWidget>
 
@@ -60,6 +62,34 @@ protected:
                 all += list.GetItemText(r, c) + "|";
         return all;
     }
+    // The middle of a list cell, where an operator clicks.
+    static QPoint CellCentre(const CNmListCtrl& list, int row, int col) {
+        CRect cell;
+        list.GetSubItemRect(row, col, LVIR_LABEL, cell);
+        return QPoint((cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2);
+    }
+    // A click as an operator makes it, far enough in time from the next not to make a double
+    // click with it.
+    static void ClickCell(CNmListCtrl& list, int row, int col) {
+        QTest::mouseClick(list.GetWidget(), Qt::LeftButton, {}, CellCentre(list, row, col));
+        QTest::qWait(QApplication::doubleClickInterval() / 10);
+    }
+    // Wide enough for every port column, as an operator would make it.
+    static void ShowAllPorts(CNmDlgLayout* dlg) {
+        CRect frame;
+        dlg->GetWindowRect(&frame);
+        dlg->MoveWindow(frame.left, frame.top, 980, frame.Height());
+        PumpMessages();
+    }
+    // An agent that never answers.
+    static std::unique_ptr<CAgentServer> SilentAgent() {
+        AgentServerSettings settings;
+        settings.faults.dropPercent = 100;
+        auto silent = std::make_unique<CAgentServer>(settings);
+        std::string error;
+        EXPECT_TRUE(silent->Listen("127.0.0.1", 0, error)) << error;
+        return silent;
+    }
     CAgentServer agent{AgentServerSettings{}};
 };
 
@@ -87,12 +117,20 @@ TEST_F(ObjectDialogTest, GetFillsColumnOneAndAnErrorStatusOnlyAddsTheStatusLine)
     EXPECT_EQ(Cells(dlg->m_listCtrl), before);
     EXPECT_EQ(Lines(dlg->m_strStatus), 2);
 
-    // Set opens a set dialog for the same objects, without a key.
+    // Set opens one set dialog for the same objects, titled after this dialog and the agent;
+    // Set again brings that window back instead of opening a second one over it.
     dlg->Set();
-    CNmDlg* set = nmdlgFind("");
+    const std::string key = "Set get on " + agent.ListenAddress();
+    auto* set = dynamic_cast<CNmDlgSet*>(nmdlgFind(key));
     ASSERT_NE(set, nullptr);
     EXPECT_TRUE(set->IsWindowVisible());
-    EXPECT_EQ(static_cast<CNmDlgSet*>(set)->m_pSnmp->m_strInstance, ".7");
+    EXPECT_EQ(set->GetWindowText(), key);
+    EXPECT_EQ(set->m_pSnmp->m_strInstance, ".7");
+    set->ShowWindow(SW_MINIMIZE);
+    dlg->Set();
+    EXPECT_FALSE(set->IsIconic());
+    set->DestroyWindow();
+    EXPECT_EQ(nmdlgFind(key), nullptr) << "a second set dialog was opened";
 }
 
 TEST_F(ObjectDialogTest, AFailedSendEndsTheWaitWithItsStatusAndRefreshTriesAgain) {
@@ -110,6 +148,43 @@ TEST_F(ObjectDialogTest, AFailedSendEndsTheWaitWithItsStatusAndRefreshTriesAgain
     EXPECT_TRUE(walk->m_pSnmp->m_strPosition.empty());
     nmdlgCloseAll();
     SnmpInit(nullptr);
+}
+
+TEST_F(ObjectDialogTest, EachDialogWaitsAsLongAndRetriesAsOftenAsItsOwnOptionsSay) {
+    Clock::Manual clock;
+    std::unique_ptr<CAgentServer> silent = SilentAgent();
+    auto open = [&](const char* key, NmDlgRequestOptions options) {
+        nmdlgSetRequestOptions(options);
+        auto* dlg = new CNmDlgGet(nullptr, key, silent->ListenAddress(), "tessla", "marbelo", 3,
+                                  kSystemRows + 3, ".0");
+        nmdlgSetRequestOptions({});
+        return dlg;
+    };
+    CNmDlgGet* quick = open("quick", {});
+    CNmDlgGet* patient = open("patient", {3000, 0});
+    CNmDlgGet* retrying = open("retrying", {0, 1});
+    auto tick = [&](int seconds) {
+        clock.advance(seconds);
+        for (int i = 0; i < 3; ++i) // one request per tick
+            GetSnmpDllDlg()->OnTimer(CSnmpDll::kTimerId);
+    };
+    tick(1);
+    EXPECT_EQ(quick->m_strStatus, "timeout\r\n");
+    EXPECT_EQ(patient->m_strStatus, "");
+    EXPECT_EQ(retrying->m_strStatus, "") << "sent again instead";
+    tick(1);
+    EXPECT_EQ(retrying->m_strStatus, "timeout\r\n");
+    EXPECT_EQ(patient->m_strStatus, "");
+    tick(2);
+    EXPECT_EQ(patient->m_strStatus, "timeout\r\n");
+
+    // The set dialog opened from it waits as long.
+    patient->Set();
+    auto* set = dynamic_cast<CNmDlgSet*>(nmdlgFind("Set patient on " + silent->ListenAddress()));
+    ASSERT_NE(set, nullptr);
+    EXPECT_EQ(set->GetRequestOptions().timeoutMs, 3000);
+    tick(3);
+    EXPECT_EQ(set->m_strStatus, "");
 }
 
 TEST_F(ObjectDialogTest, GetNextWalksTheTableToItsEndAndRefreshStartsAgain) {
@@ -139,25 +214,35 @@ TEST_F(ObjectDialogTest, GetNextWalksTheTableToItsEndAndRefreshStartsAgain) {
     EXPECT_EQ(Cells(dlg->m_listCtrl), before);
 }
 
-TEST_F(ObjectDialogTest, MoreOpensASetDialogForTheSelectedRowsIndexes) {
+TEST_F(ObjectDialogTest, MoreAndADoubleClickOpenTheSetDialogOfTheRowClickedLast) {
     auto* dlg = new CNmDlgGetNext(nullptr, "ports", agent.ListenAddress(), "tessla", "marbelo", 3,
                                   kPortRows, "");
     dlg->ShowWindow(SW_SHOW);
     ASSERT_TRUE(
         PumpUntil([&] { return dlg->m_listCtrl.GetItemCount() == 28 && !dlg->m_dwPendingReqId; }));
+    const std::string setKey = "Set Index(1) Port(4) on " + agent.ListenAddress();
     dlg->More(); // nothing selected
-    EXPECT_EQ(nmdlgFind("Set"), nullptr);
+    EXPECT_EQ(nmdlgFind(setKey), nullptr);
 
-    dlg->m_listCtrl.SetItemState(4, LVIS_SELECTED, LVIS_SELECTED);
-    dlg->More();
-    auto* set = static_cast<CNmDlgSet*>(nmdlgFind("Set"));
+    // A click on row 1's index, then a double click on row 4's last column: row 4 is written.
+    ClickCell(dlg->m_listCtrl, 0, 0);
+    QTest::mouseDClick(dlg->m_listCtrl.GetWidget(), Qt::LeftButton, {},
+                       CellCentre(dlg->m_listCtrl, 3, 2));
+    PumpMessages();
+    auto* set = dynamic_cast<CNmDlgSet*>(nmdlgFind(setKey));
     ASSERT_NE(set, nullptr);
-    EXPECT_EQ(set->m_pSnmp->m_strInstance, ".1.5");
-    EXPECT_EQ(set->GetHeaderValue(3)->GetWindowText(), "Index(1) Port(5) ");
+    EXPECT_EQ(set->m_pSnmp->m_strInstance, ".1.4");
+    EXPECT_EQ(set->GetHeaderValue(3)->GetWindowText(), "Index(1) Port(4) ");
+    EXPECT_EQ(set->GetWindowText(), setKey);
     // The index objects stay on the set dialog; nothing read-only else would.
     EXPECT_EQ(set->m_listCtrl.GetItemCount(), 3);
-    ASSERT_TRUE(PumpUntil([&] { return set->m_listCtrl.GetItemText(1, 1) == "5"; }));
+    ASSERT_TRUE(PumpUntil([&] { return set->m_listCtrl.GetItemText(1, 1) == "4"; }));
     EXPECT_EQ(set->m_listCtrl.GetItemText(2, 1), "Disable");
+
+    // More takes the row clicked in any column, too.
+    ClickCell(dlg->m_listCtrl, 1, 1);
+    dlg->More();
+    EXPECT_NE(nmdlgFind("Set Index(1) Port(2) on " + agent.ListenAddress()), nullptr);
 }
 
 TEST_F(ObjectDialogTest, SetMarksOnlyRealChangesAndApplyWritesAndReadsBack) {
@@ -169,19 +254,22 @@ TEST_F(ObjectDialogTest, SetMarksOnlyRealChangesAndApplyWritesAndReadsBack) {
     ASSERT_EQ(dlg->m_listCtrl.GetItemCount(), 3); // read-only objects are gone
     EXPECT_EQ(dlg->m_listCtrl.GetItemText(1, 0), "sysName");
 
-    LRESULT result = 0;
-    dlg->OnLButtonDownClick(1, 0, &result); // the first click only focuses the row
+    // The first click, on the object's name, only focuses the row.
+    ClickCell(dlg->m_listCtrl, 1, 0);
     ASSERT_EQ(dlg->m_listCtrl.GetDlgItem(0xFE01), nullptr);
+    EXPECT_EQ(dlg->m_listCtrl.GetNextItem(-1, LVNI_SELECTED | LVNI_FOCUSED), 1);
     auto edit = [&](int row, const char* text) {
-        dlg->OnLButtonDownClick(row, 0, &result); // opens the editor on the value
+        ClickCell(dlg->m_listCtrl, row, 1);
         CWnd* box = dlg->m_listCtrl.GetDlgItem(0xFE01);
         ASSERT_NE(box, nullptr);
         EXPECT_EQ(box->GetWindowText(), dlg->m_listCtrl.GetItemText(row, 1));
-        box->SetWindowText(text);
+        // The whole value is selected: typing replaces it.
+        QTest::keyClicks(box->GetWidget(), text);
         QTest::keyClick(box->GetWidget(), Qt::Key_Return);
         PumpMessages();
     };
     edit(1, "taurel-switch");
+    EXPECT_EQ(dlg->m_listCtrl.GetItemText(1, 1), "taurel-switch");
     EXPECT_EQ(dlg->m_listCtrl.GetItemState(1, LVIS_OVERLAYMASK), 0u);
     edit(1, "core-7");
     EXPECT_EQ(dlg->m_listCtrl.GetItemState(1, LVIS_OVERLAYMASK), INDEXTOOVERLAYMASK(1));
@@ -215,18 +303,8 @@ TEST_F(ObjectDialogTest, PortControlWalksThePortsAndAppliesEachToggledPort) {
     SendStaleReply(dlg);
     EXPECT_EQ(Cells(dlg->m_listCtrl), before);
 
-    // Wide enough for every port column, as an operator would make it.
-    CRect frame;
-    dlg->GetWindowRect(&frame);
-    dlg->MoveWindow(frame.left, frame.top, 980, frame.Height());
-    PumpMessages();
-    auto click = [&](int row, int col) {
-        CRect cell;
-        dlg->m_listCtrl.GetSubItemRect(row, col, LVIR_LABEL, cell);
-        LeftDown(&dlg->m_listCtrl, (cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2);
-        LeftUp(&dlg->m_listCtrl, (cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2);
-        PumpMessages();
-    };
+    ShowAllPorts(dlg);
+    auto click = [&](int row, int col) { ClickCell(dlg->m_listCtrl, row, col); };
     click(0, 3);
     EXPECT_EQ(dlg->m_listCtrl.GetItemState(0, LVIS_OVERLAYMASK), 0u) << "row state untouched";
     click(0, 7);
@@ -245,6 +323,62 @@ TEST_F(ObjectDialogTest, PortControlWalksThePortsAndAppliesEachToggledPort) {
     EXPECT_EQ(dlg->m_listCtrl.GetItemText(0, 3), "2");
     EXPECT_EQ(dlg->m_listCtrl.GetItemText(0, 4), "1");
     EXPECT_EQ(dlg->m_listCtrl.GetColumnCount(), 29);
+}
+
+// A port-control dialog whose walk turns to another agent once `redirectAfter` ports are read.
+class RedirectedPortCtrl : public CNmDlgPortCtrl {
+public:
+    using CNmDlgPortCtrl::CNmDlgPortCtrl;
+    void OnSnmpSendReply(UINT code, LPARAM msg) override {
+        if (m_dwPendingReqId != 0 && m_nPortColumns + 1 == redirectAfter)
+            m_pSnmp->m_strIpAddr = next;
+        CNmDlgPortCtrl::OnSnmpSendReply(code, msg);
+    }
+    int redirectAfter = -1;
+    std::string next;
+};
+
+TEST_F(ObjectDialogTest, PortControlGreysPortsALostReplyLeftUnreadAndNamesTogglesItCannotSend) {
+    Clock::Manual clock;
+    std::unique_ptr<CAgentServer> silent = SilentAgent();
+    auto* dlg = new RedirectedPortCtrl(nullptr, "ports", agent.ListenAddress(), "tessla", "marbelo",
+                                       2, kPortLockRows, ".1");
+    dlg->ShowWindow(SW_SHOW);
+    ASSERT_TRUE(PumpUntil([&] { return Lines(dlg->m_strStatus) == 29; }));
+    ShowAllPorts(dlg);
+    ClickCell(dlg->m_listCtrl, 0,
+              5); // port 5's lock, toggled before the walk that will lose a reply
+
+    // The walk loses the reply after port 2: the rest of the grid is out of date.
+    dlg->redirectAfter = 2;
+    dlg->next = silent->ListenAddress();
+    dlg->Refresh();
+    ASSERT_TRUE(PumpUntil([&] { return dlg->m_nPortColumns == 2; }));
+    PumpUntil([] { return false; }, 50);
+    clock.advance(2);
+    GetSnmpDllDlg()->OnTimer(CSnmpDll::kTimerId);
+    ASSERT_EQ(dlg->m_dwPendingReqId, 0u);
+    const std::string at = FormatLocalTime(Clock::now(), " at %H:%M:%S");
+    EXPECT_NE(dlg->m_strStatus.find("timeout\r\nincomplete: 2 of 28 ports" + at + "\r\n"),
+              std::string::npos)
+        << dlg->m_strStatus;
+    EXPECT_FALSE(dlg->m_listCtrl.IsColumnGreyed(2));
+    for (int port = 3; port <= 28; ++port)
+        EXPECT_TRUE(dlg->m_listCtrl.IsColumnGreyed(port)) << port;
+    SaveScreenshot(dlg, "nmdlg_portctrl_incomplete");
+
+    // An unread port cannot be toggled; the toggle made before stays, and Apply says it was
+    // not written.
+    const std::string before = Cells(dlg->m_listCtrl);
+    ClickCell(dlg->m_listCtrl, 1, 6);
+    EXPECT_EQ(Cells(dlg->m_listCtrl), before);
+    EXPECT_EQ(dlg->m_listCtrl.GetItemState(1, LVIS_OVERLAYMASK), 0u);
+    dlg->Apply();
+    EXPECT_TRUE(dlg->m_setReqIds.empty());
+    EXPECT_NE(dlg->m_strStatus.find("not sent (not read by the last walk): port 5\r\n"),
+              std::string::npos)
+        << dlg->m_strStatus;
+    EXPECT_EQ(Config().ports[4].lock, STATE_DISABLE);
 }
 
 TEST_F(ObjectDialogTest, StatisticShowsTotalsThenRatesAndItsSpinSetsThePollInterval) {
@@ -280,12 +414,20 @@ TEST_F(ObjectDialogTest, StatisticShowsTotalsThenRatesAndItsSpinSetsThePollInter
     PumpMessages();
     EXPECT_EQ(dlg->m_nPollInterval, 6);
     EXPECT_EQ(dlg->GetTimerInterval(CNmDlgStatistic::kPollTimer), 6000u);
-    // A typed interval is taken at the next tick, kept within an hour.
-    dlg->m_numberBox.SetWindowText("90000");
-    dlg->SendMessage(WM_TIMER, CNmDlgStatistic::kPollTimer);
+    // A typed interval is taken at once, kept within an hour; the box shows the interval
+    // taken from the next poll on.
+    QWidget* box = dlg->m_numberBox.GetWidget();
+    QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(box, "30");
+    EXPECT_EQ(dlg->m_numberBox.GetWindowText(), "30");
+    EXPECT_EQ(dlg->m_nPollInterval, 30);
+    EXPECT_EQ(dlg->GetTimerInterval(CNmDlgStatistic::kPollTimer), 30000u);
+    QTest::keyClicks(box, "000");
     EXPECT_EQ(dlg->m_nPollInterval, 3600);
-    EXPECT_EQ(dlg->m_numberBox.GetWindowText(), "3600");
     EXPECT_EQ(dlg->GetTimerInterval(CNmDlgStatistic::kPollTimer), 3600000u);
+    EXPECT_EQ(dlg->m_numberBox.GetWindowText(), "30000");
+    dlg->SendMessage(WM_TIMER, CNmDlgStatistic::kPollTimer);
+    EXPECT_EQ(dlg->m_numberBox.GetWindowText(), "3600");
 }
 
 } // namespace

@@ -1,8 +1,11 @@
-// The object dialogs' rules without windows: what a selected row addresses, how port cells show
-// and take values, and the poll interval a number box asks for.
+// The object dialogs' rules without windows: what a selected row addresses and which set
+// dialog it opens, how port cells show and take values and what the grid says when it cannot
+// write them, and the poll interval a number box asks for.
 #include <gtest/gtest.h>
 
 #include "dialogs/NmDlgObjectRules.h"
+#include "dialogs/NmPortCtrlRules.h"
+#include "platform/core/TextFormat.h"
 #include "snmp/CSnmpOid.h"
 #include "snmp/CSnmpVarBind.h"
 
@@ -26,6 +29,13 @@ TEST(ObjectRules, IndexColumnsGiveTheTitleAndInstanceOfARow) {
     name.m_strValue = "core";
     port.m_strValue = "5";
     EXPECT_EQ(InstanceOfIndexValues({&index, &name, &port}), ".3.5");
+
+    // One set dialog per target and agent, whatever blanks the title ends with.
+    EXPECT_EQ(SetDialogKey(t.title, "10.0.0.9:1161"), "Set Index(3) Port(5) on 10.0.0.9:1161");
+    EXPECT_EQ(SetDialogKey("Index(3) Port(5)", "10.0.0.9:1161"),
+              SetDialogKey(t.title, "10.0.0.9:1161"));
+    EXPECT_NE(SetDialogKey(t.title, "10.0.0.9"), SetDialogKey(t.title, "10.0.0.10"));
+    EXPECT_EQ(SetDialogKey(" ", "h"), "Set on h");
 }
 
 TEST(ObjectRules, PortCellsShowTheValuesPositionAndTakeTheirChoice) {
@@ -40,23 +50,57 @@ TEST(ObjectRules, PortCellsShowTheValuesPositionAndTakeTheirChoice) {
     EXPECT_EQ(PortCellValue(unknown, lock), "0");
     EXPECT_EQ(PortCellValue(text, lock), "0");
 
-    // Editable (read-write) cells: image 8, toggled for the second value.
-    EXPECT_EQ(PortCellLookOf(1, 2).stateImage, 8);
-    EXPECT_FALSE(PortCellLookOf(1, 2).toggled);
-    EXPECT_TRUE(PortCellLookOf(2, 2).toggled);
+    // Editable (read-write) cells: image 8, crossed when the value is not the tick's.
+    EXPECT_EQ(PortCellLookOf(1, 2, 1).stateImage, 8);
+    EXPECT_FALSE(PortCellLookOf(1, 2, 1).toggled);
+    EXPECT_TRUE(PortCellLookOf(2, 2, 1).toggled);
+    EXPECT_TRUE(PortCellLookOf(1, 2, 2).toggled);
+    EXPECT_FALSE(PortCellLookOf(2, 2, 2).toggled);
+    // A third value cannot be shown as a switch: it looks read-only and asks for nothing.
+    EXPECT_EQ(PortCellLookOf(3, 2, 1).stateImage, 6);
+    EXPECT_EQ(PortCellChoice(6, false, 1), 0);
     // Read-only and write-only cells show the port state images 4 to 7.
-    EXPECT_EQ(PortCellLookOf(1, 1).stateImage, 4);
-    EXPECT_EQ(PortCellLookOf(4, 3).stateImage, 7);
-    EXPECT_FALSE(PortCellLookOf(2, 1).toggled);
-    EXPECT_EQ(PortCellLookOf(0, 2).stateImage, 0);
-    EXPECT_EQ(PortCellLookOf(13, 1).stateImage, 0); // beyond the state image field
+    EXPECT_EQ(PortCellLookOf(1, 1, 1).stateImage, 4);
+    EXPECT_EQ(PortCellLookOf(4, 3, 1).stateImage, 7);
+    EXPECT_FALSE(PortCellLookOf(2, 1, 1).toggled);
+    EXPECT_EQ(PortCellLookOf(0, 2, 1).stateImage, 0);
+    EXPECT_EQ(PortCellLookOf(13, 1, 1).stateImage, 0); // beyond the state image field
 
-    EXPECT_EQ(PortCellChoice(0, true), 0);
-    EXPECT_EQ(PortCellChoice(8, false), 1);
-    EXPECT_EQ(PortCellChoice(8, true), 2);
+    EXPECT_EQ(PortCellChoice(0, true, 1), 0);
+    EXPECT_EQ(PortCellChoice(8, false, 1), 1);
+    EXPECT_EQ(PortCellChoice(8, true, 1), 2);
+    EXPECT_EQ(PortCellChoice(8, false, 2), 2);
+    EXPECT_EQ(PortCellChoice(8, true, 2), 1);
     EXPECT_EQ(EnumTextAt(lock, 2), "Enable");
     EXPECT_EQ(EnumTextAt(lock, 4), "");
     EXPECT_EQ(EnumTextAt(lock, 0), "");
+}
+
+TEST(ObjectRules, TheTickShowsTheValueThatMeansOn) {
+    const _NmEnumPair disableFirst[] = {{1, "Disable"}, {2, "Enable"}, {0, nullptr}};
+    const _NmEnumPair upFirst[] = {{1, "up"}, {2, "down"}, {3, "testing"}, {0, nullptr}};
+    const _NmEnumPair offOn[] = {{1, "OFF"}, {2, "ON"}, {0, nullptr}};
+    const _NmEnumPair untold[] = {{1, "red"}, {2, "green"}, {0, nullptr}};
+    auto tick = [](const _NmEnumPair* values) {
+        return PortTickEntry(CSnmpOid({SNMP_TYPE_INTEGER, 2, "1.3.1", "x", values, 0}));
+    };
+    EXPECT_EQ(tick(disableFirst), 2);
+    EXPECT_EQ(tick(upFirst), 1);
+    EXPECT_EQ(tick(offOn), 2);
+    EXPECT_EQ(tick(untold), 1);
+    EXPECT_EQ(tick(nullptr), 1);
+}
+
+TEST(ObjectRules, AnIncompleteWalkAndUnsentPortsAreSaidWithNumbers) {
+    const std::int64_t t = 1700000000;
+    const std::string at = FormatLocalTime(t, " at %H:%M:%S");
+    EXPECT_EQ(IncompleteWalkLine(2, 28, t), "incomplete: 2 of 28 ports" + at);
+    EXPECT_EQ(IncompleteWalkLine(0, 28, t), "incomplete: 0 of 28 ports" + at);
+    EXPECT_EQ(IncompleteWalkLine(3, 3, t), "incomplete: 3 ports" + at);
+    EXPECT_EQ(IncompleteWalkLine(1, 0, t), "incomplete: 1 port" + at);
+    EXPECT_EQ(PortsNotSentLine("not read by the last walk", {"5", "6"}),
+              "not sent (not read by the last walk): ports 5, 6");
+    EXPECT_EQ(PortsNotSentLine("the send failed", {"7"}), "not sent (the send failed): port 7");
 }
 
 TEST(ObjectRules, PollIntervalStaysWithinASecondAndAnHour) {

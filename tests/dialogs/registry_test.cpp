@@ -31,7 +31,7 @@ TEST_F(RegistryTest, FindReturnsTheOlderOfTwoWithTheSameKeyAndForgetsClosedOnes)
 }
 
 TEST_F(RegistryTest, ArrangeCascadesFromTheMainWindowKeepingSizes) {
-    nmdlgArrange(); // no main window, no dialogs: nothing to do
+    nmdlgArrange(); // no dialogs: nothing to do
     TestFrame main(300, 200);
     main.MoveWindow(100, 80, 300, 200);
     AfxSetMainWnd(&main);
@@ -56,6 +56,25 @@ TEST_F(RegistryTest, ArrangeCascadesFromTheMainWindowKeepingSizes) {
     dialogs[1]->GetWindowRect(&moved);
     EXPECT_EQ(moved.Width(), 420);
     EXPECT_EQ(moved.Height(), 300);
+}
+
+TEST_F(RegistryTest, WithoutAMainWindowArrangeCascadesOverTheDesktopWorkArea) {
+    const CRect area = GetDesktopWorkArea();
+    ASSERT_FALSE(area.IsRectEmpty());
+    BareList* dialogs[3] = {new BareList("a"), new BareList("b"), new BareList("c")};
+    for (BareList* dlg : dialogs) {
+        dlg->MoveWindow(area.right - 100, area.bottom - 100, 300, 200);
+        dlg->ShowWindow(SW_SHOW);
+    }
+    PumpMessages();
+    nmdlgArrange();
+    PumpMessages();
+    for (int n = 0; n < 3; ++n) {
+        CRect r;
+        dialogs[n]->GetWindowRect(&r);
+        EXPECT_EQ(r.left - area.left, 20 + 20 * n) << n;
+        EXPECT_EQ(r.top - area.top, 40 + 22 * n) << n;
+    }
 }
 
 TEST_F(RegistryTest, SideButtonsTakeCaptionAndHandlerFromTheirFunctionCode) {

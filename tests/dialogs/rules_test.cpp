@@ -59,6 +59,20 @@ TEST(ListLayoutMoves, WideningBy40MovesButtonsAndTheRightHeaderColumn) {
     }
 }
 
+TEST(Cascade, StepsFromTheOriginAndWrapsOnlyInsideAWorkArea) {
+    const CSize size(400, 300);
+    EXPECT_EQ(CascadePosition(0, CPoint(100, 120), size, CRect()), CPoint(100, 120));
+    EXPECT_EQ(CascadePosition(2, CPoint(100, 120), size, CRect()), CPoint(140, 164));
+    EXPECT_EQ(CascadePosition(50, CPoint(0, 0), size, CRect()), CPoint(1000, 1100));
+    // A 1000 × 500 area holds 400 × 300 windows at steps 0 … 9 down (22 px per step).
+    const CRect area(0, 30, 1000, 530);
+    EXPECT_EQ(CascadePosition(9, CPoint(0, 30), size, area), CPoint(180, 228));
+    EXPECT_EQ(CascadePosition(10, CPoint(0, 30), size, area), CPoint(0, 30));
+    EXPECT_EQ(CascadePosition(11, CPoint(0, 30), size, area), CPoint(20, 52));
+    // A window larger than the area stays at the origin.
+    EXPECT_EQ(CascadePosition(3, CPoint(0, 30), CSize(1200, 300), area), CPoint(0, 30));
+}
+
 TEST(CellEditorPlacement, CoversTheCellInsetAndClippedAndScrollsOutsideCellsIn) {
     const CRect client(0, 20, 300, 200);
     EditorPlacement inside = PlaceCellEditor(CRect(100, 37, 200, 54), client, 5);

@@ -21,6 +21,16 @@ const DialogName kDialogs[] = {
     {"statistic", BrowserDialog::Statistic, "portstats"},
 };
 
+bool ParseCount(const std::string& text, int lowest, int highest, int& count) {
+    const char* end = text.data() + text.size();
+    int value = 0;
+    auto [ptr, error] = std::from_chars(text.data(), end, value);
+    if (error != std::errc() || ptr != end || value < lowest || value > highest)
+        return false;
+    count = value;
+    return true;
+}
+
 bool ParseSeconds(const std::string& text, double& seconds) {
     const char* end = text.data() + text.size();
     auto [ptr, error] = std::from_chars(text.data(), end, seconds);
@@ -47,13 +57,17 @@ bool ParseBrowserArgs(const std::vector<std::string>& args, BrowserOptions& opti
             options.help = true;
             return true;
         }
+        if (arg == "--version") {
+            options.version = true;
+            return true;
+        }
         if (arg.size() < 2 || arg[0] != '-') {
             positional.push_back(arg);
             continue;
         }
         const bool takesValue = arg == "--table" || arg == "--table-file" || arg == "--instance" ||
-                                arg == "-c" || arg == "-w" || arg == "--screenshot" ||
-                                arg == "--quit-after";
+                                arg == "-c" || arg == "-w" || arg == "-t" || arg == "-r" ||
+                                arg == "--screenshot" || arg == "--quit-after";
         if (!takesValue) {
             error = "unknown option " + arg;
             return false;
@@ -83,6 +97,18 @@ bool ParseBrowserArgs(const std::vector<std::string>& args, BrowserOptions& opti
             options.readCommunity = value;
         } else if (arg == "-w") {
             options.writeCommunity = value;
+        } else if (arg == "-t") {
+            if (!ParseCount(value, 1, kBrowserMaxTimeoutMs, options.timeoutMs)) {
+                error = "-t needs a time-out in milliseconds from 1 to " +
+                        std::to_string(kBrowserMaxTimeoutMs);
+                return false;
+            }
+        } else if (arg == "-r") {
+            if (!ParseCount(value, 0, kBrowserMaxRetries, options.retries)) {
+                error =
+                    "-r needs a number of retries from 0 to " + std::to_string(kBrowserMaxRetries);
+                return false;
+            }
         } else if (arg == "--screenshot") {
             if (value.size() < 5 || value.substr(value.size() - 4) != ".png") {
                 error = "--screenshot needs a file name ending in .png";
@@ -140,7 +166,9 @@ std::optional<double> QuitAfterSeconds(const BrowserOptions& options) {
 
 const char* const kBrowserUsage =
     "usage: nmdialog-browser AGENT DIALOG [--table NAME | --table-file FILE] [--instance TEXT]\n"
-    "                        [-c READ] [-w WRITE] [--screenshot FILE.png] [--quit-after SECONDS]\n"
+    "                        [-c READ] [-w WRITE] [-t MS] [-r N] [--screenshot FILE.png]\n"
+    "                        [--quit-after SECONDS]\n"
+    "       nmdialog-browser --help | --version\n"
     "\n"
     "Opens one of the generic MIB dialogs on any SNMPv1 agent.\n"
     "  AGENT            ADDRESS[:PORT] of the agent (port 161 by default)\n"
@@ -152,9 +180,32 @@ const char* const kBrowserUsage =
     "  --table-file F   the objects of file F instead (format below)\n"
     "  --instance TEXT  instance suffix appended to every OID, such as .0 or .1.5\n"
     "  -c READ, -w WRITE  read and write communities (tessla, marbelo)\n"
+    "  -t MS            how long each request waits for its reply, in milliseconds (500);\n"
+    "                   waits are checked once a second in whole seconds, so a request may\n"
+    "                   wait up to two seconds longer; set dialogs opened from the dialog\n"
+    "                   wait as long.\n"
+    "  -r N             send a request again up to N times (0 to 20) when it goes\n"
+    "                   unanswered, with the same request id, before showing \"timeout\"\n"
+    "                   (0: sent once)\n"
     "  --screenshot F   save the dialog as PNG file F just before quitting\n"
     "  --quit-after S   close after S seconds (4 with --screenshot) and print the list's\n"
     "                   rows to standard output, one line each, cells separated by tabs\n"
+    "  --help, --version  print this text or the version, and exit\n"
+    "\n"
+    "Working in the dialogs:\n"
+    "  A click anywhere in a row selects it. In getnext, More (or a double click) opens\n"
+    "  the set dialog of the selected row's index values; in get, Set opens the set dialog\n"
+    "  of the same objects. A set dialog already open for that target is brought to the\n"
+    "  front instead of opening a second one; every window's title names its target.\n"
+    "  set: click a row to focus it, click it again to edit its value (the whole value is\n"
+    "  selected, so typing replaces it); Enter keeps, Escape cancels; Apply writes.\n"
+    "  portctrl: ports are columns, read with get-next; click a tick to toggle it (a cross\n"
+    "  marks the other value) and Apply writes each changed port. A tick shows the value\n"
+    "  that means on (enable, on, up, ...), else the first named value. Ports the last\n"
+    "  read did not reach are greyed and cannot be toggled; a read that stopped early\n"
+    "  says \"incomplete: N of M ports\", and ports Apply could not write are named.\n"
+    "  statistic: the box at the top right is the poll interval in seconds (1 to 3600),\n"
+    "  taken as soon as it is typed or spun.\n"
     "\n"
     "Table file: one object per line; blank lines and lines starting with # are skipped.\n"
     "  OID TYPE ACCESS NAME [VALUE=TEXT]...\n"

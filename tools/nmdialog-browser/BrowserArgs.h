@@ -1,7 +1,8 @@
 #pragma once
 // The command line of nmdialog-browser:
 //   nmdialog-browser AGENT DIALOG [--table NAME | --table-file FILE] [--instance TEXT]
-//                    [-c READ] [-w WRITE] [--screenshot FILE.png] [--quit-after SECONDS]
+//                    [-c READ] [-w WRITE] [-t MS] [-r N] [--screenshot FILE.png]
+//                    [--quit-after SECONDS]
 
 #include <optional>
 #include <string>
@@ -11,6 +12,7 @@ enum class BrowserDialog { Get, GetNext, Set, PortCtrl, Statistic };
 
 struct BrowserOptions {
     bool help = false;
+    bool version = false;
     std::string agent;
     BrowserDialog dialog = BrowserDialog::Get;
     std::string table;     // a built-in table; empty with a table file
@@ -18,12 +20,19 @@ struct BrowserOptions {
     std::optional<std::string> instance;
     std::string readCommunity = "tessla";
     std::string writeCommunity = "marbelo";
+    int timeoutMs = 500; // how long each request waits for its reply
+    int retries = 0;     // how often a request is sent again after a time-out
     std::string screenshot;
     std::optional<double> quitAfter; // seconds
 };
 
+constexpr const char* kBrowserVersion = "1.0.0";
 // The exit status of bad arguments (EX_USAGE).
 constexpr int kBrowserUsageExit = 64;
+// The longest time-out -t takes: ten minutes.
+constexpr int kBrowserMaxTimeoutMs = 600000;
+// The most retries -r takes.
+constexpr int kBrowserMaxRetries = 20;
 // Without --quit-after, a screenshot is taken this long after start.
 constexpr double kScreenshotQuitAfter = 4.0;
 

@@ -21,8 +21,18 @@ CNmDlgLayout* Make(const BrowserOptions& o, const BrowserTarget& t, const std::s
 
 } // namespace
 
+std::string BrowserTargetText(const BrowserTarget& target) {
+    return target.name + (target.instance.empty() ? "" : " " + target.instance);
+}
+
+std::string BrowserDialogKey(const BrowserOptions& options, const BrowserTarget& target) {
+    return std::string(BrowserDialogName(options.dialog)) + " " + BrowserTargetText(target) +
+           " on " + options.agent;
+}
+
 CNmDlgLayout* OpenBrowserDialog(const BrowserOptions& options, const BrowserTarget& target) {
-    const std::string key = target.name + " - " + BrowserDialogName(options.dialog);
+    const std::string key = BrowserDialogKey(options, target);
+    nmdlgSetRequestOptions(NmDlgRequestOptions{options.timeoutMs, options.retries});
     CNmDlgLayout* dlg = nullptr;
     switch (options.dialog) {
     case BrowserDialog::Get:
@@ -41,7 +51,7 @@ CNmDlgLayout* OpenBrowserDialog(const BrowserOptions& options, const BrowserTarg
         dlg = Make<CNmDlgStatistic>(options, target, key);
         break;
     }
-    dlg->SetTarget(target.name + (target.instance.empty() ? "" : " " + target.instance));
+    dlg->SetTarget(BrowserTargetText(target));
     dlg->ShowWindow(SW_SHOW);
     FitBrowserDialog(*dlg, options.dialog);
     return dlg;

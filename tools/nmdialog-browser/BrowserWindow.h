@@ -18,6 +18,11 @@ struct BrowserTarget {
     std::string instance;
 };
 
+// The dialog's key and title: the dialog's name, the table, the instance and the agent, as in
+// "get system .0 on 127.0.0.1:1161".
+std::string BrowserDialogKey(const BrowserOptions& options, const BrowserTarget& target);
+// The dialog's Target header: the table and the instance.
+std::string BrowserTargetText(const BrowserTarget& target);
 // Creates and shows the dialog; it deletes itself when its window goes.
 CNmDlgLayout* OpenBrowserDialog(const BrowserOptions& options, const BrowserTarget& target);
 // Widens the columns (except port columns, which keep their width) to their texts and grows

@@ -54,6 +54,10 @@ int main(int argc, char* argv[]) {
         std::cout << kBrowserUsage;
         return 0;
     }
+    if (options.version) {
+        std::cout << "nmdialog-browser " << kBrowserVersion << "\n";
+        return 0;
+    }
     LoadedTable loaded;
     BrowserTarget target;
     if (!LoadTarget(options, loaded, target))

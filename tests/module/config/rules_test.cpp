@@ -234,7 +234,7 @@ TEST(InputCheck, RefusalsNameWhyAndPassWhatTheSwitchTakes) {
 
 TEST(NoReplyText, SaysWhyNoReplyCame) {
     EXPECT_EQ(NoReplyText(SNMP_ERR_TIMEOUT, "Snmp timeout."), "Timeout.");
-    EXPECT_EQ(NoReplyText(SNMP_ERR_PACKET_OVERRUN, "x"), "Response too big");
+    EXPECT_EQ(NoReplyText(SNMP_ERR_RESPONSE_TOO_BIG, "Response too big."), "Response too big");
     EXPECT_EQ(NoReplyText(SNMP_ERR_ENCODE_OVERFLOW, "Buffer overflow while snmp encoding."),
               "Buffer overflow while snmp encoding.");
     EXPECT_EQ(NoReplyText(SNMP_ERR_SOCKET, ""), "Snmp error 255");

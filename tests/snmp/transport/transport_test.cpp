@@ -146,6 +146,23 @@ TEST_F(TransportTest, LongerTimeoutNeedsMoreWholeSecondsThanItsMilliseconds) {
     EXPECT_EQ(recorder.calls.size(), 1u);
 }
 
+TEST_F(TransportTest, ARequestsOwnTimeoutOutlastsTheEnginesAndKeepsItsTurn) {
+    CSnmpMsg* patient = NewGet(peer.Address());
+    patient->m_nTimeoutMs = 3000;
+    const std::uint32_t slow = SendSnmpMsg(patient);
+    const std::uint32_t quick = SendGet();
+    clock.advance(3);
+    Tick();
+    ASSERT_EQ(recorder.calls.size(), 1u) << "only the request on the engine's 500 ms";
+    EXPECT_EQ(IdOfCall(0), quick);
+    Tick();
+    EXPECT_EQ(recorder.calls.size(), 1u);
+    clock.advance(1);
+    Tick();
+    ASSERT_EQ(recorder.calls.size(), 2u);
+    EXPECT_EQ(IdOfCall(1), slow);
+}
+
 TEST_F(TransportTest, ReceiverMaySendANewRequestFromInsideItsCall) {
     std::uint32_t followUp = 0;
     recorder.onCall = [&](std::uint16_t, CSnmpMsg*) {

@@ -4,6 +4,7 @@
 #include "tools/nmdialog-browser/BrowserArgs.h"
 #include "tools/nmdialog-browser/BrowserFit.h"
 #include "tools/nmdialog-browser/BrowserTables.h"
+#include "tools/nmdialog-browser/BrowserWindow.h"
 #include "tools/nmdialog-browser/TableFile.h"
 
 #include <cstring>
@@ -27,6 +28,8 @@ TEST(BrowserArgs, TakesTheAgentDialogAndOptionsWithTheirDefaults) {
     EXPECT_EQ(o.table, "portlock");
     EXPECT_EQ(o.readCommunity, "tessla");
     EXPECT_EQ(o.writeCommunity, "marbelo");
+    EXPECT_EQ(o.timeoutMs, 500);
+    EXPECT_EQ(o.retries, 0);
     EXPECT_FALSE(QuitAfterSeconds(o));
 
     ASSERT_TRUE(
@@ -43,6 +46,17 @@ TEST(BrowserArgs, TakesTheAgentDialogAndOptionsWithTheirDefaults) {
     ASSERT_TRUE(
         ParseBrowserArgs({"h", "get", "--quit-after", "1.5", "--screenshot", "a.png"}, o, error));
     EXPECT_EQ(*QuitAfterSeconds(o), 1.5);
+    ASSERT_TRUE(ParseBrowserArgs({"h", "statistic", "-t", "3000", "-r", "2"}, o, error)) << error;
+    EXPECT_EQ(o.timeoutMs, 3000);
+    EXPECT_EQ(o.retries, 2);
+    ASSERT_TRUE(ParseBrowserArgs({"h", "get", "--version"}, o, error));
+    EXPECT_TRUE(o.version);
+
+    // The title names the dialog, its table and instance, and the agent.
+    BrowserTarget system{"system", nullptr, 0, ".0"};
+    ASSERT_TRUE(ParseBrowserArgs({"127.0.0.1:1161", "get"}, o, error));
+    EXPECT_EQ(BrowserDialogKey(o, system), "get system .0 on 127.0.0.1:1161");
+    EXPECT_EQ(BrowserTargetText(BrowserTarget{"objects.tab", nullptr, 0, ""}), "objects.tab");
 }
 
 TEST(BrowserArgs, RefusesBadArgumentsWithOneLineNamingTheProblem) {
@@ -64,6 +78,13 @@ TEST(BrowserArgs, RefusesBadArgumentsWithOneLineNamingTheProblem) {
     EXPECT_EQ(Refusal({"host", "get", "--screenshot", "shot.jpg"}),
               "--screenshot needs a file name ending in .png");
     EXPECT_EQ(Refusal({"host", "get", "--instance", "0"}), "the instance must start with a dot: 0");
+    for (const char* ms : {"0", "-5", "2.5", "600001", "fast"})
+        EXPECT_EQ(Refusal({"host", "get", "-t", ms}),
+                  "-t needs a time-out in milliseconds from 1 to 600000")
+            << ms;
+    for (const char* n : {"-1", "21", "x"})
+        EXPECT_EQ(Refusal({"host", "get", "-r", n}), "-r needs a number of retries from 0 to 20")
+            << n;
     for (const std::string& e : {Refusal({"h"}), Refusal({"h", "x"})})
         EXPECT_EQ(e.find('\n'), std::string::npos);
 }

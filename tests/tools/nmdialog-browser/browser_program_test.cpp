@@ -1,5 +1,7 @@
-// nmdialog-browser as users run it: bad arguments, a bad table file, and the interface table
-// of a real net-snmp snmpd walked to as many rows as snmpwalk lists.
+// nmdialog-browser as users run it: bad arguments, a bad table file, a slow agent read with a
+// longer time-out, and the interface table of a real net-snmp snmpd walked to as many rows as
+// snmpwalk lists.
+#include "tests/agent/AgentProcess.h"
 #include "tests/tools/LoopbackSnmpd.h"
 
 #include <gtest/gtest.h>
@@ -57,6 +59,20 @@ TEST(BrowserProgram, BadArgumentsGiveOneLineAndExit64) {
     run = Browser({"--help"});
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_NE(run.out.find("OID TYPE ACCESS NAME [VALUE=TEXT]"), std::string::npos);
+    EXPECT_NE(run.out.find("  -t MS "), std::string::npos);
+    run = Browser({"--version"});
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.out.rfind("nmdialog-browser ", 0), 0u) << run.out;
+}
+
+TEST(BrowserProgram, AnAgentAnsweringAfter2500MsIsReadWithALongerTimeout) {
+    EnsureQtApplication();
+    AgentProcess agent({"--delay", "2500"});
+    ASSERT_NE(agent.Port(), 0);
+    ProgramRun run =
+        Browser({QString::fromStdString(agent.Target()), "get", "-t", "3000", "--quit-after", "5"});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_NE(run.out.find("sysName\ttaurel-switch\n"), std::string::npos) << run.out;
 }
 
 TEST(BrowserProgram, ABadTableFileLineOpensNothing) {
