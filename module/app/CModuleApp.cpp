@@ -11,6 +11,7 @@
 #include "snmp/SnmpTransport.h"
 #include "snmp/SocketInit.h"
 
+#include <QThread>
 #include <QTimer>
 #include <QWidget>
 #include <cstdio>
@@ -127,10 +128,19 @@ void CModuleApp::ScheduleProgramOptions(CModuleMainDlg& main) {
                         graph->ChooseFirstCounters();
         });
     if (std::optional<double> seconds = QuitAfter(m_options))
-        QTimer::singleShot(int(*seconds * 1000), [&main] {
-            if (main.m_hWnd)
-                main.OnCancel();
-        });
+        QTimer::singleShot(int(*seconds * 1000), [&main] { QuitWhenUnwound(main); });
+}
+
+void CModuleApp::QuitWhenUnwound(CModuleMainDlg& main) {
+    // A message box or a menu runs a loop of its own inside the main window's: close it first
+    // and end only once its caller has returned, so no handler resumes on a closed window.
+    bool prompts = DismissPrompts();
+    if (prompts || QThread::currentThread()->loopLevel() > 1) {
+        QTimer::singleShot(10, [&main] { QuitWhenUnwound(main); });
+        return;
+    }
+    if (main.m_hWnd)
+        main.OnCancel();
 }
 
 void CModuleApp::SaveScreenshots(CModuleMainDlg& main) const {
