@@ -128,15 +128,17 @@ void CModuleApp::ScheduleProgramOptions(CModuleMainDlg& main) {
                         graph->ChooseFirstCounters();
         });
     if (std::optional<double> seconds = QuitAfter(m_options))
-        QTimer::singleShot(int(*seconds * 1000), [&main] { QuitWhenUnwound(main); });
+        QTimer::singleShot(int(*seconds * 1000), [&main] { QuitWhenUnwound(main, 0); });
 }
 
-void CModuleApp::QuitWhenUnwound(CModuleMainDlg& main) {
+void CModuleApp::QuitWhenUnwound(CModuleMainDlg& main, int attempt) {
     // A message box or a menu runs a loop of its own inside the main window's: close it first
-    // and end only once its caller has returned, so no handler resumes on a closed window.
+    // and end only once its caller has returned, so no handler resumes on a closed window. A
+    // loop that no prompt explains is waited for at most three seconds: the program must end.
+    constexpr int kAttempts = 300;
     bool prompts = DismissPrompts();
-    if (prompts || QThread::currentThread()->loopLevel() > 1) {
-        QTimer::singleShot(10, [&main] { QuitWhenUnwound(main); });
+    if ((prompts || QThread::currentThread()->loopLevel() > 1) && attempt < kAttempts) {
+        QTimer::singleShot(10, [&main, attempt] { QuitWhenUnwound(main, attempt + 1); });
         return;
     }
     if (main.m_hWnd)
