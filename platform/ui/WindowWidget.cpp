@@ -86,18 +86,26 @@ WindowWidget::WindowWidget(QWidget* parent, HWND hwnd, Qt::WindowFlags flags)
 WindowWidget::~WindowWidget() = default;
 
 void WindowWidget::EnsureSurface() {
-    QSize want = size().expandedTo(QSize(1, 1));
+    // On a screen of a whole scale factor the surface has the screen's pixels, so text and lines
+    // are drawn at its resolution; between whole factors (1.5) it keeps the smaller one and the
+    // screen shows it enlarged, which stays legible.
+    const int scale = std::max(1, int(devicePixelRatioF()));
+    QSize want = size().expandedTo(QSize(1, 1)) * scale;
     if (m_surface.size() == want)
         return;
     // Keep what was drawn; new parts start in the dialog face colour until painted.
     QImage grown(want, QImage::Format_RGB32);
+    grown.setDevicePixelRatio(scale);
     COLORREF face = GetSysColor(COLOR_BTNFACE);
     grown.fill(QColor(GetRValue(face), GetGValue(face), GetBValue(face)));
-    if (!m_surface.isNull()) {
+    const bool rescaled = !m_surface.isNull() && m_surface.devicePixelRatio() != scale;
+    if (!m_surface.isNull() && !rescaled) {
         QPainter p(&grown);
         p.drawImage(0, 0, m_surface);
     }
     m_surface = grown;
+    if (rescaled)
+        Invalidate(rect(), true);
 }
 
 void WindowWidget::Invalidate(const QRegion& region, bool erase) {
