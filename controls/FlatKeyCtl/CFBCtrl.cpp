@@ -84,6 +84,16 @@ LRESULT CFBCtrl::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_LBUTTONUP:
         OnLButtonUp();
         return 0;
+    case WM_GETDLGCODE:
+        return DLGC_BUTTON;
+    case WM_KEYDOWN:
+        if (wParam == VK_SPACE && m_enabled)
+            OnLButtonUp();
+        return 0;
+    case BM_CLICK:
+        if (m_enabled)
+            OnLButtonUp();
+        return 0;
     case WM_ENABLE: {
         LRESULT result = CWnd::WindowProc(msg, wParam, lParam);
         m_enabled = wParam ? 1 : 0;

@@ -2,7 +2,8 @@
 // CFBCtrl ("FlatBtnCtrlClass"): a push button with a filled face, a 1-pixel 3-D edge and a
 // centred caption. It shows pressed while the left button is down on it and posts
 // CTRL_CLICK_MSG (WPARAM 0, LPARAM its control id) to its parent on every left-button release
-// over it. The owner calls RaiseButton after handling the click.
+// over it. The owner calls RaiseButton after handling the click. Space, or the dialog pressing it
+// (Enter, Alt+letter), posts the same click.
 
 #include "controls/common/ControlClass.h"
 #include "controls/common/ControlMessages.h"

@@ -136,10 +136,16 @@ CRect CTableControl::CellArea() const {
 }
 
 int CTableControl::BorderHit(int x) const {
+    // The borders of columns dragged to no width lie on one line: right of it the last of them
+    // is caught, so a hidden column can be dragged open again; on or left of it, the first.
+    int first = -1, last = -1;
     for (int c = 0; c + 1 < m_columnCount; ++c)
-        if (std::abs(x - ColumnLeft(c + 1)) <= 1)
-            return c;
-    return -1;
+        if (std::abs(x - ColumnLeft(c + 1)) <= 1) {
+            if (first < 0)
+                first = c;
+            last = c;
+        }
+    return first >= 0 && x > ColumnLeft(first + 1) ? last : first;
 }
 
 int CTableControl::SnapToColumn(int offset) const {
@@ -179,6 +185,11 @@ LRESULT CTableControl::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_SIZE:
         OnSize();
+        return 0;
+    case WM_GETDLGCODE:
+        return DLGC_WANTARROWS;
+    case WM_KEYDOWN:
+        OnKeyDown(wParam);
         return 0;
     default:
         break;

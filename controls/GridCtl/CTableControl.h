@@ -2,8 +2,9 @@
 // CTableControl ("GridCtlClass"): a read-only grid with a caption row, a row-number column,
 // up to 80 text columns whose borders the operator drags, one selected row, and its own
 // scroll bars (horizontal snapped to column edges, vertical to rows of 16 pixels). It never
-// notifies its parent; the owner reads GetIndex and GetItem. No data call repaints: the owner
-// redraws the control after filling it.
+// notifies its parent; the owner reads GetIndex and GetItem. With the focus, the arrow keys and
+// Page Up/Down scroll (and move the selection of a selectable grid); the wheel scrolls by a row. No
+// data call repaints: the owner redraws the control after filling it.
 
 #include "controls/GridCtl/GridTypes.h"
 #include "controls/common/ControlClass.h"
@@ -77,6 +78,9 @@ private:
     void OnLButtonUp(CPoint point);
     void OnHScroll(int request, int thumb);
     void OnVScroll(int request, int thumb);
+    // Arrows and Page Up/Down scroll, and move the selection where rows are selectable.
+    void OnKeyDown(WPARAM key);
+    void ShowRow(int row);
     void OnSize();
 
     ControlStyleWord m_style;

@@ -118,6 +118,53 @@ void CTableControl::OnVScroll(int request, int thumb) {
     Redraw();
 }
 
+void CTableControl::ShowRow(int row) {
+    CRect cells = CellArea();
+    int top = row * m_rowHeight, visible = std::max(m_rowHeight, cells.Height());
+    if (top < m_vpos)
+        OnVScroll(SB_THUMBPOSITION, top);
+    else if (top + m_rowHeight > m_vpos + visible)
+        OnVScroll(SB_THUMBPOSITION,
+                  std::min(m_vMax, top + m_rowHeight - visible + m_rowHeight - 1));
+}
+
+void CTableControl::OnKeyDown(WPARAM key) {
+    if (!m_vBar || !m_hBar)
+        return;
+    if (key == VK_LEFT || key == VK_RIGHT) {
+        OnHScroll(key == VK_LEFT ? SB_LINELEFT : SB_LINERIGHT, 0);
+        return;
+    }
+    const int page = std::max(1, CellArea().Height() / m_rowHeight);
+    int step = 0;
+    switch (key) {
+    case VK_UP:
+        step = -1;
+        break;
+    case VK_DOWN:
+        step = 1;
+        break;
+    case VK_PRIOR:
+        step = -page;
+        break;
+    case VK_NEXT:
+        step = page;
+        break;
+    default:
+        return;
+    }
+    if (!m_selectable || m_rowCount == 0) {
+        OnVScroll(step < 0 ? (step == -1 ? SB_LINEUP : SB_PAGEUP)
+                           : (step == 1 ? SB_LINEDOWN : SB_PAGEDOWN),
+                  0);
+        return;
+    }
+    int from = m_selected < 0 ? (step < 0 ? m_rowCount : -1) : m_selected;
+    m_selected = std::clamp(from + step, 0, m_rowCount - 1);
+    ShowRow(m_selected);
+    Redraw();
+}
+
 void CTableControl::OnSize() {
     CRect r;
     GetClientRect(&r);

@@ -52,6 +52,12 @@ void CCheckBCtrl::DrawFace(CDC& dc) {
     dc.Draw3dRect(&face, RGB(0, 0, 0), kFaceWhite);
 }
 
+void CCheckBCtrl::Toggle() {
+    m_checked = m_checked ? 0 : 1;
+    CClientDC dc(this);
+    DrawFace(dc);
+}
+
 LRESULT CCheckBCtrl::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
     case WM_PAINT: {
@@ -59,12 +65,18 @@ LRESULT CCheckBCtrl::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         DrawFace(dc);
         return 0;
     }
-    case WM_LBUTTONDOWN: {
-        m_checked = m_checked ? 0 : 1;
-        CClientDC dc(this);
-        DrawFace(dc);
+    case WM_LBUTTONDOWN:
+        Toggle();
         break;
-    }
+    case WM_GETDLGCODE:
+        return DLGC_BUTTON;
+    case WM_KEYDOWN:
+        if (wParam == VK_SPACE)
+            Toggle();
+        return 0;
+    case BM_CLICK:
+        Toggle();
+        return 0;
     default:
         break;
     }

@@ -1,7 +1,7 @@
 #pragma once
 // CCheckBCtrl ("CheckBoxCtrlClass"): a square that toggles on each left click between a
-// raised empty face (unchecked) and a sunken face with a check mark (checked). It tells nobody;
-// the owner reads GetCheck.
+// raised empty face (unchecked) and a sunken face with a check mark (checked); Space toggles it
+// too. It tells nobody; the owner reads GetCheck.
 
 #include "controls/common/ControlClass.h"
 #include "platform/ui/CWnd.h"
@@ -29,6 +29,7 @@ public:
 
 private:
     void DrawFace(CDC& dc);
+    void Toggle();
 
     ControlStyleWord m_style;
     CRect m_client;

@@ -1,9 +1,11 @@
 #include "controls/KoCombo/CCBCtrl.h"
 
 #include "controls/common/ControlFaces.h"
+
 #include "controls/common/ControlMessages.h"
 #include "controls/common/FixedText.h"
 #include "platform/ui/WindowDC.h"
+#include <algorithm>
 
 namespace {
 int g_registered = 0;
@@ -166,6 +168,29 @@ void CCBCtrl::ChangeSelection(int index) {
     DrawTextBox(dc);
 }
 
+void CCBCtrl::OnKey(WPARAM key, LPARAM flags) {
+    if (key == VK_F4 || (key == VK_DOWN && (flags & KF_ALTDOWN))) {
+        // The list opens under the box, as a click on it opens it at the mouse.
+        OpenPopup(CPoint(0, m_client.Height()));
+        return;
+    }
+    if (m_count == 0 || !m_menu)
+        return;
+    int next = m_selected;
+    if (key == VK_UP || key == VK_LEFT)
+        next = std::max(0, m_selected - 1);
+    else if (key == VK_DOWN || key == VK_RIGHT)
+        next = std::min(m_count - 1, m_selected + 1);
+    else if (key == VK_HOME)
+        next = 0;
+    else if (key == VK_END)
+        next = m_count - 1;
+    if (next == m_selected)
+        return;
+    ChangeSelection(next);
+    NotifyParent();
+}
+
 void CCBCtrl::NotifyParent() {
     if (CWnd* parent = GetParent())
         parent->PostMessage(COMBO_SELECT_MSG, WPARAM(GetDlgCtrlID()), 0);
@@ -192,6 +217,11 @@ LRESULT CCBCtrl::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_COMMAND:
         OnChoice(LOWORD(wParam));
         break;
+    case WM_GETDLGCODE:
+        return DLGC_WANTARROWS;
+    case WM_KEYDOWN:
+        OnKey(wParam, lParam);
+        return 0;
     case WM_SIZE:
         GetClientRect(&m_client);
         break;

@@ -3,7 +3,8 @@
 // pairs, shown as a white text box with a drop-down arrow at its bottom-right corner. A click
 // anywhere opens the list as a popup menu (command id = value + 4096, the selected entry
 // checked). Every choice from the popup, and every SetSelect that changes the selection, posts
-// COMBO_SELECT_MSG (WPARAM: control id, LPARAM 0) to the parent.
+// COMBO_SELECT_MSG (WPARAM: control id, LPARAM 0) to the parent. With the focus, F4 or Alt+Down
+// opens the list and the arrow keys choose.
 
 #include "controls/KoCombo/ComboTypes.h"
 #include "controls/common/ControlClass.h"
@@ -54,6 +55,8 @@ private:
     void OnChoice(UINT command);
     void ChangeSelection(int index);
     void NotifyParent();
+    // F4 or Alt+Down opens the list; the arrows, Home and End choose the next entry at once.
+    void OnKey(WPARAM key, LPARAM flags);
 
     ControlStyleWord m_style;
     CRect m_client;

@@ -116,6 +116,14 @@ LRESULT CUDCtrl::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_LBUTTONUP:
         OnRelease(CPoint(lParam));
         break;
+    case WM_GETDLGCODE:
+        return DLGC_WANTARROWS;
+    case WM_KEYDOWN:
+        // The arrow keys click the half they point to.
+        if ((wParam == VK_UP || wParam == VK_DOWN) && GetParent())
+            GetParent()->PostMessage(CTRL_CLICK_MSG, WPARAM(wParam == VK_UP ? kUp : kDown),
+                                     LPARAM(GetDlgCtrlID()));
+        return 0;
     default:
         break;
     }

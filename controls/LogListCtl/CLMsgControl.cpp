@@ -4,6 +4,7 @@
 #include "controls/common/ScrollRequest.h"
 #include "platform/ui/WindowDC.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -44,6 +45,12 @@ void CLMsgControl::InitMsg() {
     m_bar->SetScrollRange(0, m_vMax);
     m_bar->SetScrollPos(0);
     m_offset = 0;
+    m_follow = true;
+}
+
+int CLMsgControl::NewestLineOffset(int lines, int textBottom) {
+    // Line i is drawn from y = 2 − offset + 12·i; the last one must end by the area's bottom.
+    return std::clamp(2 + kLineHeight * lines - textBottom, 0, kScrollMax);
 }
 
 void CLMsgControl::AppendData(const char* text) {
@@ -53,6 +60,10 @@ void CLMsgControl::AppendData(const char* text) {
     }
     CopyFixedText(m_lines[m_lineCount], text);
     ++m_lineCount;
+    if (m_follow && m_bar) {
+        m_offset = NewestLineOffset(m_lineCount, TextArea().bottom);
+        m_bar->SetScrollPos(m_offset);
+    }
     RedrawText();
 }
 
@@ -109,6 +120,8 @@ bool CLMsgControl::OnVScroll(int request, int position) {
     if (offset == m_offset)
         return false;
     m_offset = offset;
+    // Back at (or below) the newest line, the view follows new lines again.
+    m_follow = m_offset >= NewestLineOffset(m_lineCount, TextArea().bottom);
     RedrawText();
     m_bar->SetScrollPos(m_offset);
     return true;

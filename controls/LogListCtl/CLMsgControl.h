@@ -1,8 +1,9 @@
 #pragma once
 // CLMsgControl ("LogListCtlClass"): the scrolling log under a table. It holds the last 100
 // lines (the oldest is dropped), newest at the end, in rows of 12 pixels with its own vertical
-// scroll bar (id 7) over a fixed range of 0 … 1200 pixels. The view stays where the operator
-// left it: new lines below the visible part show only after scrolling.
+// scroll bar (id 7) over a fixed range of 0 … 1200 pixels. The view follows the newest line, so
+// the latest result is always in sight, until the operator scrolls up; from then on it stays
+// where they left it until they scroll back to the newest line.
 
 #include "controls/common/ControlClass.h"
 #include "platform/ui/CScrollBar.h"
@@ -32,6 +33,10 @@ public:
     int GetLineCount() const { return m_lineCount; }
     const char* GetLine(int i) const { return i >= 0 && i < m_lineCount ? m_lines[i] : ""; }
     int GetVertOffset() const { return m_offset; }
+    bool IsFollowingNewest() const { return m_follow; }
+    // The offset that shows the newest of `lines` lines at the bottom of a text area ending at
+    // y = textBottom (0 while all fit).
+    static int NewestLineOffset(int lines, int textBottom);
     CScrollBar* GetScrollBar() const { return m_bar.get(); }
     WORD GetControlStyle() const { return m_style.Get(); }
 
@@ -58,4 +63,5 @@ private:
     int m_vMax = kScrollMax;
     char m_lines[kMaxLines][256] = {};
     int m_lineCount = 0;
+    bool m_follow = true;
 };

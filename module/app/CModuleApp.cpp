@@ -12,6 +12,7 @@
 #include "snmp/SnmpTransport.h"
 #include "snmp/SocketInit.h"
 
+#include <QThread>
 #include <QTimer>
 #include <QWidget>
 #include <cstdio>
@@ -135,10 +136,21 @@ void CModuleApp::ScheduleProgramOptions(CModuleMainDlg& main) {
                         graph->ChooseFirstCounters();
         });
     if (std::optional<double> seconds = QuitAfter(m_options))
-        QTimer::singleShot(int(*seconds * 1000), [&main] {
-            if (main.m_hWnd)
-                main.OnCancel();
-        });
+        QTimer::singleShot(int(*seconds * 1000), [&main] { QuitWhenUnwound(main, 0); });
+}
+
+void CModuleApp::QuitWhenUnwound(CModuleMainDlg& main, int attempt) {
+    // A message box or a menu runs a loop of its own inside the main window's: close it first
+    // and end only once its caller has returned, so no handler resumes on a closed window. A
+    // loop that no prompt explains is waited for at most three seconds: the program must end.
+    constexpr int kAttempts = 300;
+    bool prompts = DismissPrompts();
+    if ((prompts || QThread::currentThread()->loopLevel() > 1) && attempt < kAttempts) {
+        QTimer::singleShot(10, [&main, attempt] { QuitWhenUnwound(main, attempt + 1); });
+        return;
+    }
+    if (main.m_hWnd)
+        main.OnCancel();
 }
 
 void CModuleApp::SaveScreenshots(CModuleMainDlg& main) const {

@@ -41,6 +41,7 @@ private:
     bool StartDemoAgent();
     void RunMainWindow();
     void ScheduleProgramOptions(CModuleMainDlg& main);
+    static void QuitWhenUnwound(CModuleMainDlg& main, int attempt);
     void SaveScreenshots(CModuleMainDlg& main) const;
 
     ProgramOptions m_options;

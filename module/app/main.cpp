@@ -2,11 +2,13 @@
 // address and communities; the long options are the program's own (--help lists them).
 
 #include "module/app/CModuleApp.h"
+#include "module/app/DisplayCheck.h"
 #include "module/app/ProgramOptions.h"
 #include "module/slots/ModuleVersion.h"
 
 #include <QApplication>
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -25,7 +27,9 @@ int main(int argc, char** argv) {
         std::printf("taurel %s\n", kModuleVersion);
         return 0;
     }
+    std::optional<StartupDisplayGuard> guard(std::in_place);
     QApplication qtApp(argc, argv);
+    guard.reset();
     QApplication::setApplicationName("Taurel");
     CModuleApp app(options);
     app.InitInstance();

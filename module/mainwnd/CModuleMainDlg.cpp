@@ -58,6 +58,9 @@ BOOL CModuleMainDlg::OnInitDialog() {
     if (m_pButtonMenu)
         m_pButtonMenu->MoveWindow(0, 0, kClientWidth, kMenuHeight);
 
+    // Children open below the button menu, so they never cover its menus.
+    SetChildCascade(CPoint(0, kMenuHeight));
+
     m_pPanel =
         new CPanelWnd(0, kMenuHeight, kClientWidth, kClientHeight - kMenuHeight, this,
                       m_identity.agentAddress, m_identity.readCommunity, m_identity.writeCommunity);
@@ -111,8 +114,9 @@ void CModuleMainDlg::OpenSlot(int n, const CDlgData* keys) {
         return;
     }
     if (CWnd* open = GetChildDialog(n)) {
-        open->ShowWindow(SW_SHOWNOACTIVATE);
-        open->SetFocus();
+        // Asked for again, the open window comes to the front where the operator can see it.
+        open->ShowWindow(SW_SHOW);
+        open->SetForegroundWindow();
         return;
     }
     if (!m_DlgData[n] && n != Slot::kAbout) {
@@ -240,6 +244,9 @@ LRESULT CModuleMainDlg::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_COMMAND: {
         UINT command = LOWORD(wParam);
+        // Esc, meant for a dialog, never ends the program: the close box does.
+        if (command == IDCANCEL && lParam == 0)
+            return 0;
         if (command == IDOK || command == IDCANCEL)
             break;
         int slot = SlotOfCommand(command, m_pPanel ? m_pPanel->GetSelectedPort() : -1);

@@ -41,6 +41,9 @@ void Label(QPainter& p, const QRect& r, const QString& text, const QColor& colou
     QFont font("Liberation Sans");
     font.setPixelSize(pixelSize);
     font.setStyleStrategy(QFont::NoAntialias);
+    // Bitmaps hold the same pixels at every screen scale: Qt turns hinting off under high-DPI
+    // scaling unless asked, and unhinted small digits break ("1" draws as "L").
+    font.setHintingPreference(QFont::PreferFullHinting);
     p.setFont(font);
     p.setPen(colour);
     p.drawText(r, flags, text);

@@ -121,6 +121,10 @@ LRESULT ButtonClassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         if (!group && wParam == VK_SPACE)
             click(rec);
         return 0;
+    case BM_CLICK:
+        if (!group && CWnd::FromHandle(hwnd)->IsWindowEnabled())
+            click(rec);
+        return 0;
     default:
         return DefWindowProc(hwnd, msg, wParam, lParam);
     }

@@ -6,6 +6,7 @@
 #include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
+#include <algorithm>
 #include <cstdlib>
 #include <map>
 #include <vector>
@@ -292,11 +293,16 @@ CSize CDC::GetTextExtent(const std::string& text) const {
 // A blit between two 32-bit images under at most a rectangular clip copies rows directly: the
 // painter's per-call cost is many times that of a small picture's pixels, and panels blit
 // hundreds of them. The raster painter draws straight into the image, so rows written here and
-// drawings through it never overtake each other.
+// drawings through it never overtake each other. On a surface of k pixels per unit (a 2x
+// screen) each source pixel becomes a k × k block: whole pixels, no smoothing.
 bool CDC::CopyRows(int x, int y, int w, int h, const QImage& source, int sx, int sy) {
     QImage* target = m_target;
     if (!target || target->format() != QImage::Format_RGB32 ||
-        source.format() != QImage::Format_RGB32 || !target->isDetached() || &source == target)
+        source.format() != QImage::Format_RGB32 || !target->isDetached() || &source == target ||
+        source.devicePixelRatio() != 1)
+        return false;
+    const int k = int(target->devicePixelRatio());
+    if (k < 1 || k != target->devicePixelRatio())
         return false;
     QRect area(x, y, w, h);
     std::optional<QRegion> clip = m_baseClip;
@@ -307,18 +313,24 @@ bool CDC::CopyRows(int x, int y, int w, int h, const QImage& source, int sx, int
             return false;
         area = area.intersected(clip->boundingRect());
     }
-    area = area.intersected(target->rect());
+    area = area.intersected(QRect(0, 0, target->width() / k, target->height() / k));
     // Keep to what the source holds; beyond it nothing is copied.
     area = area.intersected(QRect(x - sx, y - sy, source.width(), source.height()));
     if (area.isEmpty())
         return true;
-    const std::size_t bytes = std::size_t(area.width()) * 4;
-    const qsizetype toStride = target->bytesPerLine(), fromStride = source.bytesPerLine();
-    uchar* to = target->bits() + area.top() * toStride + area.left() * 4;
-    const uchar* from =
-        source.constBits() + (area.top() - y + sy) * fromStride + (area.left() - x + sx) * 4;
-    for (int row = 0; row < area.height(); ++row, to += toStride, from += fromStride)
-        std::memcpy(to, from, bytes);
+    const std::size_t bytes = std::size_t(area.width()) * 4 * std::size_t(k);
+    for (int row = area.top(); row <= area.bottom(); ++row) {
+        const auto* from = reinterpret_cast<const QRgb*>(source.constScanLine(row - y + sy)) +
+                           (area.left() - x + sx);
+        auto* to = reinterpret_cast<QRgb*>(target->scanLine(row * k)) + area.left() * k;
+        if (k == 1)
+            std::memcpy(to, from, bytes);
+        else
+            for (int i = 0; i < area.width(); ++i)
+                std::fill_n(to + i * k, k, from[i]);
+        for (int copy = 1; copy < k; ++copy)
+            std::memcpy(target->scanLine(row * k + copy) + area.left() * k * 4, to, bytes);
+    }
     return true;
 }
 
@@ -341,7 +353,9 @@ BOOL CDC::BitBlt(int x, int y, int w, int h, CDC* src, int sx, int sy, DWORD rop
     if (!p)
         return FALSE;
     ApplyState(*p, false, true);
-    p->drawImage(QRect(x, y, w, h), *src->m_target, QRect(sx, sy, w, h));
+    const qreal from = src->m_target->devicePixelRatio();
+    p->drawImage(QRect(x, y, w, h), *src->m_target,
+                 QRectF(sx * from, sy * from, w * from, h * from));
     return TRUE;
 }
 
@@ -367,9 +381,10 @@ int CDC::IntersectClipRect(int left, int top, int right, int bottom) {
 }
 
 COLORREF CDC::GetPixel(int x, int y) const {
-    if (!m_target || !m_target->valid(x, y))
+    const int scale = m_target ? int(m_target->devicePixelRatio()) : 1;
+    if (!m_target || !m_target->valid(x * scale, y * scale))
         return 0xFFFFFFFF;
-    QRgb c = m_target->pixel(x, y);
+    QRgb c = m_target->pixel(x * scale, y * scale);
     return RGB(qRed(c), qGreen(c), qBlue(c));
 }
 

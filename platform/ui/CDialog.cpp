@@ -1,9 +1,43 @@
 #include "platform/ui/CDialog.h"
 
+#include "platform/ui/Cascade.h"
+#include "platform/ui/DialogManager.h"
 #include "platform/ui/WindowSystem.h"
 
 #include <QEventLoop>
+#include <QScreen>
 #include <QWidget>
+
+namespace {
+
+// Down and right by about a title bar, so each child's caption stays in view.
+constexpr int kCascadeStep = 24;
+
+// Puts a new top-level dialog's frame on the owner's cascade, clear of every open sibling.
+void placeInCascade(HWND self, HWND owner) {
+    WindowRecord* own = WindowSystem::Find(owner);
+    WindowRecord* me = WindowSystem::Find(self);
+    if (!own || !own->cascadeOrigin || !own->widget || !me || !me->widget)
+        return;
+    QPoint origin = own->widget->mapToGlobal(QPoint(own->cascadeOrigin->x, own->cascadeOrigin->y));
+    std::vector<CPoint> taken;
+    for (HWND h : WindowSystem::Children(owner)) {
+        WindowRecord* r = WindowSystem::Find(h);
+        if (h != self && !(r->style & WS_CHILD) && r->cascadePlace && r->widget &&
+            r->widget->isVisible())
+            taken.push_back(*r->cascadePlace);
+    }
+    // The owner's frame tells how much a frame adds around a client area.
+    QSize frame = me->widget->size() + (own->widget->frameGeometry().size() - own->widget->size());
+    QRect area = own->widget->screen() ? own->widget->screen()->availableGeometry() : QRect();
+    CPoint place = CascadePoint(
+        CPoint(origin.x(), origin.y()), kCascadeStep, CSize(frame.width(), frame.height()),
+        CRect(area.left(), area.top(), area.right() + 1, area.bottom() + 1), taken);
+    me->widget->move(place.x, place.y);
+    me->cascadePlace = place;
+}
+
+} // namespace
 
 CDialog::CDialog(UINT templateId, CWnd* parent) : m_nIDTemplate(templateId), m_pParentWnd(parent) {}
 
@@ -50,9 +84,13 @@ BOOL CDialog::CreateIndirect(const DialogTemplate& tpl, CWnd* parent) {
         }
         ::SendMessage(h, WM_SETFONT, WPARAM(m_font.get()), FALSE);
     }
+    if (!child && parent)
+        placeInCascade(m_hWnd, parent->m_hWnd);
     if (m_modal)
         GetWidget()->setWindowModality(Qt::ApplicationModal);
-    SendMessage(WM_INITDIALOG, 0, 0);
+    // TRUE from OnInitDialog leaves the focus to the dialog manager: the first tab stop.
+    if (SendMessage(WM_INITDIALOG, 0, 0) && m_hWnd && !child)
+        DialogManager::FocusFirstTabStop(m_hWnd);
     if (m_hWnd && ((tpl.style & WS_VISIBLE) || m_modal))
         ShowWindow(SW_SHOW);
     return m_hWnd != 0;

@@ -158,7 +158,14 @@ void CWnd::MoveWindow(int x, int y, int width, int height, BOOL repaint) {
     QWidget* w = widgetOf(m_hWnd);
     if (!w)
         return;
-    w->setGeometry(x, y, std::max(0, width), std::max(0, height));
+    width = std::max(0, width), height = std::max(0, height);
+    if (WindowRecord* rec = WindowSystem::Find(m_hWnd); rec && WindowSystem::HasFixedSize(*rec))
+        w->setFixedSize(width, height);
+    // A window kept in place is only resized, so a frame placed by the cascade stays put.
+    if (w->isWindow() && w->geometry().topLeft() == QPoint(x, y))
+        w->resize(width, height);
+    else
+        w->setGeometry(x, y, width, height);
     if (WindowWidget* ww = windowWidgetOf(m_hWnd)) {
         ww->SyncSize();
         if (repaint)
@@ -168,6 +175,11 @@ void CWnd::MoveWindow(int x, int y, int width, int height, BOOL repaint) {
 
 void CWnd::MoveWindow(LPCRECT r, BOOL repaint) {
     MoveWindow(r->left, r->top, r->right - r->left, r->bottom - r->top, repaint);
+}
+
+void CWnd::SetChildCascade(CPoint clientOrigin) {
+    if (WindowRecord* rec = WindowSystem::Find(m_hWnd))
+        rec->cascadeOrigin = clientOrigin;
 }
 
 BOOL CWnd::ShowWindow(int command) {

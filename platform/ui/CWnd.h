@@ -71,6 +71,10 @@ public:
     void MoveWindow(int x, int y, int width, int height, BOOL repaint = TRUE);
     void MoveWindow(LPCRECT rect, BOOL repaint = TRUE);
 
+    // Top-level dialogs this window owns open from this client point on, down and right, each
+    // on a place no other open one holds (without it, at their template position).
+    void SetChildCascade(CPoint clientOrigin);
+
     BOOL ShowWindow(int command);
     BOOL IsWindowVisible() const;
     // Disabled windows get no mouse input; sends WM_ENABLE when the state changes.

@@ -9,6 +9,8 @@ class CDC;
 constexpr UINT WM_NOTIFY = 0x004E;
 constexpr UINT WM_DRAWITEM = 0x002B;
 constexpr UINT WM_MOUSEWHEEL = 0x020A;
+// One notch of the wheel (HIWORD of WM_MOUSEWHEEL's WPARAM, signed: positive away from the user).
+constexpr int WHEEL_DELTA = 120;
 
 constexpr DWORD WS_THICKFRAME = 0x00040000;
 constexpr DWORD WS_MINIMIZEBOX = 0x00020000;

@@ -5,8 +5,10 @@
 #include "platform/ui/WindowSystem.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QColorDialog>
 #include <QCoreApplication>
+#include <QDialog>
 #include <QFileDialog>
 #include <QMenu>
 #include <QMessageBox>
@@ -103,6 +105,25 @@ QtPrompt g_qtPrompt;
 IPrompt* g_prompt = &g_qtPrompt;
 
 } // namespace
+
+bool DismissPrompts() {
+    bool found = false;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (!w->isVisible())
+            continue;
+        if (auto* box = qobject_cast<QMessageBox*>(w)) {
+            box->done(QMessageBox::Cancel); // "No" and "OK" would be answers; this is none
+            found = true;
+        } else if (auto* dialog = qobject_cast<QDialog*>(w)) {
+            dialog->reject();
+            found = true;
+        } else if (auto* menu = qobject_cast<QMenu*>(w)) {
+            menu->close();
+            found = true;
+        }
+    }
+    return found;
+}
 
 IPrompt* SetPrompt(IPrompt* prompt) {
     IPrompt* old = g_prompt;

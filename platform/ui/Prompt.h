@@ -24,6 +24,11 @@ public:
                                  std::string* path) = 0;
 };
 
+// Closes every open message box, popup menu and prompt dialog of Qt's prompts, each as if the
+// operator cancelled it; true when one was open. A program that must end asks this first, since
+// its own loop runs again only once the prompts' loops have returned.
+bool DismissPrompts();
+
 // Installs `prompt` (null: Qt's) and returns the previously installed one.
 IPrompt* SetPrompt(IPrompt* prompt);
 IPrompt& CurrentPrompt();

@@ -22,6 +22,17 @@ constexpr UINT WM_NCCREATE = 0x0081;
 constexpr UINT WM_NCDESTROY = 0x0082;
 constexpr UINT WM_KEYDOWN = 0x0100;
 constexpr UINT WM_CHAR = 0x0102;
+// The dialog manager asks the focused control which keys it handles itself (DLGC_ flags).
+constexpr UINT WM_GETDLGCODE = 0x0087;
+// Makes a button act as if clicked (Space, Enter on the default button, Alt+its letter).
+constexpr UINT BM_CLICK = 0x00F5;
+
+constexpr LRESULT DLGC_WANTARROWS = 0x0001;
+constexpr LRESULT DLGC_WANTTAB = 0x0002;
+constexpr LRESULT DLGC_WANTALLKEYS = 0x0004;
+constexpr LRESULT DLGC_WANTCHARS = 0x0080;
+constexpr LRESULT DLGC_STATIC = 0x0100;
+constexpr LRESULT DLGC_BUTTON = 0x2000;
 constexpr UINT WM_INITDIALOG = 0x0110;
 constexpr UINT WM_COMMAND = 0x0111;
 constexpr UINT WM_SYSCOMMAND = 0x0112;
@@ -49,11 +60,18 @@ constexpr WPARAM VK_TAB = 0x09;
 constexpr WPARAM VK_RETURN = 0x0D;
 constexpr WPARAM VK_ESCAPE = 0x1B;
 constexpr WPARAM VK_SPACE = 0x20;
+constexpr WPARAM VK_PRIOR = 0x21;
+constexpr WPARAM VK_NEXT = 0x22;
+constexpr WPARAM VK_END = 0x23;
+constexpr WPARAM VK_HOME = 0x24;
 constexpr WPARAM VK_LEFT = 0x25;
 constexpr WPARAM VK_UP = 0x26;
 constexpr WPARAM VK_RIGHT = 0x27;
 constexpr WPARAM VK_DOWN = 0x28;
 constexpr WPARAM VK_DELETE = 0x2E;
+constexpr WPARAM VK_F4 = 0x73;
+// WM_KEYDOWN's LPARAM bit for a key pressed with Alt held.
+constexpr LPARAM KF_ALTDOWN = 0x20000000;
 
 // WM_SIZE WPARAM.
 constexpr WPARAM SIZE_RESTORED = 0;

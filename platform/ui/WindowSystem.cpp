@@ -5,6 +5,8 @@
 #include "platform/ui/CListCtrl.h"
 #include "platform/ui/CSpinButtonCtrl.h"
 #include "platform/ui/CWnd.h"
+#include "platform/ui/ControlStyles.h"
+#include "platform/ui/DialogManager.h"
 #include "platform/ui/WindowWidget.h"
 
 #include <QCoreApplication>
@@ -109,6 +111,58 @@ MessagePoster* poster() {
     return instance;
 }
 
+// A window without a sizing frame offers no maximise box and cannot be resized by the operator;
+// the minimise box follows WS_MINIMIZEBOX, the maximise box WS_MAXIMIZEBOX on a sizing frame.
+Qt::WindowFlags FrameFlags(DWORD style) {
+    Qt::WindowFlags flags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    if (style & WS_MINIMIZEBOX)
+        flags |= Qt::WindowMinimizeButtonHint;
+    if ((style & WS_THICKFRAME) && (style & WS_MAXIMIZEBOX))
+        flags |= Qt::WindowMaximizeButtonHint;
+    return flags;
+}
+
+// The keys the built-in classes leave to the dialog manager. An edit or a choice list placed
+// inside a list view edits one of its cells and takes Return and Escape itself.
+LRESULT BuiltinDialogCode(const WindowRecord& rec) {
+    const std::string name = classKey(rec.className.c_str());
+    if (name == "edit" || name == "combobox") {
+        WindowRecord* parent = WindowSystem::Find(rec.parent);
+        if (parent && classKey(parent->className.c_str()) == classKey(WC_LISTVIEW))
+            return DLGC_WANTALLKEYS | DLGC_WANTCHARS | DLGC_WANTARROWS;
+        return DLGC_WANTCHARS | DLGC_WANTARROWS;
+    }
+    if (name == "button")
+        return (rec.style & BS_TYPEMASK) == BS_GROUPBOX ? DLGC_STATIC : DLGC_BUTTON;
+    if (name == "static")
+        return DLGC_STATIC;
+    if (name == classKey(WC_LISTVIEW) || name == "scrollbar")
+        return DLGC_WANTARROWS;
+    return 0;
+}
+
+// The wheel scrolls what the window's own vertical scroll bar scrolls, one line a notch
+// (WM_VSCROLL with SB_LINEUP / SB_LINEDOWN from that bar); a window without one passes the
+// wheel to its parent.
+LRESULT ScrollByWheel(const WindowRecord& rec, WPARAM wParam, LPARAM lParam) {
+    const int delta = short(HIWORD(wParam));
+    for (HWND child : WindowSystem::Children(rec.hwnd)) {
+        WindowRecord* bar = WindowSystem::Find(child);
+        if (classKey(bar->className.c_str()) != "scrollbar" || !(bar->style & SBS_VERT) ||
+            !bar->widget || !bar->widget->isVisibleTo(rec.widget) || !bar->widget->isEnabled())
+            continue;
+        const int request = delta > 0 ? SB_LINEUP : SB_LINEDOWN;
+        for (int notches = std::max(1, std::abs(delta) / WHEEL_DELTA); notches > 0; --notches)
+            if (WindowSystem::Find(rec.hwnd))
+                WindowSystem::Dispatch(rec.hwnd, WM_VSCROLL, MAKEWPARAM(request, 0), LPARAM(child));
+        return 1;
+    }
+    if ((rec.style & WS_CHILD) && rec.parent)
+        return WindowSystem::Dispatch(rec.parent, WM_MOUSEWHEEL, wParam, lParam);
+    return 0;
+}
+
 } // namespace
 
 HINSTANCE AfxGetInstanceHandle() {
@@ -187,6 +241,10 @@ LRESULT DefWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         if (rec && (rec->style & WS_CHILD) && rec->parent)
             return ::SendMessage(rec->parent, WM_CONTEXTMENU, wParam, lParam);
         return 0;
+    case WM_GETDLGCODE:
+        return rec ? BuiltinDialogCode(*rec) : 0;
+    case WM_MOUSEWHEEL:
+        return rec ? ScrollByWheel(*rec, wParam, lParam) : 0;
     default:
         return 0;
     }
@@ -197,6 +255,18 @@ namespace WindowSystem {
 WindowRecord* Find(HWND hwnd) {
     auto it = windows().find(hwnd);
     return it == windows().end() ? nullptr : it->second.get();
+}
+
+std::vector<HWND> Children(HWND parent) {
+    std::vector<HWND> children;
+    for (auto& [h, r] : windows())
+        if (r->parent == parent)
+            children.push_back(h);
+    return children;
+}
+
+bool HasFixedSize(const WindowRecord& rec) {
+    return !(rec.style & WS_CHILD) && !(rec.style & WS_THICKFRAME);
 }
 
 HWND FromWidget(const QWidget* widget) {
@@ -242,11 +312,18 @@ HWND Create(const char* className, const char* text, DWORD style, const RECT& re
     rec->id = id;
     rec->parent = parentRec ? parent : 0;
     QWidget* parentWidget = parentRec ? parentRec->widget.data() : nullptr;
-    QWidget* widget = entry && entry->factory ? entry->factory(parentWidget, style, hwnd)
-                                              : new WindowWidget(parentWidget, hwnd, !child);
+    QWidget* widget =
+        entry && entry->factory
+            ? entry->factory(parentWidget, style, hwnd)
+            : new WindowWidget(parentWidget, hwnd, child ? Qt::Widget : FrameFlags(style));
+    DialogManager::Install();
+    if (child && (style & WS_TABSTOP) && dynamic_cast<WindowWidget*>(widget))
+        widget->setFocusPolicy(Qt::TabFocus); // the keyboard reaches it; a click changes nothing
     widget->setProperty(kHwndProperty, QVariant::fromValue<qulonglong>(hwnd));
     widget->setGeometry(rect.left, rect.top, std::max(0, rect.right - rect.left),
                         std::max(0, rect.bottom - rect.top));
+    if (!child && !(style & WS_THICKFRAME))
+        widget->setFixedSize(widget->size());
     QObject::connect(widget, &QObject::destroyed, [hwnd] {
         if (WindowRecord* r = Find(hwnd)) {
             r->widget = nullptr;

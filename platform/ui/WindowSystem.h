@@ -9,6 +9,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <vector>
 
 class CWnd;
 class CFont;
@@ -29,12 +30,20 @@ struct WindowRecord {
     CFont* font = nullptr;
     TimerHost* timers = nullptr;
     std::map<UINT_PTR, UINT> timerIntervals;
+    // Top-level windows this window owns open in a cascade from this client point.
+    std::optional<CPoint> cascadeOrigin;
+    // Where the cascade put this window's frame (screen), while it is open.
+    std::optional<CPoint> cascadePlace;
 };
 
 namespace WindowSystem {
 
 WindowRecord* Find(HWND hwnd);
 HWND FromWidget(const QWidget* widget);
+// The live children of a window, in the order they were made (template order).
+std::vector<HWND> Children(HWND parent);
+// A top-level window whose style has no sizing frame keeps the size the program gives it.
+bool HasFixedSize(const WindowRecord& rec);
 
 // Creates a window of a registered class. With an object, the window is that object's; without
 // one, the class procedure's WM_NCCREATE supplies it (or a plain temporary object is made).

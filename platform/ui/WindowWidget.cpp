@@ -1,6 +1,7 @@
 #include "platform/ui/WindowWidget.h"
 
 #include "platform/ui/CWnd.h"
+#include "platform/ui/ControlStyles.h"
 #include "platform/ui/WindowSystem.h"
 
 #include <QApplication>
@@ -9,6 +10,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTimerEvent>
+#include <QWheelEvent>
 
 namespace {
 
@@ -42,6 +44,16 @@ WPARAM virtualKey(int key) {
         return VK_DOWN;
     case Qt::Key_Delete:
         return VK_DELETE;
+    case Qt::Key_PageUp:
+        return VK_PRIOR;
+    case Qt::Key_PageDown:
+        return VK_NEXT;
+    case Qt::Key_Home:
+        return VK_HOME;
+    case Qt::Key_End:
+        return VK_END;
+    case Qt::Key_F4:
+        return VK_F4;
     default:
         if ((key >= Qt::Key_0 && key <= Qt::Key_9) || (key >= Qt::Key_A && key <= Qt::Key_Z))
             return WPARAM(key);
@@ -64,8 +76,8 @@ WPARAM keyFlags(const QMouseEvent* e) {
 
 } // namespace
 
-WindowWidget::WindowWidget(QWidget* parent, HWND hwnd, bool topLevel)
-    : QWidget(parent, topLevel ? Qt::Window | Qt::Dialog : Qt::Widget), m_hwnd(hwnd) {
+WindowWidget::WindowWidget(QWidget* parent, HWND hwnd, Qt::WindowFlags flags)
+    : QWidget(parent, flags), m_hwnd(hwnd) {
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
@@ -74,18 +86,26 @@ WindowWidget::WindowWidget(QWidget* parent, HWND hwnd, bool topLevel)
 WindowWidget::~WindowWidget() = default;
 
 void WindowWidget::EnsureSurface() {
-    QSize want = size().expandedTo(QSize(1, 1));
+    // On a screen of a whole scale factor the surface has the screen's pixels, so text and lines
+    // are drawn at its resolution; between whole factors (1.5) it keeps the smaller one and the
+    // screen shows it enlarged, which stays legible.
+    const int scale = std::max(1, int(devicePixelRatioF()));
+    QSize want = size().expandedTo(QSize(1, 1)) * scale;
     if (m_surface.size() == want)
         return;
     // Keep what was drawn; new parts start in the dialog face colour until painted.
     QImage grown(want, QImage::Format_RGB32);
+    grown.setDevicePixelRatio(scale);
     COLORREF face = GetSysColor(COLOR_BTNFACE);
     grown.fill(QColor(GetRValue(face), GetGValue(face), GetBValue(face)));
-    if (!m_surface.isNull()) {
+    const bool rescaled = !m_surface.isNull() && m_surface.devicePixelRatio() != scale;
+    if (!m_surface.isNull() && !rescaled) {
         QPainter p(&grown);
         p.drawImage(0, 0, m_surface);
     }
     m_surface = grown;
+    if (rescaled)
+        Invalidate(rect(), true);
 }
 
 void WindowWidget::Invalidate(const QRegion& region, bool erase) {
@@ -130,6 +150,12 @@ void WindowWidget::paintEvent(QPaintEvent*) {
     PaintNow();
     QPainter p(this);
     p.drawImage(0, 0, m_surface);
+    // The focus mark goes on the screen only: the window's own picture stays as it drew it.
+    if (hasFocus() && !isWindow()) {
+        int inset = std::clamp(std::min(width(), height()) / 6, 1, 3);
+        p.setPen(QPen(Qt::black, 1, Qt::DotLine));
+        p.drawRect(rect().adjusted(inset, inset, -inset - 1, -inset - 1));
+    }
 }
 
 void WindowWidget::resizeEvent(QResizeEvent*) {
@@ -197,13 +223,30 @@ void WindowWidget::closeEvent(QCloseEvent* e) {
 }
 
 void WindowWidget::focusInEvent(QFocusEvent*) {
+    update();
     if (m_hwnd)
         WindowSystem::Dispatch(m_hwnd, WM_SETFOCUS, 0, 0);
 }
 
 void WindowWidget::focusOutEvent(QFocusEvent*) {
+    update();
     if (m_hwnd)
         WindowSystem::Dispatch(m_hwnd, WM_KILLFOCUS, 0, 0);
+}
+
+void WindowWidget::wheelEvent(QWheelEvent* e) {
+    HWND self = m_hwnd;
+    if (!self)
+        return;
+    // Fine-grained wheels and touchpads add up to whole notches.
+    m_wheelRest += e->angleDelta().y();
+    QPoint at = e->globalPosition().toPoint();
+    while (std::abs(m_wheelRest) >= WHEEL_DELTA && WindowSystem::Find(self)) {
+        int notch = m_wheelRest > 0 ? WHEEL_DELTA : -WHEEL_DELTA;
+        m_wheelRest -= notch;
+        WindowSystem::Dispatch(self, WM_MOUSEWHEEL, MAKEWPARAM(0, notch),
+                               MAKELPARAM(at.x(), at.y()));
+    }
 }
 
 void WindowWidget::keyPressEvent(QKeyEvent* e) {
@@ -211,7 +254,8 @@ void WindowWidget::keyPressEvent(QKeyEvent* e) {
     if (!self)
         return;
     if (WPARAM vk = virtualKey(e->key()))
-        WindowSystem::Dispatch(self, WM_KEYDOWN, vk, 0);
+        WindowSystem::Dispatch(self, WM_KEYDOWN, vk,
+                               (e->modifiers() & Qt::AltModifier) ? KF_ALTDOWN : 0);
     for (QChar c : e->text())
         if (c.unicode() >= 0x20 && c.unicode() < 0x100 && WindowSystem::Find(self))
             WindowSystem::Dispatch(self, WM_CHAR, WPARAM(c.unicode()), 0);

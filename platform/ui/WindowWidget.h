@@ -13,7 +13,8 @@
 
 class WindowWidget : public QWidget {
 public:
-    WindowWidget(QWidget* parent, HWND hwnd, bool topLevel);
+    // `flags`: Qt::Widget for a child, the frame's flags for a top-level window.
+    WindowWidget(QWidget* parent, HWND hwnd, Qt::WindowFlags flags);
     ~WindowWidget() override;
 
     HWND Hwnd() const { return m_hwnd; }
@@ -43,6 +44,7 @@ protected:
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
 
 private:
     void DeliverMouse(UINT msg, QMouseEvent* event);
@@ -53,6 +55,7 @@ private:
     QRegion m_paintRegion;
     QSize m_lastSize{-1, -1};
     bool m_erase = true;
+    int m_wheelRest = 0;
 };
 
 // Delivers the window's WM_TIMER messages from Qt timers.

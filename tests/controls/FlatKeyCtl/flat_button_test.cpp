@@ -3,6 +3,7 @@
 #include "platform/ui/WindowDC.h"
 #include "tests/platform/ui/UiTestSupport.h"
 
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
@@ -151,4 +152,16 @@ TEST_F(FlatButtonTest, PlacedByATemplateItClicksWithItsOwnId) {
     LeftUp(placed, 5, 5);
     PumpMessages();
     EXPECT_EQ(dlg.clicks, (std::vector<LPARAM>{1010}));
+}
+
+TEST_F(FlatButtonTest, SpaceOrTheDialogsPressPostsTheClickButNotWhileDisabled) {
+    QTest::keyClick(button->GetWidget(), Qt::Key_Space);
+    EXPECT_EQ(Clicks(), 1u);
+    button->SendMessage(BM_CLICK);
+    EXPECT_EQ(Clicks(), 2u);
+    EXPECT_EQ(frame.Only(CTRL_CLICK_MSG).back(), (RecordedMessage{CTRL_CLICK_MSG, 0, kId}));
+    EXPECT_TRUE(button->SendMessage(WM_GETDLGCODE) & DLGC_BUTTON);
+    button->EnableWindow(FALSE);
+    button->SendMessage(BM_CLICK);
+    EXPECT_EQ(Clicks(), 2u);
 }

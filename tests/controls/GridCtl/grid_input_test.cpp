@@ -2,7 +2,9 @@
 
 #include "platform/ui/Cursor.h"
 
+#include <QApplication>
 #include <QTest>
+#include <QWheelEvent>
 #include <QWidget>
 
 TEST_F(GridTest, ClickSelectsTheRowUnderTheMouseOrClearsTheSelection) {
@@ -160,4 +162,67 @@ TEST_F(GridTest, ClickingTheScrollBarArrowsScrollsByOneStep) {
     EXPECT_EQ(grid->GetVertOffset(), 16);
     QTest::mouseClick(vertical, Qt::LeftButton, {}, QPoint(vertical->width() / 2, 4));
     EXPECT_EQ(grid->GetVertOffset(), 0);
+}
+
+TEST_F(GridTest, AColumnDraggedToNoWidthCanBeDraggedOpenAgain) {
+    LeftDown(grid, 172, 100); // column 1's right border onto its left one
+    DragTo(grid, 92, 100);
+    LeftUp(grid, 92, 100);
+    ASSERT_EQ(grid->GetColumnWidth(1), 0);
+    // Right of the shared line the hidden column is caught and widens.
+    LeftDown(grid, 93, 100);
+    DragTo(grid, 130, 100);
+    LeftUp(grid, 130, 100);
+    EXPECT_EQ(grid->GetColumnWidth(1), 38);
+    EXPECT_EQ(grid->GetColumnWidth(0), 60);
+    // On the line itself the column left of it is still the one dragged.
+    LeftDown(grid, 92, 100);
+    LeftUp(grid, 100, 100);
+    EXPECT_EQ(grid->GetColumnWidth(0), 68);
+    EXPECT_EQ(grid->GetColumnWidth(1), 38);
+}
+
+TEST_F(GridTest, TheWheelScrollsByOneRowANotch) {
+    AddRows(30);
+    QWidget* w = grid->GetWidget();
+    auto wheel = [w](int delta) {
+        QPointF at(100, 100);
+        QWheelEvent e(at, w->mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(w, &e);
+    };
+    wheel(-120);
+    EXPECT_EQ(grid->GetVertOffset(), 16);
+    EXPECT_EQ(Bar(7)->GetScrollPos(), 16);
+    wheel(-240);
+    EXPECT_EQ(grid->GetVertOffset(), 48);
+    wheel(120);
+    EXPECT_EQ(grid->GetVertOffset(), 32);
+}
+
+TEST_F(GridTest, ArrowsAndPagesMoveTheSelectionAndKeepItInView) {
+    AddRows(30);
+    ASSERT_EQ(grid->GetIndex(), 0);
+    QWidget* w = grid->GetWidget();
+    QTest::keyClick(w, Qt::Key_Down);
+    EXPECT_EQ(grid->GetIndex(), 1);
+    QTest::keyClick(w, Qt::Key_Down);
+    EXPECT_EQ(grid->GetIndex(), 2);
+    QTest::keyClick(w, Qt::Key_PageDown); // ten whole rows show in the 162-pixel cell area
+    EXPECT_EQ(grid->GetIndex(), 12);
+    EXPECT_EQ(grid->GetVertOffset(), 48); // row 12 (y 192–208) just in view
+    QTest::keyClick(w, Qt::Key_PageUp);
+    EXPECT_EQ(grid->GetIndex(), 2);
+    EXPECT_EQ(grid->GetVertOffset(), 32);
+    for (int i = 0; i < 3; ++i)
+        QTest::keyClick(w, Qt::Key_Up);
+    EXPECT_EQ(grid->GetIndex(), 0);
+    EXPECT_EQ(grid->GetVertOffset(), 0);
+
+    // Without selection the keys only scroll.
+    Init(0);
+    QTest::keyClick(w, Qt::Key_Down);
+    QTest::keyClick(w, Qt::Key_PageDown);
+    EXPECT_EQ(grid->GetVertOffset(), 96);
+    EXPECT_EQ(grid->GetIndex(), 0);
 }

@@ -1,6 +1,7 @@
 #include "controls/KoCheck/CCheckBCtrl.h"
 #include "tests/controls/common/ControlTestSupport.h"
 
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
@@ -68,3 +69,12 @@ TEST_F(CheckBoxTest, SetCheckKeepsTheValueAndAClickClearsIt) {
 }
 
 } // namespace
+
+TEST_F(CheckBoxTest, SpaceAndTheDialogsPressToggleLikeAClick) {
+    QTest::keyClick(box->GetWidget(), Qt::Key_Space);
+    EXPECT_EQ(box->GetCheck(), 1);
+    EXPECT_TRUE(MarkShown());
+    box->SendMessage(BM_CLICK);
+    EXPECT_EQ(box->GetCheck(), 0);
+    EXPECT_FALSE(MarkShown());
+}

@@ -3,6 +3,7 @@
 #include "platform/ui/ScriptedPrompt.h"
 #include "tests/controls/common/ControlTestSupport.h"
 
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
@@ -160,3 +161,26 @@ TEST(ComboPattern, TemplatePlacedControlHasItsOwnObjectUntilDestroyed) {
 }
 
 } // namespace
+
+TEST_F(ComboTest, ArrowsChooseAtOnceAndF4OrAltDownOpensTheListUnderTheBox) {
+    QWidget* w = combo->GetWidget();
+    QTest::keyClick(w, Qt::Key_Down);
+    QTest::keyClick(w, Qt::Key_End);
+    PumpMessages();
+    EXPECT_EQ(combo->GetSelect(), 3);
+    EXPECT_TRUE(StateOf(4101) & MF_CHECKED);
+    QTest::keyClick(w, Qt::Key_Down); // already the last entry: no choice, no message
+    QTest::keyClick(w, Qt::Key_Up);
+    PumpMessages();
+    EXPECT_EQ(combo->GetSelect(), 2);
+    EXPECT_EQ(Selections().size(), 3u);
+    EXPECT_TRUE(prompt.menus.empty());
+
+    QTest::keyClick(w, Qt::Key_F4);
+    QTest::keyClick(w, Qt::Key_Down, Qt::AltModifier);
+    ASSERT_EQ(prompt.menus.size(), 2u);
+    CRect window;
+    combo->GetWindowRect(&window);
+    EXPECT_EQ(prompt.menus[0].point.x, window.left);
+    EXPECT_EQ(prompt.menus[0].point.y, window.bottom);
+}

@@ -2,6 +2,7 @@
 #include "controls/common/ControlMessages.h"
 #include "tests/controls/common/ControlTestSupport.h"
 
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
@@ -116,3 +117,10 @@ TEST(UpDownPattern, PlainChildWindowWorksLikeTheRegisteredClass) {
 }
 
 } // namespace
+
+TEST_F(UpDownTest, ArrowKeysClickTheHalfTheyPointTo) {
+    QTest::keyClick(spin->GetWidget(), Qt::Key_Up);
+    QTest::keyClick(spin->GetWidget(), Qt::Key_Down);
+    QTest::keyClick(spin->GetWidget(), Qt::Key_Left); // not an up/down key
+    EXPECT_EQ(Clicks(), (std::vector<RecordedMessage>{kUp, kDown}));
+}

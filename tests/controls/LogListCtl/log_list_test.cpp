@@ -51,13 +51,38 @@ TEST_F(LogListTest, AppendDrawsTheLineAtOnce) {
     EXPECT_GT(CountDrawn(log, CRect(2, 2, kW - 22, 14), kBlack), 0);
 }
 
-TEST_F(LogListTest, ViewDoesNotFollowNewLines) {
+TEST_F(LogListTest, ViewFollowsTheNewestLineUntilTheOperatorScrollsUp) {
+    // Four 12-pixel rows fit the 62-pixel control (text from y 2, area ending at y 61).
     log->AppendData("MMMMMMMM");
-    for (int i = 0; i < 30; ++i)
+    for (int i = 0; i < 3; ++i)
         log->AppendData("");
     EXPECT_EQ(log->GetVertOffset(), 0);
-    EXPECT_EQ(log->GetScrollBar()->GetScrollPos(), 0);
-    EXPECT_GT(InkInRow(2), 0); // the first line is still the one in view
+    log->AppendData("MMMMMMMM"); // the fifth line: the view moves to show it
+    EXPECT_EQ(log->GetVertOffset(), 1);
+    EXPECT_EQ(log->GetScrollBar()->GetScrollPos(), 1);
+    EXPECT_GT(InkInRow(2 + 12 * 4 - 1), 0); // the newest line is in view
+    for (int i = 0; i < 30; ++i)
+        log->AppendData("");
+    EXPECT_EQ(log->GetVertOffset(), 2 + 12 * 35 - 61);
+
+    // Scrolled up, the view stays while lines arrive; back at the bottom, it follows again.
+    Scroll(QAbstractSlider::SliderSingleStepSub);
+    const int kept = log->GetVertOffset();
+    EXPECT_FALSE(log->IsFollowingNewest());
+    log->AppendData("new");
+    EXPECT_EQ(log->GetVertOffset(), kept);
+    Scroll(QAbstractSlider::SliderToMaximum);
+    EXPECT_TRUE(log->IsFollowingNewest());
+    log->AppendData("newer");
+    EXPECT_EQ(log->GetVertOffset(), 2 + 12 * 37 - 61);
+}
+
+TEST_F(LogListTest, AFullLogKeepsTheNewestLineInViewAsOldOnesDrop) {
+    for (int i = 0; i < 150; ++i)
+        log->AppendData("x");
+    EXPECT_EQ(log->GetLineCount(), 100);
+    EXPECT_EQ(log->GetVertOffset(), CLMsgControl::NewestLineOffset(100, 61));
+    EXPECT_EQ(CLMsgControl::NewestLineOffset(100, 61), 2 + 1200 - 61);
 }
 
 TEST_F(LogListTest, LineDownMovesTextUpEvenWhenNothingIsHidden) {

@@ -151,3 +151,29 @@ TEST_F(MainWindowTest, TheMenuGreysWhileTheSwitchIsSilent) {
 }
 
 } // namespace
+
+TEST_F(MainWindowTest, ChildrenCascadeBelowTheMenuAndEscClosesThemButNotTheModule) {
+    CWnd* info = OpenSlot(0);
+    CWnd* about = OpenSlot(27);
+    ASSERT_NE(info, nullptr);
+    ASSERT_NE(about, nullptr);
+    POINT menuBottom{0, CModuleMainDlg::kMenuHeight};
+    main->ClientToScreen(&menuBottom);
+    QPoint first = info->GetWidget()->pos(), second = about->GetWidget()->pos();
+    EXPECT_GE(first.y(), menuBottom.y);
+    EXPECT_GE(second.y(), menuBottom.y);
+    EXPECT_NE(first, second);
+
+    // Asked for again, the open window is kept and comes to the front.
+    EXPECT_EQ(OpenSlot(0), info);
+    HWND infoWnd = info->m_hWnd;
+    QTest::keyClick(info->GetWidget(), Qt::Key_Escape);
+    PumpMessages();
+    EXPECT_FALSE(::IsWindow(infoWnd));
+    EXPECT_EQ(main->OpenSlots(), (std::vector<int>{27}));
+
+    QTest::keyClick(main->GetWidget(), Qt::Key_Escape);
+    PumpMessages();
+    EXPECT_TRUE(::IsWindow(main->m_hWnd));
+    EXPECT_EQ(main->OpenSlots(), (std::vector<int>{27}));
+}
