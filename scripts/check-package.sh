@@ -6,7 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/as-root.sh
 dir="${1:-build}"
-deb="$(ls "$PWD/$dir"/packages/taurel_*.deb)"
+deb="$(realpath "$dir"/packages/taurel_*.deb)"
 apt=(env DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=300 -y -q)
 
 # A machine that had taurel installed keeps the new one; any other gets its state back.
