@@ -19,6 +19,7 @@ g++ -std=c++20 -fPIC "$source" -o "$stage/module" $flags
 out="$("$stage/module")"
 [ "$out" = ok ] || { echo "module printed '$out'"; exit 1; }
 # The libraries come from the staged private folder, found through the RPATH.
-ldd "$stage/module" | grep -q "libNmDialog.so => $stage/" ||
-    { echo "libNmDialog.so is not the staged one:"; ldd "$stage/module"; exit 1; }
+libraries="$(ldd "$stage/module")"
+grep -q "libNmDialog.so => $stage/" <<<"$libraries" ||
+    { echo "libNmDialog.so is not the staged one:"; echo "$libraries"; exit 1; }
 echo "a module builds and runs on the staged development files"

@@ -10,12 +10,14 @@ trap 'rm -rf "$stage"' EXIT
 cmake --install "$build" --prefix "$stage/usr" --component Runtime >/dev/null
 usr="$stage/usr"
 fail() { echo "FAIL: $*"; exit 1; }
+# Outputs are read whole before they are searched: with pipefail, `grep -q` closing a pipe
+# early would fail the writer with SIGPIPE and make the check fail at random.
 
 for program in taurel taurel-agent taurel-snmp nmdialog-browser; do
     [ -x "$usr/bin/$program" ] || fail "$program is not installed"
-    missing="$(ldd "$usr/bin/$program" | grep 'not found' || true)"
-    [ -z "$missing" ] || fail "$program misses libraries: $missing"
-    ldd "$usr/bin/$program" | grep -q "libNmSnmp.so => $stage/" ||
+    libraries="$(ldd "$usr/bin/$program")"
+    ! grep 'not found' <<<"$libraries" || fail "$program misses libraries"
+    grep -q "libNmSnmp.so => $stage/" <<<"$libraries" ||
         fail "$program does not take NmSnmp from the installed tree"
     page="$usr/share/man/man1/$program.1.gz"
     [ -s "$page" ] || fail "no man page for $program"
@@ -31,15 +33,16 @@ for program in taurel taurel-agent; do
     "$usr/bin/$program" --help >/dev/null || fail "$program --help failed"
 done
 # The ports an operator needs to make the two programs meet.
-"$usr/bin/taurel" --help | grep -q '/I127.0.0.1:1161' || fail "taurel --help: no agent address"
-zcat "$usr/share/man/man1/taurel.1.gz" | grep -q 'UDP port 161' ||
+help="$("$usr/bin/taurel" --help)"
+grep -q '/I127.0.0.1:1161' <<<"$help" || fail "taurel --help: no agent address"
+grep -q 'UDP port 161' <<<"$(zcat "$usr/share/man/man1/taurel.1.gz")" ||
     fail "man taurel does not say which port /I means"
 
 [ -f "$usr/share/applications/taurel.desktop" ] || fail "no desktop entry"
 [ -f "$usr/share/metainfo/org.example.taurel.metainfo.xml" ] || fail "no metainfo"
 for size in 16 22 24 32 48 64 128 256; do
     icon="$usr/share/icons/hicolor/${size}x${size}/apps/taurel.png"
-    file "$icon" | grep -q "PNG image data, $size x $size," || fail "icon $icon"
+    grep -q "PNG image data, $size x $size," <<<"$(file "$icon")" || fail "icon $icon"
 done
 
 # What the menu entry starts, from the installed files.
