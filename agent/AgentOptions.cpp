@@ -42,6 +42,10 @@ bool ParseAgentOptions(const std::vector<std::string>& args, AgentOptions& optio
             options.help = true;
             continue;
         }
+        if (name == "--version") {
+            options.version = true;
+            continue;
+        }
         if (i + 1 >= args.size()) {
             error = name.rfind("--", 0) == 0 ? "missing value for " + name
                                              : "unknown argument: " + name;
@@ -88,10 +92,30 @@ bool ParseAgentOptions(const std::vector<std::string>& args, AgentOptions& optio
 }
 
 std::string AgentUsage() {
-    return "usage: taurel-agent [--listen ADDR:PORT] [--read-community C] "
-           "[--write-community C]\n"
-           "                    [--modules WORD] [--seed N] [--reset-seconds S] [--drop PCT]\n"
-           "                    [--delay MS] [--corrupt PCT] [--duplicate PCT] [--verbose]\n"
-           "defaults: --listen 127.0.0.1:1161 --read-community tessla --write-community marbelo\n"
-           "          --modules 0x336A --seed 1 --reset-seconds 5, no faults\n";
+    return "Usage: taurel-agent [OPTION]...\n"
+           "\n"
+           "A simulated 28-port switch answering SNMPv1 on UDP, with live counters and LEDs,\n"
+           "trap-receiver rows, resets and fault injection, until SIGINT or SIGTERM.\n"
+           "\n"
+           "  --listen ADDR:PORT     address and UDP port to answer on\n"
+           "  --read-community C     community of get and get-next requests\n"
+           "  --write-community C    community of set requests\n"
+           "  --modules WORD         the modules-present word the switch reports (0x for hex)\n"
+           "  --seed N               seed of the simulated traffic and of the faults\n"
+           "  --reset-seconds S      how long a reset keeps the switch silent (0 to 3600)\n"
+           "  --drop PCT             drop this percentage of requests\n"
+           "  --delay MS             answer this many milliseconds late (0 to 60000)\n"
+           "  --corrupt PCT          corrupt this percentage of replies\n"
+           "  --duplicate PCT        send this percentage of replies twice\n"
+           "  --verbose              log every request and print counts on exit\n"
+           "  --help                 print this text and exit\n"
+           "  --version              print the version and exit\n"
+           "\n"
+           "Defaults: --listen 127.0.0.1:1161 --read-community tessla\n"
+           "--write-community marbelo --modules 0x336A --seed 1 --reset-seconds 5, no faults.\n"
+           "The port is not SNMP's 161, so no root rights are needed; taurel reaches the\n"
+           "defaults with /I127.0.0.1:1161.\n"
+           "\n"
+           "Exit status: 0 after SIGINT or SIGTERM, 1 when the address cannot be bound,\n"
+           "2 for a bad command line.\n";
 }

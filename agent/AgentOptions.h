@@ -14,11 +14,15 @@ struct AgentOptions {
     FaultSettings faults;
     bool verbose = false;
     bool help = false;
+    bool version = false;
 };
 
 // Reads the arguments after the program name. Returns false with `error` set for an unknown
 // option, a missing value or a value out of range.
 bool ParseAgentOptions(const std::vector<std::string>& args, AgentOptions& options,
                        std::string& error);
+
+// The exit status of a command line that cannot be read.
+constexpr int kAgentUsageExit = 2;
 
 std::string AgentUsage();

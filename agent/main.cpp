@@ -31,10 +31,14 @@ int main(int argc, char** argv) {
     std::string error;
     if (!ParseAgentOptions(std::vector<std::string>(argv + 1, argv + argc), options, error)) {
         std::cerr << "taurel-agent: " << error << "\n" << AgentUsage();
-        return 2;
+        return kAgentUsageExit;
     }
     if (options.help) {
         std::cout << AgentUsage();
+        return 0;
+    }
+    if (options.version) {
+        std::cout << "taurel-agent " << TAUREL_VERSION << "\n";
         return 0;
     }
 

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build and the tests need (only those that are missing),
 # then configures and builds. Usage: scripts/setup.sh [--no-build] [BUILD_DIR]
+# Run it as yourself: it installs through sudo when it is not root, and builds as the caller,
+# so the build tree is never owned by root unless root runs it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -10,6 +12,7 @@ packages=(
   fonts-liberation fonts-dejavu-core
   snmp snmpd libsnmp-dev tshark
   clang libclang-rt-14-dev
+  help2man dpkg-dev file lintian desktop-file-utils appstream
 )
 
 missing=()
@@ -17,16 +20,11 @@ for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
 done
 
+source scripts/as-root.sh
 if [ ${#missing[@]} -gt 0 ]; then
-  if [ "$(id -u)" = 0 ]; then
-    export DEBIAN_FRONTEND=noninteractive
-    apt-get update -qq
+  as_root env DEBIAN_FRONTEND=noninteractive apt-get update -qq
+  as_root env DEBIAN_FRONTEND=noninteractive \
     apt-get install -y -qq --no-install-recommends "${missing[@]}"
-  else
-    echo "Missing packages; run as root:" >&2
-    echo "  apt-get install -y ${missing[*]}" >&2
-    exit 1
-  fi
 fi
 
 build=1

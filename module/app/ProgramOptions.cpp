@@ -1,5 +1,8 @@
 #include "module/app/ProgramOptions.h"
 
+#include "agent/AgentOptions.h"
+#include "snmp/SnmpAgentAddress.h"
+
 #include <cerrno>
 #include <cmath>
 #include <cstdlib>
@@ -103,17 +106,39 @@ std::optional<double> QuitAfter(const ProgramOptions& options) {
 }
 
 std::string ProgramUsage() {
-    return "usage: taurel [/Nname] [/Iaddress[:port]] [/Rcommunity] [/Wcommunity]\n"
-           "              [--demo] [--open SLOT]... [--screenshot PREFIX]\n"
-           "              [--quit-after SECONDS] [--print] [--packet-log] [--help] [--version]\n"
+    // The ports come from the engine and the simulated switch, so the text cannot drift from
+    // what the program really does when /I has no port.
+    const std::string snmpPort = std::to_string(kSnmpAgentPort);
+    const std::string agentAddress =
+        AgentOptions().listenAddress + ":" + std::to_string(AgentOptions().listenPort);
+    return "Usage: taurel [/Nname] [/Iaddress[:port]] [/Rcommunity] [/Wcommunity] [OPTION]...\n"
            "\n"
-           "  /N /I /R /W     device name, agent address, read and write community\n"
-           "                  (defaults Mirova, 127.0.0.1, tessla, marbelo)\n"
-           "  --demo          start the built-in simulated switch and manage it\n"
-           "  --open SLOT     open a child-dialog slot once the window is up\n"
-           "  --screenshot P  save P-main.png and P-slotN.png just before quitting\n"
-           "  --quit-after S  close the window after S seconds\n"
-           "  --print         on quitting, write every open table's and graph's rows to\n"
-           "                  standard output, cells separated by tabs\n"
-           "  --packet-log    append every SNMP message to snmp.log\n";
+           "Manages one SNMPv1 Ethernet switch: its front panel, device and port information,\n"
+           "configuration, and live port counters as tables, curves and bar graphs.\n"
+           "\n"
+           "  /Nname            device name shown in every title (default Mirova)\n"
+           "  /Iaddress[:port]  the switch's SNMP agent (default 127.0.0.1); without a\n"
+           "                    port, UDP port " +
+           snmpPort +
+           ". A taurel-agent started with its defaults\n"
+           "                    listens on " +
+           agentAddress + ": reach it with /I" + agentAddress +
+           "\n"
+           "  /Rcommunity       read community (default tessla)\n"
+           "  /Wcommunity       write community (default marbelo)\n"
+           "  --demo            start the built-in simulated switch on a free loopback port\n"
+           "                    and manage it (/I is then ignored)\n"
+           "  --open SLOT       open a child-dialog slot once the window is up\n"
+           "  --screenshot P    save P-main.png and P-slotN.png just before quitting\n"
+           "  --quit-after S    close the window after S seconds\n"
+           "  --print           on quitting, write every open table's and graph's rows to\n"
+           "                    standard output, cells separated by tabs\n"
+           "  --packet-log      append every SNMP message to snmp.log\n"
+           "  --help            print this text and exit\n"
+           "  --version         print the version and exit\n"
+           "\n"
+           "A second start for the same name and address brings the first window to the front.\n"
+           "\n"
+           "Exit status: 0 when the window closed or another one already manages the device,\n"
+           "1 when the sockets or the demo switch could not start, 64 for a bad option.\n";
 }

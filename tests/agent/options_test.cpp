@@ -76,3 +76,18 @@ TEST(AgentOptions, BadCommandLinesAreRefused) {
         EXPECT_FALSE(error.empty());
     }
 }
+
+TEST(AgentOptions, HelpAndVersionTakeNoValue) {
+    // A flag read as needing a value would swallow the option after it.
+    AgentOptions options;
+    std::string error;
+    ASSERT_TRUE(Parse({"--version", "--listen", "127.0.0.1:2161", "--help"}, options, error))
+        << error;
+    EXPECT_TRUE(options.version);
+    EXPECT_TRUE(options.help);
+    EXPECT_EQ(options.listenPort, 2161);
+
+    AgentOptions alone;
+    ASSERT_TRUE(Parse({"--version"}, alone, error)) << error;
+    EXPECT_TRUE(alone.version);
+}

@@ -165,7 +165,7 @@ std::optional<double> QuitAfterSeconds(const BrowserOptions& options) {
 }
 
 const char* const kBrowserUsage =
-    "usage: nmdialog-browser AGENT DIALOG [--table NAME | --table-file FILE] [--instance TEXT]\n"
+    "Usage: nmdialog-browser AGENT DIALOG [--table NAME | --table-file FILE] [--instance TEXT]\n"
     "                        [-c READ] [-w WRITE] [-t MS] [-r N] [--screenshot FILE.png]\n"
     "                        [--quit-after SECONDS]\n"
     "       nmdialog-browser --help | --version\n"

@@ -6,7 +6,7 @@
 #include "snmp/SnmpAgentAddress.h"
 
 const char* const kClientUsage =
-    "usage: taurel-snmp [OPTIONS] get|getnext AGENT OID...\n"
+    "Usage: taurel-snmp [OPTIONS] get|getnext AGENT OID...\n"
     "       taurel-snmp [OPTIONS] walk AGENT OID\n"
     "       taurel-snmp [OPTIONS] set AGENT OID TYPE VALUE [OID TYPE VALUE...]\n"
     "       taurel-snmp -v 2c [OPTIONS] bulkget AGENT OID...\n"

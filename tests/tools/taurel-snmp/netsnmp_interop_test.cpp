@@ -60,7 +60,7 @@ std::vector<std::string> NetSnmpWalkOids(const std::string& snmpwalk, const std:
 TEST(ClientProgram, BadArgumentsExitWith64AndTheUsage) {
     const ClientRun run = RunClient({"set", "127.0.0.1", "1.3", "q", "1"});
     EXPECT_EQ(run.exitCode, 64);
-    EXPECT_NE(run.err.find("usage: taurel-snmp"), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("Usage: taurel-snmp"), std::string::npos) << run.err;
 }
 
 TEST(NetSnmpInterop, GetWalkSetReadBackAndLogdumpAgainstSnmpd) {
@@ -324,7 +324,7 @@ TEST(ClientProgram, HelpAndVersionOnStdoutAndAnUnknownHostNamed) {
         const ClientRun run = RunClient({option});
         EXPECT_EQ(run.exitCode, 0) << option;
         EXPECT_TRUE(run.err.empty()) << option;
-        EXPECT_EQ(run.out.rfind(option == "--help" ? "usage: taurel-snmp" : "taurel-snmp 1.", 0),
+        EXPECT_EQ(run.out.rfind(option == "--help" ? "Usage: taurel-snmp" : "taurel-snmp 1.", 0),
                   0u)
             << run.out;
     }
