@@ -6,10 +6,8 @@ void ThrowCodecError(std::uint16_t code) {
     throw CSnmpException(code);
 }
 
-BerBuffer::BerBuffer(const std::uint8_t* bytes, int length) {
-    limit = length < 0 ? 0 : (length > kBerBufferSize ? kBerBufferSize : length);
-    std::memcpy(data, bytes, static_cast<std::size_t>(limit));
-}
+BerBuffer::BerBuffer(const std::uint8_t* bytes, int length)
+    : in(bytes), limit(length < 0 ? 0 : length) {}
 
 void BerBuffer::PutBytes(const std::uint8_t* bytes, int n) {
     if (n < 0 || n > kBerBufferSize - pos) {
@@ -50,6 +48,21 @@ void BerBuffer::PutInteger(std::uint8_t tag, std::uint32_t value) {
     for (int i = 0; i < n; ++i) {
         PutByte(static_cast<std::uint8_t>(value >> 24));
         value <<= 8;
+    }
+}
+
+void BerBuffer::PutUnsigned64(std::uint8_t tag, std::uint64_t value) {
+    int n = 1;
+    while (n < 8 && (value >> (8 * n)) != 0) {
+        ++n;
+    }
+    const bool leadingZero = (value >> (8 * n - 1)) & 1;
+    PutHeader(tag, n + (leadingZero ? 1 : 0));
+    if (leadingZero) {
+        PutByte(0);
+    }
+    for (int i = n - 1; i >= 0; --i) {
+        PutByte(static_cast<std::uint8_t>(value >> (8 * i)));
     }
 }
 
@@ -194,13 +207,39 @@ std::int64_t BerBuffer::GetSigned(int maxOctets) {
         ThrowCodecError(SNMP_ERR_VALUE_TOO_LONG);
     }
     std::uint64_t value = 0;
-    if (n > 0 && (data[pos] & 0x80)) {
+    if (n > 0 && (in[pos] & 0x80)) {
         value = ~std::uint64_t{0};
     }
     for (int i = 0; i < n; ++i) {
-        value = (value << 8) | data[pos++];
+        value = (value << 8) | in[pos++];
     }
     return static_cast<std::int64_t>(value);
+}
+
+std::uint64_t BerBuffer::GetUnsigned64() {
+    TakeByte();
+    int n = static_cast<int>(GetLength());
+    if (n == 9 && in[pos] == 0) {
+        ++pos; // the zero that keeps a value of 2^63 or more positive
+        --n;
+    }
+    if (n > 8) {
+        ThrowCodecError(SNMP_ERR_VALUE_TOO_LONG);
+    }
+    std::uint64_t value = 0;
+    for (int i = 0; i < n; ++i) {
+        value = (value << 8) | in[pos++];
+    }
+    return value;
+}
+
+std::uint8_t BerBuffer::GetHeaderOnly() {
+    const std::uint8_t tag = TakeByte();
+    if ((tag & 0x1F) == 0x1F) {
+        ThrowCodecError(SNMP_ERR_BAD_TAG);
+    }
+    last_length = static_cast<int>(GetLengthOctets() & 0x7FFFFFFF);
+    return tag;
 }
 
 std::int32_t BerBuffer::GetInteger() {
@@ -214,7 +253,7 @@ std::int64_t BerBuffer::GetInteger64() {
 const std::uint8_t* BerBuffer::GetOctets(int& length) {
     TakeByte();
     length = static_cast<int>(GetLength());
-    const std::uint8_t* start = data + pos;
+    const std::uint8_t* start = in + pos;
     pos += length;
     return start;
 }
@@ -257,7 +296,7 @@ int BerBuffer::GetOidText(char* text) {
     GetTag();
     // Locals rather than members: the text is written through a char pointer, which may alias
     // anything, and would otherwise make every octet reload the buffer's fields.
-    const std::uint8_t* p = data + pos;
+    const std::uint8_t* p = in + pos;
     const std::uint8_t* const end = p + last_length;
     pos += last_length;
     char* out = text;

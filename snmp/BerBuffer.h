@@ -20,14 +20,18 @@ constexpr int kMaxOidTextSize = kMaxOidNumbers * 11; // 64 numbers of up to 10 d
 
 struct BerBuffer {
     std::uint8_t data[kBerBufferSize];
+    const std::uint8_t* in = data; // the bytes input operations read
     int pos = 0;
     int limit = 0;
 
     // An output buffer. Its bytes are not cleared: only the first `pos` are ever read, and a
     // message is encoded through several of them.
     BerBuffer() = default;
-    // An input buffer over a copy of the first `length` bytes of `bytes` (clamped to 512).
+    // An input buffer reading the first `length` bytes of `bytes` in place; they must outlive
+    // the buffer. A received image may be longer than the 512 bytes an output buffer holds.
     BerBuffer(const std::uint8_t* bytes, int length);
+    BerBuffer(const BerBuffer&) = delete;
+    BerBuffer& operator=(const BerBuffer&) = delete;
 
     // --- output ---
     void PutByte(std::uint8_t b) {
@@ -39,6 +43,8 @@ struct BerBuffer {
     void PutBytes(const std::uint8_t* bytes, int n);
     void PutHeader(std::uint8_t tag, int length);
     void PutInteger(std::uint8_t tag, std::uint32_t value);
+    // Fewest octets of an unsigned number: a leading zero octet when the top bit is set.
+    void PutUnsigned64(std::uint8_t tag, std::uint64_t value);
     void PutOctets(std::uint8_t tag, const std::uint8_t* bytes, int n);
     void PutNull() { PutHeader(0x05, 0); }
     // Throws 13 for more than 64 parts.
@@ -50,7 +56,7 @@ struct BerBuffer {
         if (pos >= limit) {
             ThrowCodecError(SNMP_ERR_PACKET_OVERRUN);
         }
-        return data[pos++];
+        return in[pos++];
     }
     std::uint8_t GetTag(); // tag octet, then GetLength; returns the tag
     std::uint32_t GetLength();
@@ -58,11 +64,16 @@ struct BerBuffer {
         if (pos >= limit) {
             ThrowCodecError(SNMP_ERR_PACKET_OVERRUN);
         }
-        return data[pos];
+        return in[pos];
     }
     std::uint32_t PeekLength(); // runs GetTag and restores pos
     std::int32_t GetInteger();
     std::int64_t GetInteger64();
+    // An unsigned 64-bit number (Counter64): up to 8 content octets, or 9 with a leading zero.
+    std::uint64_t GetUnsigned64();
+    // Reads a tag and its length octets without checking the length against the bytes left:
+    // enough to read the leading fields of a datagram that was cut short. Returns the tag.
+    std::uint8_t GetHeaderOnly();
     // Skips the tag, reads the length, and returns where the content starts; `pos` moves past it.
     const std::uint8_t* GetOctets(int& length);
     void GetNull();
@@ -75,10 +86,20 @@ struct BerBuffer {
 
 private:
     std::int64_t GetSigned(int maxOctets);
+    std::uint32_t GetLengthOctets(); // the length octets alone, unchecked
 };
 
 // Length and tag reading run for every element received; inline keeps them cheap.
 inline std::uint32_t BerBuffer::GetLength() {
+    const std::uint32_t length = GetLengthOctets();
+    if (length > static_cast<std::uint32_t>(Remaining())) {
+        ThrowCodecError(SNMP_ERR_PACKET_OVERRUN);
+    }
+    last_length = static_cast<int>(length);
+    return length;
+}
+
+inline std::uint32_t BerBuffer::GetLengthOctets() {
     const std::uint8_t b = TakeByte();
     std::uint32_t length = b;
     if (b == 0x80) {
@@ -93,10 +114,6 @@ inline std::uint32_t BerBuffer::GetLength() {
             length = (length << 8) | TakeByte();
         }
     }
-    if (length > static_cast<std::uint32_t>(Remaining())) {
-        ThrowCodecError(SNMP_ERR_PACKET_OVERRUN);
-    }
-    last_length = static_cast<int>(length);
     return length;
 }
 

@@ -149,19 +149,24 @@ int CAsyncSocket::SendTo(const void* data, int length, std::uint16_t port,
 }
 
 int CAsyncSocket::ReceiveFrom(void* data, int capacity, std::string& senderAddress,
-                              std::uint16_t& senderPort) {
+                              std::uint16_t& senderPort, int* datagramLength) {
     if (m_fd < 0) {
         m_nLastError = SOCK_ERR_NOTSOCK;
         return -1;
     }
     sockaddr_in sender{};
     socklen_t size = sizeof sender;
-    const ssize_t received = recvfrom(m_fd, data, static_cast<std::size_t>(capacity), 0,
-                                      reinterpret_cast<sockaddr*>(&sender), &size);
-    if (received < 0) {
+    // MSG_TRUNC makes the result the datagram's real length, so a reply cut short is known.
+    const ssize_t length = recvfrom(m_fd, data, static_cast<std::size_t>(capacity), MSG_TRUNC,
+                                    reinterpret_cast<sockaddr*>(&sender), &size);
+    if (length < 0) {
         m_nLastError = ToSocketErrorNumber(errno);
         return -1;
     }
+    if (datagramLength) {
+        *datagramLength = static_cast<int>(length);
+    }
+    const ssize_t received = length < capacity ? length : capacity;
     ++m_nReads;
     char text[INET_ADDRSTRLEN] = {};
     inet_ntop(AF_INET, &sender.sin_addr, text, sizeof text);

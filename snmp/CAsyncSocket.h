@@ -44,9 +44,10 @@ public:
     // count, or -1 with GetLastError set.
     int SendTo(const void* data, int length, std::uint16_t port, const std::string& host);
     // Reads the waiting datagram (at most `capacity` bytes; the rest of a longer one is lost).
-    // Returns the byte count, or -1 with GetLastError set.
-    int ReceiveFrom(void* data, int capacity, std::string& senderAddress,
-                    std::uint16_t& senderPort);
+    // Returns the byte count, or -1 with GetLastError set. `datagramLength`, when given,
+    // receives the datagram's full length, which exceeds the count when it was cut short.
+    int ReceiveFrom(void* data, int capacity, std::string& senderAddress, std::uint16_t& senderPort,
+                    int* datagramLength = nullptr);
 
     int GetLastError() const { return m_nLastError; }
     // The local port the socket is bound to; 0 before Create.
@@ -55,6 +56,7 @@ public:
 protected:
     // Called once per waiting datagram, on the owning thread.
     virtual void OnReceive(int nErrorCode);
+    void SetLastError(int error) { m_nLastError = error; }
 
 private:
     void DeliverPendingDatagrams();

@@ -17,6 +17,16 @@ CSnmpMsg::~CSnmpMsg() {
     delete m_pPdu;
 }
 
+const std::uint8_t* CSnmpMsg::ImageData() const {
+    return m_largeImage.empty() ? m_buf : m_largeImage.data();
+}
+
+int CSnmpMsg::ImageLength() const {
+    const int capacity =
+        m_largeImage.empty() ? kSnmpBufferSize : static_cast<int>(m_largeImage.size());
+    return m_nLen < 0 ? 0 : (m_nLen > capacity ? capacity : m_nLen);
+}
+
 void CSnmpMsg::Serialize(CArchive& ar) {
     if (ar.IsStoring()) {
         ar << m_strIpAddr << m_strCommunity << m_wPduType;

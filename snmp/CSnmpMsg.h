@@ -2,11 +2,13 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "platform/core/CObject.h"
 #include "snmp/CSnmpException.h"
 #include "snmp/CSnmpPdu.h"
 #include "snmp/NmSnmpApi.h"
+#include "snmp/SnmpTypes.h"
 
 class CSnmpMsg;
 
@@ -35,9 +37,15 @@ public:
     // Builds the wire image from the PDU as it stands, keeping its request id: an agent's
     // response must carry the id of the request it answers. Same failures as SnmpEncode.
     void SnmpEncodeImage();
-    // Parses the first m_nLen bytes of m_buf into the community, PDU type and PDU, appending the
-    // bindings. Throws CSnmpException 1-9, 12, 13 or 15; what was read so far stays in place.
+    // Parses the first m_nLen bytes of the image into the community, PDU type and PDU,
+    // appending the bindings. Throws CSnmpException 1-9, 12, 13 or 15; what was read so far
+    // stays in place. A message in another version than m_nVersion raises code 2.
     void SnmpDecode();
+
+    // The image: m_largeImage when a reply longer than m_buf arrived, else m_buf. The length
+    // is m_nLen, never more than the storage holds.
+    const std::uint8_t* ImageData() const;
+    int ImageLength() const;
 
     void Release() { delete this; }
     static void Release(CSnmpMsg* p) { delete p; }
@@ -53,6 +61,18 @@ public:
     CSnmpException m_exception;
     std::int64_t m_timeSent = 0;
     SNMPCALLBACK m_pfnCallback = nullptr;
+
+    // SNMP_VERSION_1 (the switch's, and the default) or SNMP_VERSION_2C. The version decides
+    // the version field sent, the value types carried, and which replies are accepted.
+    int m_nVersion = SNMP_VERSION_1;
+    // How often the request is sent again, with the same request id and bytes, after a
+    // time-out before the receiver hears of the time-out. 0: sent once.
+    int m_nRetries = 0;
+    // How often the request has gone out so far.
+    int m_nSendCount = 0;
+    // A received image longer than m_buf's 512 bytes (possible only when the engine's receive
+    // limit is raised); empty otherwise.
+    std::vector<std::uint8_t> m_largeImage;
 
     static std::uint32_t m_sdwReqid;
 

@@ -1,18 +1,21 @@
 #include "snmp/CSnmpSocket.h"
 
 #include <algorithm>
+#include <cstring>
 #include <memory>
 
 #include "platform/core/CArchive.h"
 #include "platform/core/Clock.h"
 #include "snmp/SnmpAgentAddress.h"
 #include "snmp/SnmpDelivery.h"
+#include "snmp/SnmpMessageHeader.h"
 
 IMPLEMENT_DYNCREATE(CSnmpSocket, CAsyncSocket)
 
 namespace {
 constexpr const char* kReceiveErrorText = "CSnmpSocket::OnReceive(): Socket Error!";
-}
+constexpr const char* kResponseTooBigText = "Response too big.";
+} // namespace
 
 CSnmpSocket::CSnmpSocket() = default;
 
@@ -30,11 +33,8 @@ std::uint32_t CSnmpSocket::SendSnmpMsg(CSnmpMsg* msg) {
     try {
         msg->SnmpEncode();
         msg->m_timeSent = Clock::now();
-        SnmpAgentAddress destination;
-        if (!SplitAgentAddress(msg->m_strIpAddr, destination)) {
-            throw SnmpSocketError(SOCK_ERR_HOST_NOT_FOUND);
-        }
-        if (SendTo(msg->m_buf, msg->m_nLen, destination.port, destination.host) < 0) {
+        msg->m_nSendCount = 0;
+        if (!Resend(msg)) {
             throw SnmpSocketError(GetLastError());
         }
     } catch (const CSnmpException& e) {
@@ -48,11 +48,25 @@ std::uint32_t CSnmpSocket::SendSnmpMsg(CSnmpMsg* msg) {
         }
         return reqId;
     }
+    m_msgList.push_back(msg);
+    return msg->m_pPdu->m_dwReqId;
+}
+
+// Sends the message's image as it stands and logs it; false with GetLastError set on failure.
+bool CSnmpSocket::Resend(CSnmpMsg* msg) {
+    SnmpAgentAddress destination;
+    if (!SplitAgentAddress(msg->m_strIpAddr, destination)) {
+        SetLastError(SOCK_ERR_HOST_NOT_FOUND);
+        return false;
+    }
+    if (SendTo(msg->m_buf, msg->m_nLen, destination.port, destination.host) < 0) {
+        return false;
+    }
+    ++msg->m_nSendCount;
     if (m_bLogPackets) {
         LogSnmpPacket(msg);
     }
-    m_msgList.push_back(msg);
-    return msg->m_pPdu->m_dwReqId;
+    return true;
 }
 
 bool CSnmpSocket::TimeOutOldest(int timeoutMs) {
@@ -65,6 +79,17 @@ bool CSnmpSocket::TimeOutOldest(int timeoutMs) {
     }
     CSnmpMsg* msg = *expired;
     m_msgList.erase(expired);
+    if (msg->m_nSendCount <= msg->m_nRetries) {
+        // Sent again, it waits a whole time-out anew, behind the requests sent since.
+        msg->m_timeSent = now;
+        if (Resend(msg)) {
+            m_msgList.push_back(msg);
+            return true;
+        }
+        msg->m_exception = SnmpSocketError(GetLastError());
+        SnmpDeliver(msg, SNMP_ERR_SOCKET);
+        return true;
+    }
     SnmpDeliver(msg, SNMP_ERR_TIMEOUT);
     return true;
 }
@@ -72,19 +97,24 @@ bool CSnmpSocket::TimeOutOldest(int timeoutMs) {
 void CSnmpSocket::OnReceive(int nErrorCode) {
     const std::unique_ptr<CSnmpMsg> reply(new CSnmpMsg(nullptr, {}, {}, 0));
     try {
-        std::string sender;
-        std::uint16_t senderPort = 0;
-        const int received = ReceiveFrom(reply->m_buf, kSnmpBufferSize, sender, senderPort);
-        if (received < 0) {
-            throw CSnmpException(static_cast<std::uint16_t>(GetLastError()), kReceiveErrorText);
+        if (ReceiveDatagram(*reply) > std::min(m_nReceiveLimit, kSnmpMaxDatagram)) {
+            RefuseTooBig(*reply);
+        } else {
+            // A reply is decoded in the version of the request it answers; one that answers no
+            // listed request is read as SNMPv1, the switch's version.
+            SnmpMessageHeader header;
+            if (SnmpReadMessageHeader(reply->ImageData(), reply->ImageLength(), header)) {
+                const auto request = FindRequest(header.requestId);
+                if (request != m_msgList.end()) {
+                    reply->m_nVersion = (*request)->m_nVersion;
+                }
+            }
+            reply->SnmpDecode();
+            if (m_bLogPackets) {
+                LogSnmpPacket(reply.get());
+            }
+            MatchReply(*reply);
         }
-        reply->m_nLen = received;
-        reply->m_strIpAddr = sender;
-        reply->SnmpDecode();
-        if (m_bLogPackets) {
-            LogSnmpPacket(reply.get());
-        }
-        MatchReply(*reply);
     } catch (const CSnmpException& e) {
         reply->m_exception = e;
         if (m_bLogPackets) {
@@ -94,15 +124,59 @@ void CSnmpSocket::OnReceive(int nErrorCode) {
     CAsyncSocket::OnReceive(nErrorCode);
 }
 
+int CSnmpSocket::ReceiveDatagram(CSnmpMsg& reply) {
+    const int limit = std::min(m_nReceiveLimit, kSnmpMaxDatagram);
+    const bool large = limit > kSnmpBufferSize;
+    if (large) {
+        m_receiveArea.resize(static_cast<std::size_t>(limit));
+    }
+    std::uint8_t* area = large ? m_receiveArea.data() : reply.m_buf;
+    std::string sender;
+    std::uint16_t senderPort = 0;
+    int length = 0;
+    const int received =
+        ReceiveFrom(area, large ? limit : kSnmpBufferSize, sender, senderPort, &length);
+    if (received < 0) {
+        throw CSnmpException(static_cast<std::uint16_t>(GetLastError()), kReceiveErrorText);
+    }
+    if (large && received > kSnmpBufferSize) {
+        reply.m_largeImage.assign(area, area + received);
+    } else if (large) {
+        std::memcpy(reply.m_buf, area, static_cast<std::size_t>(received));
+    }
+    reply.m_nLen = received;
+    reply.m_strIpAddr = sender;
+    return length;
+}
+
+std::list<CSnmpMsg*>::iterator CSnmpSocket::FindRequest(std::uint32_t requestId) {
+    return std::find_if(m_msgList.begin(), m_msgList.end(),
+                        [&](CSnmpMsg* msg) { return msg->m_pPdu->m_dwReqId == requestId; });
+}
+
+void CSnmpSocket::RefuseTooBig(CSnmpMsg& reply) {
+    const CSnmpException tooBig(SNMP_ERR_RESPONSE_TOO_BIG, kResponseTooBigText);
+    SnmpMessageHeader header;
+    if (SnmpReadMessageHeader(reply.ImageData(), reply.ImageLength(), header)) {
+        const auto request = FindRequest(header.requestId);
+        if (request != m_msgList.end() && (*request)->m_nVersion == header.version) {
+            CSnmpMsg* msg = *request;
+            m_msgList.erase(request);
+            msg->m_exception = tooBig;
+            SnmpDeliver(msg, SNMP_ERR_RESPONSE_TOO_BIG);
+        }
+    }
+    throw tooBig; // recorded (and logged) with the datagram like any reply that failed
+}
+
 void CSnmpSocket::MatchReply(CSnmpMsg& reply) {
-    const std::uint32_t reqId = reply.m_pPdu->m_dwReqId;
-    const auto match = std::find_if(m_msgList.begin(), m_msgList.end(),
-                                    [&](CSnmpMsg* msg) { return msg->m_pPdu->m_dwReqId == reqId; });
+    const auto match = FindRequest(reply.m_pPdu->m_dwReqId);
     if (match == m_msgList.end()) {
         return;
     }
     CSnmpMsg* request = *match;
     std::copy(std::begin(reply.m_buf), std::end(reply.m_buf), std::begin(request->m_buf));
+    request->m_largeImage.swap(reply.m_largeImage);
     request->m_nLen = reply.m_nLen;
     request->m_pPdu->RemoveVarBinds();
     request->SnmpDecode();

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <list>
+#include <vector>
 
 #include "snmp/CAsyncSocket.h"
 #include "snmp/CSnmpMsg.h"
@@ -13,6 +14,8 @@ class CWinApp;
 
 // File the packet log is appended to, in the current directory.
 constexpr const char* kSnmpPacketLogName = "snmp.log";
+// The largest UDP payload over IPv4: the receive limit of the command-line tools.
+constexpr int kSnmpMaxDatagram = 65507;
 
 class NMSNMP_API CSnmpSocket : public CAsyncSocket {
     DECLARE_DYNCREATE(CSnmpSocket)
@@ -25,12 +28,16 @@ public:
     // code before this returns, and a message without receiver stays with the caller.
     std::uint32_t SendSnmpMsg(CSnmpMsg* msg);
 
-    // Times out the oldest request older than `timeoutMs`, at most one per call, and reports
-    // whether one did.
+    // Handles the oldest request older than `timeoutMs`, at most one per call, and reports
+    // whether there was one: a request with retries left is sent again (same id, same bytes)
+    // and waits anew; any other is timed out.
     bool TimeOutOldest(int timeoutMs);
 
     int m_bLogPackets = 0;
     std::list<CSnmpMsg*> m_msgList;
+    // Longest reply accepted, in bytes. A longer one is refused: its request, when listed, is
+    // handed back with SNMP_ERR_RESPONSE_TOO_BIG. 512 for the switch; at most kSnmpMaxDatagram.
+    int m_nReceiveLimit = kSnmpBufferSize;
 
 protected:
     CSnmpSocket();
@@ -38,5 +45,12 @@ protected:
     void LogSnmpPacket(CSnmpMsg* msg);
 
 private:
+    // Reads the waiting datagram into `reply`; returns its full length, or throws.
+    int ReceiveDatagram(CSnmpMsg& reply);
+    std::list<CSnmpMsg*>::iterator FindRequest(std::uint32_t requestId);
+    void RefuseTooBig(CSnmpMsg& reply);
+    bool Resend(CSnmpMsg* msg);
     void MatchReply(CSnmpMsg& reply);
+
+    std::vector<std::uint8_t> m_receiveArea; // for limits above 512 bytes
 };

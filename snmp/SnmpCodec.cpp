@@ -1,4 +1,6 @@
-// Encoding and decoding of SNMPv1 messages: the only place bytes are produced or interpreted.
+// Encoding and decoding of SNMPv1 and SNMPv2c messages: the only place bytes are produced or
+// interpreted. An SNMPv1 message carries the nine value types of the switch's agent; SNMPv2c
+// adds Counter64 and the three exceptions.
 
 #include "snmp/BerBuffer.h"
 #include "snmp/CSnmpMsg.h"
@@ -15,6 +17,14 @@ int HeaderSize(int length) {
 // Appends the value element of `bind`; false when its type is not sent.
 bool PutValue(BerBuffer& out, const CSnmpVarBind& bind) {
     switch (bind.m_byType) {
+    case SNMP_TYPE_COUNTER64:
+        out.PutUnsigned64(SNMP_TYPE_COUNTER64, static_cast<std::uint64_t>(bind.GetInt64()));
+        return true;
+    case SNMP_TYPE_NOSUCHOBJECT:
+    case SNMP_TYPE_NOSUCHINSTANCE:
+    case SNMP_TYPE_ENDOFMIBVIEW:
+        out.PutHeader(bind.m_byType, 0);
+        return true;
     case SNMP_TYPE_INTEGER:
     case SNMP_TYPE_COUNTER:
     case SNMP_TYPE_GAUGE:
@@ -40,7 +50,16 @@ bool PutValue(BerBuffer& out, const CSnmpVarBind& bind) {
     }
 }
 
-bool IsSentType(std::uint8_t type) {
+// Counter64 and the exceptions exist only in SNMPv2c messages; an SNMPv1 request leaves such a
+// binding out and an SNMPv1 reply carrying one is malformed.
+bool IsV2OnlyType(std::uint8_t type) {
+    return type == SNMP_TYPE_COUNTER64 || SnmpIsException(type);
+}
+
+bool IsSentType(std::uint8_t type, int version) {
+    if (IsV2OnlyType(type)) {
+        return version == SNMP_VERSION_2C;
+    }
     switch (type) {
     case SNMP_TYPE_INTEGER:
     case SNMP_TYPE_COUNTER:
@@ -60,7 +79,7 @@ bool IsSentType(std::uint8_t type) {
 } // namespace
 
 void CSnmpMsg::SnmpBuildVarOp(CSnmpVarBind* pVarBind, std::uint8_t* pBuf, std::uint16_t& wPos) {
-    if (!pVarBind || !IsSentType(pVarBind->m_byType)) {
+    if (!pVarBind || !IsSentType(pVarBind->m_byType, m_nVersion)) {
         return;
     }
     BerBuffer element;
@@ -101,7 +120,7 @@ void CSnmpMsg::SnmpEncodeImage() {
     const int pduContent = fields.pos + bindingsLen;
 
     BerBuffer head; // version, community, PDU header
-    head.PutInteger(2, 0);
+    head.PutInteger(2, static_cast<std::uint32_t>(m_nVersion));
     head.PutOctets(4, reinterpret_cast<const std::uint8_t*>(m_strCommunity.data()),
                    static_cast<int>(m_strCommunity.size()));
     head.PutHeader(static_cast<std::uint8_t>(m_wPduType & 0xFF), pduContent);
@@ -123,10 +142,12 @@ void CSnmpMsg::SnmpEncodeImage() {
         out += size;
     }
     m_nLen = total;
+    m_largeImage.clear(); // the image is in m_buf again
 }
 
 void CSnmpMsg::SnmpDecode() {
-    BerBuffer in(m_buf, m_nLen);
+    BerBuffer in(ImageData(), ImageLength());
+    const bool v2 = m_nVersion == SNMP_VERSION_2C;
 
     if (in.GetTag() != kSequence) {
         throw CSnmpException(SNMP_ERR_AUTH_PARSE);
@@ -136,7 +157,7 @@ void CSnmpMsg::SnmpDecode() {
     const std::uint8_t* community = in.GetOctets(communityLen);
     m_strCommunity.assign(reinterpret_cast<const char*>(community),
                           static_cast<std::size_t>(communityLen));
-    if (version != 0) {
+    if (version != m_nVersion) {
         throw CSnmpException(SNMP_ERR_VERSION);
     }
 
@@ -163,7 +184,7 @@ void CSnmpMsg::SnmpDecode() {
         // header is read once; only a type the engine does not carry is peeked first, to fail
         // on a malformed header before the type.
         const std::uint8_t type = in.PeekTag();
-        switch (type) {
+        switch (v2 || !IsV2OnlyType(type) ? type : 0) { // 0: a type this version lacks
         case SNMP_TYPE_INTEGER:
         case SNMP_TYPE_COUNTER:
         case SNMP_TYPE_GAUGE:
@@ -192,6 +213,16 @@ void CSnmpMsg::SnmpDecode() {
         case SNMP_TYPE_OID:
             in.GetOid(text);
             m_pPdu->AddOid(name, text, SNMP_TYPE_OID);
+            break;
+        case SNMP_TYPE_COUNTER64:
+            m_pPdu->AddOid(name, static_cast<std::int64_t>(in.GetUnsigned64()), type);
+            break;
+        case SNMP_TYPE_NOSUCHOBJECT:
+        case SNMP_TYPE_NOSUCHINSTANCE:
+        case SNMP_TYPE_ENDOFMIBVIEW:
+            in.GetNull(); // an exception has no content, as NULL
+            m_pPdu->AddOid(name);
+            m_pPdu->m_varBindList.back()->m_byType = type;
             break;
         default:
             in.PeekLength();

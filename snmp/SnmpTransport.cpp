@@ -43,6 +43,13 @@ void SetSnmpTimeout(int milliseconds) {
     }
 }
 
+void SetSnmpReceiveLimit(int bytes) {
+    if (g_pSnmpDll) {
+        g_pSnmpDll->m_pSnmpSocket->m_nReceiveLimit =
+            bytes < 1 ? 1 : (bytes > kSnmpMaxDatagram ? kSnmpMaxDatagram : bytes);
+    }
+}
+
 CSnmpSocket* GetSnmpSocket() {
     return g_pSnmpDll ? g_pSnmpDll->m_pSnmpSocket : nullptr;
 }

@@ -21,6 +21,9 @@ NMSNMP_API void SnmpDone();
 // engine the receiver gets code 255.
 NMSNMP_API std::uint32_t SendSnmpMsg(CSnmpMsg* msg);
 NMSNMP_API void SetSnmpTimeout(int milliseconds);
+// The longest reply the engine accepts, in bytes: 512 (the switch's) unless raised; at most
+// kSnmpMaxDatagram. A longer reply hands its request back with SNMP_ERR_RESPONSE_TOO_BIG.
+NMSNMP_API void SetSnmpReceiveLimit(int bytes);
 NMSNMP_API CSnmpSocket* GetSnmpSocket();
 // Gives back every request `requester` still waits for, without calling it: a window that
 // closes must not be called later with a reply to one of its requests.

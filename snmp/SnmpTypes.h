@@ -16,6 +16,16 @@ enum : std::uint8_t {
     SNMP_TYPE_OPAQUE = 68,
     SNMP_TYPE_COUNTER64 = 70,
     SNMP_TYPE_MAC = 79,
+    // SNMPv2c exceptions: a binding an agent could not answer, carried as an empty value.
+    SNMP_TYPE_NOSUCHOBJECT = 0x80,
+    SNMP_TYPE_NOSUCHINSTANCE = 0x81,
+    SNMP_TYPE_ENDOFMIBVIEW = 0x82,
+};
+
+// Message versions as they go on the wire.
+enum : int {
+    SNMP_VERSION_1 = 0,
+    SNMP_VERSION_2C = 1,
 };
 
 // Access flags of a row.
@@ -37,4 +47,15 @@ enum : std::uint16_t {
     SNMP_PDU_RESPONSE = 0xA2,
     SNMP_PDU_SET = 0xA3,
     SNMP_PDU_TRAP = 0xA4,
+    // SNMPv2c only. A GetBulk request carries non-repeaters where other PDUs carry the error
+    // status, and max-repetitions where they carry the error index.
+    SNMP_PDU_GETBULK = 0xA5,
+    SNMP_PDU_INFORM = 0xA6,
+    SNMP_PDU_TRAP2 = 0xA7,
+    SNMP_PDU_REPORT = 0xA8,
 };
+
+// True for the three SNMPv2c exception types.
+constexpr bool SnmpIsException(std::uint8_t type) {
+    return type >= SNMP_TYPE_NOSUCHOBJECT && type <= SNMP_TYPE_ENDOFMIBVIEW;
+}
