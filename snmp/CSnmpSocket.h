@@ -49,6 +49,9 @@ private:
     int ReceiveDatagram(CSnmpMsg& reply);
     std::list<CSnmpMsg*>::iterator FindRequest(std::uint32_t requestId);
     void RefuseTooBig(CSnmpMsg& reply);
+    // An SNMPv3 datagram: opened with the security session of the request it answers.
+    void ReceiveV3(CSnmpMsg& reply);
+    void AnswerUsmReport(std::list<CSnmpMsg*>::iterator request, const CSnmpMsg& report);
     bool Resend(CSnmpMsg* msg);
     void MatchReply(CSnmpMsg& reply);
 

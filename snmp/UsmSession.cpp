@@ -160,7 +160,10 @@ UsmIncoming UsmSession::Open(const std::uint8_t* bytes, std::size_t size) {
         m_time.Guess(msg.usm.engineBoots, msg.usm.engineTime, now);
     }
     if (msg.usm.engineId != m_engineId) {
-        return Failed(UsmFailure::Malformed, msg);
+        // Only a clear report may come from another engine: the agent saying that the engine
+        // ID we were given is not its own. Nothing is learnt from it.
+        return (msg.flags & kV3FlagAuth) ? Failed(UsmFailure::Malformed, msg)
+                                         : OpenForeignReport(msg);
     }
 
     bool inWindow = true;
@@ -221,6 +224,19 @@ UsmIncoming UsmSession::Open(const std::uint8_t* bytes, std::size_t size) {
     }
     if (!inWindow) {
         return Failed(UsmFailure::NotInTimeWindow, msg);
+    }
+    return incoming;
+}
+
+UsmIncoming UsmSession::OpenForeignReport(const SnmpV3Message& msg) const {
+    UsmIncoming incoming = Failed(UsmFailure::Malformed, msg);
+    try {
+        std::vector<std::uint8_t> pdu = DecodeScopedPdu(msg.data.data(), msg.data.size()).pdu;
+        if (IsReport(pdu)) {
+            incoming.failure = UsmFailure::None;
+            incoming.pdu = std::move(pdu);
+        }
+    } catch (const CSnmpException&) {
     }
     return incoming;
 }

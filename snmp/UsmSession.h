@@ -64,6 +64,7 @@ public:
     UsmReportAction OnReport(const std::string& oid, int resendsSoFar, UsmFailure& failure);
 
 private:
+    UsmIncoming OpenForeignReport(const SnmpV3Message& msg) const;
     void LearnEngine(const std::vector<std::uint8_t>& engineId);
     bool AuthenticationWanted() const { return m_user.level != UsmSecurityLevel::NoAuthNoPriv; }
     bool PrivacyWanted() const { return m_user.level == UsmSecurityLevel::AuthPriv; }

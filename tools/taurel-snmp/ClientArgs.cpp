@@ -4,6 +4,7 @@
 #include <map>
 
 #include "snmp/SnmpAgentAddress.h"
+#include "tools/taurel-snmp/ClientUsmArgs.h"
 
 const char* const kClientUsage =
     "usage: taurel-snmp [-c COMMUNITY] [-t TIMEOUT_MS] [--log] get|getnext AGENT OID...\n"
@@ -16,6 +17,11 @@ const char* const kClientUsage =
     "                c counter, g gauge, t time ticks, m MAC address.\n"
     "Communities default to tessla for reading and marbelo for set; --log appends every\n"
     "packet to snmp.log in the current directory.\n"
+    "-v 1 (default) or -v 3. SNMPv3 replaces -c with: -u USER\n"
+    "  -l noAuthNoPriv|authNoPriv|authPriv -a MD5|SHA|SHA-224|SHA-256|SHA-384|SHA-512\n"
+    "  -A PASSPHRASE -x AES -X PASSPHRASE [-e ENGINEID (hex)] [-n CONTEXT];\n"
+    "  passphrases have at least 8 characters. DES is not offered (libcrypto keeps it in its\n"
+    "  legacy provider).\n"
     "Exit status: 0 success, 1 error in packet or failure to send, 2 time-out, 64 usage.\n";
 
 namespace {
@@ -93,6 +99,18 @@ bool ParseClientArgs(const std::vector<std::string>& args, ClientCommand& comman
         const std::string& option = args[i];
         if (option == "--log") {
             command.logPackets = true;
+        } else if (option == "-v" && i + 1 < args.size()) {
+            const std::string& value = args[++i];
+            if (value != "1" && value != "3") {
+                error = "bad version: " + value;
+                return false;
+            }
+            command.v3 = value == "3";
+        } else if (IsUsmOption(option) && i + 1 < args.size()) {
+            if (!ParseUsmOption(option, args[i + 1], command.usm, error)) {
+                return false;
+            }
+            ++i;
         } else if ((option == "-c" || option == "-t") && i + 1 < args.size()) {
             const std::string& value = args[++i];
             if (option == "-c") {
@@ -122,6 +140,10 @@ bool ParseClientArgs(const std::vector<std::string>& args, ClientCommand& comman
         return false;
     }
     command.action = action->second;
+    if (command.v3 && command.action != ClientAction::LogDump &&
+        !CheckUsmUser(command.usm, error)) {
+        return false;
+    }
     const std::vector<std::string> rest(args.begin() + static_cast<std::ptrdiff_t>(i) + 1,
                                         args.end());
     if (command.action == ClientAction::LogDump) {

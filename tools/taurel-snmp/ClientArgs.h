@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "snmp/UsmUser.h"
+
 enum class ClientAction { Get, GetNext, Walk, Set, LogDump };
 
 struct ClientSetItem {
@@ -21,6 +23,8 @@ struct ClientCommand {
     std::vector<std::string> oids;   // get, getnext, walk
     std::vector<ClientSetItem> sets; // set
     std::string file;                // logdump
+    bool v3 = false;                 // -v 3: the user-based security model instead of communities
+    UsmUser usm;                     // -u -l -a -A -x -X -e -n
 };
 
 constexpr const char* kDefaultReadCommunity = "tessla";

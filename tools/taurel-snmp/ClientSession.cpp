@@ -6,6 +6,7 @@
 
 #include "snmp/NmOidTable.h"
 #include "snmp/SnmpTransport.h"
+#include "snmp/UsmSession.h"
 #include "tools/taurel-snmp/ClientSetValue.h"
 #include "tools/taurel-snmp/ClientValueText.h"
 
@@ -43,7 +44,21 @@ int CompareOids(const std::string& a, const std::string& b) {
 }
 
 ClientSession::ClientSession(const ClientCommand& command, std::ostream& out, std::ostream& err)
-    : m_command(command), m_out(out), m_err(err) {}
+    : m_command(command), m_out(out), m_err(err) {
+    if (m_command.v3) {
+        m_pUsm = std::make_shared<UsmSession>(m_command.usm);
+        // The session holds the keys now; the passphrases are not needed again.
+        m_command.usm.authPassword.Wipe();
+        m_command.usm.privPassword.Wipe();
+    }
+}
+
+CSnmpMsg* ClientSession::NewRequest(std::uint16_t type) {
+    auto* msg = new CSnmpMsg(this, m_command.agent,
+                             m_command.v3 ? std::string() : EffectiveCommunity(m_command), type);
+    msg->m_pUsm = m_pUsm;
+    return msg;
+}
 
 void ClientSession::Start() {
     if (m_command.action == ClientAction::Walk) {
@@ -54,8 +69,7 @@ void ClientSession::Start() {
     const std::uint16_t type = m_command.action == ClientAction::Set       ? SNMP_PDU_SET
                                : m_command.action == ClientAction::GetNext ? SNMP_PDU_GETNEXT
                                                                            : SNMP_PDU_GET;
-    auto msg =
-        std::make_unique<CSnmpMsg>(this, m_command.agent, EffectiveCommunity(m_command), type);
+    std::unique_ptr<CSnmpMsg> msg(NewRequest(type));
     for (const std::string& oid : m_command.oids) {
         msg->m_pPdu->AddOid(oid);
     }
@@ -71,8 +85,7 @@ void ClientSession::Start() {
 }
 
 void ClientSession::SendGetNext(const std::string& oid) {
-    auto* msg =
-        new CSnmpMsg(this, m_command.agent, EffectiveCommunity(m_command), SNMP_PDU_GETNEXT);
+    CSnmpMsg* msg = NewRequest(SNMP_PDU_GETNEXT);
     msg->m_pPdu->AddOid(oid);
     Send(msg);
 }
@@ -120,7 +133,9 @@ void ClientSession::HandleWalkStep(const CSnmpMsg& msg) {
         return;
     }
     const CSnmpVarBind& vb = *pdu.m_varBindList.front();
-    if (!IsInSubtree(vb.m_strOid, m_command.oids.front())) {
+    // An SNMPv2 agent (every SNMPv3 one) marks the end of its MIB with endOfMibView instead.
+    if (vb.m_byType == SNMP_TYPE_ENDOFMIBVIEW ||
+        !IsInSubtree(vb.m_strOid, m_command.oids.front())) {
         Finish(CLIENT_OK);
         return;
     }

@@ -3,6 +3,7 @@
 // requests and receives their outcomes on the Qt event loop; it ends with an exit status.
 
 #include <cstdint>
+#include <memory>
 #include <ostream>
 #include <string>
 
@@ -31,6 +32,8 @@ private:
     void HandleReply(const CSnmpMsg& msg);
     void HandleWalkStep(const CSnmpMsg& msg);
     void SendGetNext(const std::string& oid);
+    // A request of `type` for the agent, with the community or the SNMPv3 session.
+    CSnmpMsg* NewRequest(std::uint16_t type);
     void Send(CSnmpMsg* msg);
     void ReportErrorStatus(const CSnmpMsg& msg);
     void Finish(int exitCode);
@@ -39,6 +42,9 @@ private:
     std::ostream& m_out;
     std::ostream& m_err;
     std::string m_walkPosition;
+    // With -v 3: the one security session every request of the run shares, so the agent's
+    // engine ID and clock are learnt once. Its keys are wiped when the run ends.
+    std::shared_ptr<UsmSession> m_pUsm;
     bool m_finished = false;
     int m_exitCode = CLIENT_OK;
 };

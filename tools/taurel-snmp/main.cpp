@@ -9,13 +9,16 @@
 #include "snmp/SnmpTransport.h"
 #include "tools/taurel-snmp/ClientArgs.h"
 #include "tools/taurel-snmp/ClientSession.h"
+#include "tools/taurel-snmp/ClientUsmArgs.h"
 #include "tools/taurel-snmp/LogDump.h"
 
 int main(int argc, char* argv[]) {
-    const std::vector<std::string> args(argv + 1, argv + argc);
+    std::vector<std::string> args(argv + 1, argv + argc);
     ClientCommand command;
     std::string error;
-    if (!ParseClientArgs(args, command, error)) {
+    const bool parsed = ParseClientArgs(args, command, error);
+    WipeUsmPassphrases(args, argc, argv);
+    if (!parsed) {
         std::cerr << "taurel-snmp: " << error << "\n" << kClientUsage;
         return CLIENT_USAGE;
     }
@@ -26,9 +29,12 @@ int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     SnmpInit(nullptr);
     SetSnmpTimeout(command.timeoutMs);
+    SetSnmpReceiveLimit(kSnmpMaxDatagram);
     GetSnmpSocket()->m_bLogPackets = command.logPackets ? 1 : 0;
 
     ClientSession session(command, std::cout, std::cerr);
+    command.usm.authPassword.Wipe();
+    command.usm.privPassword.Wipe();
     session.Start();
     // A failed send or a bad value ends the session before the loop would start.
     if (!session.Finished()) {
