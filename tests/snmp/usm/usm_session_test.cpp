@@ -5,62 +5,14 @@
 #include <gtest/gtest.h>
 
 #include "snmp/UsmSession.h"
-#include "tests/snmp/usm/UsmTestBytes.h"
+#include "tests/snmp/usm/UsmTestAgent.h"
 
 namespace {
 
-const std::vector<std::uint8_t> kEngineId = FromHex("000000000000000000000002");
-// "maplesyrup" localised to kEngineId with SHA-1 (the user-based security model's example).
-const std::vector<std::uint8_t> kLocalKey = FromHex("6695febc9288e36282235fc7151f128497b38f3f");
+const std::vector<std::uint8_t> kEngineId = kTestEngineId;
 const std::vector<std::uint8_t> kPdu = FromHex("a00e02010702010002010030033001"
                                                "00");
-
-UsmUser MapleUser(UsmSecurityLevel level) {
-    UsmUser user;
-    user.userName = "ops";
-    user.level = level;
-    user.auth = UsmAuthProtocol::SHA1;
-    user.priv = UsmPrivProtocol::AES128;
-    user.authPassword = UsmSecret("maplesyrup");
-    user.privPassword = UsmSecret("maplesyrup");
-    return user;
-}
-
-// What the agent sends: `pdu` from kEngineId at (boots, time), at the given flags.
-std::vector<std::uint8_t> AgentMessage(std::uint8_t flags, const std::vector<std::uint8_t>& pdu,
-                                       std::uint32_t boots, std::uint32_t time,
-                                       std::int64_t msgId = 7) {
-    const UsmSecret key(kLocalKey.data(), kLocalKey.size());
-    SnmpV3Message msg;
-    msg.msgId = msgId;
-    msg.flags = flags;
-    msg.usm = {kEngineId, boots, time, "ops", {}, {}};
-    msg.data = EncodeScopedPdu({kEngineId, "", pdu});
-    if (flags & kV3FlagAuth) {
-        msg.usm.authParams.assign(12, 0);
-    }
-    if (flags & kV3FlagPriv) {
-        msg.usm.privParams = FromHex("0000000000000009");
-        std::vector<std::uint8_t> encrypted;
-        UsmAesCfb(true, key, UsmAesIv(boots, time, msg.usm.privParams.data()).data(),
-                  msg.data.data(), msg.data.size(), encrypted);
-        msg.data = encrypted;
-    }
-    std::size_t authOffset = 0;
-    std::vector<std::uint8_t> wire = EncodeV3Message(msg, authOffset);
-    if (flags & kV3FlagAuth) {
-        const auto mac = UsmComputeMac(UsmAuthProtocol::SHA1, key, wire.data(), wire.size());
-        std::copy(mac.begin(), mac.end(), wire.begin() + static_cast<std::ptrdiff_t>(authOffset));
-    }
-    return wire;
-}
-
-const std::vector<std::uint8_t> kReport = FromHex("a8"
-                                                  "1c"
-                                                  "020107020100020100"
-                                                  "3011"
-                                                  "300f060a2b060106030f01010400"
-                                                  "410101");
+const std::vector<std::uint8_t> kReport = UsmStatsReport(7, 4);
 
 UsmSession DiscoveredSession(UsmSecurityLevel level, Clock::Seconds now) {
     UsmSession session(MapleUser(level));
@@ -108,7 +60,7 @@ TEST(UsmSessionProtect, AnAgentWithTheLocalisedKeyVerifiesAndDecrypts) {
     EXPECT_EQ(msg.flags, kV3FlagAuth | kV3FlagPriv | kV3FlagReportable);
     EXPECT_EQ(msg.usm.userName, "ops");
 
-    const UsmSecret key(kLocalKey.data(), kLocalKey.size());
+    const UsmSecret key(kTestLocalKey.data(), kTestLocalKey.size());
     std::vector<std::uint8_t> zeroed = wire;
     std::fill_n(zeroed.begin() + static_cast<std::ptrdiff_t>(authOffset), 12, 0);
     EXPECT_EQ(UsmComputeMac(UsmAuthProtocol::SHA1, key, zeroed.data(), zeroed.size()),
@@ -166,6 +118,23 @@ TEST(UsmSessionOpen, StaleRepliesAreOutsideTheWindowButAnAuthenticatedReportResy
     std::size_t offset = 0;
     const std::vector<std::uint8_t> next = session.Protect(10, kPdu);
     EXPECT_EQ(DecodeV3Message(next.data(), next.size(), offset).usm.engineTime, 100u);
+}
+
+TEST(UsmSessionOpen, OnlyAClearReportMayComeFromAnotherEngine) {
+    UsmUser user = MapleUser(UsmSecurityLevel::AuthNoPriv);
+    user.engineId = FromHex("0000000000000000000000ff"); // the operator's mistake
+    UsmSession session(user);
+    const std::vector<std::uint8_t> report = AgentMessage(0, kReport, 4, 1000);
+    const UsmIncoming incoming = session.Open(report.data(), report.size());
+    EXPECT_EQ(incoming.failure, UsmFailure::None);
+    EXPECT_EQ(incoming.pdu, kReport);
+    const std::vector<std::uint8_t> response = FromHex("a20b0201070201000201003000");
+    const std::vector<std::uint8_t> clear = AgentMessage(0, response, 4, 1000);
+    EXPECT_EQ(session.Open(clear.data(), clear.size()).failure, UsmFailure::Malformed);
+    // The engine ID stays the one given: a clear report teaches nothing.
+    std::size_t offset = 0;
+    const std::vector<std::uint8_t> next = session.Protect(8, kPdu);
+    EXPECT_EQ(DecodeV3Message(next.data(), next.size(), offset).usm.engineId, user.engineId);
 }
 
 TEST(UsmSessionReports, EachCounterEndsOrRepeatsTheRequest) {
