@@ -77,6 +77,4 @@ private:
     UsmSecret m_localPrivKey;
     UsmEngineTime m_time;
     std::uint64_t m_salt = 0;
-    // The last report said the agent's clock differs from ours.
-    bool m_timeRejected = false;
 };
