@@ -13,5 +13,5 @@ cmake --build build-fuzz -j 2 --target snmp_decode_fuzzer
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 cd build-fuzz
-ASAN_OPTIONS=detect_leaks=1 ./bin/snmp_decode_fuzzer -max_total_time="$seconds" -max_len=512 \
+ASAN_OPTIONS=detect_leaks=1 ./bin/snmp_decode_fuzzer -max_total_time="$seconds" -max_len=1500 \
     -timeout=5 -print_final_stats=1 "$scratch" ../fuzz/corpus

@@ -1,6 +1,8 @@
 // libFuzzer target: any datagram the socket can receive goes through SnmpDecode, which must end
-// in a decoded message or a CSnmpException, never in a crash, a hang or a leak. What decodes is
-// also logged and loaded back into the same message, whose list then owns bindings of both
+// in a decoded message or a CSnmpException, never in a crash, a hang or a leak. The datagram is
+// decoded in the version its header names (SNMPv1 or SNMPv2c, as the socket does for a
+// request of that version), from m_buf or, past 512 bytes, from the large image. What decodes
+// is also logged and loaded back into the same message, whose list then owns bindings of both
 // origins, and encoded again, as an agent answering it would. An SNMPv3 datagram is opened as
 // the transport opens it, by the session of the user the v3 seeds were recorded with (snmpd's
 // engine 80001f8804746175726531, user "ops", SHA-256 and AES), and its PDU decoded the same way.
@@ -11,6 +13,8 @@
 
 #include "platform/core/CArchive.h"
 #include "snmp/CSnmpMsg.h"
+#include "snmp/CSnmpSocket.h"
+#include "snmp/SnmpMessageHeader.h"
 #include "snmp/SnmpV3Image.h"
 #include "snmp/SnmpV3Message.h"
 #include "snmp/UsmSession.h"
@@ -56,16 +60,25 @@ void OpenV3(const std::uint8_t* data, std::size_t size) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    if (size > static_cast<std::size_t>(kSnmpMaxDatagram)) {
+        return -1; // no UDP datagram is longer
+    }
     if (PeekSnmpVersion(data, size) == 3) {
         OpenV3(data, size);
         return 0;
     }
-    if (size > static_cast<std::size_t>(kSnmpBufferSize)) {
-        return -1; // the socket never receives more than one buffer
-    }
     CSnmpMsg* msg = new CSnmpMsg(nullptr, "127.0.0.1", "", 0);
-    std::memcpy(msg->m_buf, data, size);
+    if (size > static_cast<std::size_t>(kSnmpBufferSize)) {
+        msg->m_largeImage.assign(data, data + size);
+    } else {
+        std::memcpy(msg->m_buf, data, size);
+    }
     msg->m_nLen = static_cast<int>(size);
+    SnmpMessageHeader header;
+    if (SnmpReadMessageHeader(data, static_cast<int>(size), header) &&
+        header.version == SNMP_VERSION_2C) {
+        msg->m_nVersion = SNMP_VERSION_2C;
+    }
     try {
         msg->SnmpDecode();
         const std::size_t decoded = msg->m_pPdu->m_varBindList.size();

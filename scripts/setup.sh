@@ -8,7 +8,7 @@ packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation fonts-dejavu-core
-  snmp snmpd libsnmp-dev libssl-dev
+  snmp snmpd libsnmp-dev libssl-dev tshark
   clang libclang-rt-14-dev
 )
 

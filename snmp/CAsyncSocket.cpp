@@ -1,5 +1,7 @@
 #include "snmp/CAsyncSocket.h"
 
+#include "snmp/SnmpAgentAddress.h"
+
 // The engine's one socket is a plain datagram socket watched by a QSocketNotifier: Qt Network
 // would add its library and the ones it pulls in (proxy, Kerberos, compression) to the start of
 // every program that talks SNMP, for nothing the engine uses.
@@ -63,6 +65,11 @@ bool ResolveIPv4(const std::string& host, in_addr& address) {
 }
 
 } // namespace
+
+bool SnmpHostResolves(const std::string& host) {
+    in_addr address{};
+    return ResolveIPv4(host, address);
+}
 
 CAsyncSocket::CAsyncSocket() = default;
 

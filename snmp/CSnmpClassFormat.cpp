@@ -3,6 +3,7 @@
 
 #include "platform/core/TextFormat.h"
 #include "snmp/CSnmpClass.h"
+#include "snmp/SnmpTypes.h"
 
 namespace {
 
@@ -47,8 +48,17 @@ std::string CSnmpClass::FormatValue(const CSnmpVarBind* vb, const CSnmpOid* oid)
     if (!vb) {
         return {};
     }
-    const std::uint8_t type = oid ? oid->m_byType : vb->m_byType;
+    // An agent's exception stands in place of the value, whatever the row's type.
+    const std::uint8_t type = oid && !SnmpIsException(vb->m_byType) ? oid->m_byType : vb->m_byType;
     switch (type) {
+    case SNMP_TYPE_COUNTER64:
+        return FormatText("%llu", static_cast<unsigned long long>(vb->GetInt64()));
+    case SNMP_TYPE_NOSUCHOBJECT:
+        return "noSuchObject";
+    case SNMP_TYPE_NOSUCHINSTANCE:
+        return "noSuchInstance";
+    case SNMP_TYPE_ENDOFMIBVIEW:
+        return "endOfMibView";
     case SNMP_TYPE_INTEGER:
         return NumberText(*vb, oid);
     case SNMP_TYPE_COUNTER:

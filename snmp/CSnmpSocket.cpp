@@ -34,6 +34,12 @@ CSnmpSocket::~CSnmpSocket() {
 
 std::uint32_t CSnmpSocket::SendSnmpMsg(CSnmpMsg* msg) {
     try {
+        if (!msg->m_pUsm) {
+            const auto agent = m_agentSecurity.find(msg->m_strIpAddr);
+            if (agent != m_agentSecurity.end()) {
+                msg->m_pUsm = agent->second;
+            }
+        }
         if (msg->m_pUsm) {
             msg->m_nVersion = SNMP_VERSION_2C; // a v3 message carries v2 PDUs
         }

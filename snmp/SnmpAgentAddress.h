@@ -17,3 +17,7 @@ struct SnmpAgentAddress {
 // Splits "host" or "host:port". False when a port is given but is not a number from 1 to 65535,
 // or the host part is empty.
 NMSNMP_API bool SplitAgentAddress(const std::string& text, SnmpAgentAddress& address);
+
+// True when `host` is a dotted IPv4 address or a name the system resolves to one: the engine
+// can send to it.
+NMSNMP_API bool SnmpHostResolves(const std::string& host);

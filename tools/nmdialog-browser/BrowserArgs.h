@@ -2,10 +2,13 @@
 // The command line of nmdialog-browser:
 //   nmdialog-browser AGENT DIALOG [--table NAME | --table-file FILE] [--instance TEXT]
 //                    [-c READ] [-w WRITE] [--screenshot FILE.png] [--quit-after SECONDS]
+//                    [-v 1|3 -u USER -l LEVEL -a PROTOCOL -A PASS -x AES -X PASS -e ID -n CTX]
 
 #include <optional>
 #include <string>
 #include <vector>
+
+#include "snmp/UsmUser.h"
 
 enum class BrowserDialog { Get, GetNext, Set, PortCtrl, Statistic };
 
@@ -20,6 +23,8 @@ struct BrowserOptions {
     std::string writeCommunity = "marbelo";
     std::string screenshot;
     std::optional<double> quitAfter; // seconds
+    bool v3 = false;                 // -v 3: SNMPv3 as `usm` instead of the communities
+    UsmUser usm;
 };
 
 // The exit status of bad arguments (EX_USAGE).

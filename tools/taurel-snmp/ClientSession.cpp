@@ -5,6 +5,8 @@
 #include <QCoreApplication>
 
 #include "snmp/NmOidTable.h"
+#include "snmp/SnmpAgentAddress.h"
+#include "snmp/SnmpErrorStatus.h"
 #include "snmp/SnmpTransport.h"
 #include "snmp/UsmSession.h"
 #include "tools/taurel-snmp/ClientSetValue.h"
@@ -45,7 +47,7 @@ int CompareOids(const std::string& a, const std::string& b) {
 
 ClientSession::ClientSession(const ClientCommand& command, std::ostream& out, std::ostream& err)
     : m_command(command), m_out(out), m_err(err) {
-    if (m_command.v3) {
+    if (m_command.version == SNMP_VERSION_3) {
         m_pUsm = std::make_shared<UsmSession>(m_command.usm);
         // The session holds the keys now; the passphrases are not needed again.
         m_command.usm.authPassword.Wipe();
@@ -53,21 +55,27 @@ ClientSession::ClientSession(const ClientCommand& command, std::ostream& out, st
     }
 }
 
-CSnmpMsg* ClientSession::NewRequest(std::uint16_t type) {
-    auto* msg = new CSnmpMsg(this, m_command.agent,
-                             m_command.v3 ? std::string() : EffectiveCommunity(m_command), type);
-    msg->m_pUsm = m_pUsm;
-    return msg;
+bool ClientSession::UsesBulk() const {
+    return m_command.action == ClientAction::BulkGet ||
+           m_command.action == ClientAction::BulkWalk ||
+           (m_command.action == ClientAction::Walk && m_command.walkWithBulk);
 }
 
 void ClientSession::Start() {
-    if (m_command.action == ClientAction::Walk) {
+    SnmpAgentAddress address;
+    if (!SplitAgentAddress(m_command.agent, address) || !SnmpHostResolves(address.host)) {
+        m_err << "taurel-snmp: Unknown host (" << address.host << ")\n";
+        Finish(CLIENT_ERROR);
+        return;
+    }
+    if (m_command.action == ClientAction::Walk || m_command.action == ClientAction::BulkWalk) {
         m_walkPosition = m_command.oids.front();
-        SendGetNext(m_walkPosition);
+        SendWalkStep();
         return;
     }
     const std::uint16_t type = m_command.action == ClientAction::Set       ? SNMP_PDU_SET
                                : m_command.action == ClientAction::GetNext ? SNMP_PDU_GETNEXT
+                               : m_command.action == ClientAction::BulkGet ? SNMP_PDU_GETBULK
                                                                            : SNMP_PDU_GET;
     std::unique_ptr<CSnmpMsg> msg(NewRequest(type));
     for (const std::string& oid : m_command.oids) {
@@ -84,9 +92,28 @@ void ClientSession::Start() {
     Send(msg.release());
 }
 
-void ClientSession::SendGetNext(const std::string& oid) {
-    CSnmpMsg* msg = NewRequest(SNMP_PDU_GETNEXT);
-    msg->m_pPdu->AddOid(oid);
+CSnmpMsg* ClientSession::NewRequest(std::uint16_t pduType) {
+    auto* msg = new CSnmpMsg(this, m_command.agent,
+                             m_pUsm ? std::string() : EffectiveCommunity(m_command), pduType);
+    // A v3 request's PDU is an SNMPv2c PDU inside the security session's message.
+    msg->m_nVersion = m_pUsm ? SNMP_VERSION_2C : m_command.version;
+    msg->m_pUsm = m_pUsm;
+    msg->m_nRetries = m_command.retries;
+    if (pduType == SNMP_PDU_GETBULK) {
+        // GetBulk carries these where other requests carry the error status and index.
+        msg->m_pPdu->m_dwErrorStatus = static_cast<std::uint32_t>(m_command.nonRepeaters);
+        msg->m_pPdu->m_dwErrorIndex = static_cast<std::uint32_t>(m_command.maxRepetitions);
+    }
+    return msg;
+}
+
+void ClientSession::SendWalkStep() {
+    CSnmpMsg* msg = NewRequest(UsesBulk() ? SNMP_PDU_GETBULK : SNMP_PDU_GETNEXT);
+    if (UsesBulk()) {
+        // A walk's one name repeats; there is nothing to send only once.
+        msg->m_pPdu->m_dwErrorStatus = 0;
+    }
+    msg->m_pPdu->AddOid(m_walkPosition);
     Send(msg);
 }
 
@@ -103,7 +130,8 @@ void ClientSession::OnReply(std::uint16_t code, CSnmpMsg* msg) {
     } else if (code != 0) {
         m_err << "taurel-snmp: " << msg->m_exception.m_strMessage << "\n";
         Finish(CLIENT_ERROR);
-    } else if (m_command.action == ClientAction::Walk) {
+    } else if (m_command.action == ClientAction::Walk ||
+               m_command.action == ClientAction::BulkWalk) {
         HandleWalkStep(*msg);
     } else {
         HandleReply(*msg);
@@ -132,22 +160,36 @@ void ClientSession::HandleWalkStep(const CSnmpMsg& msg) {
         ReportErrorStatus(msg);
         return;
     }
-    const CSnmpVarBind& vb = *pdu.m_varBindList.front();
-    // An SNMPv2 agent (every SNMPv3 one) marks the end of its MIB with endOfMibView instead.
-    if (vb.m_byType == SNMP_TYPE_ENDOFMIBVIEW ||
-        !IsInSubtree(vb.m_strOid, m_command.oids.front())) {
+    // A get-next reply holds one binding; a GetBulk reply up to max-repetitions of them.
+    for (const CSnmpVarBind* vb : pdu.m_varBindList) {
+        if (!TakeWalkBinding(*vb)) {
+            return;
+        }
+    }
+    SendWalkStep();
+}
+
+bool ClientSession::TakeWalkBinding(const CSnmpVarBind& vb) {
+    if (!IsInSubtree(vb.m_strOid, m_command.oids.front())) {
         Finish(CLIENT_OK);
-        return;
+        return false;
+    }
+    // An SNMPv2c agent marks the end of its objects with endOfMibView (under the last name):
+    // printed, as net-snmp prints it, and the walk ends there.
+    if (SnmpIsException(vb.m_byType)) {
+        m_out << FormatClientBinding(vb) << "\n";
+        Finish(CLIENT_OK);
+        return false;
     }
     if (CompareOids(vb.m_strOid, m_walkPosition) <= 0) {
         // An agent that answers with the same or an earlier name would loop forever.
         m_err << "Error: OID not increasing: " << m_walkPosition << " >= " << vb.m_strOid << "\n";
         Finish(CLIENT_ERROR);
-        return;
+        return false;
     }
     m_out << FormatClientBinding(vb) << "\n";
     m_walkPosition = vb.m_strOid;
-    SendGetNext(m_walkPosition);
+    return true;
 }
 
 void ClientSession::ReportErrorStatus(const CSnmpMsg& msg) {
@@ -159,7 +201,8 @@ void ClientSession::ReportErrorStatus(const CSnmpMsg& msg) {
             oid = vb->m_strOid;
         }
     }
-    m_err << "Error in packet: " << ErrorStatusName(pdu.m_dwErrorStatus) << " (" << oid << ")\n";
+    m_err << "Error in packet: " << SnmpErrorStatusName(pdu.m_dwErrorStatus) << " (" << oid
+          << ")\n";
     Finish(CLIENT_ERROR);
 }
 

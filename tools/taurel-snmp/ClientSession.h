@@ -1,6 +1,7 @@
 #pragma once
-// One run of get, getnext, walk or set against an agent on the engine. The session sends its
-// requests and receives their outcomes on the Qt event loop; it ends with an exit status.
+// One run of get, getnext, walk, set, bulkget or bulkwalk against an agent on the engine. The
+// session sends its requests and receives their outcomes on the Qt event loop; it ends with an exit
+// status.
 
 #include <cstdint>
 #include <memory>
@@ -28,12 +29,14 @@ public:
     int ExitCode() const { return m_exitCode; }
 
 private:
+    bool UsesBulk() const;
     void OnReply(std::uint16_t code, CSnmpMsg* msg);
     void HandleReply(const CSnmpMsg& msg);
     void HandleWalkStep(const CSnmpMsg& msg);
-    void SendGetNext(const std::string& oid);
-    // A request of `type` for the agent, with the community or the SNMPv3 session.
-    CSnmpMsg* NewRequest(std::uint16_t type);
+    // Prints `vb` when it continues the walk; false when the walk ends with it.
+    bool TakeWalkBinding(const CSnmpVarBind& vb);
+    void SendWalkStep();
+    CSnmpMsg* NewRequest(std::uint16_t pduType);
     void Send(CSnmpMsg* msg);
     void ReportErrorStatus(const CSnmpMsg& msg);
     void Finish(int exitCode);

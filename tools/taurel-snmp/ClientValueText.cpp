@@ -63,6 +63,15 @@ std::string TypeAndValue(const CSnmpVarBind& vb) {
         return "Timeticks: " + TimeTicksText(vb.GetUInt32());
     case SNMP_TYPE_OPAQUE:
         return "Opaque: " + HexBytes(vb);
+    case SNMP_TYPE_COUNTER64:
+        return FormatText("Counter64: %llu", static_cast<unsigned long long>(vb.GetInt64()));
+    // An exception replaces "TYPE: VALUE" with net-snmp's sentence.
+    case SNMP_TYPE_NOSUCHOBJECT:
+        return "No Such Object available on this agent at this OID";
+    case SNMP_TYPE_NOSUCHINSTANCE:
+        return "No Such Instance currently exists at this OID";
+    case SNMP_TYPE_ENDOFMIBVIEW:
+        return "No more variables left in this MIB View (It is past the end of the MIB tree)";
     default:
         return FormatText("type(%u): %s", vb.m_byType, HexBytes(vb).c_str());
     }
@@ -72,15 +81,6 @@ std::string TypeAndValue(const CSnmpVarBind& vb) {
 
 std::string FormatClientBinding(const CSnmpVarBind& vb) {
     return vb.m_strOid + " = " + TypeAndValue(vb);
-}
-
-std::string ErrorStatusName(std::uint32_t status) {
-    static const char* const kNames[] = {"noError",  "tooBig",   "noSuchName",
-                                         "badValue", "readOnly", "genErr"};
-    if (status < std::size(kNames)) {
-        return kNames[status];
-    }
-    return FormatText("error(%u)", status);
 }
 
 std::string PduTypeName(std::uint16_t pduType) {
@@ -95,6 +95,14 @@ std::string PduTypeName(std::uint16_t pduType) {
         return "set";
     case SNMP_PDU_TRAP:
         return "trap";
+    case SNMP_PDU_GETBULK:
+        return "getbulk";
+    case SNMP_PDU_INFORM:
+        return "inform";
+    case SNMP_PDU_TRAP2:
+        return "trap2";
+    case SNMP_PDU_REPORT:
+        return "report";
     default:
         return FormatText("type(0x%02X)", pduType & 0xFF);
     }

@@ -8,7 +8,6 @@
 
 // "OID = TYPE: VALUE"
 std::string FormatClientBinding(const CSnmpVarBind& vb);
-// noError, tooBig, noSuchName, badValue, readOnly, genErr; others as "error(N)".
-std::string ErrorStatusName(std::uint32_t status);
-// get, getnext, response, set, trap; others (and 0, an undecodable datagram) as "type(0xNN)".
+// get, getnext, response, set, trap, getbulk, inform, trap2, report; others (and 0, an undecodable
+// datagram) as "type(0xNN)".
 std::string PduTypeName(std::uint16_t pduType);

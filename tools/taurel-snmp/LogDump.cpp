@@ -2,6 +2,7 @@
 
 #include "platform/core/CArchive.h"
 #include "platform/core/TextFormat.h"
+#include "snmp/SnmpErrorStatus.h"
 #include "snmp/SnmpPacketLog.h"
 #include "tools/taurel-snmp/ClientValueText.h"
 
@@ -19,7 +20,7 @@ int DumpPacketLog(const std::string& path, std::ostream& out, std::ostream& err)
                           "error status %s (%u), error index %u, %zu binding(s)\n",
                           ++number, msg->m_strIpAddr.c_str(), msg->m_strCommunity.c_str(),
                           PduTypeName(msg->m_wPduType).c_str(), msg->m_wPduType & 0xFF,
-                          pdu.m_dwReqId, ErrorStatusName(pdu.m_dwErrorStatus).c_str(),
+                          pdu.m_dwReqId, SnmpErrorStatusName(pdu.m_dwErrorStatus).c_str(),
                           pdu.m_dwErrorStatus, pdu.m_dwErrorIndex, pdu.m_varBindList.size());
         for (const CSnmpVarBind* vb : pdu.m_varBindList) {
             out << FormatClientBinding(*vb) << "\n";

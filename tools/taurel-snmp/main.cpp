@@ -1,5 +1,6 @@
-// taurel-snmp: get, getnext, walk and set against an SNMPv1 agent on the NmSnmp engine, and
-// logdump to read a packet log.
+// taurel-snmp: get, getnext, walk and set against an SNMPv1, SNMPv2c or SNMPv3 agent, bulkget
+// and bulkwalk against an SNMPv2c or SNMPv3 one, on the NmSnmp engine; and logdump to read a
+// packet log.
 #include <iostream>
 #include <string>
 #include <vector>
@@ -7,9 +8,9 @@
 #include <QCoreApplication>
 
 #include "snmp/SnmpTransport.h"
+#include "snmp/UsmUserOptions.h"
 #include "tools/taurel-snmp/ClientArgs.h"
 #include "tools/taurel-snmp/ClientSession.h"
-#include "tools/taurel-snmp/ClientUsmArgs.h"
 #include "tools/taurel-snmp/LogDump.h"
 
 int main(int argc, char* argv[]) {
@@ -22,6 +23,14 @@ int main(int argc, char* argv[]) {
         std::cerr << "taurel-snmp: " << error << "\n" << kClientUsage;
         return CLIENT_USAGE;
     }
+    if (command.action == ClientAction::Help) {
+        std::cout << kClientUsage;
+        return CLIENT_OK;
+    }
+    if (command.action == ClientAction::Version) {
+        std::cout << "taurel-snmp " << kClientVersion << "\n";
+        return CLIENT_OK;
+    }
     if (command.action == ClientAction::LogDump) {
         return DumpPacketLog(command.file, std::cout, std::cerr);
     }
@@ -29,6 +38,7 @@ int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     SnmpInit(nullptr);
     SetSnmpTimeout(command.timeoutMs);
+    // Any agent, not only the switch: replies may fill a whole datagram.
     SetSnmpReceiveLimit(kSnmpMaxDatagram);
     GetSnmpSocket()->m_bLogPackets = command.logPackets ? 1 : 0;
 

@@ -5,6 +5,7 @@
 #include <QHostAddress>
 
 #include "snmp/NmOidTable.h"
+#include "snmp/SnmpMessageHeader.h"
 
 void EnsureQtApplication() {
     if (!QCoreApplication::instance()) {
@@ -52,6 +53,11 @@ std::unique_ptr<CSnmpMsg> TestPeer::ReceiveRequest(int maxMs) {
         m_enginePort = port;
     }
     msg->m_nLen = static_cast<int>(n);
+    m_lastDatagram.assign(msg->m_buf, msg->m_buf + n);
+    SnmpMessageHeader header;
+    if (SnmpReadMessageHeader(msg->m_buf, msg->m_nLen, header)) {
+        msg->m_nVersion = header.version;
+    }
     msg->SnmpDecode();
     return msg;
 }
@@ -59,8 +65,9 @@ std::unique_ptr<CSnmpMsg> TestPeer::ReceiveRequest(int maxMs) {
 std::vector<std::uint8_t> EncodeResponse(std::uint32_t reqId,
                                          const std::function<void(CSnmpPdu&)>& fill,
                                          std::uint32_t errorStatus, std::uint32_t errorIndex,
-                                         const std::string& community) {
+                                         const std::string& community, int version) {
     CSnmpMsg reply(nullptr, "", community, SNMP_PDU_RESPONSE);
+    reply.m_nVersion = version;
     reply.m_pPdu->m_dwReqId = reqId;
     reply.m_pPdu->m_dwErrorStatus = errorStatus;
     reply.m_pPdu->m_dwErrorIndex = errorIndex;

@@ -27,8 +27,10 @@ public:
     // The agent address as the engine takes it: "127.0.0.1:port".
     std::string Address() const;
 
-    // Waits for the next datagram and decodes it; null when none came.
+    // Waits for the next datagram and decodes it in the version it carries; null when none came.
     std::unique_ptr<CSnmpMsg> ReceiveRequest(int maxMs = 2000);
+    // The bytes of the last datagram received.
+    const std::vector<std::uint8_t>& LastDatagram() const { return m_lastDatagram; }
     // The port the last request came from (the engine's socket).
     std::uint16_t LastSenderPort() const { return m_lastSenderPort; }
 
@@ -44,11 +46,11 @@ private:
     QUdpSocket m_socket;
     std::uint16_t m_lastSenderPort = 0;
     std::uint16_t m_enginePort = 0;
+    std::vector<std::uint8_t> m_lastDatagram;
 };
 
 // Encoded response image for `reqId`, as an agent sends it.
-std::vector<std::uint8_t> EncodeResponse(std::uint32_t reqId,
-                                         const std::function<void(CSnmpPdu&)>& fill,
-                                         std::uint32_t errorStatus = 0,
-                                         std::uint32_t errorIndex = 0,
-                                         const std::string& community = "tessla");
+std::vector<std::uint8_t>
+EncodeResponse(std::uint32_t reqId, const std::function<void(CSnmpPdu&)>& fill,
+               std::uint32_t errorStatus = 0, std::uint32_t errorIndex = 0,
+               const std::string& community = "tessla", int version = SNMP_VERSION_1);

@@ -304,4 +304,20 @@ TEST(FormatValue, NumbersEnumerationsNullAndIdentifiers) {
     EXPECT_EQ(CSnmpClass::FormatValue(&oid, nullptr), "1.3.6.1.4.1.99");
 }
 
+TEST(FormatValue, Counter64InFullAndExceptionsWhateverTheRowsType) {
+    CSnmpVarBind big("1.1");
+    big.SetValue(std::int64_t{-1}, SNMP_TYPE_COUNTER64);
+    EXPECT_EQ(CSnmpClass::FormatValue(&big, nullptr), "18446744073709551615");
+    CSnmpOid counter(SNMP_TYPE_INTEGER, RO, "1.1", "count", "");
+    const std::vector<std::pair<std::uint8_t, std::string>> exceptions = {
+        {SNMP_TYPE_NOSUCHOBJECT, "noSuchObject"},
+        {SNMP_TYPE_NOSUCHINSTANCE, "noSuchInstance"},
+        {SNMP_TYPE_ENDOFMIBVIEW, "endOfMibView"}};
+    for (const auto& [type, text] : exceptions) {
+        CSnmpVarBind vb("1.1");
+        vb.m_byType = type;
+        EXPECT_EQ(CSnmpClass::FormatValue(&vb, &counter), text) << "not the number 0";
+    }
+}
+
 } // namespace

@@ -12,6 +12,7 @@
 #include "snmp/NmOidTable.h"
 #include "snmp/SnmpPacketLog.h"
 #include "snmp/SnmpTransport.h"
+#include "tests/snmp/transport/EngineTest.h"
 #include "tests/snmp/transport/Recorder.h"
 #include "tests/snmp/transport/TestPeer.h"
 
@@ -19,15 +20,8 @@ namespace {
 
 const std::string kSysDescr = "1.3.6.1.2.1.1.1.0";
 
-class TransportTest : public ::testing::Test {
+class TransportTest : public EngineTest {
 protected:
-    void SetUp() override {
-        EnsureQtApplication();
-        SnmpInit(nullptr);
-        peer.SetEnginePort(GetSnmpSocket()->GetLocalPort());
-    }
-    void TearDown() override { SnmpDone(); }
-
     CSnmpMsg* NewGet(const std::string& address) {
         auto* msg = new CSnmpMsg(&recorder, address, "tessla", SNMP_PDU_GET);
         msg->m_pPdu->AddOid(kSysDescr);
@@ -52,7 +46,6 @@ protected:
     }
 
     Clock::Manual clock{5000};
-    TestPeer peer;
     Recorder recorder;
 };
 

@@ -187,7 +187,7 @@ TEST_F(NetSnmpV3, WrongCredentialsFailWithNetSnmpsWordsAndWithoutWaiting) {
     // nothing, as it does to net-snmp, and the request ends with its time-out.
     std::vector<std::string> wrongPriv = UserOptions("SHA-256", true);
     wrongPriv[11] = "not-the-pass";
-    const ClientRun badPriv = Run(Join({"-t", "300"}, wrongPriv), get);
+    const ClientRun badPriv = Run(Join({"-t", "0.3", "-r", "0"}, wrongPriv), get);
     EXPECT_EQ(badPriv.exitCode, 2);
     EXPECT_EQ(badPriv.err, "Timeout: No Response from " + Agent() + "\n");
     EXPECT_LT(m_lastMs, 5000);

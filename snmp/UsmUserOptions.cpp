@@ -1,7 +1,8 @@
-#include "tools/taurel-snmp/ClientUsmArgs.h"
+#include "snmp/UsmUserOptions.h"
 
 #include <cstring>
 #include <map>
+#include <string_view>
 
 namespace {
 
@@ -23,13 +24,11 @@ bool ParseHex(const std::string& text, std::vector<std::uint8_t>& bytes) {
 
 } // namespace
 
-bool IsUsmOption(const std::string& option) {
-    return option.size() == 2 && option[0] == '-' &&
-           std::string("ulaAxXen").find(option[1]) != std::string::npos;
+bool IsUsmOptionLetter(char letter) {
+    return std::string_view("ulaAxXen").find(letter) != std::string_view::npos;
 }
 
-bool ParseUsmOption(const std::string& option, const std::string& value, UsmUser& user,
-                    std::string& error) {
+bool ParseUsmOption(char letter, const std::string& value, UsmUser& user, std::string& error) {
     static const std::map<std::string, UsmSecurityLevel> kLevels = {
         {"noAuthNoPriv", UsmSecurityLevel::NoAuthNoPriv},
         {"authNoPriv", UsmSecurityLevel::AuthNoPriv},
@@ -38,7 +37,7 @@ bool ParseUsmOption(const std::string& option, const std::string& value, UsmUser
         {"MD5", UsmAuthProtocol::MD5},        {"SHA", UsmAuthProtocol::SHA1},
         {"SHA-224", UsmAuthProtocol::SHA224}, {"SHA-256", UsmAuthProtocol::SHA256},
         {"SHA-384", UsmAuthProtocol::SHA384}, {"SHA-512", UsmAuthProtocol::SHA512}};
-    switch (option[1]) {
+    switch (letter) {
     case 'u':
         if (value.size() > kUsmMaxUserName) {
             error = "user name longer than 32 characters";
@@ -87,7 +86,7 @@ bool ParseUsmOption(const std::string& option, const std::string& value, UsmUser
         user.contextName = value;
         return true;
     default:
-        error = "bad option: " + option;
+        error = std::string("bad option: -") + letter;
         return false;
     }
 }
@@ -109,12 +108,22 @@ bool CheckUsmUser(const UsmUser& user, std::string& error) {
 }
 
 void WipeUsmPassphrases(std::vector<std::string>& args, int argc, char* argv[]) {
-    for (std::size_t i = 0; i + 1 < args.size(); ++i) {
-        if (args[i] == "-A" || args[i] == "-X") {
-            WipeText(args[i + 1]);
-            if (static_cast<int>(i) + 2 < argc) {
-                std::memset(argv[i + 2], 0, std::strlen(argv[i + 2]));
+    // args[i] is argv[i + 1].
+    const auto wipe = [&](std::size_t i, std::size_t from) {
+        WipeText(args[i]);
+        if (static_cast<int>(i) + 1 < argc) {
+            char* text = argv[i + 1] + from;
+            std::memset(text, 0, std::strlen(text));
+        }
+    };
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg == "-A" || arg == "-X") {
+            if (i + 1 < args.size()) {
+                wipe(++i, 0);
             }
+        } else if (arg.size() > 2 && (arg.rfind("-A", 0) == 0 || arg.rfind("-X", 0) == 0)) {
+            wipe(i, 2);
         }
     }
 }
