@@ -13,6 +13,7 @@
 
 #include "tests/tools/LoopbackSnmpd.h"
 #include "tests/tools/taurel-snmp/ClientProcess.h"
+#include "tests/tools/taurel-snmp/UdpRelay.h"
 
 namespace {
 
@@ -211,6 +212,65 @@ TEST_F(NetSnmpV3, AGivenEngineIdSkipsDiscoveryAndTheAgentsReportSetsTheClock) {
     const std::string bytes((std::istreambuf_iterator<char>(log)), {});
     EXPECT_EQ(bytes.find(kAuthPass), std::string::npos);
     EXPECT_EQ(bytes.find(kPrivPass), std::string::npos);
+}
+
+TEST_F(NetSnmpV3, TsharkGivenTheUserTableVerifiesAndDecryptsEveryDatagramWeSend) {
+    if (FindTool("tshark").empty()) {
+        GTEST_SKIP() << "tshark missing";
+    }
+    const std::string port = Agent().substr(Agent().rfind(':') + 1);
+    UdpRelay relay(static_cast<std::uint16_t>(std::stoi(port)));
+    const std::string at = relay.Address();
+    // Wireshark's names for the protocols of each user in its SNMP users table.
+    const std::vector<std::pair<std::string, std::string>> users = {
+        {"MD5", "MD5"}, {"SHA-256", "SHA2-256"}, {"SHA-512", "SHA2-512"}};
+    QStringList tsharkArgs = {"-V"};
+    std::size_t runs = 0;
+    for (const auto& [auth, wiresharkAuth] : users) {
+        for (const bool priv : {false, true}) {
+            const std::vector<std::string> options = UserOptions(auth, priv);
+            for (const std::vector<std::string>& command :
+                 {std::vector<std::string>{"get", at, kSysName},
+                  {"walk", at, kSystem},
+                  {"-Cr5", "bulkwalk", at, kSystem},
+                  {"set", at, kSysContact, "s", "dissected"}}) {
+                const ClientRun run = Run(options, command);
+                EXPECT_EQ(run.exitCode, 0) << run.err;
+                ++runs;
+            }
+            tsharkArgs << "-o"
+                       << QString::fromStdString("uat:snmp_users:\"\",\"" + UserName(auth, priv) +
+                                                 "\",\"" + wiresharkAuth + "\",\"" + kAuthPass +
+                                                 "\",\"AES\",\"" + kPrivPass + "\"");
+        }
+    }
+    const auto datagrams = relay.ClientDatagrams();
+    ASSERT_GT(datagrams.size(), runs);
+    QTemporaryDir dir;
+    const std::string pcap = dir.path().toStdString() + "/sent.pcap";
+    ASSERT_TRUE(WriteSnmpPcap(pcap, datagrams));
+    QProcess tshark;
+    tshark.start(QString::fromStdString(FindTool("tshark")),
+                 tsharkArgs << "-r" << QString::fromStdString(pcap));
+    ASSERT_TRUE(tshark.waitForFinished(60000));
+    const std::string dissected = tshark.readAllStandardOutput().toStdString();
+    const auto count = [&](const std::string& text) {
+        std::size_t n = 0;
+        for (std::size_t at = dissected.find(text); at != std::string::npos;
+             at = dissected.find(text, at + 1)) {
+            ++n;
+        }
+        return n;
+    };
+    EXPECT_EQ(count("Simple Network Management Protocol"), datagrams.size());
+    EXPECT_EQ(count("msgVersion: snmpv3 (3)"), datagrams.size());
+    // Every datagram but each run's discovery probe carries a MAC tshark verified.
+    EXPECT_EQ(count("[Authentication: OK]"), datagrams.size() - runs);
+    EXPECT_GT(count("Decrypted ScopedPDU"), 0u);
+    EXPECT_EQ(dissected.find("Malformed"), std::string::npos) << dissected;
+    EXPECT_EQ(dissected.find("Expert Info (Error"), std::string::npos) << dissected;
+    EXPECT_EQ(dissected.find("Expert Info (Warning"), std::string::npos) << dissected;
+    EXPECT_NE(dissected.find("getBulkRequest"), std::string::npos);
 }
 
 } // namespace
