@@ -56,46 +56,26 @@ void BerWriter::PutRaw(const std::uint8_t* bytes, std::size_t size) {
     }
 }
 
-std::uint8_t BerReader::PeekTag() const {
-    if (m_pos >= m_end) {
-        ThrowCodecError(SNMP_ERR_PACKET_OVERRUN);
-    }
-    return *m_pos;
+// The reader reads through a BerBuffer over the bytes left, so headers, lengths and integers
+// follow exactly the rules of the community-based codec.
+namespace {
+BerBuffer Remaining(const std::uint8_t* pos, const std::uint8_t* end) {
+    return BerBuffer(pos, static_cast<int>(end - pos));
 }
+} // namespace
 
-std::size_t BerReader::GetLength() {
-    if (m_pos >= m_end) {
-        ThrowCodecError(SNMP_ERR_PACKET_OVERRUN);
-    }
-    const std::uint8_t first = *m_pos++;
-    std::size_t length = first;
-    if (first == 0x80) {
-        ThrowCodecError(SNMP_ERR_INDEFINITE_LEN);
-    }
-    if (first > 0x84) {
-        ThrowCodecError(SNMP_ERR_LEN_TOO_LONG);
-    }
-    if (first > 0x80) {
-        length = 0;
-        for (int i = 0; i < (first & 0x7F); ++i) {
-            if (m_pos >= m_end) {
-                ThrowCodecError(SNMP_ERR_PACKET_OVERRUN);
-            }
-            length = (length << 8) | *m_pos++;
-        }
-    }
-    if (length > static_cast<std::size_t>(m_end - m_pos)) {
-        ThrowCodecError(SNMP_ERR_PACKET_OVERRUN);
-    }
-    return length;
+std::uint8_t BerReader::PeekTag() const {
+    return Remaining(m_pos, m_end).PeekTag();
 }
 
 std::size_t BerReader::Enter(std::uint8_t tag, std::uint16_t wrongTagCode) {
     if (PeekTag() != tag) {
         ThrowCodecError(wrongTagCode);
     }
-    ++m_pos;
-    return GetLength();
+    BerBuffer in = Remaining(m_pos, m_end);
+    in.GetTag();
+    m_pos += in.pos;
+    return static_cast<std::size_t>(in.last_length);
 }
 
 BerReader BerReader::Take(std::size_t size) {
@@ -108,15 +88,13 @@ BerReader BerReader::Take(std::size_t size) {
 }
 
 std::int64_t BerReader::GetInteger(std::uint8_t tag) {
-    const std::size_t n = Enter(tag, SNMP_ERR_UNEXPECTED_TYPE);
-    if (n > 8) {
-        ThrowCodecError(SNMP_ERR_VALUE_TOO_LONG);
+    if (PeekTag() != tag) {
+        ThrowCodecError(SNMP_ERR_UNEXPECTED_TYPE);
     }
-    std::uint64_t value = n > 0 && (*m_pos & 0x80) ? ~std::uint64_t{0} : 0;
-    for (std::size_t i = 0; i < n; ++i) {
-        value = (value << 8) | *m_pos++;
-    }
-    return static_cast<std::int64_t>(value);
+    BerBuffer in = Remaining(m_pos, m_end);
+    const std::int64_t value = in.GetInteger64();
+    m_pos += in.pos;
+    return value;
 }
 
 std::vector<std::uint8_t> BerReader::GetOctets(std::uint8_t tag) {
@@ -128,10 +106,8 @@ std::vector<std::uint8_t> BerReader::GetOctets(std::uint8_t tag) {
 
 std::vector<std::uint8_t> BerReader::GetRawElement() {
     const std::uint8_t* start = m_pos;
-    if ((PeekTag() & 0x1F) == 0x1F) {
-        ThrowCodecError(SNMP_ERR_BAD_TAG);
-    }
-    ++m_pos;
-    m_pos += GetLength();
+    BerBuffer in = Remaining(m_pos, m_end);
+    in.GetTag();
+    m_pos += in.pos + in.last_length;
     return std::vector<std::uint8_t>(start, m_pos);
 }

@@ -48,7 +48,6 @@ public:
     std::vector<std::uint8_t> GetRawElement();
 
 private:
-    std::size_t GetLength();
     const std::uint8_t* m_pos;
     const std::uint8_t* m_end;
 };

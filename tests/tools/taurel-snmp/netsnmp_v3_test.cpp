@@ -58,15 +58,6 @@ std::vector<std::string> Join(std::vector<std::string> a, const std::vector<std:
     return a;
 }
 
-std::vector<std::string> Lines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) {
-        lines.push_back(line);
-    }
-    return lines;
-}
-
 // The names snmpwalk prints with the same user options, without their leading dot.
 std::vector<std::string> NetSnmpWalkOids(const std::vector<std::string>& options,
                                          const std::string& agent) {
