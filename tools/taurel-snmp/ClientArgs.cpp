@@ -217,8 +217,12 @@ bool ParseClientArgs(const std::vector<std::string>& args, ClientCommand& comman
                 error = "option " + option + " needs a value";
                 return false;
             }
-            const std::string value = option.size() > 2 ? option.substr(2) : args[++i];
-            if (!ApplyValueOption(option[1], value, command, error)) {
+            std::string value = option.size() > 2 ? option.substr(2) : args[++i];
+            const bool applied = ApplyValueOption(option[1], value, command, error);
+            if (option[1] == 'A' || option[1] == 'X') {
+                WipeText(value); // the passphrase lives on only as a wiped-on-exit secret
+            }
+            if (!applied) {
                 return false;
             }
         } else {
