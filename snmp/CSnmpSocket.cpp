@@ -192,8 +192,10 @@ void CSnmpSocket::ReceiveV3(CSnmpMsg& reply) {
     const auto size = static_cast<std::size_t>(reply.ImageLength());
     std::size_t authOffset = 0;
     const SnmpV3Message header = DecodeV3Message(bytes, size, authOffset);
-    const auto request = FindRequest(static_cast<std::uint32_t>(header.msgId));
-    if (request == m_msgList.end() || !(*request)->m_pUsm) {
+    const auto request = std::find_if(m_msgList.begin(), m_msgList.end(), [&](CSnmpMsg* msg) {
+        return msg->m_pUsm && SnmpV3MessageId(msg->m_pPdu->m_dwReqId) == header.msgId;
+    });
+    if (request == m_msgList.end()) {
         return; // answers nothing we wait for
     }
     // A datagram that fails the session's checks is dropped: the request waits on for the

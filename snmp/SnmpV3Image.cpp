@@ -5,6 +5,10 @@
 #include "snmp/BerStream.h"
 #include "snmp/UsmSession.h"
 
+std::int64_t SnmpV3MessageId(std::uint32_t requestId) {
+    return static_cast<std::int64_t>(requestId & 0x7FFFFFFFu);
+}
+
 void SnmpProtectImage(CSnmpMsg& msg) {
     BerReader in(msg.m_buf, static_cast<std::size_t>(msg.m_nLen));
     BerReader message = in.Take(in.Enter(0x30, SNMP_ERR_AUTH_PARSE));
@@ -12,7 +16,7 @@ void SnmpProtectImage(CSnmpMsg& msg) {
     message.GetOctets();
     const std::vector<std::uint8_t> pdu = message.GetRawElement();
     std::vector<std::uint8_t> wire =
-        msg.m_pUsm->Protect(static_cast<std::int64_t>(msg.m_pPdu->m_dwReqId), pdu);
+        msg.m_pUsm->Protect(SnmpV3MessageId(msg.m_pPdu->m_dwReqId), pdu);
     if (wire.empty()) {
         throw CSnmpException(SNMP_ERR_SECURITY, "Cannot protect the message (no key)");
     }

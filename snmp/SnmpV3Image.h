@@ -9,6 +9,8 @@
 #include "snmp/CSnmpMsg.h"
 #include "snmp/NmSnmpApi.h"
 
+// The msgID of a request's v3 datagrams: its request id within msgID's range (0 to 2^31-1).
+NMSNMP_API std::int64_t SnmpV3MessageId(std::uint32_t requestId);
 // Builds the request's v3 datagram from its encoded community image (in m_buf) with its
 // security session, into m_largeImage/m_nLen. Throws CSnmpException SNMP_ERR_SECURITY when the
 // session cannot protect it (a missing key, an encryption failure).
