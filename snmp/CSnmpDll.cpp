@@ -42,6 +42,11 @@ void CSnmpDll::OnTimer(int nIDEvent) {
     }
 }
 
+void CSnmpDll::SetPreciseTimeouts(bool precise) {
+    m_pSnmpSocket->m_bPreciseTimeouts = precise;
+    m_timer.setInterval(precise ? kPreciseTickMs : kTickMs);
+}
+
 void CSnmpDll::SetAlertHandler(std::function<void(const std::string&)> handler) {
     AlertHandler() = std::move(handler);
 }

@@ -18,6 +18,7 @@ public:
     static constexpr int kTimerId = 1;
     static constexpr int kTickMs = 1000;
     static constexpr int kDefaultTimeoutMs = 500;
+    static constexpr int kPreciseTickMs = 20;
 
     // Starts the tick and opens the socket; a socket that cannot be opened is reported through
     // the alert handler and every later send fails with code 255.
@@ -28,6 +29,9 @@ public:
 
     // The tick: at most one request times out per call, the oldest first.
     void OnTimer(int nIDEvent);
+    // Millisecond time-outs on a monotonic clock and a tick every kPreciseTickMs, or back to
+    // whole seconds and the one-second tick.
+    void SetPreciseTimeouts(bool precise);
 
     // Where the engine's one user-visible alert goes; the program installs a message box, the
     // default writes to standard error. An empty function restores the default.

@@ -62,6 +62,8 @@ public:
     int m_nLen = 0;
     CSnmpException m_exception;
     std::int64_t m_timeSent = 0;
+    // When the request last went out on the engine's time-out clock, in milliseconds.
+    std::int64_t m_timeSentMs = 0;
     SNMPCALLBACK m_pfnCallback = nullptr;
 
     // SNMP_VERSION_1 (the switch's, and the default) or SNMP_VERSION_2C. The version decides

@@ -1,6 +1,7 @@
 #include "snmp/CSnmpSocket.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cstring>
 #include <memory>
 
@@ -48,6 +49,7 @@ std::uint32_t CSnmpSocket::SendSnmpMsg(CSnmpMsg* msg) {
             SnmpProtectImage(*msg);
         }
         msg->m_timeSent = Clock::now();
+        msg->m_timeSentMs = TimeoutClockMs();
         msg->m_nSendCount = 0;
         if (!Resend(msg)) {
             throw SnmpSocketError(GetLastError());
@@ -84,10 +86,19 @@ bool CSnmpSocket::Resend(CSnmpMsg* msg) {
     return true;
 }
 
+std::int64_t CSnmpSocket::TimeoutClockMs() const {
+    if (m_bPreciseTimeouts) {
+        return std::chrono::duration_cast<std::chrono::milliseconds>(
+                   std::chrono::steady_clock::now().time_since_epoch())
+            .count();
+    }
+    return Clock::now() * 1000;
+}
+
 bool CSnmpSocket::TimeOutOldest(int timeoutMs) {
-    const Clock::Seconds now = Clock::now();
+    const std::int64_t nowMs = TimeoutClockMs();
     const auto expired = std::find_if(m_msgList.begin(), m_msgList.end(), [&](CSnmpMsg* msg) {
-        return (now - msg->m_timeSent) * 1000 > timeoutMs;
+        return nowMs - msg->m_timeSentMs > timeoutMs;
     });
     if (expired == m_msgList.end()) {
         return false;
@@ -96,7 +107,8 @@ bool CSnmpSocket::TimeOutOldest(int timeoutMs) {
     m_msgList.erase(expired);
     if (msg->m_nSendCount <= msg->m_nRetries) {
         // Sent again, it waits a whole time-out anew, behind the requests sent since.
-        msg->m_timeSent = now;
+        msg->m_timeSent = Clock::now();
+        msg->m_timeSentMs = nowMs;
         if (Resend(msg)) {
             m_msgList.push_back(msg);
             return true;
@@ -226,6 +238,7 @@ void CSnmpSocket::AnswerUsmReport(std::list<CSnmpMsg*>::iterator request, const 
         ++msg->m_nUsmResends;
         msg->m_nSendCount = 0;
         msg->m_timeSent = Clock::now();
+        msg->m_timeSentMs = TimeoutClockMs();
         try {
             msg->SnmpEncodeImage();
             SnmpProtectImage(*msg);

@@ -45,6 +45,10 @@ public:
     // that names no security session of its own is sent in this one. Hosts whose dialogs build
     // their requests themselves (NmDialog's) reach a v3 agent this way.
     std::map<std::string, std::shared_ptr<UsmSession>> m_agentSecurity;
+    // Off: time-outs count whole seconds of the injectable clock, as the switch's windows
+    // always had them. On: milliseconds of a monotonic clock, so that a time-out such as
+    // 250 ms means 250 ms (the command-line tools; the tick must then run often).
+    bool m_bPreciseTimeouts = false;
 
 protected:
     CSnmpSocket();
@@ -52,6 +56,7 @@ protected:
     void LogSnmpPacket(CSnmpMsg* msg);
 
 private:
+    std::int64_t TimeoutClockMs() const;
     // Reads the waiting datagram into `reply`; returns its full length, or throws.
     int ReceiveDatagram(CSnmpMsg& reply);
     std::list<CSnmpMsg*>::iterator FindRequest(std::uint32_t requestId);

@@ -62,6 +62,12 @@ void SetSnmpAgentSecurity(const std::string& address, std::shared_ptr<UsmSession
     }
 }
 
+void SetSnmpPreciseTimeouts(bool precise) {
+    if (g_pSnmpDll) {
+        g_pSnmpDll->SetPreciseTimeouts(precise);
+    }
+}
+
 CSnmpSocket* GetSnmpSocket() {
     return g_pSnmpDll ? g_pSnmpDll->m_pSnmpSocket : nullptr;
 }

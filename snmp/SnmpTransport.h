@@ -30,6 +30,8 @@ NMSNMP_API void SetSnmpReceiveLimit(int bytes);
 // `session`; a null session makes them community-based again. Needs a running engine.
 NMSNMP_API void SetSnmpAgentSecurity(const std::string& address,
                                      std::shared_ptr<UsmSession> session);
+// Time-outs to the millisecond (see CSnmpDll::SetPreciseTimeouts); off by default.
+NMSNMP_API void SetSnmpPreciseTimeouts(bool precise);
 NMSNMP_API CSnmpSocket* GetSnmpSocket();
 // Gives back every request `requester` still waits for, without calling it: a window that
 // closes must not be called later with a reply to one of its requests.

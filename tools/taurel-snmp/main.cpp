@@ -40,6 +40,8 @@ int main(int argc, char* argv[]) {
     SetSnmpTimeout(command.timeoutMs);
     // Any agent, not only the switch: replies may fill a whole datagram.
     SetSnmpReceiveLimit(kSnmpMaxDatagram);
+    // -t 0.25 means a quarter of a second, not the next whole second.
+    SetSnmpPreciseTimeouts(true);
     GetSnmpSocket()->m_bLogPackets = command.logPackets ? 1 : 0;
 
     ClientSession session(command, std::cout, std::cerr);

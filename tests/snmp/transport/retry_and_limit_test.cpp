@@ -3,6 +3,8 @@
 // accepted only in the version of their request.
 #include <gtest/gtest.h>
 
+#include <QElapsedTimer>
+
 #include "platform/core/Clock.h"
 #include "snmp/SnmpTransport.h"
 #include "tests/snmp/SnmpTestBytes.h"
@@ -158,6 +160,20 @@ TEST_F(RetryAndLimitTest, RepliesAreAcceptedOnlyInTheVersionOfTheirRequest) {
     EXPECT_EQ(reply.m_pPdu->m_dwReqId, v2);
     ASSERT_EQ(reply.m_pPdu->m_varBindList.size(), 1u);
     EXPECT_EQ(reply.m_pPdu->m_varBindList.front()->GetInt64(), 0x123456789A);
+}
+
+TEST_F(RetryAndLimitTest, PreciseTimeOutsCountMillisecondsOfRealTime) {
+    // The fixture's clock stands still: only the millisecond clock can time this out.
+    SetSnmpPreciseTimeouts(true);
+    SetSnmpTimeout(150);
+    QElapsedTimer elapsed;
+    elapsed.start();
+    const std::uint32_t id = SendGet(1);
+    ASSERT_TRUE(ProcessEventsUntil([&] { return !recorder.calls.empty(); }, 5000));
+    EXPECT_GE(elapsed.elapsed(), 300) << "two sends, 150 ms each";
+    EXPECT_EQ(recorder.calls[0].code, SNMP_ERR_TIMEOUT);
+    EXPECT_EQ(recorder.calls[0].msg->m_pPdu->m_dwReqId, id);
+    EXPECT_EQ(recorder.calls[0].msg->m_nSendCount, 2);
 }
 
 } // namespace
