@@ -10,7 +10,7 @@ packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation fonts-dejavu-core
-  snmp snmpd libsnmp-dev tshark
+  snmp snmpd libsnmp-dev libssl-dev tshark
   clang libclang-rt-14-dev
   help2man dpkg-dev file lintian desktop-file-utils appstream
 )

@@ -25,6 +25,7 @@ enum SnmpErrorCode : std::uint16_t {
     SNMP_ERR_PACKET_OVERRUN = 15, // an element runs past the received bytes
     SNMP_ERR_TIMEOUT = 16,
     SNMP_ERR_RESPONSE_TOO_BIG = 17, // a reply longer than the engine's receive limit
+    SNMP_ERR_SECURITY = 18,         // SNMPv3: the agent's report or our check refused the message
     SNMP_ERR_SOCKET = 255,
 };
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -11,6 +12,7 @@
 #include "snmp/SnmpTypes.h"
 
 class CSnmpMsg;
+class UsmSession;
 
 // A reply receiver: a member function of the requesting object. It is called exactly once per
 // request with code 0 (reply), 16 (time-out) or a send failure code, and then owns the message.
@@ -74,9 +76,15 @@ public:
     int m_nRetries = 0;
     // How often the request has gone out so far.
     int m_nSendCount = 0;
-    // A received image longer than m_buf's 512 bytes (possible only when the engine's receive
-    // limit is raised); empty otherwise.
+    // An image that does not fit m_buf's 512 bytes (a reply, possible only when the engine's
+    // receive limit is raised), or an SNMPv3 request's datagram; empty otherwise.
     std::vector<std::uint8_t> m_largeImage;
+    // Set: an SNMPv3 request of this user-based security session. Its PDU is encoded as an
+    // SNMPv2c PDU (m_nVersion is SNMP_VERSION_2C) and travels inside the v3 message; replies
+    // are matched by message id, which is the request id.
+    std::shared_ptr<UsmSession> m_pUsm;
+    // How often discovery or time synchronisation made the engine send the request again.
+    int m_nUsmResends = 0;
 
     static std::uint32_t m_sdwReqid;
 

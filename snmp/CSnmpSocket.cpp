@@ -10,6 +10,9 @@
 #include "snmp/SnmpAgentAddress.h"
 #include "snmp/SnmpDelivery.h"
 #include "snmp/SnmpMessageHeader.h"
+#include "snmp/SnmpV3Image.h"
+#include "snmp/SnmpV3Message.h"
+#include "snmp/UsmSession.h"
 
 IMPLEMENT_DYNCREATE(CSnmpSocket, CAsyncSocket)
 
@@ -32,7 +35,19 @@ CSnmpSocket::~CSnmpSocket() {
 
 std::uint32_t CSnmpSocket::SendSnmpMsg(CSnmpMsg* msg) {
     try {
+        if (!msg->m_pUsm) {
+            const auto agent = m_agentSecurity.find(msg->m_strIpAddr);
+            if (agent != m_agentSecurity.end()) {
+                msg->m_pUsm = agent->second;
+            }
+        }
+        if (msg->m_pUsm) {
+            msg->m_nVersion = SNMP_VERSION_2C; // a v3 message carries v2 PDUs
+        }
         msg->SnmpEncode();
+        if (msg->m_pUsm) {
+            SnmpProtectImage(*msg);
+        }
         msg->m_timeSent = Clock::now();
         msg->m_timeSentMs = TimeoutClockMs();
         msg->m_nSendCount = 0;
@@ -61,7 +76,7 @@ bool CSnmpSocket::Resend(CSnmpMsg* msg) {
         SetLastError(SOCK_ERR_HOST_NOT_FOUND);
         return false;
     }
-    if (SendTo(msg->m_buf, msg->m_nLen, destination.port, destination.host) < 0) {
+    if (SendTo(msg->ImageData(), msg->ImageLength(), destination.port, destination.host) < 0) {
         return false;
     }
     ++msg->m_nSendCount;
@@ -112,6 +127,9 @@ void CSnmpSocket::OnReceive(int nErrorCode) {
     try {
         if (ReceiveDatagram(*reply) > std::min(m_nReceiveLimit, kSnmpMaxDatagram)) {
             RefuseTooBig(*reply);
+        } else if (PeekSnmpVersion(reply->ImageData(),
+                                   static_cast<std::size_t>(reply->ImageLength())) == 3) {
+            ReceiveV3(*reply);
         } else {
             // A reply is decoded in the version of the request it answers; one that answers no
             // listed request is read as SNMPv1, the switch's version.
@@ -180,6 +198,63 @@ void CSnmpSocket::RefuseTooBig(CSnmpMsg& reply) {
         }
     }
     throw tooBig; // recorded (and logged) with the datagram like any reply that failed
+}
+
+void CSnmpSocket::ReceiveV3(CSnmpMsg& reply) {
+    const std::uint8_t* bytes = reply.ImageData();
+    const auto size = static_cast<std::size_t>(reply.ImageLength());
+    std::size_t authOffset = 0;
+    const SnmpV3Message header = DecodeV3Message(bytes, size, authOffset);
+    const auto request = std::find_if(m_msgList.begin(), m_msgList.end(), [&](CSnmpMsg* msg) {
+        return msg->m_pUsm && SnmpV3MessageId(msg->m_pPdu->m_dwReqId) == header.msgId;
+    });
+    if (request == m_msgList.end()) {
+        return; // answers nothing we wait for
+    }
+    // A datagram that fails the session's checks is dropped: the request waits on for the
+    // genuine reply, or times out.
+    const UsmIncoming incoming = (*request)->m_pUsm->Open(bytes, size);
+    if (incoming.failure != UsmFailure::None) {
+        throw CSnmpException(SNMP_ERR_SECURITY, UsmFailureText(incoming.failure));
+    }
+    SnmpSetPduImage(reply, incoming.pdu);
+    reply.SnmpDecode();
+    if (m_bLogPackets) {
+        LogSnmpPacket(&reply);
+    }
+    if ((reply.m_wPduType & 0xFF) == SNMP_PDU_REPORT) {
+        AnswerUsmReport(request, reply);
+    } else if (reply.m_pPdu->m_dwReqId == (*request)->m_pPdu->m_dwReqId) {
+        MatchReply(reply);
+    }
+}
+
+void CSnmpSocket::AnswerUsmReport(std::list<CSnmpMsg*>::iterator request, const CSnmpMsg& report) {
+    CSnmpMsg* msg = *request;
+    const auto& bindings = report.m_pPdu->m_varBindList;
+    const std::string oid = bindings.empty() ? std::string() : bindings.front()->m_strOid;
+    UsmFailure failure = UsmFailure::None;
+    if (msg->m_pUsm->OnReport(oid, msg->m_nUsmResends, failure) == UsmReportAction::Resend) {
+        // Discovery or a time synchronisation: the same request again, protected anew.
+        ++msg->m_nUsmResends;
+        msg->m_nSendCount = 0;
+        msg->m_timeSent = Clock::now();
+        msg->m_timeSentMs = TimeoutClockMs();
+        try {
+            msg->SnmpEncodeImage();
+            SnmpProtectImage(*msg);
+            if (Resend(msg)) {
+                return;
+            }
+            msg->m_exception = SnmpSocketError(GetLastError());
+        } catch (const CSnmpException& e) {
+            msg->m_exception = e;
+        }
+    } else {
+        msg->m_exception = CSnmpException(SNMP_ERR_SECURITY, UsmFailureText(failure));
+    }
+    m_msgList.erase(request);
+    SnmpDeliver(msg, msg->m_exception.m_wCode);
 }
 
 void CSnmpSocket::MatchReply(CSnmpMsg& reply) {

@@ -4,6 +4,9 @@
 
 #include <cstdint>
 #include <list>
+#include <map>
+#include <memory>
+#include <string>
 #include <vector>
 
 #include "snmp/CAsyncSocket.h"
@@ -38,6 +41,10 @@ public:
     // Longest reply accepted, in bytes. A longer one is refused: its request, when listed, is
     // handed back with SNMP_ERR_RESPONSE_TOO_BIG. 512 for the switch; at most kSnmpMaxDatagram.
     int m_nReceiveLimit = kSnmpBufferSize;
+    // Agents spoken to with SNMPv3, by address as requests name them: a request to one of them
+    // that names no security session of its own is sent in this one. Hosts whose dialogs build
+    // their requests themselves (NmDialog's) reach a v3 agent this way.
+    std::map<std::string, std::shared_ptr<UsmSession>> m_agentSecurity;
     // Off: time-outs count whole seconds of the injectable clock, as the switch's windows
     // always had them. On: milliseconds of a monotonic clock, so that a time-out such as
     // 250 ms means 250 ms (the command-line tools; the tick must then run often).
@@ -54,6 +61,9 @@ private:
     int ReceiveDatagram(CSnmpMsg& reply);
     std::list<CSnmpMsg*>::iterator FindRequest(std::uint32_t requestId);
     void RefuseTooBig(CSnmpMsg& reply);
+    // An SNMPv3 datagram: opened with the security session of the request it answers.
+    void ReceiveV3(CSnmpMsg& reply);
+    void AnswerUsmReport(std::list<CSnmpMsg*>::iterator request, const CSnmpMsg& report);
     bool Resend(CSnmpMsg* msg);
     void MatchReply(CSnmpMsg& reply);
 

@@ -50,6 +50,18 @@ void SetSnmpReceiveLimit(int bytes) {
     }
 }
 
+void SetSnmpAgentSecurity(const std::string& address, std::shared_ptr<UsmSession> session) {
+    if (!g_pSnmpDll) {
+        return;
+    }
+    auto& agents = g_pSnmpDll->m_pSnmpSocket->m_agentSecurity;
+    if (session) {
+        agents[address] = std::move(session);
+    } else {
+        agents.erase(address);
+    }
+}
+
 void SetSnmpPreciseTimeouts(bool precise) {
     if (g_pSnmpDll) {
         g_pSnmpDll->SetPreciseTimeouts(precise);

@@ -3,6 +3,8 @@
 // Everything runs on the thread that called SnmpInit, which must run a Qt event loop.
 
 #include <cstdint>
+#include <memory>
+#include <string>
 
 #include "snmp/CSnmpDll.h"
 #include "snmp/CSnmpMsg.h"
@@ -24,6 +26,10 @@ NMSNMP_API void SetSnmpTimeout(int milliseconds);
 // The longest reply the engine accepts, in bytes: 512 (the switch's) unless raised; at most
 // kSnmpMaxDatagram. A longer reply hands its request back with SNMP_ERR_RESPONSE_TOO_BIG.
 NMSNMP_API void SetSnmpReceiveLimit(int bytes);
+// From now on requests to `address` ("ADDRESS[:PORT]", as requests name it) go as SNMPv3 in
+// `session`; a null session makes them community-based again. Needs a running engine.
+NMSNMP_API void SetSnmpAgentSecurity(const std::string& address,
+                                     std::shared_ptr<UsmSession> session);
 // Time-outs to the millisecond (see CSnmpDll::SetPreciseTimeouts); off by default.
 NMSNMP_API void SetSnmpPreciseTimeouts(bool precise);
 NMSNMP_API CSnmpSocket* GetSnmpSocket();

@@ -26,6 +26,8 @@ enum : std::uint8_t {
 enum : int {
     SNMP_VERSION_1 = 0,
     SNMP_VERSION_2C = 1,
+    // SNMPv3 with the user-based security model; its PDUs are SNMPv2c's.
+    SNMP_VERSION_3 = 3,
 };
 
 // Access flags of a row.

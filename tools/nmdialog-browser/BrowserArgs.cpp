@@ -1,6 +1,7 @@
 #include "tools/nmdialog-browser/BrowserArgs.h"
 
 #include "snmp/SnmpAgentAddress.h"
+#include "snmp/UsmUserOptions.h"
 #include "tools/nmdialog-browser/BrowserTables.h"
 
 #include <charconv>
@@ -63,6 +64,23 @@ bool ParseBrowserArgs(const std::vector<std::string>& args, BrowserOptions& opti
         }
         if (arg.size() < 2 || arg[0] != '-') {
             positional.push_back(arg);
+            continue;
+        }
+        // SNMPv3: -v and the user options as taurel-snmp and net-snmp spell them.
+        if (arg == "-v" || (arg.size() == 2 && IsUsmOptionLetter(arg[1]))) {
+            if (i + 1 >= args.size()) {
+                error = "missing value for " + arg;
+                return false;
+            }
+            const std::string& value = args[++i];
+            if (arg == "-v" && value != "1" && value != "3") {
+                error = "bad version " + value + " (1 or 3)";
+                return false;
+            }
+            if (arg == "-v")
+                options.v3 = value == "3";
+            else if (!ParseUsmOption(arg[1], value, options.usm, error))
+                return false;
             continue;
         }
         const bool takesValue = arg == "--table" || arg == "--table-file" || arg == "--instance" ||
@@ -151,6 +169,8 @@ bool ParseBrowserArgs(const std::vector<std::string>& args, BrowserOptions& opti
         return false;
     }
     options.dialog = dialog->dialog;
+    if (options.v3 && !CheckUsmUser(options.usm, error))
+        return false;
     if (options.table.empty() && options.tableFile.empty())
         options.table = dialog->defaultTable;
     return true;
@@ -187,6 +207,9 @@ const char* const kBrowserUsage =
     "  -r N             send a request again up to N times (0 to 20) when it goes\n"
     "                   unanswered, with the same request id, before showing \"timeout\"\n"
     "                   (0: sent once)\n"
+    "  -v 3 -u USER -l noAuthNoPriv|authNoPriv|authPriv -a MD5|SHA|SHA-224|SHA-256|SHA-384|\n"
+    "     SHA-512 -A PASS -x AES -X PASS [-e ENGINEID] [-n CONTEXT]\n"
+    "                   SNMPv3 instead of the communities, as taurel-snmp takes it\n"
     "  --screenshot F   save the dialog as PNG file F just before quitting\n"
     "  --quit-after S   close after S seconds (4 with --screenshot) and print the list's\n"
     "                   rows to standard output, one line each, cells separated by tabs\n"

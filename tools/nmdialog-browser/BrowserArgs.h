@@ -3,10 +3,13 @@
 //   nmdialog-browser AGENT DIALOG [--table NAME | --table-file FILE] [--instance TEXT]
 //                    [-c READ] [-w WRITE] [-t MS] [-r N] [--screenshot FILE.png]
 //                    [--quit-after SECONDS]
+//                    [-v 1|3 -u USER -l LEVEL -a PROTOCOL -A PASS -x AES -X PASS -e ID -n CTX]
 
 #include <optional>
 #include <string>
 #include <vector>
+
+#include "snmp/UsmUser.h"
 
 enum class BrowserDialog { Get, GetNext, Set, PortCtrl, Statistic };
 
@@ -24,6 +27,8 @@ struct BrowserOptions {
     int retries = 0;     // how often a request is sent again after a time-out
     std::string screenshot;
     std::optional<double> quitAfter; // seconds
+    bool v3 = false;                 // -v 3: SNMPv3 as `usm` instead of the communities
+    UsmUser usm;
 };
 
 constexpr const char* kBrowserVersion = "1.0.0";

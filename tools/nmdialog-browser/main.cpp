@@ -2,6 +2,8 @@
 #include "dialogs/CNmDlg.h"
 #include "dialogs/CNmDlgLayout.h"
 #include "snmp/SnmpTransport.h"
+#include "snmp/UsmSession.h"
+#include "snmp/UsmUserOptions.h"
 #include "tools/nmdialog-browser/BrowserArgs.h"
 #include "tools/nmdialog-browser/BrowserTables.h"
 #include "tools/nmdialog-browser/BrowserWindow.h"
@@ -43,10 +45,12 @@ bool LoadTarget(const BrowserOptions& options, LoadedTable& loaded, BrowserTarge
 } // namespace
 
 int main(int argc, char* argv[]) {
-    const std::vector<std::string> args(argv + 1, argv + argc);
+    std::vector<std::string> args(argv + 1, argv + argc);
     BrowserOptions options;
     std::string error;
-    if (!ParseBrowserArgs(args, options, error)) {
+    const bool parsed = ParseBrowserArgs(args, options, error);
+    WipeUsmPassphrases(args, argc, argv);
+    if (!parsed) {
         std::cerr << "nmdialog-browser: " << error << "\n";
         return kBrowserUsageExit;
     }
@@ -69,6 +73,13 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("nmdialog-browser");
     SnmpInit(nullptr);
+    if (options.v3) {
+        // Every dialog's requests to the agent go in one session; the passphrases end here.
+        SetSnmpAgentSecurity(options.agent, std::make_shared<UsmSession>(options.usm));
+        options.usm.authPassword.Wipe();
+        options.usm.privPassword.Wipe();
+        SetSnmpReceiveLimit(kSnmpMaxDatagram);
+    }
 
     CNmDlgLayout* dlg = OpenBrowserDialog(options, target);
     const HWND hwnd = dlg->m_hWnd;

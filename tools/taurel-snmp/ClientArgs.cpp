@@ -4,17 +4,18 @@
 #include <map>
 
 #include "snmp/SnmpAgentAddress.h"
+#include "snmp/UsmUserOptions.h"
 
 const char* const kClientUsage =
     "Usage: taurel-snmp [OPTIONS] get|getnext AGENT OID...\n"
     "       taurel-snmp [OPTIONS] walk AGENT OID\n"
     "       taurel-snmp [OPTIONS] set AGENT OID TYPE VALUE [OID TYPE VALUE...]\n"
-    "       taurel-snmp -v 2c [OPTIONS] bulkget AGENT OID...\n"
-    "       taurel-snmp -v 2c [OPTIONS] bulkwalk AGENT OID\n"
+    "       taurel-snmp -v 2c|3 [OPTIONS] bulkget AGENT OID...\n"
+    "       taurel-snmp -v 2c|3 [OPTIONS] bulkwalk AGENT OID\n"
     "       taurel-snmp logdump FILE\n"
     "       taurel-snmp --help | --version\n"
     "Options:\n"
-    "  -v 1|2c       SNMP version (default 1)\n"
+    "  -v 1|2c|3     SNMP version (default 1)\n"
     "  -c COMMUNITY  community (default tessla for reading, marbelo for set)\n"
     "  -t SECONDS    time-out per attempt, fractions allowed (default 1); a whole number of\n"
     "                100 or more is taken as milliseconds, as in earlier versions\n"
@@ -22,6 +23,15 @@ const char* const kClientUsage =
     "  -Cn NUM       bulkget: non-repeaters (default 0)\n"
     "  -Cr NUM       bulkget, bulkwalk: max-repetitions (default 10)\n"
     "  -Cb           walk: step with GetBulk instead of get-next (needs -v 2c)\n"
+    "  -u USER       SNMPv3 user name (replaces -c)\n"
+    "  -l LEVEL      noAuthNoPriv, authNoPriv or authPriv\n"
+    "  -a PROTOCOL   authentication: MD5, SHA, SHA-224, SHA-256, SHA-384 or SHA-512\n"
+    "  -A PASSPHRASE authentication passphrase (8 characters or more)\n"
+    "  -x AES        privacy protocol (AES-128; DES is not offered: libcrypto keeps it in its\n"
+    "                legacy provider)\n"
+    "  -X PASSPHRASE privacy passphrase (8 characters or more)\n"
+    "  -e ENGINEID   the agent's engine ID in hex (default: discovered)\n"
+    "  -n CONTEXT    context name (default empty)\n"
     "  --log         append every packet to snmp.log in the current directory\n"
     "  --help        print this text;  --version  print the version\n"
     "Options are also accepted joined to their value, as in -v2c or -Cr25.\n"
@@ -121,13 +131,15 @@ bool ApplyValueOption(char letter, const std::string& value, ClientCommand& comm
         }
         return true;
     case 'v':
-        if (value != "1" && value != "2c") {
-            error = "bad version: " + value + " (1 or 2c)";
+        if (value != "1" && value != "2c" && value != "3") {
+            error = "bad version: " + value + " (1, 2c or 3)";
             return false;
         }
-        command.version = value == "1" ? SNMP_VERSION_1 : SNMP_VERSION_2C;
+        command.version = value == "1"    ? SNMP_VERSION_1
+                          : value == "2c" ? SNMP_VERSION_2C
+                                          : SNMP_VERSION_3;
         return true;
-    default: // 'C'
+    case 'C':
         if (value == "b") {
             command.walkWithBulk = true;
             return true;
@@ -139,6 +151,8 @@ bool ApplyValueOption(char letter, const std::string& value, ClientCommand& comm
         }
         error = "bad -C option: " + value;
         return false;
+    default:
+        return ParseUsmOption(letter, value, command.usm, error);
     }
 }
 
@@ -150,7 +164,7 @@ bool NeedsVersion2(const ClientCommand& command) {
 // What the command needs beyond its operands: GetBulk exists only in SNMPv2c, and a walk whose
 // steps may return nothing would never advance.
 bool CheckBulkOptions(const ClientCommand& command, std::string& error) {
-    if (NeedsVersion2(command) && command.version != SNMP_VERSION_2C) {
+    if (NeedsVersion2(command) && command.version == SNMP_VERSION_1) {
         error = "GetBulk needs -v 2c";
         return false;
     }
@@ -197,13 +211,18 @@ bool ParseClientArgs(const std::vector<std::string>& args, ClientCommand& comman
         } else if (option == "--help" || option == "--version") {
             command.action = option == "--help" ? ClientAction::Help : ClientAction::Version;
             return true;
-        } else if (std::string("ctrvC").find(option[1]) != std::string::npos) {
+        } else if (std::string("ctrvC").find(option[1]) != std::string::npos ||
+                   IsUsmOptionLetter(option[1])) {
             if (option.size() == 2 && i + 1 == args.size()) {
                 error = "option " + option + " needs a value";
                 return false;
             }
-            const std::string value = option.size() > 2 ? option.substr(2) : args[++i];
-            if (!ApplyValueOption(option[1], value, command, error)) {
+            std::string value = option.size() > 2 ? option.substr(2) : args[++i];
+            const bool applied = ApplyValueOption(option[1], value, command, error);
+            if (option[1] == 'A' || option[1] == 'X') {
+                WipeText(value); // the passphrase lives on only as a wiped-on-exit secret
+            }
+            if (!applied) {
                 return false;
             }
         } else {
@@ -226,6 +245,10 @@ bool ParseClientArgs(const std::vector<std::string>& args, ClientCommand& comman
         return false;
     }
     command.action = action->second;
+    if (command.version == SNMP_VERSION_3 && command.action != ClientAction::LogDump &&
+        !CheckUsmUser(command.usm, error)) {
+        return false;
+    }
     const std::vector<std::string> rest(args.begin() + static_cast<std::ptrdiff_t>(i) + 1,
                                         args.end());
     if (command.action == ClientAction::LogDump) {

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "snmp/SnmpTypes.h"
+#include "snmp/UsmUser.h"
 
 enum class ClientAction { Get, GetNext, Walk, Set, BulkGet, BulkWalk, LogDump, Help, Version };
 
@@ -28,6 +29,7 @@ struct ClientCommand {
     std::vector<std::string> oids;   // get, getnext, walk, bulkget, bulkwalk
     std::vector<ClientSetItem> sets; // set
     std::string file;                // logdump
+    UsmUser usm;                     // -v 3: -u -l -a -A -x -X -e -n
 };
 
 constexpr const char* kDefaultReadCommunity = "tessla";

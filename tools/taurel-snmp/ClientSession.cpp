@@ -8,6 +8,7 @@
 #include "snmp/SnmpAgentAddress.h"
 #include "snmp/SnmpErrorStatus.h"
 #include "snmp/SnmpTransport.h"
+#include "snmp/UsmSession.h"
 #include "tools/taurel-snmp/ClientSetValue.h"
 #include "tools/taurel-snmp/ClientValueText.h"
 
@@ -45,7 +46,14 @@ int CompareOids(const std::string& a, const std::string& b) {
 }
 
 ClientSession::ClientSession(const ClientCommand& command, std::ostream& out, std::ostream& err)
-    : m_command(command), m_out(out), m_err(err) {}
+    : m_command(command), m_out(out), m_err(err) {
+    if (m_command.version == SNMP_VERSION_3) {
+        m_pUsm = std::make_shared<UsmSession>(m_command.usm);
+        // The session holds the keys now; the passphrases are not needed again.
+        m_command.usm.authPassword.Wipe();
+        m_command.usm.privPassword.Wipe();
+    }
+}
 
 bool ClientSession::UsesBulk() const {
     return m_command.action == ClientAction::BulkGet ||
@@ -85,8 +93,11 @@ void ClientSession::Start() {
 }
 
 CSnmpMsg* ClientSession::NewRequest(std::uint16_t pduType) {
-    auto* msg = new CSnmpMsg(this, m_command.agent, EffectiveCommunity(m_command), pduType);
-    msg->m_nVersion = m_command.version;
+    auto* msg = new CSnmpMsg(this, m_command.agent,
+                             m_pUsm ? std::string() : EffectiveCommunity(m_command), pduType);
+    // A v3 request's PDU is an SNMPv2c PDU inside the security session's message.
+    msg->m_nVersion = m_pUsm ? SNMP_VERSION_2C : m_command.version;
+    msg->m_pUsm = m_pUsm;
     msg->m_nRetries = m_command.retries;
     if (pduType == SNMP_PDU_GETBULK) {
         // GetBulk carries these where other requests carry the error status and index.

@@ -4,6 +4,7 @@
 // status.
 
 #include <cstdint>
+#include <memory>
 #include <ostream>
 #include <string>
 
@@ -44,6 +45,9 @@ private:
     std::ostream& m_out;
     std::ostream& m_err;
     std::string m_walkPosition;
+    // With -v 3: the one security session every request of the run shares, so the agent's
+    // engine ID and clock are learnt once. Its keys are wiped when the run ends.
+    std::shared_ptr<UsmSession> m_pUsm;
     bool m_finished = false;
     int m_exitCode = CLIENT_OK;
 };

@@ -1,5 +1,6 @@
-// taurel-snmp: get, getnext, walk and set against an SNMPv1 or SNMPv2c agent, bulkget and
-// bulkwalk against an SNMPv2c one, on the NmSnmp engine; and logdump to read a packet log.
+// taurel-snmp: get, getnext, walk and set against an SNMPv1, SNMPv2c or SNMPv3 agent, bulkget
+// and bulkwalk against an SNMPv2c or SNMPv3 one, on the NmSnmp engine; and logdump to read a
+// packet log.
 #include <iostream>
 #include <string>
 #include <vector>
@@ -7,15 +8,18 @@
 #include <QCoreApplication>
 
 #include "snmp/SnmpTransport.h"
+#include "snmp/UsmUserOptions.h"
 #include "tools/taurel-snmp/ClientArgs.h"
 #include "tools/taurel-snmp/ClientSession.h"
 #include "tools/taurel-snmp/LogDump.h"
 
 int main(int argc, char* argv[]) {
-    const std::vector<std::string> args(argv + 1, argv + argc);
+    std::vector<std::string> args(argv + 1, argv + argc);
     ClientCommand command;
     std::string error;
-    if (!ParseClientArgs(args, command, error)) {
+    const bool parsed = ParseClientArgs(args, command, error);
+    WipeUsmPassphrases(args, argc, argv);
+    if (!parsed) {
         std::cerr << "taurel-snmp: " << error << "\n" << kClientUsage;
         return CLIENT_USAGE;
     }
@@ -41,6 +45,8 @@ int main(int argc, char* argv[]) {
     GetSnmpSocket()->m_bLogPackets = command.logPackets ? 1 : 0;
 
     ClientSession session(command, std::cout, std::cerr);
+    command.usm.authPassword.Wipe();
+    command.usm.privPassword.Wipe();
     session.Start();
     // A failed send or a bad value ends the session before the loop would start.
     if (!session.Finished()) {

@@ -3,6 +3,8 @@
 #include <QProcess>
 #include <QStringList>
 
+#include <sstream>
+
 ClientRun RunClient(const std::vector<std::string>& args, const std::string& workDir) {
     QProcess process;
     QStringList arguments;
@@ -24,4 +26,13 @@ ClientRun RunClient(const std::vector<std::string>& args, const std::string& wor
     run.out = process.readAllStandardOutput().toStdString();
     run.err = process.readAllStandardError().toStdString();
     return run;
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) {
+        lines.push_back(line);
+    }
+    return lines;
 }

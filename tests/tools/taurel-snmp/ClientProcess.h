@@ -12,3 +12,5 @@ struct ClientRun {
 
 // Runs it in `workDir` (empty: the current directory), for at most 20 s.
 ClientRun RunClient(const std::vector<std::string>& args, const std::string& workDir = {});
+// The lines of a program's output, without their line ends.
+std::vector<std::string> Lines(const std::string& text);

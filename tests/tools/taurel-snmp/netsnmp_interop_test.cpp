@@ -25,15 +25,6 @@ const std::string kSysDescr = "1.3.6.1.2.1.1.1.0";
 const std::string kSysContact = "1.3.6.1.2.1.1.4.0";
 const std::string kSystem = "1.3.6.1.2.1.1";
 
-std::vector<std::string> Lines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) {
-        lines.push_back(line);
-    }
-    return lines;
-}
-
 // The names net-snmp's `program` prints with -On (numeric, with a leading dot); continuation
 // lines of long values start otherwise and are skipped.
 std::vector<std::string> NetSnmpOids(const std::string& program, const QStringList& args) {

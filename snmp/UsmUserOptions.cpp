@@ -1,0 +1,129 @@
+#include "snmp/UsmUserOptions.h"
+
+#include <cstring>
+#include <map>
+#include <string_view>
+
+namespace {
+
+constexpr std::size_t kMinPassphrase = 8;
+
+bool ParseHex(const std::string& text, std::vector<std::uint8_t>& bytes) {
+    std::string digits =
+        text.rfind("0x", 0) == 0 || text.rfind("0X", 0) == 0 ? text.substr(2) : text;
+    if (digits.empty() || digits.size() % 2 != 0 || digits.size() > 64 ||
+        digits.find_first_not_of("0123456789abcdefABCDEF") != std::string::npos) {
+        return false;
+    }
+    bytes.clear();
+    for (std::size_t i = 0; i < digits.size(); i += 2) {
+        bytes.push_back(static_cast<std::uint8_t>(std::stoul(digits.substr(i, 2), nullptr, 16)));
+    }
+    return true;
+}
+
+} // namespace
+
+bool IsUsmOptionLetter(char letter) {
+    return std::string_view("ulaAxXen").find(letter) != std::string_view::npos;
+}
+
+bool ParseUsmOption(char letter, const std::string& value, UsmUser& user, std::string& error) {
+    static const std::map<std::string, UsmSecurityLevel> kLevels = {
+        {"noAuthNoPriv", UsmSecurityLevel::NoAuthNoPriv},
+        {"authNoPriv", UsmSecurityLevel::AuthNoPriv},
+        {"authPriv", UsmSecurityLevel::AuthPriv}};
+    static const std::map<std::string, UsmAuthProtocol> kAuth = {
+        {"MD5", UsmAuthProtocol::MD5},        {"SHA", UsmAuthProtocol::SHA1},
+        {"SHA-224", UsmAuthProtocol::SHA224}, {"SHA-256", UsmAuthProtocol::SHA256},
+        {"SHA-384", UsmAuthProtocol::SHA384}, {"SHA-512", UsmAuthProtocol::SHA512}};
+    switch (letter) {
+    case 'u':
+        if (value.size() > kUsmMaxUserName) {
+            error = "user name longer than 32 characters";
+            return false;
+        }
+        user.userName = value;
+        return true;
+    case 'l': {
+        const auto level = kLevels.find(value);
+        if (level == kLevels.end()) {
+            error = "bad security level: " + value;
+            return false;
+        }
+        user.level = level->second;
+        return true;
+    }
+    case 'a': {
+        const auto auth = kAuth.find(value);
+        if (auth == kAuth.end()) {
+            error = "bad authentication protocol: " + value;
+            return false;
+        }
+        user.auth = auth->second;
+        return true;
+    }
+    case 'x':
+        if (value != "AES" && value != "AES128") {
+            error = "bad privacy protocol: " + value + " (AES is offered)";
+            return false;
+        }
+        user.priv = UsmPrivProtocol::AES128;
+        return true;
+    case 'A':
+        user.authPassword = UsmSecret(value);
+        return true;
+    case 'X':
+        user.privPassword = UsmSecret(value);
+        return true;
+    case 'e':
+        if (!ParseHex(value, user.engineId)) {
+            error = "bad engine ID (hex, up to 32 octets): " + value;
+            return false;
+        }
+        return true;
+    case 'n':
+        user.contextName = value;
+        return true;
+    default:
+        error = std::string("bad option: -") + letter;
+        return false;
+    }
+}
+
+bool CheckUsmUser(const UsmUser& user, std::string& error) {
+    if (user.userName.empty()) {
+        error = "SNMPv3 needs a user name (-u)";
+        return false;
+    }
+    if (user.level != UsmSecurityLevel::NoAuthNoPriv && user.authPassword.size() < kMinPassphrase) {
+        error = "the authentication passphrase (-A) needs at least 8 characters";
+        return false;
+    }
+    if (user.level == UsmSecurityLevel::AuthPriv && user.privPassword.size() < kMinPassphrase) {
+        error = "the privacy passphrase (-X) needs at least 8 characters";
+        return false;
+    }
+    return true;
+}
+
+void WipeUsmPassphrases(std::vector<std::string>& args, int argc, char* argv[]) {
+    // args[i] is argv[i + 1].
+    const auto wipe = [&](std::size_t i, std::size_t from) {
+        WipeText(args[i]);
+        if (static_cast<int>(i) + 1 < argc) {
+            char* text = argv[i + 1] + from;
+            std::memset(text, 0, std::strlen(text));
+        }
+    };
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg == "-A" || arg == "-X") {
+            if (i + 1 < args.size()) {
+                wipe(++i, 0);
+            }
+        } else if (arg.size() > 2 && (arg.rfind("-A", 0) == 0 || arg.rfind("-X", 0) == 0)) {
+            wipe(i, 2);
+        }
+    }
+}

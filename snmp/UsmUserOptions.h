@@ -1,0 +1,25 @@
+#pragma once
+// The SNMPv3 options of the command-line tools (taurel-snmp, nmdialog-browser), spelt as
+// net-snmp spells them:
+// -u USER -l noAuthNoPriv|authNoPriv|authPriv -a MD5|SHA|SHA-224|SHA-256|SHA-384|SHA-512
+// -A PASSPHRASE -x AES -X PASSPHRASE -e ENGINEID -n CONTEXT.
+
+#include <string>
+#include <vector>
+
+#include "snmp/NmSnmpApi.h"
+#include "snmp/SnmpV3Message.h"
+#include "snmp/UsmUser.h"
+
+// True for an option letter that belongs to SNMPv3 and takes a value.
+NMSNMP_API bool IsUsmOptionLetter(char letter);
+// Takes the option `letter` and its value into `user`; false with `error` set for a bad value.
+NMSNMP_API bool ParseUsmOption(char letter, const std::string& value, UsmUser& user,
+                               std::string& error);
+// Checks that the options make a usable user: a name, and passphrases of at least 8 characters
+// for the levels that need them.
+NMSNMP_API bool CheckUsmUser(const UsmUser& user, std::string& error);
+// Overwrites the passphrases given with -A and -X (apart, or joined as -APASS) in the program's
+// own argument strings and in `args`, so they are not left readable in memory (or in the
+// process list) for the whole run.
+NMSNMP_API void WipeUsmPassphrases(std::vector<std::string>& args, int argc, char* argv[]);
