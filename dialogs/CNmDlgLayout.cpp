@@ -122,8 +122,8 @@ void CNmDlgLayout::DisplayStatus(const CSnmpPdu* pdu) {
         AppendStatusLine(ReplyStatusLine(*pdu, Clock::now()));
 }
 
-void CNmDlgLayout::DisplayStatus(std::uint16_t code) {
-    AppendStatusLine(FailureStatusLine(code));
+void CNmDlgLayout::DisplayStatus(std::uint16_t code, const CSnmpMsg* msg) {
+    AppendStatusLine(FailureStatusLine(code, msg ? msg->m_exception.m_strMessage : std::string()));
 }
 
 void CNmDlgLayout::OnSnmpSendReply(UINT, LPARAM msg) {
@@ -193,7 +193,7 @@ CNmDlgLayout::ReplyKind CNmDlgLayout::AcceptReply(UINT code, const CSnmpMsg* msg
         return ReplyKind::Ignored;
     m_dwPendingReqId = 0;
     if (code != 0 || !msg || !msg->m_pPdu) {
-        DisplayStatus(std::uint16_t(code));
+        DisplayStatus(std::uint16_t(code), msg);
         return ReplyKind::Failed;
     }
     DisplayStatus(msg->m_pPdu);

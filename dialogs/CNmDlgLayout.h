@@ -69,7 +69,8 @@ public:
 
 protected:
     void DisplayStatus(const CSnmpPdu* pdu);
-    void DisplayStatus(std::uint16_t code);
+    // A request that ended without a reply; `msg` (may be null) carries the engine's words.
+    void DisplayStatus(std::uint16_t code, const CSnmpMsg* msg = nullptr);
     // Appends a line of the dialog's own to the status box, selected like a reply's.
     void AppendStatusLine(const std::string& line);
     // Takes the dialog's request object: OnSnmpSendReply receives its replies, and its requests

@@ -243,7 +243,8 @@ void CNmDlgPortCtrl::OnSetReply(UINT code, CSnmpMsg* msg) {
     }
     if (code != 0) {
         // Which port's write went unanswered: its toggle may or may not have been taken.
-        AppendStatusLine(FailureStatusLine(std::uint16_t(code)) +
+        AppendStatusLine(FailureStatusLine(std::uint16_t(code),
+                                           msg ? msg->m_exception.m_strMessage : std::string()) +
                          (port.empty() ? std::string() : ", port " + port));
         m_pSnmp->m_strPosition.clear();
         return;

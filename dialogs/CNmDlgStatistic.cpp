@@ -80,7 +80,7 @@ void CNmDlgStatistic::OnSnmpSendReply(UINT code, LPARAM lParam) {
     // Whatever outcome arrives ends the wait: the dialog has at most one poll outstanding.
     m_dwPendingReqId = 0;
     if (code != 0 || !msg || !msg->m_pPdu) {
-        DisplayStatus(std::uint16_t(code));
+        DisplayStatus(std::uint16_t(code), msg);
     } else {
         DisplayStatus(msg->m_pPdu);
         if (msg->m_pPdu->m_dwErrorStatus == 0) {

@@ -2,6 +2,7 @@
 
 #include "platform/core/TextFormat.h"
 #include "snmp/CSnmpClass.h"
+#include "snmp/CSnmpException.h"
 #include "snmp/CSnmpPdu.h"
 
 #include <iterator>
@@ -46,6 +47,9 @@ std::string ReplyStatusLine(const CSnmpPdu& pdu, std::int64_t t) {
     }
 }
 
-std::string FailureStatusLine(std::uint16_t code) {
-    return code == 16 ? "timeout" : "unknown error";
+std::string FailureStatusLine(std::uint16_t code, const std::string& engineText) {
+    if (code == SNMP_ERR_TIMEOUT)
+        return "timeout";
+    const bool namedByEngine = code == SNMP_ERR_RESPONSE_TOO_BIG || code == SNMP_ERR_SECURITY;
+    return namedByEngine && !engineText.empty() ? engineText : "unknown error";
 }

@@ -11,5 +11,7 @@ class CSnmpPdu;
 // status. The failing binding is the one at the error index (from 1), or the last one when the
 // index is 0; a reply without that binding names nothing after the status word.
 std::string ReplyStatusLine(const CSnmpPdu& pdu, std::int64_t t);
-// "timeout" for code 16, otherwise "unknown error".
-std::string FailureStatusLine(std::uint16_t code);
+// "timeout" for code 16, otherwise "unknown error". A reply refused for its size and an
+// SNMPv3 refusal are told in the engine's own words (`engineText`), which name the reason
+// ("Response too big.", "Unknown user name", ...): an operator cannot act on "unknown error".
+std::string FailureStatusLine(std::uint16_t code, const std::string& engineText = {});

@@ -131,6 +131,9 @@ TEST_F(StatusText, EveryStatusWordAndTheFailureTexts) {
     EXPECT_EQ(FailureStatusLine(16), "timeout");
     EXPECT_EQ(FailureStatusLine(255), "unknown error");
     EXPECT_EQ(FailureStatusLine(0), "unknown error");
+    EXPECT_EQ(FailureStatusLine(255, "Socket error"), "unknown error");
+    EXPECT_EQ(FailureStatusLine(17, "Response too big."), "Response too big.");
+    EXPECT_EQ(FailureStatusLine(18, "Unknown user name"), "Unknown user name");
 }
 
 TEST_F(StatusText, AnErrorWithoutItsBindingNamesNothing) {

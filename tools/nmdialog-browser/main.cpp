@@ -73,12 +73,15 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("nmdialog-browser");
     SnmpInit(nullptr);
+    // A browser points at any agent: -t means what it says, and replies may be as large as a
+    // datagram, as with taurel-snmp. The switch module keeps the engine's defaults.
+    SetSnmpPreciseTimeouts(true);
+    SetSnmpReceiveLimit(kSnmpMaxDatagram);
     if (options.v3) {
         // Every dialog's requests to the agent go in one session; the passphrases end here.
         SetSnmpAgentSecurity(options.agent, std::make_shared<UsmSession>(options.usm));
         options.usm.authPassword.Wipe();
         options.usm.privPassword.Wipe();
-        SetSnmpReceiveLimit(kSnmpMaxDatagram);
     }
 
     CNmDlgLayout* dlg = OpenBrowserDialog(options, target);
