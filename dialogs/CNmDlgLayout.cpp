@@ -221,12 +221,6 @@ LRESULT CNmDlgLayout::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_NMDLG_SNMP_REPLY:
         OnSnmpSendReply(UINT(wParam), lParam);
         return 0;
-    case WM_KEYDOWN:
-        if (wParam == VK_ESCAPE) {
-            OnCancel();
-            return 0;
-        }
-        break;
     case WM_COMMAND: {
         int id = LOWORD(wParam);
         if (HIWORD(wParam) == BN_CLICKED && id >= int(IDC_NMDLG_BUTTON1) &&

@@ -2,9 +2,9 @@
 // address and communities; the long options are the program's own (--help lists them).
 
 #include "module/app/CModuleApp.h"
-#include "module/app/DisplayCheck.h"
 #include "module/app/ProgramOptions.h"
 #include "module/slots/ModuleVersion.h"
+#include "platform/ui/StartupDisplayGuard.h"
 
 #include <QApplication>
 #include <cstdio>
@@ -27,7 +27,7 @@ int main(int argc, char** argv) {
         std::printf("taurel %s\n", kModuleVersion);
         return 0;
     }
-    std::optional<StartupDisplayGuard> guard(std::in_place);
+    std::optional<StartupDisplayGuard> guard(std::in_place, "taurel");
     QApplication qtApp(argc, argv);
     guard.reset();
     QApplication::setApplicationName("Taurel");

@@ -1,6 +1,7 @@
 // nmdialog-browser: the generic MIB dialogs as a small MIB browser for any SNMPv1 agent.
 #include "dialogs/CNmDlg.h"
 #include "dialogs/CNmDlgLayout.h"
+#include "platform/ui/StartupDisplayGuard.h"
 #include "snmp/SnmpTransport.h"
 #include "snmp/UsmSession.h"
 #include "snmp/UsmUserOptions.h"
@@ -12,6 +13,7 @@
 #include <QApplication>
 #include <QTimer>
 #include <QWidget>
+#include <optional>
 
 #include <fstream>
 #include <iostream>
@@ -70,7 +72,9 @@ int main(int argc, char* argv[]) {
     // A screenshot needs no display.
     if (!options.screenshot.empty() && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    std::optional<StartupDisplayGuard> guard(std::in_place, "nmdialog-browser");
     QApplication app(argc, argv);
+    guard.reset();
     QApplication::setApplicationName("nmdialog-browser");
     SnmpInit(nullptr);
     // A browser points at any agent: -t means what it says, and replies may be as large as a

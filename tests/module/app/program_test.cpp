@@ -22,10 +22,13 @@ QCoreApplication* EnsureApp() {
 }
 
 struct Program {
-    explicit Program(const QStringList& args) {
+    // `display`: run on X at that display instead of offscreen.
+    explicit Program(const QStringList& args, const QString& display = {}) {
         EnsureApp();
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("QT_QPA_PLATFORM", "offscreen");
+        env.insert("QT_QPA_PLATFORM", display.isEmpty() ? "offscreen" : "xcb");
+        if (!display.isEmpty())
+            env.insert("DISPLAY", display);
         process.setProcessEnvironment(env);
         process.start(TAUREL_PATH, args);
         process.waitForStarted();
@@ -44,6 +47,16 @@ TEST(Program, AnUnknownLongOptionExitsWithUsageCodeAndNoWindow) {
     ASSERT_TRUE(p.process.waitForFinished(10000));
     EXPECT_EQ(p.process.exitCode(), 64);
     EXPECT_EQ(p.process.readAllStandardError().trimmed(), "taurel: unknown option --x");
+}
+
+TEST(Program, WithoutADisplayOneLineSaysSoAndTheExitStatusIsOne) {
+    Program p({"--demo"}, ":9999");
+    ASSERT_TRUE(p.process.waitForFinished(20000));
+    EXPECT_EQ(p.process.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(p.process.exitCode(), 1);
+    EXPECT_EQ(p.process.readAllStandardError(),
+              "taurel: cannot open a display (DISPLAY=:9999); set DISPLAY, or "
+              "QT_QPA_PLATFORM=offscreen to draw offscreen\n");
 }
 
 TEST(Program, ScreenshotOfTheDemoIsWrittenAndTheProgramEnds) {

@@ -21,10 +21,14 @@ struct ProgramRun {
     std::string out, err;
 };
 
-ProgramRun RunProgram(const QString& program, const QStringList& args) {
+// `display`: run on X at that display instead of offscreen.
+ProgramRun RunProgram(const QString& program, const QStringList& args,
+                      const QString& display = {}) {
     QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("QT_QPA_PLATFORM", "offscreen");
+    env.insert("QT_QPA_PLATFORM", display.isEmpty() ? "offscreen" : "xcb");
+    if (!display.isEmpty())
+        env.insert("DISPLAY", display);
     process.setProcessEnvironment(env);
     process.start(program, args);
     if (!process.waitForFinished(30000))
@@ -63,6 +67,11 @@ TEST(BrowserProgram, BadArgumentsGiveOneLineAndExit64) {
     run = Browser({"--version"});
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_EQ(run.out.rfind("nmdialog-browser ", 0), 0u) << run.out;
+    run = RunProgram(NMDIALOG_BROWSER_PATH, {"127.0.0.1:1", "get"}, ":9999");
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(HasOneRefusalLine(run.err, "cannot open a display (DISPLAY=:9999); set DISPLAY, "
+                                           "or QT_QPA_PLATFORM=offscreen to draw offscreen"))
+        << run.err;
 }
 
 TEST(BrowserProgram, AnAgentAnsweringAfter2500MsIsReadWithALongerTimeout) {

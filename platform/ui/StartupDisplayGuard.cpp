@@ -1,4 +1,4 @@
-#include "module/app/DisplayCheck.h"
+#include "platform/ui/StartupDisplayGuard.h"
 
 #include <QString>
 #include <QStringList>
@@ -10,6 +10,7 @@
 namespace {
 
 QtMessageHandler g_previous = nullptr;
+const char* g_program = "";
 QStringList g_held;
 
 void onStartupMessage(QtMsgType type, const QMessageLogContext& context, const QString& text) {
@@ -19,16 +20,17 @@ void onStartupMessage(QtMsgType type, const QMessageLogContext& context, const Q
     }
     const char* display = std::getenv("DISPLAY");
     std::fprintf(stderr,
-                 "taurel: cannot open a display (DISPLAY=%s); set DISPLAY, or "
+                 "%s: cannot open a display (DISPLAY=%s); set DISPLAY, or "
                  "QT_QPA_PLATFORM=offscreen to draw offscreen\n",
-                 display && *display ? display : "unset");
+                 g_program, display && *display ? display : "unset");
     std::fflush(stderr);
     std::_Exit(1);
 }
 
 } // namespace
 
-StartupDisplayGuard::StartupDisplayGuard() {
+StartupDisplayGuard::StartupDisplayGuard(const char* program) {
+    g_program = program;
     g_previous = qInstallMessageHandler(onStartupMessage);
 }
 
