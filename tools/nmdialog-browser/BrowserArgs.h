@@ -31,7 +31,6 @@ struct BrowserOptions {
     UsmUser usm;
 };
 
-constexpr const char* kBrowserVersion = "1.0.0";
 // The exit status of bad arguments (EX_USAGE).
 constexpr int kBrowserUsageExit = 64;
 // The longest time-out -t takes: ten minutes.

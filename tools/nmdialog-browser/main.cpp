@@ -61,7 +61,7 @@ int main(int argc, char* argv[]) {
         return 0;
     }
     if (options.version) {
-        std::cout << "nmdialog-browser " << kBrowserVersion << "\n";
+        std::cout << "nmdialog-browser " << TAUREL_VERSION << "\n";
         return 0;
     }
     LoadedTable loaded;

@@ -34,7 +34,6 @@ struct ClientCommand {
 
 constexpr const char* kDefaultReadCommunity = "tessla";
 constexpr const char* kDefaultWriteCommunity = "marbelo";
-constexpr const char* kClientVersion = "1.0.0";
 // As net-snmp's tools: one second, five retries.
 constexpr int kDefaultClientTimeoutMs = 1000;
 constexpr int kDefaultClientRetries = 5;

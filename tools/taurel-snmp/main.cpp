@@ -28,7 +28,7 @@ int main(int argc, char* argv[]) {
         return CLIENT_OK;
     }
     if (command.action == ClientAction::Version) {
-        std::cout << "taurel-snmp " << kClientVersion << "\n";
+        std::cout << "taurel-snmp " << TAUREL_VERSION << "\n";
         return CLIENT_OK;
     }
     if (command.action == ClientAction::LogDump) {
