@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QTimer>
 
+#include "TaurelVersion.h"
 #include "agent/AgentOptions.h"
 
 namespace {
@@ -38,7 +39,7 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (options.version) {
-        std::cout << "taurel-agent " << TAUREL_VERSION << "\n";
+        std::cout << "taurel-agent " << kTaurelVersion << "\n";
         return 0;
     }
 

@@ -1,4 +1,5 @@
 // nmdialog-browser: the generic MIB dialogs as a small MIB browser for any SNMPv1 agent.
+#include "TaurelVersion.h"
 #include "dialogs/CNmDlg.h"
 #include "dialogs/CNmDlgLayout.h"
 #include "platform/ui/StartupDisplayGuard.h"
@@ -61,7 +62,7 @@ int main(int argc, char* argv[]) {
         return 0;
     }
     if (options.version) {
-        std::cout << "nmdialog-browser " << TAUREL_VERSION << "\n";
+        std::cout << "nmdialog-browser " << kTaurelVersion << "\n";
         return 0;
     }
     LoadedTable loaded;
