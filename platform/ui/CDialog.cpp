@@ -1,7 +1,9 @@
 #include "platform/ui/CDialog.h"
 
+#include "platform/ui/AccessibleWindow.h"
 #include "platform/ui/Cascade.h"
 #include "platform/ui/DialogManager.h"
+#include "platform/ui/TextFit.h"
 #include "platform/ui/WindowSystem.h"
 
 #include <QEventLoop>
@@ -35,6 +37,25 @@ void placeInCascade(HWND self, HWND owner) {
         CRect(area.left(), area.top(), area.right() + 1, area.bottom() + 1), taken);
     me->widget->move(place.x, place.y);
     me->cascadePlace = place;
+}
+
+// A control that shows no caption of its own is read out by the label placed just before it
+// in the template ("Location" for the field after it).
+void NameControlsByLabels(HWND dialog) {
+    std::string label;
+    for (HWND h : WindowSystem::Children(dialog)) {
+        WindowRecord* rec = WindowSystem::Find(h);
+        if (rec->className == "STATIC") {
+            label =
+                StripMnemonic(rec->widget->property("taurelText").toString().toStdString()).shown;
+            while (!label.empty() && (label.back() == ':' || label.back() == ' '))
+                label.pop_back();
+            continue;
+        }
+        if (!label.empty())
+            AccessibleWindows::SetLabel(rec->widget, label);
+        label.clear();
+    }
 }
 
 } // namespace
@@ -84,6 +105,7 @@ BOOL CDialog::CreateIndirect(const DialogTemplate& tpl, CWnd* parent) {
         }
         ::SendMessage(h, WM_SETFONT, WPARAM(m_font.get()), FALSE);
     }
+    NameControlsByLabels(m_hWnd);
     if (!child && parent)
         placeInCascade(m_hWnd, parent->m_hWnd);
     if (m_modal)
@@ -144,6 +166,8 @@ LRESULT CDialog::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_CLOSE:
         OnCancel();
         return 0;
+    case DM_GETDEFID:
+        return m_defId ? LRESULT(MAKEWPARAM(int(m_defId), DC_HASDEFID)) : 0;
     default:
         break;
     }

@@ -32,6 +32,11 @@ public:
     // WM_INITDIALOG → OnInitDialog; WM_COMMAND IDOK / IDCANCEL and WM_CLOSE → OnOK / OnCancel.
     LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
+    // The button Enter presses wherever the focus is in the dialog (a focused button excepted);
+    // 0: none, Enter then presses nothing.
+    void SetDefID(UINT id) { m_defId = id; }
+    UINT GetDefID() const { return m_defId; }
+
     // Converts a rectangle from this dialog's units to pixels.
     void MapDialogRect(LPRECT rect) const;
     CSize GetDialogBaseUnits() const { return m_baseUnits; }
@@ -44,6 +49,7 @@ private:
     std::optional<DialogTemplate> m_template;
     CSize m_baseUnits;
     std::unique_ptr<CFont> m_font;
+    UINT m_defId = 0;
     bool m_modal = false;
     bool m_ended = false;
     int m_result = IDCANCEL;

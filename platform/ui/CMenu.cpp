@@ -120,17 +120,35 @@ bool CMenu::IsEnabledCommand(HMENU menu, UINT id) {
     return m && !(m->flags & (MF_GRAYED | MF_DISABLED));
 }
 
+namespace {
+
+// Only an enabled item of the menu can have been chosen; the command goes to the owner.
+BOOL deliver(HMENU menu, UINT flags, UINT command, HWND owner) {
+    if (command && !CMenu::IsEnabledCommand(menu, command))
+        command = 0;
+    if (flags & TPM_RETURNCMD)
+        return BOOL(command);
+    if (command)
+        ::PostMessage(owner, WM_COMMAND, MAKEWPARAM(command, 0), 0);
+    return TRUE;
+}
+
+} // namespace
+
 BOOL CMenu::TrackPopupMenu(UINT flags, int x, int y, CWnd* owner, LPCRECT) {
     if (!menus().count(m_hMenu) || !owner || !owner->m_hWnd)
         return FALSE;
     HWND ownerHwnd = owner->m_hWnd;
     UINT command = CurrentPrompt().TrackPopupMenu(m_hMenu, POINT{x, y}, ownerHwnd);
-    // Only an enabled item of this menu can have been chosen.
-    if (command && !IsEnabledCommand(m_hMenu, command))
-        command = 0;
-    if (flags & TPM_RETURNCMD)
-        return BOOL(command);
-    if (command)
-        ::PostMessage(ownerHwnd, WM_COMMAND, MAKEWPARAM(command, 0), 0);
-    return TRUE;
+    return deliver(m_hMenu, flags, command, ownerHwnd);
+}
+
+BOOL CMenu::TrackBarPopup(int x, int y, CWnd* owner, bool fromKeyboard, int* step) {
+    *step = 0;
+    if (!menus().count(m_hMenu) || !owner || !owner->m_hWnd)
+        return FALSE;
+    HWND ownerHwnd = owner->m_hWnd;
+    UINT command =
+        CurrentPrompt().TrackBarMenu(m_hMenu, POINT{x, y}, ownerHwnd, fromKeyboard, step);
+    return deliver(m_hMenu, 0, command, ownerHwnd);
 }

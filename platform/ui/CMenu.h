@@ -56,6 +56,9 @@ public:
     // Shows the menu at the screen point with `owner` receiving the command. With
     // TPM_RETURNCMD the command is returned instead of posted. 0: dismissed.
     BOOL TrackPopupMenu(UINT flags, int x, int y, CWnd* owner, LPCRECT ignored = nullptr);
+    // The menu of a menu bar's button, at the screen point, its command posted to `owner`.
+    // *step: -1 or +1 when the operator left it for the neighbouring menu (Left, Right), else 0.
+    BOOL TrackBarPopup(int x, int y, CWnd* owner, bool fromKeyboard, int* step);
 
     // The items of a live menu (empty for a dead handle).
     static std::vector<MenuItem> Items(HMENU menu);

@@ -1,6 +1,8 @@
 #include "platform/ui/CWnd.h"
 #include "platform/ui/OctetText.h"
 
+#include "platform/ui/AccessibleWindow.h"
+#include "platform/ui/DialogManager.h"
 #include "platform/ui/Icons.h"
 
 #include <QIcon>
@@ -11,6 +13,7 @@
 #include "platform/ui/WindowWidget.h"
 
 #include <QWidget>
+#include <algorithm>
 
 namespace {
 QWidget* widgetOf(HWND hwnd) {
@@ -90,6 +93,19 @@ UINT CWnd::GetTimerInterval(UINT_PTR id) const {
 CWnd* CWnd::GetParent() const {
     WindowRecord* rec = WindowSystem::Find(m_hWnd);
     return rec ? FromHandle(rec->parent) : nullptr;
+}
+
+CWnd* CWnd::GetNextWindow(UINT flag) const {
+    WindowRecord* rec = WindowSystem::Find(m_hWnd);
+    if (!rec)
+        return nullptr;
+    std::vector<HWND> siblings = WindowSystem::Children(rec->parent);
+    auto at = std::find(siblings.begin(), siblings.end(), m_hWnd);
+    if (at == siblings.end())
+        return nullptr;
+    if (flag == GW_HWNDPREV)
+        return at == siblings.begin() ? nullptr : FromHandle(*(at - 1));
+    return at + 1 == siblings.end() ? nullptr : FromHandle(*(at + 1));
 }
 
 CWnd* CWnd::GetDlgItem(int id) const {
@@ -224,6 +240,32 @@ CWnd* CWnd::SetFocus() {
     return nullptr;
 }
 
+BOOL CWnd::HasFocus() const {
+    QWidget* w = widgetOf(m_hWnd);
+    return w && w->hasFocus();
+}
+
+void CWnd::SetFocusPart(const CRect* part) {
+    QWidget* w = widgetOf(m_hWnd);
+    if (!w)
+        return;
+    QVariant value =
+        part ? QVariant(QRect(part->left, part->top, part->Width(), part->Height())) : QVariant();
+    if (w->property(kFocusPartProperty) != value) {
+        w->setProperty(kFocusPartProperty, value);
+        w->update();
+    }
+}
+
+void CWnd::ModifyStyle(DWORD remove, DWORD add) {
+    WindowRecord* rec = WindowSystem::Find(m_hWnd);
+    if (!rec)
+        return;
+    rec->style = (rec->style & ~remove) | add;
+    if ((rec->style & WS_CHILD) && dynamic_cast<WindowWidget*>(rec->widget.data()))
+        rec->widget->setFocusPolicy((rec->style & WS_TABSTOP) ? Qt::TabFocus : Qt::NoFocus);
+}
+
 void CWnd::BringWindowToTop() {
     if (QWidget* w = widgetOf(m_hWnd)) {
         w->raise();
@@ -252,6 +294,14 @@ BOOL CWnd::IsIconic() const {
 void CWnd::SetIcon(std::uintptr_t icon, BOOL) {
     if (QWidget* w = widgetOf(m_hWnd))
         w->setWindowIcon(QIcon(QPixmap::fromImage(IconImage(icon))));
+}
+
+void CWnd::NotifyAccessible(AccEvent event, int item) {
+    AccessibleWindows::Notify(widgetOf(m_hWnd), event, item);
+}
+
+MnemonicMark CWnd::GetCaptionMark(int caption) const {
+    return DialogManager::MarkOf(m_hWnd, caption);
 }
 
 void CWnd::SetWindowText(const char* text) {

@@ -6,7 +6,9 @@
 // surface: painting and device contexts draw into it and the screen shows it.
 
 #include "platform/core/CObject.h"
+#include "platform/ui/AccessibleInfo.h"
 #include "platform/ui/CDC.h"
+#include "platform/ui/Mnemonic.h"
 #include "platform/ui/WinMessages.h"
 #include "platform/ui/WinTypes.h"
 
@@ -14,6 +16,9 @@
 
 class QImage;
 class QWidget;
+
+constexpr UINT GW_HWNDNEXT = 2;
+constexpr UINT GW_HWNDPREV = 3;
 
 class CWnd : public CObject {
 public:
@@ -56,6 +61,8 @@ public:
     UINT GetTimerInterval(UINT_PTR id) const;
 
     CWnd* GetParent() const;
+    // The sibling made just before this window (GW_HWNDPREV) or just after it (GW_HWNDNEXT).
+    CWnd* GetNextWindow(UINT flag = GW_HWNDNEXT) const;
     CWnd* GetDlgItem(int id) const;
     int GetDlgCtrlID() const;
     DWORD GetStyle() const;
@@ -81,6 +88,12 @@ public:
     BOOL EnableWindow(BOOL enable = TRUE);
     BOOL IsWindowEnabled() const;
     CWnd* SetFocus();
+    // Whether the window has the keyboard focus.
+    BOOL HasFocus() const;
+    // The part of the window its focus mark goes around (client coordinates); null: all of it.
+    void SetFocusPart(const CRect* part);
+    // Adds and removes style bits; WS_TABSTOP also decides whether Tab reaches the window.
+    void ModifyStyle(DWORD remove, DWORD add);
     void BringWindowToTop();
     // Makes the window the active one the operator works in.
     BOOL SetForegroundWindow();
@@ -88,6 +101,14 @@ public:
     BOOL IsIconic() const;
     // The window's icon (an icon handle of Icons.h); both sizes come from the one image.
     void SetIcon(std::uintptr_t icon, BOOL bigIcon);
+
+    // Tells a listening screen reader that part `item` of what the window answers to
+    // WM_GETOBJECT (-1: the window itself) changed.
+    void NotifyAccessible(AccEvent event, int item = -1);
+
+    // The mnemonic the dialog manager gave caption `caption` of this window (its window text is
+    // caption 0; a window listing several answers WM_GETCAPTIONS), for drawing it underlined.
+    MnemonicMark GetCaptionMark(int caption = 0) const;
 
     void SetWindowText(const char* text);
     std::string GetWindowText() const;

@@ -1,14 +1,15 @@
 #include "platform/ui/DialogManager.h"
 
 #include "platform/ui/ControlStyles.h"
-#include "platform/ui/Mnemonic.h"
 #include "platform/ui/WinMessages.h"
 #include "platform/ui/WindowSystem.h"
 
 #include <QApplication>
 #include <QKeyEvent>
 #include <QPointer>
+#include <QTabBar>
 #include <algorithm>
+#include <string>
 
 namespace {
 
@@ -28,23 +29,24 @@ bool usable(const WindowRecord* rec, const QWidget* top) {
     return rec && rec->widget && rec->widget->isEnabled() && rec->widget->isVisibleTo(top);
 }
 
-// Every usable control of the dialog in template order, descending into its visible pages.
-void collectControls(HWND parent, const QWidget* top, std::vector<HWND>& out) {
+// The controls of the dialog in template order, descending into its pages: the usable ones,
+// or all of them.
+void collectControls(HWND parent, const QWidget* top, bool onlyUsable, std::vector<HWND>& out) {
     for (HWND child : WindowSystem::Children(parent)) {
         WindowRecord* rec = WindowSystem::Find(child);
-        if (!usable(rec, top))
+        if (onlyUsable && !usable(rec, top))
             continue;
         if (isDialog(rec))
-            collectControls(child, top, out);
+            collectControls(child, top, onlyUsable, out);
         else
             out.push_back(child);
     }
 }
 
-std::vector<HWND> controlsOf(HWND dialog) {
+std::vector<HWND> controlsOf(HWND dialog, bool onlyUsable = true) {
     std::vector<HWND> all;
     if (WindowRecord* rec = WindowSystem::Find(dialog); rec && rec->widget)
-        collectControls(dialog, rec->widget, all);
+        collectControls(dialog, rec->widget, onlyUsable, all);
     return all;
 }
 
@@ -83,42 +85,129 @@ void moveFocus(HWND dialog, HWND current, bool backwards) {
     focus(stops[std::size_t(next)]);
 }
 
-// A default push button ("BUTTON" with BS_DEFPUSHBUTTON), else the control with id IDOK.
-HWND defaultButton(HWND dialog) {
-    HWND ok = 0;
+// The usable control of the dialog with that id, or 0.
+HWND usableControl(HWND dialog, UINT id) {
+    for (HWND h : controlsOf(dialog))
+        if (WindowSystem::Find(h)->id == id)
+            return h;
+    return 0;
+}
+
+// The default button of the form holding `control`: the nearest dialog around it that names
+// one (DM_GETDEFID), else a BS_DEFPUSHBUTTON "BUTTON". Without either there is none: Enter
+// then presses nothing, and a dialog is never ended by an IDOK it does not offer.
+HWND defaultButton(HWND dialog, HWND control) {
+    for (WindowRecord* rec = WindowSystem::Find(control); rec;
+         rec = WindowSystem::Find(rec->parent)) {
+        if (isDialog(rec)) {
+            LRESULT def = WindowSystem::Dispatch(rec->hwnd, DM_GETDEFID, 0, 0);
+            if (HIWORD(def) == DC_HASDEFID)
+                return usableControl(dialog, LOWORD(def));
+        }
+        if (rec->hwnd == dialog)
+            break;
+    }
     for (HWND h : controlsOf(dialog)) {
         WindowRecord* rec = WindowSystem::Find(h);
         if (rec->className == "BUTTON" && (rec->style & 0x0F) == 0x01)
             return h;
-        if (rec->id == UINT(IDOK) && !ok)
-            ok = h;
     }
-    return ok;
+    return 0;
 }
 
-bool pressMnemonic(HWND dialog, char letter) {
-    std::vector<HWND> controls = controlsOf(dialog);
-    for (std::size_t i = 0; i < controls.size(); ++i) {
-        WindowRecord* rec = WindowSystem::Find(controls[i]);
-        QString text = rec->widget->property("taurelText").toString();
-        if (MnemonicOf(text.toStdString()) != letter)
+// Every caption of the dialog with the control and the caption's number in it.
+struct Caption {
+    HWND control;
+    int item;
+    std::string text;
+};
+
+// Buttons and menus come first, so they keep their initials before labels take letters; all
+// controls count, shown or not, so switching pages never moves a mark.
+std::vector<Caption> captionsOf(HWND dialog) {
+    std::vector<Caption> pressable, labels;
+    for (HWND h : controlsOf(dialog, false)) {
+        std::vector<std::string> own;
+        if (WindowSystem::Dispatch(h, WM_GETCAPTIONS, 0, LPARAM(&own))) {
+            for (std::size_t i = 0; i < own.size(); ++i)
+                pressable.push_back({h, int(i), own[i]});
             continue;
-        LRESULT code = dialogCode(controls[i], 0);
-        if (code & DLGC_STATIC) {
+        }
+        LRESULT code = dialogCode(h, 0);
+        if (!(code & (DLGC_BUTTON | DLGC_STATIC)))
+            continue; // an edit's or a list's text is its content, not a caption
+        std::string text =
+            WindowSystem::Find(h)->widget->property("taurelText").toString().toStdString();
+        if (text.empty())
+            continue;
+        ((code & DLGC_STATIC) ? labels : pressable).push_back({h, 0, text});
+    }
+    pressable.insert(pressable.end(), labels.begin(), labels.end());
+    return pressable;
+}
+
+std::vector<MnemonicMark> marksOf(const std::vector<Caption>& captions) {
+    std::vector<std::string> texts;
+    for (const Caption& c : captions)
+        texts.push_back(c.text);
+    return AssignMnemonics(texts);
+}
+
+void pressMnemonic(HWND dialog, char letter) {
+    std::vector<Caption> captions = captionsOf(dialog);
+    std::vector<MnemonicMark> marks = marksOf(captions);
+    std::vector<HWND> controls = controlsOf(dialog);
+    for (std::size_t i = 0; i < captions.size(); ++i) {
+        if (marks[i].letter != letter)
+            continue;
+        const Caption& c = captions[i];
+        auto at = std::find(controls.begin(), controls.end(), c.control);
+        if (at == controls.end())
+            return; // its control is hidden or disabled: nothing happens
+        LRESULT code = dialogCode(c.control, 0);
+        if (code & DLGC_MENUBAR) {
+            WindowSystem::Dispatch(c.control, WM_CAPTIONKEY, WPARAM(c.item), 0);
+        } else if (code & DLGC_STATIC) {
             // A label names the control after it.
-            for (std::size_t j = i + 1; j < controls.size(); ++j)
-                if (WindowSystem::Find(controls[j])->style & WS_TABSTOP) {
-                    focus(controls[j]);
+            for (auto next = at + 1; next != controls.end(); ++next)
+                if (WindowSystem::Find(*next)->style & WS_TABSTOP) {
+                    focus(*next);
                     break;
                 }
         } else if (code & DLGC_BUTTON) {
-            press(controls[i]);
+            press(c.control);
         } else {
-            focus(controls[i]);
+            focus(c.control);
         }
+        return;
+    }
+}
+
+// Ctrl+Tab: the next (or previous) page of the dialog's first tab control, as a click on its
+// tab would choose it.
+bool turnPage(HWND dialog, bool backwards) {
+    for (HWND h : controlsOf(dialog)) {
+        WindowRecord* rec = WindowSystem::Find(h);
+        auto* bar = rec->widget->findChild<QTabBar*>();
+        if (!bar || bar->count() < 2)
+            continue;
+        int n = bar->count();
+        bar->setCurrentIndex((bar->currentIndex() + (backwards ? n - 1 : 1)) % n);
+        // The focus stays where the operator can see it: on the tabs when its control went away
+        // with the old page.
+        QWidget* focused = QApplication::focusWidget();
+        if (!focused || !focused->isVisible())
+            bar->setFocus(Qt::TabFocusReason);
         return true;
     }
     return false;
+}
+
+HWND menuBarOf(HWND dialog) {
+    for (HWND h : controlsOf(dialog))
+        if (dialogCode(h, VK_F10) & DLGC_MENUBAR)
+            return h;
+    return 0;
 }
 
 char keyLetter(int key) {
@@ -146,9 +235,24 @@ bool handleKey(QWidget* receiver, const QKeyEvent* e) {
         moveFocus(dialog, control, key == Qt::Key_Backtab || (mods & Qt::ShiftModifier));
         return true;
     }
-    if (mods == Qt::AltModifier)
-        if (char letter = keyLetter(key))
-            return pressMnemonic(dialog, letter);
+    if ((key == Qt::Key_Tab || key == Qt::Key_Backtab) &&
+        (mods & ~Qt::ShiftModifier) == Qt::ControlModifier)
+        return turnPage(dialog, key == Qt::Key_Backtab || (mods & Qt::ShiftModifier));
+    if ((mods & Qt::AltModifier) && !(mods & (Qt::ControlModifier | Qt::MetaModifier))) {
+        // Taken here whether or not a caption marks it, so no field ever types the letter.
+        if (char letter = keyLetter(key)) {
+            pressMnemonic(dialog, letter);
+            return true;
+        }
+        return !e->text().isEmpty() && e->text().at(0).isPrint();
+    }
+    if (key == Qt::Key_F10 && mods == Qt::NoModifier) {
+        HWND bar = menuBarOf(dialog);
+        if (!bar)
+            return false;
+        WindowSystem::Dispatch(bar, WM_CAPTIONKEY, 0, 0);
+        return true;
+    }
     if (!plain)
         return false;
     if (key == Qt::Key_Escape) {
@@ -161,7 +265,7 @@ bool handleKey(QWidget* receiver, const QKeyEvent* e) {
         LRESULT code = dialogCode(control, VK_RETURN);
         if (code & DLGC_WANTALLKEYS)
             return false;
-        HWND target = (code & DLGC_BUTTON) ? control : defaultButton(dialog);
+        HWND target = (code & DLGC_BUTTON) ? control : defaultButton(dialog, control);
         if (!target)
             return false;
         press(target);
@@ -205,6 +309,18 @@ void FocusFirstTabStop(HWND dialog) {
     std::vector<HWND> stops = TabStops(dialog);
     if (!stops.empty())
         focus(stops.front());
+}
+
+MnemonicMark MarkOf(HWND control, int caption) {
+    HWND dialog = dialogOf(control);
+    if (!dialog)
+        return {};
+    std::vector<Caption> captions = captionsOf(dialog);
+    std::vector<MnemonicMark> marks = marksOf(captions);
+    for (std::size_t i = 0; i < captions.size(); ++i)
+        if (captions[i].control == control && captions[i].item == caption)
+            return marks[i];
+    return {};
 }
 
 } // namespace DialogManager

@@ -19,14 +19,18 @@ void DrawText(CDC& dc, const std::string& text, const CRect& rect, UINT format) 
     dc.IntersectClipRect(&rect);
     int oldMode = dc.SetBkMode(TRANSPARENT);
     dc.TextOut(x, y, line);
-    if (shown.underlined >= 0 && std::size_t(shown.underlined) < line.size()) {
-        int from = x + int(dc.GetTextExtent(line.substr(0, std::size_t(shown.underlined))).cx);
-        int to = x + int(dc.GetTextExtent(line.substr(0, std::size_t(shown.underlined) + 1)).cx);
-        int under = y + int(extent.cy) - 2;
-        COLORREF color = dc.SetTextColor(0);
-        dc.SetTextColor(color);
-        dc.FillSolidRect(from, under, to - from, 1, color);
-    }
+    DrawMnemonicMark(dc, x, y, line, shown.underlined);
     dc.SetBkMode(oldMode);
     dc.SelectClipRgn(nullptr);
+}
+
+void DrawMnemonicMark(CDC& dc, int x, int y, const std::string& text, int index) {
+    if (index < 0 || std::size_t(index) >= text.size())
+        return;
+    int from = x + int(dc.GetTextExtent(text.substr(0, std::size_t(index))).cx);
+    int to = x + int(dc.GetTextExtent(text.substr(0, std::size_t(index) + 1)).cx);
+    int under = y + int(dc.GetTextExtent(text).cy) - 2;
+    COLORREF color = dc.SetTextColor(0);
+    dc.SetTextColor(color);
+    dc.FillSolidRect(from, under, to - from, 1, color);
 }

@@ -17,3 +17,7 @@ constexpr UINT DT_NOPREFIX = 0x0800;
 constexpr UINT DT_END_ELLIPSIS = 0x8000;
 
 void DrawText(CDC& dc, const std::string& text, const CRect& rect, UINT format);
+
+// Underlines character `index` of `text` drawn with TextOut at (x, y), in the text colour, the
+// way DrawText shows a mnemonic; nothing for -1.
+void DrawMnemonicMark(CDC& dc, int x, int y, const std::string& text, int index);

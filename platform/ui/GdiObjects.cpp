@@ -1,9 +1,13 @@
 #include "platform/ui/GdiObjects.h"
 
+#include "platform/ui/SysColors.h"
+
 #include <map>
 #include <memory>
 
-COLORREF GetSysColor(int index) {
+namespace {
+
+COLORREF classicColor(int index) {
     switch (index) {
     case COLOR_WINDOW:
     case COLOR_BTNHIGHLIGHT:
@@ -29,11 +33,21 @@ COLORREF GetSysColor(int index) {
     }
 }
 
+} // namespace
+
+COLORREF GetSysColor(int index) {
+    if (auto fromPalette = PaletteSysColor(index))
+        return *fromPalette;
+    return classicColor(index);
+}
+
 CBrush* GetSysColorBrush(int index) {
     static std::map<int, std::unique_ptr<CBrush>> brushes;
     auto& slot = brushes[index];
     if (!slot)
         slot = std::make_unique<CBrush>(GetSysColor(index));
+    // The palette may have changed since: the brush paints the colour of now.
+    slot->m_color = GetSysColor(index);
     return slot.get();
 }
 

@@ -2,6 +2,7 @@
 #include "platform/ui/OctetText.h"
 
 #include "platform/ui/CMenu.h"
+#include "platform/ui/Mnemonic.h"
 #include "platform/ui/WindowSystem.h"
 
 #include <QAction>
@@ -10,6 +11,7 @@
 #include <QCoreApplication>
 #include <QDialog>
 #include <QFileDialog>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMessageBox>
 
@@ -20,13 +22,20 @@ QWidget* ownerWidget(HWND owner) {
     return rec ? rec->widget.data() : nullptr;
 }
 
+// Every item shows a mnemonic the operator can type, chosen among the menu's own items.
 void fillMenu(QMenu* target, HMENU menu) {
-    for (const MenuItem& item : CMenu::Items(menu)) {
+    const std::vector<MenuItem> items = CMenu::Items(menu);
+    std::vector<std::string> captions;
+    for (const MenuItem& item : items)
+        captions.push_back((item.flags & MF_SEPARATOR) ? std::string() : item.text);
+    const std::vector<MnemonicMark> marks = AssignMnemonics(captions);
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        const MenuItem& item = items[i];
         if (item.flags & MF_SEPARATOR) {
             target->addSeparator();
             continue;
         }
-        QString text = TextFromOctets(item.text);
+        QString text = TextFromOctets(WithMnemonicMark(item.text, marks[i].index));
         if (item.flags & MF_POPUP) {
             QMenu* sub = target->addMenu(text);
             sub->setEnabled(!(item.flags & (MF_GRAYED | MF_DISABLED)));
@@ -40,6 +49,43 @@ void fillMenu(QMenu* target, HMENU menu) {
         action->setChecked((item.flags & MF_CHECKED) != 0);
     }
 }
+
+// The keys a menu bar's menu adds to a popup: Left, and Right on an item that opens no
+// submenu, leave it for the neighbouring menu. Only the bar's own menu sees them: while a
+// submenu is open its keys go to the submenu, where Left closes it as usual.
+class BarMenuKeys : public QObject {
+public:
+    BarMenuKeys(QMenu* menu, bool fromKeyboard) : m_menu(menu), m_fromKeyboard(fromKeyboard) {}
+    int Step() const { return m_step; }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Show && m_fromKeyboard) {
+            for (QAction* action : m_menu->actions())
+                if (action->isEnabled() && !action->isSeparator()) {
+                    m_menu->setActiveAction(action);
+                    break;
+                }
+            return false;
+        }
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        QAction* active = m_menu->activeAction();
+        const bool opensSubmenu = active && active->menu() && active->isEnabled();
+        if (key == Qt::Key_Left || (key == Qt::Key_Right && !opensSubmenu)) {
+            m_step = key == Qt::Key_Left ? -1 : 1;
+            m_menu->close();
+            return true;
+        }
+        return false;
+    }
+
+private:
+    QMenu* m_menu;
+    bool m_fromKeyboard;
+    int m_step = 0;
+};
 
 class QtPrompt : public IPrompt {
 public:
@@ -77,6 +123,16 @@ public:
         QMenu popup(ownerWidget(owner));
         fillMenu(&popup, menu);
         QAction* chosen = popup.exec(QPoint(p.x, p.y));
+        return chosen ? chosen->data().toUInt() : 0;
+    }
+
+    UINT TrackBarMenu(HMENU menu, POINT p, HWND owner, bool fromKeyboard, int* step) override {
+        QMenu popup(ownerWidget(owner));
+        fillMenu(&popup, menu);
+        BarMenuKeys keys(&popup, fromKeyboard);
+        popup.installEventFilter(&keys);
+        QAction* chosen = popup.exec(QPoint(p.x, p.y));
+        *step = chosen ? 0 : keys.Step();
         return chosen ? chosen->data().toUInt() : 0;
     }
 

@@ -15,6 +15,15 @@ public:
                            UINT type) = 0;
     // Shows the menu at a screen point; returns the chosen command id, 0 when dismissed.
     virtual UINT TrackPopupMenu(HMENU menu, POINT screenPoint, HWND owner) = 0;
+    // A menu bar's menu: as TrackPopupMenu, and Left, or Right on an item without a submenu,
+    // closes it with *step set to -1 or +1 so the bar opens its neighbour (0 otherwise). Opened
+    // from the keyboard, its first item is highlighted.
+    virtual UINT TrackBarMenu(HMENU menu, POINT screenPoint, HWND owner, bool fromKeyboard,
+                              int* step) {
+        (void)fromKeyboard;
+        *step = 0;
+        return TrackPopupMenu(menu, screenPoint, owner);
+    }
     // Returns true with *chosen set when the operator chose a colour.
     virtual bool ChooseColor(HWND owner, COLORREF initial, COLORREF* chosen) = 0;
     // Asks where to save a file; true with *path set when the operator chose one. `filter` is

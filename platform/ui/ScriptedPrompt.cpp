@@ -32,6 +32,26 @@ UINT ScriptedPrompt::TrackPopupMenu(HMENU menu, POINT screenPoint, HWND owner) {
     return choice;
 }
 
+UINT ScriptedPrompt::TrackBarMenu(HMENU menu, POINT screenPoint, HWND owner, bool fromKeyboard,
+                                  int* step) {
+    *step = 0;
+    if (!menuSteps.empty()) {
+        *step = menuSteps.front();
+        menuSteps.pop_front();
+    }
+    if (*step) {
+        MenuCall call{menu, screenPoint, owner, {}, true, fromKeyboard};
+        for (const MenuItem& item : CMenu::Items(menu))
+            call.itemTexts.push_back(item.text);
+        menus.push_back(call);
+        return 0;
+    }
+    UINT choice = TrackPopupMenu(menu, screenPoint, owner);
+    menus.back().barMenu = true;
+    menus.back().fromKeyboard = fromKeyboard;
+    return choice;
+}
+
 bool ScriptedPrompt::ChooseColor(HWND, COLORREF initial, COLORREF* chosen) {
     colourRequests.push_back(initial);
     if (colourChoices.empty())

@@ -19,7 +19,8 @@ public:
     // Answers, used front first. An empty queue answers a message box with its first button
     // (IDOK, or IDYES for yes/no boxes), dismisses a menu, and cancels the colour and file dialogs.
     std::deque<int> messageBoxAnswers;
-    std::deque<UINT> menuChoices;                           // 0 dismisses
+    std::deque<UINT> menuChoices; // 0 dismisses
+    std::deque<int> menuSteps;    // a menu bar's menu: -1 / +1 goes to a neighbour (empty: 0)
     std::deque<std::optional<COLORREF>> colourChoices;      // nullopt cancels
     std::deque<std::optional<std::string>> saveFileChoices; // nullopt (or empty queue) cancels
 
@@ -34,6 +35,8 @@ public:
         POINT point;
         HWND owner;
         std::vector<std::string> itemTexts; // top-level items; separators as ""
+        bool barMenu = false;
+        bool fromKeyboard = false;
     };
     std::vector<MessageBoxCall> messageBoxes;
     std::vector<MenuCall> menus;
@@ -48,6 +51,9 @@ public:
     int MessageBox(HWND owner, const std::string& text, const std::string& caption,
                    UINT type) override;
     UINT TrackPopupMenu(HMENU menu, POINT screenPoint, HWND owner) override;
+    // A step from menuSteps ends the menu without a choice; otherwise it answers as a menu.
+    UINT TrackBarMenu(HMENU menu, POINT screenPoint, HWND owner, bool fromKeyboard,
+                      int* step) override;
     bool ChooseColor(HWND owner, COLORREF initial, COLORREF* chosen) override;
     bool GetSaveFileName(HWND owner, const std::string& title, const std::string& suggestedName,
                          const std::string& filter, std::string* path) override;

@@ -33,6 +33,21 @@ constexpr LRESULT DLGC_WANTALLKEYS = 0x0004;
 constexpr LRESULT DLGC_WANTCHARS = 0x0080;
 constexpr LRESULT DLGC_STATIC = 0x0100;
 constexpr LRESULT DLGC_BUTTON = 0x2000;
+// A menu bar: F10 opens its first menu, Alt+letter the menu whose caption marks it.
+constexpr LRESULT DLGC_MENUBAR = 0x8000;
+// The dialog's default button: LOWORD the id and HIWORD DC_HASDEFID, or 0 for none.
+constexpr UINT DM_GETDEFID = 0x0400;
+constexpr WORD DC_HASDEFID = 0x534B;
+// Accessibility: the window describes itself into the AccessibleInfo at LPARAM
+// (AccessibleInfo.h) and answers TRUE; windows that do not answer are described by the layer.
+constexpr UINT WM_GETOBJECT = 0x003D;
+// The window layer's own messages.
+// A control showing several captions (a menu bar's buttons) lists them into the
+// std::vector<std::string> at LPARAM and answers TRUE.
+constexpr UINT WM_GETCAPTIONS = 0x03F0;
+// The operator chose caption WPARAM of the control from the keyboard (Alt+letter, or F10 for a
+// menu bar's first): the control acts on it as on a press.
+constexpr UINT WM_CAPTIONKEY = 0x03F1;
 constexpr UINT WM_INITDIALOG = 0x0110;
 constexpr UINT WM_COMMAND = 0x0111;
 constexpr UINT WM_SYSCOMMAND = 0x0112;
@@ -70,6 +85,7 @@ constexpr WPARAM VK_RIGHT = 0x27;
 constexpr WPARAM VK_DOWN = 0x28;
 constexpr WPARAM VK_DELETE = 0x2E;
 constexpr WPARAM VK_F4 = 0x73;
+constexpr WPARAM VK_F10 = 0x79;
 // WM_KEYDOWN's LPARAM bit for a key pressed with Alt held.
 constexpr LPARAM KF_ALTDOWN = 0x20000000;
 

@@ -1,6 +1,7 @@
 #include "platform/ui/WindowSystem.h"
 #include "platform/ui/OctetText.h"
 
+#include "platform/ui/AccessibleWindow.h"
 #include "platform/ui/ButtonControl.h"
 #include "platform/ui/CListCtrl.h"
 #include "platform/ui/CSpinButtonCtrl.h"
@@ -317,6 +318,7 @@ HWND Create(const char* className, const char* text, DWORD style, const RECT& re
             ? entry->factory(parentWidget, style, hwnd)
             : new WindowWidget(parentWidget, hwnd, child ? Qt::Widget : FrameFlags(style));
     DialogManager::Install();
+    AccessibleWindows::Install();
     if (child && (style & WS_TABSTOP) && dynamic_cast<WindowWidget*>(widget))
         widget->setFocusPolicy(Qt::TabFocus); // the keyboard reaches it; a click changes nothing
     widget->setProperty(kHwndProperty, QVariant::fromValue<qulonglong>(hwnd));

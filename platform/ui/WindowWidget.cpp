@@ -54,6 +54,8 @@ WPARAM virtualKey(int key) {
         return VK_END;
     case Qt::Key_F4:
         return VK_F4;
+    case Qt::Key_F10:
+        return VK_F10;
     default:
         if ((key >= Qt::Key_0 && key <= Qt::Key_9) || (key >= Qt::Key_A && key <= Qt::Key_Z))
             return WPARAM(key);
@@ -150,11 +152,21 @@ void WindowWidget::paintEvent(QPaintEvent*) {
     PaintNow();
     QPainter p(this);
     p.drawImage(0, 0, m_surface);
-    // The focus mark goes on the screen only: the window's own picture stays as it drew it.
+    // The focus mark goes on the screen only: the window's own picture stays as it drew it. A
+    // window whose keys move a cursor of its own (a menu bar's button, a panel's port) marks
+    // that part instead of itself.
     if (hasFocus() && !isWindow()) {
-        int inset = std::clamp(std::min(width(), height()) / 6, 1, 3);
-        p.setPen(QPen(Qt::black, 1, Qt::DotLine));
-        p.drawRect(rect().adjusted(inset, inset, -inset - 1, -inset - 1));
+        QRect marked = rect();
+        QVariant part = property(kFocusPartProperty);
+        if (part.isValid())
+            marked = part.toRect();
+        int inset = std::clamp(std::min(marked.width(), marked.height()) / 6, 1, 3);
+        if (part.isValid())
+            inset = 1;
+        // Dots in the text colour of the face under them, so the mark shows on any palette.
+        COLORREF text = GetSysColor(COLOR_BTNTEXT);
+        p.setPen(QPen(QColor(GetRValue(text), GetGValue(text), GetBValue(text)), 1, Qt::DotLine));
+        p.drawRect(marked.adjusted(inset, inset, -inset - 1, -inset - 1));
     }
 }
 
@@ -256,6 +268,9 @@ void WindowWidget::keyPressEvent(QKeyEvent* e) {
     if (WPARAM vk = virtualKey(e->key()))
         WindowSystem::Dispatch(self, WM_KEYDOWN, vk,
                                (e->modifiers() & Qt::AltModifier) ? KF_ALTDOWN : 0);
+    // A key with Alt or Ctrl held is a command, never a character typed.
+    if (e->modifiers() & (Qt::AltModifier | Qt::ControlModifier | Qt::MetaModifier))
+        return;
     for (QChar c : e->text())
         if (c.unicode() >= 0x20 && c.unicode() < 0x100 && WindowSystem::Find(self))
             WindowSystem::Dispatch(self, WM_CHAR, WPARAM(c.unicode()), 0);

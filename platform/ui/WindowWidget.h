@@ -11,6 +11,10 @@
 #include <QWidget>
 #include <map>
 
+// The widget property holding the part of a window its focus mark goes around (a QRect); the
+// whole window without it.
+constexpr const char* kFocusPartProperty = "taurelFocusPart";
+
 class WindowWidget : public QWidget {
 public:
     // `flags`: Qt::Widget for a child, the frame's flags for a top-level window.
