@@ -1,5 +1,6 @@
 #include "controls/BannerCtl/CMsgControl.h"
 
+#include "controls/common/ControlFaces.h"
 #include "controls/common/FixedText.h"
 #include "platform/ui/WindowDC.h"
 
@@ -93,7 +94,7 @@ void CMsgControl::Paint(CDC& dc) {
     dc.FillSolidRect(&m_client, GetSysColor(COLOR_ACTIVEBORDER));
     CFont* oldFont = dc.SelectObject(m_font.get());
     int oldMode = dc.SetBkMode(TRANSPARENT);
-    COLORREF oldColor = dc.SetTextColor(kBlack);
+    COLORREF oldColor = dc.SetTextColor(FaceTextColor(false));
     for (int i = 0; i < 4; ++i) {
         PaintLabel(dc, m_labelCells[i], m_labels[i]);
         PaintValue(dc, m_valueCells[i], m_values[i]);
@@ -115,6 +116,21 @@ void CMsgControl::Paint(CDC& dc) {
 
 LRESULT CMsgControl::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
+    case WM_GETOBJECT: {
+        // Read as its four label and value pairs, "Name Mirova" and so on.
+        auto& info = *reinterpret_cast<AccessibleInfo*>(lParam);
+        info.self.role = AccRole::Pane;
+        for (int i = 0; i < 4; ++i) {
+            AccItem item;
+            item.role = AccRole::Label;
+            item.name = m_labels[i];
+            item.value = m_values[i];
+            item.rect = m_valueCells[i];
+            info.items.push_back(item);
+            info.self.name += std::string(i ? ", " : "") + m_labels[i] + " " + m_values[i];
+        }
+        return TRUE;
+    }
     case WM_PAINT: {
         CPaintDC dc(this);
         Paint(dc);

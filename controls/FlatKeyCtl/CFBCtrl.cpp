@@ -1,6 +1,7 @@
 #include "controls/FlatKeyCtl/CFBCtrl.h"
 
 #include "controls/common/ControlFaces.h"
+#include "platform/ui/DrawText.h"
 #include "platform/ui/WindowDC.h"
 
 #include <cstring>
@@ -31,6 +32,8 @@ void CFBCtrl::InitFlatButton(const char* caption) {
     m_caption[length] = '\0';
     m_raised = 1;
     m_enabled = 1;
+    // The caption is the window's text too: the dialog manager finds its mnemonic there.
+    SetWindowText(m_caption);
 }
 
 void CFBCtrl::RaiseButton() {
@@ -44,9 +47,11 @@ void CFBCtrl::DrawFace(CDC& dc) {
     DrawButtonFace(dc, m_face, !m_raised);
     dc.SetBkMode(TRANSPARENT);
     dc.SelectObject(m_font.get());
-    dc.SetTextColor(m_enabled ? RGB(0, 0, 0) : RGB(128, 128, 128));
+    dc.SetTextColor(m_enabled ? FaceTextColor(!m_raised) : RGB(128, 128, 128));
     int textWidth = dc.GetTextExtent(m_caption).cx;
-    dc.TextOut((m_face.Width() - textWidth) / 2, 3, m_caption);
+    int x = (m_face.Width() - textWidth) / 2;
+    dc.TextOut(x, 3, m_caption);
+    DrawMnemonicMark(dc, x, 3, m_caption, GetCaptionMark().index);
     dc.SelectObject(static_cast<CFont*>(nullptr));
 }
 
@@ -86,6 +91,14 @@ LRESULT CFBCtrl::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_GETDLGCODE:
         return DLGC_BUTTON;
+    case WM_GETOBJECT: {
+        auto& info = *reinterpret_cast<AccessibleInfo*>(lParam);
+        info.self.role = AccRole::Button;
+        info.self.name = m_caption;
+        info.self.pressed = !m_raised;
+        info.self.focusable = true;
+        return TRUE;
+    }
     case WM_KEYDOWN:
         if (wParam == VK_SPACE && m_enabled)
             OnLButtonUp();

@@ -118,6 +118,29 @@ void CTableControl::ResetTbl() {
     m_selected = -1;
 }
 
+void CTableControl::Describe(AccessibleInfo& info) const {
+    info.self.role = AccRole::Table;
+    info.self.focusable = true;
+    info.rows = m_rowCount;
+    info.columns = m_columnCount;
+    for (int c = 0; c < m_columnCount; ++c) {
+        info.columnHeaders.push_back(m_columns[c].caption);
+        info.self.name += std::string(c ? ", " : "") + m_columns[c].caption;
+    }
+    for (int r = 0; r < m_rowCount; ++r)
+        for (int c = 0; c < m_columnCount; ++c) {
+            AccItem cell;
+            cell.role = AccRole::Cell;
+            cell.name = m_cells[c][size_t(r)].text;
+            cell.description = m_columns[c].caption;
+            int left = ColumnLeft(c), top = RowTop(r);
+            cell.rect = CRect(left, top, left + m_columns[c].width, top + m_rowHeight);
+            cell.selectable = m_selectable != 0;
+            cell.selected = m_selectable && r == m_selected;
+            info.items.push_back(cell);
+        }
+}
+
 int CTableControl::GetColumnWidth(int column) const {
     return column >= 0 && column < m_columnCount ? m_columns[column].width : 0;
 }
@@ -186,8 +209,15 @@ LRESULT CTableControl::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_SIZE:
         OnSize();
         return 0;
+    case WM_CREATE:
+        // A grid takes the focus in its dialog's tab order, wherever its template placed it.
+        ModifyStyle(0, WS_TABSTOP);
+        break;
     case WM_GETDLGCODE:
         return DLGC_WANTARROWS;
+    case WM_GETOBJECT:
+        Describe(*reinterpret_cast<AccessibleInfo*>(lParam));
+        return TRUE;
     case WM_KEYDOWN:
         OnKeyDown(wParam);
         return 0;

@@ -82,6 +82,8 @@ private:
     void OnKeyDown(WPARAM key);
     void ShowRow(int row);
     void OnSize();
+    // Table, cells row by row, named by their text and described by their column.
+    void Describe(AccessibleInfo& info) const;
 
     ControlStyleWord m_style;
     std::unique_ptr<CScrollBar> m_hBar;

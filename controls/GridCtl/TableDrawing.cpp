@@ -3,6 +3,7 @@
 
 #include "controls/GridCtl/CTableControl.h"
 
+#include "controls/common/ControlFaces.h"
 #include "platform/core/TextFormat.h"
 #include "platform/ui/WindowDC.h"
 
@@ -57,6 +58,8 @@ void CTableControl::Paint(CDC& dc) {
 }
 
 void CTableControl::PaintCaptions(CDC& dc, const CRect& client) {
+    // Captions and row numbers stand on the band: its face's text colour.
+    dc.SetTextColor(FaceTextColor(false));
     dc.SelectObject(m_smallFont.get());
     dc.TextOut(1, 1, "No.");
     dc.SelectObject(m_cellFont.get());
@@ -134,7 +137,9 @@ void CTableControl::PaintCells(CDC& dc) {
             bool selected = m_selectable && r == m_selected;
             dc.FillSolidRect(&box, selected ? selectedFill : RGB(255, 255, 255));
             const _DATAOBJ& cell = m_cells[c][size_t(r)];
-            dc.SetTextColor(cell.attribute == 1 ? m_markColor : m_textColor);
+            dc.SetTextColor(cell.attribute == 1 ? m_markColor
+                            : selected          ? FaceTextColor(false)
+                                                : m_textColor);
             dc.TextOut(x, y, cell.text);
         }
     }

@@ -4,6 +4,8 @@
 #include "controls/GridCtl/CTableControl.h"
 #include "controls/common/ScrollRequest.h"
 
+#include <algorithm>
+
 #include "platform/ui/Cursor.h"
 #include "platform/ui/WindowDC.h"
 
@@ -149,6 +151,15 @@ void CTableControl::OnKeyDown(WPARAM key) {
         break;
     case VK_NEXT:
         step = page;
+        break;
+    case VK_HOME:
+    case VK_END:
+        // To the first or last row: a step longer than the table stops at its end.
+        step = (key == VK_HOME ? -1 : 1) * std::max({m_rowCount, m_displayRows, 1});
+        if (!m_selectable || m_rowCount == 0) {
+            OnVScroll(key == VK_HOME ? SB_TOP : SB_BOTTOM, 0);
+            return;
+        }
         break;
     default:
         return;

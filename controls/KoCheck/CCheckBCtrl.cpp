@@ -70,6 +70,14 @@ LRESULT CCheckBCtrl::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         break;
     case WM_GETDLGCODE:
         return DLGC_BUTTON;
+    case WM_GETOBJECT: {
+        auto& info = *reinterpret_cast<AccessibleInfo*>(lParam);
+        info.self.role = AccRole::CheckBox;
+        info.self.focusable = true;
+        info.self.checkable = true;
+        info.self.checked = m_checked != 0;
+        return TRUE;
+    }
     case WM_KEYDOWN:
         if (wParam == VK_SPACE)
             Toggle();

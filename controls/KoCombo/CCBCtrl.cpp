@@ -219,6 +219,15 @@ LRESULT CCBCtrl::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         break;
     case WM_GETDLGCODE:
         return DLGC_WANTARROWS;
+    case WM_GETOBJECT: {
+        auto& info = *reinterpret_cast<AccessibleInfo*>(lParam);
+        info.self.role = AccRole::ComboBox;
+        info.self.focusable = true;
+        info.self.hasPopup = true;
+        if (m_selected >= 0 && m_selected < m_count)
+            info.self.value = m_entries[m_selected].text;
+        return TRUE;
+    }
     case WM_KEYDOWN:
         OnKey(wParam, lParam);
         return 0;

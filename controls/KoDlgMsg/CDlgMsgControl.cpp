@@ -60,6 +60,13 @@ void CDlgMsgControl::Draw(CDC& dc) {
 
 LRESULT CDlgMsgControl::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
+    case WM_GETOBJECT: {
+        auto& info = *reinterpret_cast<AccessibleInfo*>(lParam);
+        info.self.role = AccRole::StatusBar;
+        info.self.name = "Status";
+        info.self.value = m_text;
+        return TRUE;
+    }
     case WM_PAINT: {
         CPaintDC dc(this);
         Draw(dc);

@@ -1,8 +1,12 @@
 #include "controls/KoMenu/CKoMCtrl.h"
 
+#include "platform/ui/DrawText.h"
+#include "platform/ui/KeyNavigation.h"
 #include "platform/ui/WindowDC.h"
 
 #include <cstring>
+#include <string>
+#include <vector>
 
 namespace {
 int g_registered = 0;
@@ -83,17 +87,26 @@ void CKoMCtrl::PaintFrame(CDC& dc) {
     dc.SelectObject(old);
 }
 
+std::string CKoMCtrl::Caption(int entry) const {
+    const CKoMenuObj& e = m_entries[entry];
+    return std::string(e.caption, strnlen(e.caption, sizeof e.caption));
+}
+
 void CKoMCtrl::Paint(CDC& dc) {
     dc.SetBkMode(TRANSPARENT);
-    dc.SetTextColor(m_active ? RGB(0, 0, 0) : kGrey);
+    // The captions are in the text colour of the button face under them (black in the classic
+    // scheme), grey while the switch does not answer.
+    dc.SetTextColor(m_active ? GetSysColor(COLOR_BTNTEXT) : kGrey);
     dc.SelectObject(m_font.get());
     PaintFrame(dc);
     for (int i = 0; i < m_count; ++i) {
         const CKoMenuObj& e = m_entries[i];
         DrawFace(dc, i, i == m_pressed);
-        std::string caption(e.caption, strnlen(e.caption, sizeof e.caption));
+        std::string caption = Caption(i);
         int textWidth = dc.GetTextExtent(caption).cx;
-        dc.TextOut(e.x + (e.width - textWidth - 10) / 2, e.y + 2, caption);
+        int textX = e.x + (e.width - textWidth - 10) / 2;
+        dc.TextOut(textX, e.y + 2, caption);
+        DrawMnemonicMark(dc, textX, e.y + 2, caption, GetCaptionMark(i).index);
         line(dc, e.x + 80, e.y + 8, e.x + 86, e.y + 8);
         line(dc, e.x + 81, e.y + 9, e.x + 85, e.y + 9);
         line(dc, e.x + 82, e.y + 10, e.x + 84, e.y + 10);
@@ -134,8 +147,82 @@ void CKoMCtrl::OnLButtonUp(CPoint point) {
         return;
     CRect window;
     GetWindowRect(&window);
-    menu.TrackPopupMenu(TPM_LEFTALIGN | TPM_LEFTBUTTON, window.left + point.x, window.top + point.y,
-                        owner);
+    // A click opens the popup where it was released; stepping on from it opens the
+    // neighbours under their buttons, as the keyboard does.
+    int next = TrackEntry(entry, CPoint(window.left + point.x, window.top + point.y), false);
+    if (next >= 0)
+        OpenMenuFromKeyboard(next);
+}
+
+int CKoMCtrl::TrackEntry(int entry, CPoint screen, bool fromKeyboard) {
+    CMenu& menu = m_entries[entry].menu;
+    CWnd* owner = GetParent();
+    if (!menu.GetSafeHmenu() || !owner)
+        return -1;
+    int step = 0;
+    menu.TrackBarPopup(screen.x, screen.y, owner, fromKeyboard, &step);
+    if (!step || !m_hWnd)
+        return -1;
+    return StepCursor(m_count, entry, step, true,
+                      [this](int i) { return m_entries[i].menu.GetSafeHmenu() != 0; });
+}
+
+void CKoMCtrl::OpenMenuFromKeyboard(int entry) {
+    while (entry >= 0 && entry < m_count && m_hWnd) {
+        SetFocusEntry(entry);
+        CRect window;
+        GetWindowRect(&window);
+        const CKoMenuObj& e = m_entries[entry];
+        // Under its button, left edges aligned, as a menu bar's menu opens.
+        entry = TrackEntry(entry, CPoint(window.left + e.x, window.top + e.y + e.height), true);
+    }
+}
+
+void CKoMCtrl::SetFocusEntry(int entry) {
+    if (entry < 0 || entry >= m_count)
+        return;
+    m_focus = entry;
+    const CKoMenuObj& e = m_entries[entry];
+    CRect part(e.x, e.y, e.x + e.width, e.y + e.height);
+    SetFocusPart(&part);
+    NotifyAccessible(AccEvent::Focus, entry);
+}
+
+void CKoMCtrl::OnKeyDown(WPARAM key) {
+    if (m_count <= 0)
+        return;
+    switch (key) {
+    case VK_LEFT:
+    case VK_RIGHT:
+        SetFocusEntry(
+            StepCursor(m_count, m_focus, key == VK_LEFT ? -1 : 1, true, [](int) { return true; }));
+        break;
+    case VK_SPACE:
+    case VK_RETURN:
+    case VK_DOWN:
+        OpenMenuFromKeyboard(m_focus);
+        break;
+    default:
+        break;
+    }
+}
+
+void CKoMCtrl::Describe(AccessibleInfo& info) const {
+    info.self.role = AccRole::MenuBar;
+    info.self.name = "Button menu";
+    for (int i = 0; i < m_count; ++i) {
+        const CKoMenuObj& e = m_entries[i];
+        AccItem item;
+        item.role = AccRole::MenuButton;
+        item.name = Caption(i);
+        item.rect = CRect(e.x, e.y, e.x + e.width, e.y + e.height);
+        item.focusable = true;
+        item.focused = i == m_focus && HasFocus();
+        item.pressed = i == m_pressed;
+        item.hasPopup = e.menu.GetSafeHmenu() != 0;
+        item.unavailable = !m_active;
+        info.items.push_back(item);
+    }
 }
 
 LRESULT CKoMCtrl::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -158,6 +245,27 @@ LRESULT CKoMCtrl::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         GetClientRect(&m_frame);
         Invalidate(TRUE);
         return 0;
+    case WM_GETDLGCODE:
+        return DLGC_WANTARROWS | DLGC_MENUBAR | (wParam == VK_RETURN ? DLGC_WANTALLKEYS : 0);
+    case WM_GETCAPTIONS: {
+        auto* captions = reinterpret_cast<std::vector<std::string>*>(lParam);
+        for (int i = 0; i < m_count; ++i)
+            captions->push_back(Caption(i));
+        return TRUE;
+    }
+    case WM_CAPTIONKEY:
+        SetFocus();
+        OpenMenuFromKeyboard(int(wParam));
+        return 0;
+    case WM_KEYDOWN:
+        OnKeyDown(wParam);
+        return 0;
+    case WM_SETFOCUS:
+        SetFocusEntry(m_focus);
+        break;
+    case WM_GETOBJECT:
+        Describe(*reinterpret_cast<AccessibleInfo*>(lParam));
+        return TRUE;
     default:
         break;
     }

@@ -1,5 +1,6 @@
 #include "controls/KoSample/CSampMsgControl.h"
 
+#include "controls/common/ControlFaces.h"
 #include "controls/common/FixedText.h"
 #include "platform/ui/WindowDC.h"
 
@@ -13,7 +14,7 @@ void drawCentred(CDC& dc, const CRect& box, CFont* font, const char* text, int y
     dc.SelectClipRgn(&clip);
     CFont* oldFont = dc.SelectObject(font);
     int oldMode = dc.SetBkMode(TRANSPARENT);
-    COLORREF oldColor = dc.SetTextColor(RGB(0, 0, 0));
+    COLORREF oldColor = dc.SetTextColor(FaceTextColor(false));
     dc.TextOut((box.Width() - dc.GetTextExtent(text).cx) / 2, y, text);
     dc.SetTextColor(oldColor);
     dc.SetBkMode(oldMode);
@@ -75,6 +76,13 @@ void CSampMsgControl::PaintCaption(CDC& dc) {
 
 LRESULT CSampMsgControl::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
+    case WM_GETOBJECT: {
+        auto& info = *reinterpret_cast<AccessibleInfo*>(lParam);
+        info.self.role = AccRole::Label;
+        info.self.name = m_caption;
+        info.self.value = m_value;
+        return TRUE;
+    }
     case WM_PAINT: {
         CPaintDC dc(this);
         PaintValueBox(dc);

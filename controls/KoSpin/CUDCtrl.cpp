@@ -2,7 +2,11 @@
 
 #include "controls/common/ControlFaces.h"
 #include "controls/common/ControlMessages.h"
+#include "platform/ui/ControlStyles.h"
 #include "platform/ui/WindowDC.h"
+
+#include <algorithm>
+#include <cstdlib>
 
 namespace {
 int g_registered = 0;
@@ -94,8 +98,27 @@ void CUDCtrl::OnRelease(CPoint point) {
     if (!half)
         return;
     SetHalf(half, true);
+    Click(half);
+}
+
+void CUDCtrl::Click(Half half) {
     if (CWnd* parent = GetParent())
         parent->PostMessage(CTRL_CLICK_MSG, WPARAM(half), LPARAM(GetDlgCtrlID()));
+}
+
+void CUDCtrl::Describe(AccessibleInfo& info) const {
+    info.self.role = AccRole::SpinBox;
+    info.self.focusable = true;
+    // The value it changes is shown by its buddy: the window made just before it, or else the
+    // window it sits in. It reads the buddy's caption as its name and the buddy's value.
+    CWnd* buddy = GetNextWindow(GW_HWNDPREV);
+    if (!buddy)
+        buddy = GetParent();
+    AccessibleInfo shown;
+    if (buddy && buddy->SendMessage(WM_GETOBJECT, 0, LPARAM(&shown))) {
+        info.self.name = shown.self.name;
+        info.self.value = shown.self.value;
+    }
 }
 
 LRESULT CUDCtrl::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -116,14 +139,27 @@ LRESULT CUDCtrl::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_LBUTTONUP:
         OnRelease(CPoint(lParam));
         break;
+    case WM_CREATE:
+        // Reachable by Tab wherever it is placed, so its value can be changed from the keys.
+        ModifyStyle(0, WS_TABSTOP);
+        break;
     case WM_GETDLGCODE:
         return DLGC_WANTARROWS;
     case WM_KEYDOWN:
         // The arrow keys click the half they point to.
-        if ((wParam == VK_UP || wParam == VK_DOWN) && GetParent())
-            GetParent()->PostMessage(CTRL_CLICK_MSG, WPARAM(wParam == VK_UP ? kUp : kDown),
-                                     LPARAM(GetDlgCtrlID()));
+        if (wParam == VK_UP || wParam == VK_DOWN)
+            Click(wParam == VK_UP ? kUp : kDown);
         return 0;
+    case WM_MOUSEWHEEL: {
+        // One click of its step per notch: up away from the operator, down toward.
+        const int delta = short(HIWORD(wParam));
+        for (int n = std::max(1, std::abs(delta) / WHEEL_DELTA); n > 0; --n)
+            Click(delta > 0 ? kUp : kDown);
+        return 0;
+    }
+    case WM_GETOBJECT:
+        Describe(*reinterpret_cast<AccessibleInfo*>(lParam));
+        return TRUE;
     default:
         break;
     }

@@ -37,6 +37,9 @@ private:
     void SetHalf(Half half, bool raised);
     void OnPress(CPoint point);
     void OnRelease(CPoint point);
+    // Posts the click of a half, as a release over it does.
+    void Click(Half half);
+    void Describe(AccessibleInfo& info) const;
 
     ControlStyleWord m_style;
     CRect m_client;

@@ -113,6 +113,10 @@ LRESULT CTextEditControl::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         OnEnable(wParam != 0);
         return result;
     }
+    case WM_GETOBJECT:
+        // A frame around its edit; both are read out by the label before it.
+        reinterpret_cast<AccessibleInfo*>(lParam)->self.role = AccRole::Pane;
+        return TRUE;
     case WM_SETFONT:
         if (m_edit)
             m_edit->SetFont(reinterpret_cast<CFont*>(wParam), BOOL(lParam));

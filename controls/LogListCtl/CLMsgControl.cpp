@@ -136,6 +136,18 @@ void CLMsgControl::OnSize() {
 
 LRESULT CLMsgControl::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
+    case WM_GETOBJECT: {
+        auto& info = *reinterpret_cast<AccessibleInfo*>(lParam);
+        info.self.role = AccRole::List;
+        info.self.name = "Log";
+        for (int i = 0; i < m_lineCount; ++i) {
+            AccItem item;
+            item.role = AccRole::ListItem;
+            item.name = m_lines[i];
+            info.items.push_back(item);
+        }
+        return TRUE;
+    }
     case WM_PAINT: {
         CPaintDC dc(this);
         Paint(dc);

@@ -11,5 +11,10 @@ constexpr COLORREF kFaceGrey = RGB(128, 128, 128);
 // Each of red, green and blue replaced by 255 minus its value.
 COLORREF ComplementColor(COLORREF color);
 
+// The caption colour on a raised or pressed face: black in the classic scheme; on a dark
+// palette its button text, and on the pressed face (the light complement) that text's
+// complement, so a caption always stands out from its face.
+COLORREF FaceTextColor(bool pressed);
+
 // Fills (l, t) – (r − 1, b − 1) and draws the 1-pixel 3-D edge on the whole rectangle.
 void DrawButtonFace(CDC& dc, const CRect& rect, bool pressed);

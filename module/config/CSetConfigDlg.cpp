@@ -61,6 +61,8 @@ BOOL CSetConfigDlg::OnInitDialog() {
         refresh->InitFlatButton("Refresh");
     if (auto* apply = dynamic_cast<CFBCtrl*>(GetDlgItem(kApplyId)))
         apply->InitFlatButton("Apply");
+    // Enter in a field applies the pages, as "Apply" does.
+    SetDefID(kApplyId);
     if (CWnd* tab = GetDlgItem(kTabId)) {
         m_tabs.SubclassWindow(tab->m_hWnd);
         m_tabFont = std::make_unique<CFont>();

@@ -79,6 +79,12 @@ BOOL CSettingsForm::OnInitDialog() {
         if (auto* button = dynamic_cast<CFBCtrl*>(GetDlgItem(int(m_ids.firstButton + b))))
             button->InitFlatButton(b < m_pRecord->m_labels.size() ? m_pRecord->m_labels[b].c_str()
                                                                   : "");
+    // Enter in a field applies the form: the button that writes is its default.
+    for (UINT b = 0; b < 2 && b < m_pRecord->m_labels.size(); ++b)
+        if (m_pRecord->m_labels[b] != kCloseLabel) {
+            SetDefID(m_ids.firstButton + b);
+            break;
+        }
     LayOut();
     SetWindowText(m_pRecord->m_strTitle.c_str());
 

@@ -61,6 +61,7 @@ BOOL CAboutDlg::OnInitDialog() {
         directory->SetWindowText(AboutDirectoryText(dir).c_str());
     if (auto* ok = dynamic_cast<CFBCtrl*>(GetDlgItem(kOkId)))
         ok->InitFlatButton("OK");
+    SetDefID(kOkId);
     return TRUE;
 }
 

@@ -58,7 +58,8 @@ BOOL CModuleMainDlg::OnInitDialog() {
     if (m_pButtonMenu)
         m_pButtonMenu->MoveWindow(0, 0, kClientWidth, kMenuHeight);
 
-    // Children open below the button menu, so they never cover its menus.
+    // Children open beside or below the main window; where the screen has no room for them
+    // there, below the button menu, so they never cover its menus.
     SetChildCascade(CPoint(0, kMenuHeight));
 
     m_pPanel =

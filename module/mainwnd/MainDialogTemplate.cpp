@@ -14,6 +14,7 @@ void CModuleMainDlg::RegisterTemplate() {
     tpl.cx = 330;
     tpl.cy = 120;
     tpl.style = WS_CAPTION | WS_SYSMENU;
-    tpl.items = {{kButtonMenuId, "KoMenuCtrlClass", 0, 0, 330, 31, WS_VISIBLE, ""}};
+    // The button menu is the first tab stop: the window opens with the keyboard on it.
+    tpl.items = {{kButtonMenuId, "KoMenuCtrlClass", 0, 0, 330, 31, WS_VISIBLE | WS_TABSTOP, ""}};
     RegisterDialogTemplate(kTemplateId, tpl);
 }

@@ -28,3 +28,11 @@ bool CPanelPort::HitTest(CPoint p) const {
         return false;
     return m_pictures[m_kind]->HitTest(CPoint(p.x - m_origin.x, p.y - m_origin.y));
 }
+
+CRect CPanelPort::Area() const {
+    if (m_kind < 0 || !m_pictures[m_kind])
+        return CRect();
+    const CPanelPicture& p = *m_pictures[m_kind];
+    CPoint at(m_origin.x + p.Offset().x, m_origin.y + p.Offset().y);
+    return CRect(at.x, at.y, at.x + p.Width(), at.y + p.Height());
+}

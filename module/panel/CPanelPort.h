@@ -21,6 +21,8 @@ public:
     void Draw(CDC& dc, bool selected);
     bool IsSelected() const { return m_selected; }
     bool HitTest(CPoint point) const;
+    // Where the shown picture lies (empty when nothing is shown).
+    CRect Area() const;
 
 private:
     CPoint m_origin;

@@ -3,11 +3,13 @@
 #include "module/res/PanelResources.h"
 #include "module/slots/PanelMessages.h"
 #include "module/tables/PanelTables.h"
+#include "platform/ui/KeyNavigation.h"
 #include "platform/ui/WindowDC.h"
 #include "snmp/CSnmpClass.h"
 #include "snmp/SnmpTypes.h"
 
 #include <cstdlib>
+#include <string>
 
 namespace {
 
@@ -30,7 +32,8 @@ CPanelWnd::CPanelWnd(int x, int y, int width, int height, CWnd* mainWnd,
     BuildPictures();
 
     CRect r(x, y, x + width - 1, y + height - 1);
-    CWnd::Create(nullptr, "", WS_CHILD | WS_VISIBLE, r, mainWnd, kControlId);
+    // A tab stop: from the keyboard the arrows move through the ports and Space selects one.
+    CWnd::Create(nullptr, "", WS_CHILD | WS_VISIBLE | WS_TABSTOP, r, mainWnd, kControlId);
 
     m_pLedRequest = std::make_unique<CSnmpClass>(this, m_strAgentAddress, m_strReadCommunity,
                                                  m_strWriteCommunity, kLedStatusRowCount,
@@ -220,6 +223,9 @@ void CPanelWnd::LayOutModules(CDC& dc) {
             m_pMainWnd->PostMessage(PANEL_PORT_SELECTED, WPARAM(-1), 0);
     }
     m_nLaidOutWord = m_wModuleTypes;
+    // The ports may have moved: the keyboard's mark follows its port.
+    if (HasFocus())
+        MoveCursor(m_nCursorPort >= 0 && IsPortShown(m_nCursorPort) ? m_nCursorPort : -1);
 }
 
 void CPanelWnd::DrawPortLeds(CDC& dc) {
@@ -289,6 +295,10 @@ void CPanelWnd::OnLeftButtonDown(CPoint point) {
     for (int n = 0; n < kPorts && hit < 0; ++n)
         if (m_ports[n].HitTest(point))
             hit = n;
+    SelectPort(hit);
+}
+
+void CPanelWnd::SelectPort(int hit) {
     CDC* dc = GetDC();
     if (m_nSelectedPort >= 0)
         m_ports[m_nSelectedPort].Draw(*dc, false);
@@ -298,6 +308,87 @@ void CPanelWnd::OnLeftButtonDown(CPoint point) {
     ReleaseDC(dc);
     if (m_pMainWnd)
         m_pMainWnd->PostMessage(PANEL_PORT_SELECTED, WPARAM(std::intptr_t(hit)), 0);
+    if (hit >= 0)
+        m_nCursorPort = hit;
+    NotifyAccessible(AccEvent::SelectionChanged, hit);
+}
+
+void CPanelWnd::MoveCursor(int port) {
+    m_nCursorPort = port;
+    if (port < 0 || !IsPortShown(port)) {
+        SetFocusPart(nullptr);
+        return;
+    }
+    CRect inner = m_ports[port].Area();
+    CRect area(inner.left - 2, inner.top - 2, inner.right + 2, inner.bottom + 2);
+    SetFocusPart(&area);
+    NotifyAccessible(AccEvent::Focus, port);
+}
+
+void CPanelWnd::OnKeyDown(WPARAM key) {
+    auto shown = [this](int n) { return IsPortShown(n); };
+    int from = m_nCursorPort >= 0 && IsPortShown(m_nCursorPort) ? m_nCursorPort : -1;
+    switch (key) {
+    case VK_LEFT:
+    case VK_UP:
+    case VK_RIGHT:
+    case VK_DOWN:
+        MoveCursor(
+            StepCursor(kPorts, from, (key == VK_LEFT || key == VK_UP) ? -1 : 1, false, shown));
+        break;
+    case VK_HOME:
+    case VK_END:
+        MoveCursor(StepCursor(kPorts, -1, key == VK_HOME ? 1 : -1, false, shown));
+        break;
+    case VK_SPACE:
+    case VK_RETURN:
+        if (from >= 0)
+            SelectPort(from);
+        break;
+    default:
+        break;
+    }
+}
+
+void CPanelWnd::Describe(AccessibleInfo& info) const {
+    info.self.role = AccRole::Pane;
+    info.self.name = "Front panel";
+    info.self.focusable = true;
+    for (int n = 0; n < kPorts; ++n) {
+        if (!IsPortShown(n))
+            continue;
+        AccItem port;
+        port.role = AccRole::Button;
+        port.name = "Port " + std::to_string(n + 1);
+        // The port's first LED bit is its link; a port without LED information says so.
+        std::uint8_t bits = m_ledStatus.PortBits(n);
+        port.value = bits == CLedStatus::kEndMark ? "No link information"
+                     : (bits & 1)                 ? "Link up"
+                                                  : "Link down";
+        port.description = port.value;
+        port.rect = m_ports[n].Area();
+        port.focusable = true;
+        port.focused = n == m_nCursorPort && HasFocus();
+        port.selectable = true;
+        port.selected = n == m_nSelectedPort;
+        info.items.push_back(port);
+    }
+    for (int i = 0; i < CLedStatus::kStatusLeds; ++i) {
+        AccItem led;
+        led.role = AccRole::Indicator;
+        led.name = "Status LED " + std::to_string(i + 1);
+        led.value = m_ledStatus.IsBlinking(i) ? "Blinking" : "Off";
+        CPoint at = m_statusLeds[i].Position();
+        led.rect = CRect(at.x, at.y, at.x + 5, at.y + 4);
+        info.items.push_back(led);
+    }
+    AccItem agent;
+    agent.role = AccRole::Indicator;
+    agent.name = "Agent LED";
+    agent.value = m_nAgent ? "On: the switch answers" : "Off: no answer";
+    CPoint at = m_agentLed.Position();
+    agent.rect = CRect(at.x, at.y, at.x + 6, at.y + 4);
+    info.items.push_back(agent);
 }
 
 LRESULT CPanelWnd::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -321,6 +412,23 @@ LRESULT CPanelWnd::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_LBUTTONDOWN:
         OnLeftButtonDown(CPoint(lParam));
         break;
+    case WM_GETDLGCODE:
+        return DLGC_WANTARROWS | (wParam == VK_RETURN ? DLGC_WANTALLKEYS : 0);
+    case WM_KEYDOWN:
+        OnKeyDown(wParam);
+        return 0;
+    case WM_SETFOCUS:
+        // The keyboard starts on the selected port, else on the first one shown.
+        if (m_nCursorPort < 0 || !IsPortShown(m_nCursorPort))
+            m_nCursorPort =
+                m_nSelectedPort >= 0
+                    ? m_nSelectedPort
+                    : StepCursor(kPorts, -1, 1, false, [this](int n) { return IsPortShown(n); });
+        MoveCursor(m_nCursorPort);
+        break;
+    case WM_GETOBJECT:
+        Describe(*reinterpret_cast<AccessibleInfo*>(lParam));
+        return TRUE;
     case WM_LBUTTONDBLCLK:
         if (m_pMainWnd)
             m_pMainWnd->PostMessage(PANEL_OPEN_PORT, WPARAM(std::intptr_t(m_nSelectedPort)), 0);

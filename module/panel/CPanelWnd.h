@@ -37,6 +37,8 @@ public:
     // Paints the whole picture.
     void Draw(CDC& dc);
     int GetSelectedPort() const { return m_nSelectedPort; }
+    // The port the keyboard is on (-1: none yet); Space or Return selects it.
+    int GetCursorPort() const { return m_nCursorPort; }
     CRect GetPanelRect() const { return m_rect; }
 
     // What the panel shows now (for the main window and tests).
@@ -65,6 +67,12 @@ private:
     void DrawPortLeds(CDC& dc);
     void OnLedTimer();
     void OnLeftButtonDown(CPoint point);
+    // Selects port `hit` (-1: none) as a click on it does, and tells the main window.
+    void SelectPort(int hit);
+    void OnKeyDown(WPARAM key);
+    void MoveCursor(int port);
+    bool IsPortShown(int port) const { return m_ports[port].Kind() >= 0; }
+    void Describe(AccessibleInfo& info) const;
     void DrawNow(void (CPanelWnd::*draw)(CDC&));
     void DrawSelection(CDC& dc);
     void ReportAgentState(WPARAM state);
@@ -96,6 +104,7 @@ private:
     CLedStatus m_ledStatus;
 
     int m_nSelectedPort = -1;
+    int m_nCursorPort = -1;
     std::uint16_t m_wModuleTypes = 0;
     int m_nLaidOutWord = -1; // -1: lay everything out on the next redraw
     std::array<int, kPanelSlots> m_slotTypes{};

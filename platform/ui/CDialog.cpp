@@ -14,6 +14,8 @@ namespace {
 
 // Down and right by about a title bar, so each child's caption stays in view.
 constexpr int kCascadeStep = 24;
+// Between the owner's frame and the children opened beside it.
+constexpr int kCascadeGap = 4;
 
 // Puts a new top-level dialog's frame on the owner's cascade, clear of every open sibling.
 void placeInCascade(HWND self, HWND owner) {
@@ -21,7 +23,7 @@ void placeInCascade(HWND self, HWND owner) {
     WindowRecord* me = WindowSystem::Find(self);
     if (!own || !own->cascadeOrigin || !own->widget || !me || !me->widget)
         return;
-    QPoint origin = own->widget->mapToGlobal(QPoint(own->cascadeOrigin->x, own->cascadeOrigin->y));
+    QPoint onOwner = own->widget->mapToGlobal(QPoint(own->cascadeOrigin->x, own->cascadeOrigin->y));
     std::vector<CPoint> taken;
     for (HWND h : WindowSystem::Children(owner)) {
         WindowRecord* r = WindowSystem::Find(h);
@@ -32,9 +34,16 @@ void placeInCascade(HWND self, HWND owner) {
     // The owner's frame tells how much a frame adds around a client area.
     QSize frame = me->widget->size() + (own->widget->frameGeometry().size() - own->widget->size());
     QRect area = own->widget->screen() ? own->widget->screen()->availableGeometry() : QRect();
-    CPoint place = CascadePoint(
-        CPoint(origin.x(), origin.y()), kCascadeStep, CSize(frame.width(), frame.height()),
-        CRect(area.left(), area.top(), area.right() + 1, area.bottom() + 1), taken);
+    const CRect screen(area.left(), area.top(), area.right() + 1, area.bottom() + 1);
+    const QRect ownFrame = own->widget->frameGeometry();
+    // Beside or below the owner when the screen has room, so the owner (the main window's
+    // front panel) stays in view; on it only when there is none.
+    const CPoint origin = ChildCascadeOrigin(
+        CRect(ownFrame.left(), ownFrame.top(), ownFrame.right() + 1, ownFrame.bottom() + 1),
+        CPoint(onOwner.x(), onOwner.y()), CSize(frame.width(), frame.height()), screen,
+        kCascadeGap);
+    CPoint place =
+        CascadePoint(origin, kCascadeStep, CSize(frame.width(), frame.height()), screen, taken);
     me->widget->move(place.x, place.y);
     me->cascadePlace = place;
 }
@@ -105,13 +114,16 @@ BOOL CDialog::CreateIndirect(const DialogTemplate& tpl, CWnd* parent) {
         }
         ::SendMessage(h, WM_SETFONT, WPARAM(m_font.get()), FALSE);
     }
-    NameControlsByLabels(m_hWnd);
     if (!child && parent)
         placeInCascade(m_hWnd, parent->m_hWnd);
     if (m_modal)
         GetWidget()->setWindowModality(Qt::ApplicationModal);
     // TRUE from OnInitDialog leaves the focus to the dialog manager: the first tab stop.
-    if (SendMessage(WM_INITDIALOG, 0, 0) && m_hWnd && !child)
+    const bool focusFirst = SendMessage(WM_INITDIALOG, 0, 0) != 0;
+    // After initialisation, which may give the labels their texts.
+    if (m_hWnd)
+        NameControlsByLabels(m_hWnd);
+    if (focusFirst && m_hWnd && !child)
         DialogManager::FocusFirstTabStop(m_hWnd);
     if (m_hWnd && ((tpl.style & WS_VISIBLE) || m_modal))
         ShowWindow(SW_SHOW);

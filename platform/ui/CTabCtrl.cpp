@@ -21,6 +21,10 @@ public:
         m_bar->setDrawBase(false);
         m_bar->setExpanding(false);
         m_bar->setUsesScrollButtons(false);
+        // Tab reaches the tabs themselves, which show the focus on the current one and turn
+        // pages with the arrow keys.
+        m_bar->setFocusPolicy(Qt::TabFocus);
+        setFocusProxy(m_bar);
         QObject::connect(m_bar, &QTabBar::currentChanged, this, [this, hwnd](int) {
             if (!m_quiet)
                 Notify(hwnd);

@@ -16,3 +16,14 @@ CPoint CascadePoint(CPoint origin, int step, CSize size, const CRect& area,
             return p;
     }
 }
+
+CPoint ChildCascadeOrigin(const CRect& ownerFrame, CPoint onOwner, CSize size, const CRect& area,
+                          int gap) {
+    const int top = std::max(ownerFrame.top, area.top);
+    if (ownerFrame.right + gap + size.cx <= area.right && top + size.cy <= area.bottom)
+        return CPoint(ownerFrame.right + gap, top);
+    const int left = std::max(ownerFrame.left, area.left);
+    if (ownerFrame.bottom + gap + size.cy <= area.bottom && left + size.cx <= area.right)
+        return CPoint(left, ownerFrame.bottom + gap);
+    return onOwner;
+}

@@ -2,6 +2,7 @@
 #include "platform/ui/ScriptedPrompt.h"
 #include "tests/platform/ui/UiTestSupport.h"
 
+#include <QTest>
 #include <cstring>
 #include <gtest/gtest.h>
 
@@ -182,4 +183,52 @@ TEST_F(KoMenuTest, ADismissedMenuDeliversNoCommand) {
     PumpMessages();
     EXPECT_EQ(prompt.menus.size(), 1u);
     EXPECT_TRUE(frame.Only(WM_COMMAND).empty());
+}
+
+TEST_F(KoMenuTest, TheKeyboardMovesBetweenButtonsAndOpensPopupsUnderThemOnToTheNeighbours) {
+    QWidget* w = menu->GetWidget();
+    w->setFocus();
+    auto key = [w](Qt::Key k) {
+        QTest::keyClick(w, k);
+        PumpMessages();
+    };
+    key(Qt::Key_Right);
+    EXPECT_EQ(menu->GetFocusEntry(), 1);
+    key(Qt::Key_Left);
+    key(Qt::Key_Left);
+    EXPECT_EQ(menu->GetFocusEntry(), 3); // round from the first to the last
+
+    // From "Help", which has no menu: Right to "Configuration", Return opens it; the operator
+    // steps right three times ("Help" is passed over) and chooses from the popup found then.
+    key(Qt::Key_Right);
+    prompt.menuSteps = {1, 1, 1};
+    prompt.menuChoices = {4097};
+    key(Qt::Key_Return);
+    ASSERT_EQ(prompt.menus.size(), 4u);
+    const int opened[4] = {0, 1, 2, 0};
+    CRect window;
+    menu->GetWindowRect(&window);
+    for (int i = 0; i < 4; ++i) {
+        const CKoMenuObj& e = entries[opened[i]];
+        EXPECT_EQ(prompt.menus[i].menu, e.menu.GetSafeHmenu());
+        EXPECT_TRUE(prompt.menus[i].fromKeyboard);
+        EXPECT_EQ(prompt.menus[i].point.x, window.left + e.x);           // its button's left
+        EXPECT_EQ(prompt.menus[i].point.y, window.top + e.y + e.height); // just below it
+    }
+    EXPECT_EQ(menu->GetFocusEntry(), 0);
+    EXPECT_EQ(frame.Only(WM_COMMAND).size(), 1u);
+    EXPECT_EQ(LOWORD(frame.Only(WM_COMMAND)[0].wParam), 4097);
+}
+
+TEST_F(KoMenuTest, AClickStillOpensAtTheClickAndLeftStepsToTheNeighbourUnderItsButton) {
+    prompt.menuSteps = {-1};
+    Click(60, 20);
+    ASSERT_EQ(prompt.menus.size(), 2u);
+    CRect window;
+    menu->GetWindowRect(&window);
+    EXPECT_EQ(prompt.menus[0].point.x, window.left + 60);
+    EXPECT_FALSE(prompt.menus[0].fromKeyboard);
+    // Left of "Configuration" is "Help", which opens nothing; "Reset" is the neighbour.
+    EXPECT_EQ(prompt.menus[1].menu, entries[2].menu.GetSafeHmenu());
+    EXPECT_EQ(prompt.menus[1].point.x, window.left + entries[2].x);
 }

@@ -84,18 +84,31 @@ TEST(Cascade, StepsDownAndRightPastTakenPlacesAndReusesFreedOnes) {
     }
 }
 
-TEST(Cascade, OwnedDialogsOpenBelowTheOwnersOriginNeverOnTopOfEachOther) {
+TEST(Cascade, ChildrenStartBesideTheOwnerThenBelowItThenOnIt) {
+    const CRect owner(100, 50, 600, 300), screen(0, 0, 1600, 1200);
+    const CPoint onOwner(100, 100);
+    EXPECT_EQ(ChildCascadeOrigin(owner, onOwner, CSize(500, 400), screen, 4), CPoint(604, 50));
+    // No room on the right: below, left edges aligned.
+    EXPECT_EQ(ChildCascadeOrigin(owner, onOwner, CSize(1100, 400), screen, 4), CPoint(100, 304));
+    // Room nowhere: on the owner.
+    EXPECT_EQ(ChildCascadeOrigin(owner, onOwner, CSize(1100, 1000), screen, 4), onOwner);
+    // An owner partly above the screen's top keeps the child on the screen.
+    EXPECT_EQ(ChildCascadeOrigin(CRect(0, -20, 400, 200), onOwner, CSize(300, 300), screen, 4),
+              CPoint(404, 0));
+}
+
+TEST(Cascade, OwnedDialogsOpenBesideTheOwnerNeverOnTopOfEachOther) {
     TestFrame owner(400, 200);
     owner.SetChildCascade(CPoint(0, 50));
-    POINT origin{0, 50};
-    owner.ClientToScreen(&origin);
+    QRect ownerFrame = owner.GetWidget()->frameGeometry();
     auto first = OpenDialog(0, &owner);
     auto second = OpenDialog(0, &owner);
-    EXPECT_EQ(FramePos(first.get()), QPoint(origin.x, origin.y));
-    EXPECT_EQ(FramePos(second.get()), QPoint(origin.x + 24, origin.y + 24));
+    // The offscreen screen has room on the owner's right.
+    EXPECT_EQ(FramePos(first.get()), QPoint(ownerFrame.right() + 1 + 4, ownerFrame.top()));
+    EXPECT_EQ(FramePos(second.get()), FramePos(first.get()) + QPoint(24, 24));
     first->DestroyWindow();
     auto third = OpenDialog(0, &owner);
-    EXPECT_EQ(FramePos(third.get()), QPoint(origin.x, origin.y)); // the freed place
+    EXPECT_EQ(FramePos(third.get()), QPoint(ownerFrame.right() + 5, ownerFrame.top()));
 }
 
 TEST(MouseWheel, ScrollsWhatTheWindowsVerticalBarScrollsOneLineANotch) {
