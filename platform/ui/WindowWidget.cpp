@@ -163,9 +163,10 @@ void WindowWidget::paintEvent(QPaintEvent*) {
         int inset = std::clamp(std::min(marked.width(), marked.height()) / 6, 1, 3);
         if (part.isValid())
             inset = 1;
-        // Dots in the text colour of the face under them, so the mark shows on any palette.
-        COLORREF text = GetSysColor(COLOR_BTNTEXT);
-        p.setPen(QPen(QColor(GetRValue(text), GetGValue(text), GetBValue(text)), 1, Qt::DotLine));
+        // Dots that invert what lies under them, so the mark shows on a grey face, a dark
+        // palette and the panel's black chassis alike.
+        p.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+        p.setPen(QPen(Qt::white, 1, Qt::DotLine));
         p.drawRect(marked.adjusted(inset, inset, -inset - 1, -inset - 1));
     }
 }

@@ -3,6 +3,8 @@
 #include "platform/ui/WindowDC.h"
 #include "tests/platform/ui/UiTestSupport.h"
 
+#include <QApplication>
+#include <QPalette>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -164,4 +166,21 @@ TEST_F(FlatButtonTest, SpaceOrTheDialogsPressPostsTheClickButNotWhileDisabled) {
     button->EnableWindow(FALSE);
     button->SendMessage(BM_CLICK);
     EXPECT_EQ(Clicks(), 2u);
+}
+
+TEST_F(FlatButtonTest, OnADarkPaletteTheFaceAndCaptionFollowItsRolesAndStayReadable) {
+    const QPalette classic = QApplication::palette();
+    QPalette dark = classic;
+    dark.setColor(QPalette::Window, QColor(40, 40, 40));
+    dark.setColor(QPalette::Button, QColor(50, 50, 50));
+    dark.setColor(QPalette::ButtonText, QColor(230, 230, 230));
+    QApplication::setPalette(dark);
+    button->Invalidate(TRUE);
+    EXPECT_EQ(At(30, 17), RGB(50, 50, 50)); // below the caption: the palette's button face
+    EXPECT_GT(Count(RGB(230, 230, 230)), 20); // the caption in its button text
+    EXPECT_EQ(Count(kBlack), 0);              // nothing black on the dark face
+    QApplication::setPalette(classic);
+    button->Invalidate(TRUE);
+    EXPECT_EQ(At(30, 17), kFace); // the classic scheme again
+    EXPECT_GT(Count(kBlack), 20);
 }

@@ -15,6 +15,7 @@
 #include <QApplication>
 #include <QTest>
 #include <QWidget>
+#include <algorithm>
 #include <functional>
 
 namespace {
