@@ -5,17 +5,10 @@
 // the display area are the parent's windows: the control only draws the tabs and the frame.
 
 #include "platform/ui/CWnd.h"
+#include "platform/ui/ControlStyles.h" // WM_NOTIFY and NMHDR, what its LPARAM points at
 
-constexpr UINT WM_NOTIFY = 0x004E;
 // The notification of a changed selection (NMHDR::code).
 constexpr UINT TCN_SELCHANGE = UINT(-551);
-
-// What WM_NOTIFY's LPARAM points at; WPARAM is the control id.
-struct NMHDR {
-    HWND hwndFrom = 0;
-    UINT_PTR idFrom = 0;
-    UINT code = 0;
-};
 
 class CTabCtrl : public CWnd {
 public:
