@@ -4,8 +4,7 @@
 // LPARAM: its handle) to the parent. Its caption is not drawn; it shows as the button's tip.
 
 #include "platform/ui/CWnd.h"
-
-constexpr WORD BN_CLICKED = 0;
+#include "platform/ui/ControlStyles.h" // BN_CLICKED, the code its WM_COMMAND carries
 
 class CBitmapButton : public CWnd {
 public:
