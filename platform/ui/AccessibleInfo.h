@@ -20,6 +20,7 @@ enum class AccRole {
     SpinBox,
     CheckBox,
     Label,
+    Grouping, // a frame around other controls
     StatusBar,
     Indicator, // an LED
     Graphic,

@@ -12,6 +12,7 @@
 namespace {
 
 constexpr const char* kLabelProperty = "taurelLabel";
+constexpr const char* kDescribedProperty = "taurelDescribed";
 
 QAccessible::Role qtRole(AccRole role) {
     switch (role) {
@@ -35,6 +36,8 @@ QAccessible::Role qtRole(AccRole role) {
         return QAccessible::CheckBox;
     case AccRole::Label:
         return QAccessible::StaticText;
+    case AccRole::Grouping:
+        return QAccessible::Grouping;
     case AccRole::StatusBar:
         return QAccessible::StatusBar;
     case AccRole::Indicator:
@@ -339,6 +342,9 @@ int PartAccessible::rowIndex() const {
 QAccessibleInterface* factory(const QString&, QObject* object) {
     if (auto* widget = dynamic_cast<WindowWidget*>(object))
         return new WindowAccessible(widget);
+    auto* widget = qobject_cast<QWidget*>(object);
+    if (widget && widget->property(kDescribedProperty).toBool())
+        return new WindowAccessible(widget);
     return nullptr;
 }
 
@@ -352,6 +358,11 @@ void Install() {
         return;
     installed = true;
     QAccessible::installFactory(factory);
+}
+
+void DescribeByMessages(QWidget* window) {
+    if (window)
+        window->setProperty(kDescribedProperty, true);
 }
 
 void SetLabel(QWidget* control, const std::string& label) {

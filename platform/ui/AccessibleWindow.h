@@ -11,6 +11,9 @@ namespace AccessibleWindows {
 
 // Puts the interface factory on the application once.
 void Install();
+// A window built of stock Qt parts that still describes itself by WM_GETOBJECT (a tab control's
+// frame); windows of the layer's own widget always do.
+void DescribeByMessages(QWidget* window);
 // The text a screen reader reads for a control that names nothing itself: the label placed
 // just before it in its dialog's template.
 void SetLabel(QWidget* control, const std::string& label);

@@ -4,9 +4,11 @@
 #include <string>
 #include <vector>
 
+#include "platform/ui/AccessibleInfo.h"
 #include "platform/ui/CWnd.h"
 #include "platform/ui/ControlStyles.h"
 #include "platform/ui/DrawText.h"
+#include "platform/ui/TextFit.h"
 #include "platform/ui/WindowDC.h"
 #include "platform/ui/WindowSystem.h"
 
@@ -125,6 +127,15 @@ LRESULT ButtonClassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         if (!group && CWnd::FromHandle(hwnd)->IsWindowEnabled())
             click(rec);
         return 0;
+    case WM_GETOBJECT: {
+        // A group box reads as the frame of what it holds, a push button by its caption.
+        auto& info = *reinterpret_cast<AccessibleInfo*>(lParam);
+        info.self.role = group ? AccRole::Grouping : AccRole::Button;
+        info.self.name = StripMnemonic(CWnd::FromHandle(hwnd)->GetWindowText()).shown;
+        info.self.pressed = !group && isPressed(rec);
+        info.self.focusable = !group;
+        return TRUE;
+    }
     default:
         return DefWindowProc(hwnd, msg, wParam, lParam);
     }
@@ -198,6 +209,13 @@ LRESULT StaticClassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         LRESULT r = DefWindowProc(hwnd, msg, wParam, lParam);
         CWnd::FromHandle(hwnd)->Invalidate(FALSE);
         return r;
+    }
+    case WM_GETOBJECT: {
+        // Drawn without mnemonics, so read as written.
+        auto& info = *reinterpret_cast<AccessibleInfo*>(lParam);
+        info.self.role = AccRole::Label;
+        info.self.name = CWnd::FromHandle(hwnd)->GetWindowText();
+        return TRUE;
     }
     default:
         return DefWindowProc(hwnd, msg, wParam, lParam);

@@ -1,6 +1,7 @@
 #include "platform/ui/CTabCtrl.h"
 #include "platform/ui/OctetText.h"
 
+#include "platform/ui/AccessibleWindow.h"
 #include "platform/ui/GdiObjects.h"
 #include "platform/ui/WindowSystem.h"
 
@@ -25,6 +26,7 @@ public:
         // pages with the arrow keys.
         m_bar->setFocusPolicy(Qt::TabFocus);
         setFocusProxy(m_bar);
+        AccessibleWindows::DescribeByMessages(this);
         QObject::connect(m_bar, &QTabBar::currentChanged, this, [this, hwnd](int) {
             if (!m_quiet)
                 Notify(hwnd);
@@ -145,6 +147,15 @@ LRESULT CTabCtrl::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
             tabs->update();
         }
         return 0;
+    }
+    if (msg == WM_GETOBJECT) {
+        // The tabs read themselves; the frame around the page reads as the page shown.
+        TabWidget* tabs = tabsOf(this);
+        auto& info = *reinterpret_cast<AccessibleInfo*>(lParam);
+        info.self.role = AccRole::Grouping;
+        if (tabs && tabs->Bar()->currentIndex() >= 0)
+            info.self.name = tabs->Bar()->tabText(tabs->Bar()->currentIndex()).toStdString();
+        return TRUE;
     }
     return CWnd::WindowProc(msg, wParam, lParam);
 }

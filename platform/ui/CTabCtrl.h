@@ -26,6 +26,7 @@ public:
     // FALSE: turns a window rectangle into its display area; TRUE: the reverse.
     void AdjustRect(BOOL larger, LPRECT rect) const;
 
-    // WM_SETFONT shows the tab texts in the given font.
+    // WM_SETFONT shows the tab texts in the given font; WM_GETOBJECT names the frame after the
+    // page shown.
     LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
 };

@@ -93,10 +93,10 @@ TEST(Mnemonics, EveryCaptionGetsAFreeLetterInitialsFirstOwnMarksKept) {
     EXPECT_EQ(marks[6].letter, 0);   // its only letter is taken
     EXPECT_EQ(AssignMnemonics({"Trap Set", "Trap Receivers"})[1].index, 5); // R of Receivers
 
-    EXPECT_EQ(WithMnemonicMark("Save && Close", 5), "Save && &Close");
+    EXPECT_EQ(WithMnemonicMark("Save && Close", 7), "Save && &Close"); // C of "Save & Close"
     EXPECT_EQ(WithMnemonicMark("Monitor", 0), "&Monitor");
     EXPECT_EQ(WithMnemonicMark("&About", 2), "&About");
-    EXPECT_EQ(WithMnemonicMark("A&B", -1), "A&&B");
+    EXPECT_EQ(WithMnemonicMark("A&&B", -1), "A&&B");
 }
 
 TEST(KeyNavigation, StepsOverRefusedPlacesWrappingOrStoppingAtTheEnds) {
