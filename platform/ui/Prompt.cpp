@@ -61,11 +61,11 @@ public:
 protected:
     bool eventFilter(QObject*, QEvent* event) override {
         if (event->type() == QEvent::Show && m_fromKeyboard) {
-            for (QAction* action : m_menu->actions())
-                if (action->isEnabled() && !action->isSeparator()) {
-                    m_menu->setActiveAction(action);
-                    break;
-                }
+            // Highlighted as Down would, once the menu is up: setActiveAction() would also open
+            // a first item's submenu before the menu itself took the keyboard, and the keys
+            // would then go to a menu whose submenu no key can enter.
+            QCoreApplication::postEvent(
+                m_menu, new QKeyEvent(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier));
             return false;
         }
         if (event->type() != QEvent::KeyPress)

@@ -4,6 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <QAction>
+#include <QApplication>
+#include <QMenu>
+#include <QTest>
+#include <QTimer>
+
 TEST(ScriptedPrompt, RecordsMessageBoxTextsAndAnswersInOrder) {
     ScriptedPrompt prompt;
     prompt.messageBoxAnswers = {IDNO};
@@ -102,4 +108,56 @@ TEST(ColourDialog, ReturnsTheScriptedColourOrCancels) {
     EXPECT_EQ(cancelled.DoModal(), IDCANCEL);
     EXPECT_EQ(cancelled.GetColor(), RGB(9, 9, 9));
     EXPECT_EQ(prompt.colourRequests, (std::vector<COLORREF>{RGB(9, 9, 9), RGB(9, 9, 9)}));
+}
+
+// The desktop's own popups, driven by keys as the operator types them into whichever popup has
+// the keyboard: a menu bar's menu opened from the keyboard highlights its first item without
+// opening that item's submenu, so Right and Return walk down two levels of submenus.
+TEST(PopupMenus, AKeyboardOpenedBarMenuWalksIntoNestedSubmenusByKey) {
+    TestFrame owner;
+    CMenu menu, statistics, table;
+    menu.CreatePopupMenu();
+    statistics.CreatePopupMenu();
+    table.CreatePopupMenu();
+    table.AppendMenu(MF_STRING, 4146, "Port Packets");
+    table.AppendMenu(MF_STRING, 4129, "Port Errors");
+    statistics.AppendMenu(MF_POPUP, table.m_hMenu, "Table");
+    menu.AppendMenu(MF_POPUP, statistics.m_hMenu, "Network Statistics");
+    menu.AppendMenu(MF_STRING, 4200, "Reset");
+
+    // Each step waits for the popup that should have the keyboard, then types into it.
+    auto shown = [](const char* active) {
+        auto* popup = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        return popup && popup->activeAction() && popup->activeAction()->text().remove('&') == active
+                   ? popup
+                   : nullptr;
+    };
+    std::vector<std::pair<const char*, Qt::Key>> steps = {{"Network Statistics", Qt::Key_Right},
+                                                          {"Table", Qt::Key_Return},
+                                                          {"Port Packets", Qt::Key_Down},
+                                                          {"Port Errors", Qt::Key_Return}};
+    std::size_t done = 0;
+    bool submenuOpenedByItself = false;
+    QTimer driver;
+    QObject::connect(&driver, &QTimer::timeout, [&] {
+        if (done >= steps.size())
+            return;
+        QMenu* popup = shown(steps[done].first);
+        if (!popup)
+            return;
+        if (done == 0 && popup->activeAction()->menu()->isVisible())
+            submenuOpenedByItself = true;
+        QTest::keyClick(popup, steps[done++].second);
+    });
+    driver.start(10);
+    QTimer::singleShot(5000, [] { DismissPrompts(); }); // a failing walk ends, never hangs
+
+    int step = 7;
+    EXPECT_TRUE(menu.TrackBarPopup(20, 20, &owner, true, &step));
+    EXPECT_EQ(done, steps.size());
+    EXPECT_FALSE(submenuOpenedByItself);
+    EXPECT_EQ(step, 0);
+    PumpMessages();
+    ASSERT_EQ(owner.Only(WM_COMMAND).size(), 1u);
+    EXPECT_EQ(LOWORD(owner.Only(WM_COMMAND)[0].wParam), 4129);
 }
