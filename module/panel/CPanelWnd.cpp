@@ -341,6 +341,11 @@ void CPanelWnd::OnKeyDown(WPARAM key) {
         MoveCursor(StepCursor(kPorts, -1, key == VK_HOME ? 1 : -1, false, shown));
         break;
     case VK_SPACE:
+        // Space on the selected port clears the selection, as a click between the ports does,
+        // so the device's own dialogs are reachable again from the keyboard.
+        if (from >= 0)
+            SelectPort(from == m_nSelectedPort ? -1 : from);
+        break;
     case VK_RETURN:
         if (from >= 0)
             SelectPort(from);

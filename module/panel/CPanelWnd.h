@@ -37,7 +37,8 @@ public:
     // Paints the whole picture.
     void Draw(CDC& dc);
     int GetSelectedPort() const { return m_nSelectedPort; }
-    // The port the keyboard is on (-1: none yet); Space or Return selects it.
+    // The port the keyboard is on (-1: none yet); Space or Return selects it, Space on the
+    // selected port clears the selection.
     int GetCursorPort() const { return m_nCursorPort; }
     CRect GetPanelRect() const { return m_rect; }
 

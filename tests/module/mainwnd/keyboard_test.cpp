@@ -115,6 +115,14 @@ TEST_F(KeyboardTest, MenusAndPanelOpenAPortsStatisticsWithoutAMouse) {
     Key(panel->GetWidget(), Qt::Key_M, Qt::AltModifier);
     EXPECT_EQ(prompt.menus.back().menu, main->GetMenuPopup(1));
     EXPECT_NE(main->GetChildDialog(SlotBase::kPortPackets + 7), nullptr);
+
+    // Space again clears the choice, so "Set Configuration..." opens the device's dialog.
+    panel->GetWidget()->setFocus();
+    Key(panel->GetWidget(), Qt::Key_Space);
+    EXPECT_EQ(panel->GetSelectedPort(), -1);
+    EXPECT_FALSE(CMenu::IsEnabledCommand(main->GetMenuPopup(1), MenuCmd::kTablePackets));
+    Key(panel->GetWidget(), Qt::Key_Return);
+    EXPECT_EQ(panel->GetSelectedPort(), 6) << "Return always selects";
 }
 
 TEST_F(KeyboardTest, SetConfigurationTakesAltLettersEnterAndCtrlTabNeverTypingThem) {
