@@ -89,9 +89,11 @@ void CSetConfigDlg::CreatePages() {
     m_pages[1] = std::make_unique<CConsolePage>();
     m_pages[2] = std::make_unique<CAdvancedPage>();
     m_pages[3] = std::make_unique<CTrapsPage>();
-    for (auto& page : m_pages) {
+    for (int i = 0; i < kPages; ++i) {
+        auto& page = m_pages[std::size_t(i)];
         if (!page->CreatePage(this, m_pMainWnd))
             continue;
+        page->SetWindowText(kPageNames[i]); // what a screen reader calls the page
         CRect own;
         page->GetWindowRect(&own);
         page->MoveWindow(area.left, area.top, own.Width(), own.Height());

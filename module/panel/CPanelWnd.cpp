@@ -370,7 +370,6 @@ void CPanelWnd::Describe(AccessibleInfo& info) const {
         port.value = bits == CLedStatus::kEndMark ? "No link information"
                      : (bits & 1)                 ? "Link up"
                                                   : "Link down";
-        port.description = port.value;
         port.rect = m_ports[n].Area();
         port.focusable = true;
         port.focused = n == m_nCursorPort && HasFocus();

@@ -41,7 +41,8 @@ QAccessible::Role qtRole(AccRole role) {
     case AccRole::StatusBar:
         return QAccessible::StatusBar;
     case AccRole::Indicator:
-        return QAccessible::Indicator;
+        // The screen-reader bridge knows no indicator role; an LED is a picture of a light.
+        return QAccessible::Graphic;
     case AccRole::Graphic:
         return QAccessible::Graphic;
     case AccRole::List:
@@ -77,6 +78,12 @@ void addStates(QAccessible::State& state, const AccItem& item) {
 
 QString text(const std::string& s) {
     return QString::fromUtf8(s.data(), qsizetype(s.size()));
+}
+
+// The desktop's screen-reader bridge passes on names and descriptions but no value text, so an
+// item without a description of its own is described by its value (a choice, a count, a state).
+QString describedBy(const AccItem& item) {
+    return text(item.description.empty() ? item.value : item.description);
 }
 
 class WindowAccessible;
@@ -163,9 +170,12 @@ public:
                 return widget()->windowTitle();
             if (!widget()->accessibleName().isEmpty())
                 return widget()->accessibleName();
-            return widget()->property(kLabelProperty).toString();
+            if (QString label = widget()->property(kLabelProperty).toString(); !label.isEmpty())
+                return label;
+            // A window that says nothing of itself (a dialog's page) reads its window text.
+            return answered ? QString() : widget()->property("taurelText").toString();
         case QAccessible::Description:
-            return answered ? text(info.self.description) : QString();
+            return answered ? describedBy(info.self) : QString();
         case QAccessible::Value:
             return answered ? text(info.self.value) : QString();
         default:
@@ -295,7 +305,7 @@ QString PartAccessible::text(QAccessible::Text t) const {
     case QAccessible::Name:
         return ::text(item.name);
     case QAccessible::Description:
-        return ::text(item.description);
+        return describedBy(item);
     case QAccessible::Value:
         return ::text(item.value);
     default:

@@ -154,7 +154,8 @@ LRESULT CTabCtrl::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         auto& info = *reinterpret_cast<AccessibleInfo*>(lParam);
         info.self.role = AccRole::Grouping;
         if (tabs && tabs->Bar()->currentIndex() >= 0)
-            info.self.name = tabs->Bar()->tabText(tabs->Bar()->currentIndex()).toStdString();
+            info.self.name =
+                tabs->Bar()->tabText(tabs->Bar()->currentIndex()).trimmed().toStdString();
         return TRUE;
     }
     return CWnd::WindowProc(msg, wParam, lParam);

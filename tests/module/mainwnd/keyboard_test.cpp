@@ -184,6 +184,12 @@ TEST_F(KeyboardTest, EveryControlOfTheMainWindowConfigurationAndATableIsNamed) {
     names = NamedControls(config);
     for (const char* control : {"Refresh", "Apply", "Contact", "Name", "Location"})
         EXPECT_TRUE(Has(names, control)) << control;
+    std::vector<std::string> pages;
+    QAccessibleInterface* dialog = QAccessible::queryAccessibleInterface(config->GetWidget());
+    for (int i = 0; i < dialog->childCount(); ++i)
+        if (dialog->child(i)->role() == QAccessible::Pane)
+            pages.push_back(dialog->child(i)->text(QAccessible::Name).toStdString());
+    EXPECT_EQ(pages, (std::vector<std::string>{"General", "Console", "Advanced", "Traps"}));
 
     auto* table = dynamic_cast<CStatTableDlg*>(OpenSlot(SlotBase::kPortPackets + 7));
     ASSERT_NE(table, nullptr);
@@ -205,4 +211,6 @@ TEST_F(KeyboardTest, EveryControlOfTheMainWindowConfigurationAndATableIsNamed) {
     EXPECT_FALSE(cells->cellAt(0, 0)->text(QAccessible::Name).isEmpty());
     ASSERT_NE(spin, nullptr);
     EXPECT_FALSE(spin->text(QAccessible::Value).isEmpty()); // the poll interval it changes
+    // The desktop's screen-reader bridge carries no value text: the description says it.
+    EXPECT_EQ(spin->text(QAccessible::Description), spin->text(QAccessible::Value));
 }
