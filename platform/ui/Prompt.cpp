@@ -50,17 +50,21 @@ void fillMenu(QMenu* target, HMENU menu) {
     }
 }
 
-// The keys a menu bar's menu adds to a popup: Left, and Right on an item that opens no
-// submenu, leave it for the neighbouring menu. Only the bar's own menu sees them: while a
-// submenu is open its keys go to the submenu, where Left closes it as usual.
+// The keys a menu bar's menu adds to a popup: Left leaves the bar's own menu for the
+// neighbouring one; Right on an item that opens no submenu does so from any depth of
+// submenus. In a submenu Left closes just that submenu, as usual.
 class BarMenuKeys : public QObject {
 public:
-    BarMenuKeys(QMenu* menu, bool fromKeyboard) : m_menu(menu), m_fromKeyboard(fromKeyboard) {}
+    BarMenuKeys(QMenu* menu, bool fromKeyboard) : m_menu(menu), m_fromKeyboard(fromKeyboard) {
+        menu->installEventFilter(this);
+        for (QMenu* sub : menu->findChildren<QMenu*>())
+            sub->installEventFilter(this);
+    }
     int Step() const { return m_step; }
 
 protected:
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Show && m_fromKeyboard) {
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Show && watched == m_menu && m_fromKeyboard) {
             // Highlighted as Down would, once the menu is up: setActiveAction() would also open
             // a first item's submenu before the menu itself took the keyboard, and the keys
             // would then go to a menu whose submenu no key can enter.
@@ -68,13 +72,17 @@ protected:
                 m_menu, new QKeyEvent(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier));
             return false;
         }
-        if (event->type() != QEvent::KeyPress)
+        auto* menu = qobject_cast<QMenu*>(watched);
+        if (event->type() != QEvent::KeyPress || !menu)
             return false;
         const int key = static_cast<QKeyEvent*>(event)->key();
-        QAction* active = m_menu->activeAction();
+        QAction* active = menu->activeAction();
         const bool opensSubmenu = active && active->menu() && active->isEnabled();
-        if (key == Qt::Key_Left || (key == Qt::Key_Right && !opensSubmenu)) {
+        if ((key == Qt::Key_Left && menu == m_menu) || (key == Qt::Key_Right && !opensSubmenu)) {
             m_step = key == Qt::Key_Left ? -1 : 1;
+            for (QMenu* open = menu; open && open != m_menu;
+                 open = qobject_cast<QMenu*>(open->parent()))
+                open->close();
             m_menu->close();
             return true;
         }
@@ -130,7 +138,6 @@ public:
         QMenu popup(ownerWidget(owner));
         fillMenu(&popup, menu);
         BarMenuKeys keys(&popup, fromKeyboard);
-        popup.installEventFilter(&keys);
         QAction* chosen = popup.exec(QPoint(p.x, p.y));
         *step = chosen ? 0 : keys.Step();
         return chosen ? chosen->data().toUInt() : 0;

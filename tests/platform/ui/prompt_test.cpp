@@ -126,38 +126,51 @@ TEST(PopupMenus, AKeyboardOpenedBarMenuWalksIntoNestedSubmenusByKey) {
     menu.AppendMenu(MF_STRING, 4200, "Reset");
 
     // Each step waits for the popup that should have the keyboard, then types into it.
-    auto shown = [](const char* active) {
-        auto* popup = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-        return popup && popup->activeAction() && popup->activeAction()->text().remove('&') == active
-                   ? popup
-                   : nullptr;
+    using Steps = std::vector<std::pair<const char*, Qt::Key>>;
+    auto walk = [&menu, &owner](const Steps& steps, bool* submenuOpenedByItself) {
+        std::size_t done = 0;
+        QTimer driver;
+        QObject::connect(&driver, &QTimer::timeout, [&] {
+            auto* popup = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            if (done >= steps.size() || !popup || !popup->activeAction() ||
+                popup->activeAction()->text().remove('&') != steps[done].first)
+                return;
+            if (done == 0 && popup->activeAction()->menu())
+                *submenuOpenedByItself = popup->activeAction()->menu()->isVisible();
+            QTest::keyClick(popup, steps[done++].second);
+        });
+        driver.start(10);
+        QTimer::singleShot(5000, [] { DismissPrompts(); }); // a failing walk ends, never hangs
+        int step = 7;
+        menu.TrackBarPopup(20, 20, &owner, true, &step);
+        EXPECT_EQ(done, steps.size());
+        return step;
     };
-    std::vector<std::pair<const char*, Qt::Key>> steps = {{"Network Statistics", Qt::Key_Right},
-                                                          {"Table", Qt::Key_Return},
-                                                          {"Port Packets", Qt::Key_Down},
-                                                          {"Port Errors", Qt::Key_Return}};
-    std::size_t done = 0;
-    bool submenuOpenedByItself = false;
-    QTimer driver;
-    QObject::connect(&driver, &QTimer::timeout, [&] {
-        if (done >= steps.size())
-            return;
-        QMenu* popup = shown(steps[done].first);
-        if (!popup)
-            return;
-        if (done == 0 && popup->activeAction()->menu()->isVisible())
-            submenuOpenedByItself = true;
-        QTest::keyClick(popup, steps[done++].second);
-    });
-    driver.start(10);
-    QTimer::singleShot(5000, [] { DismissPrompts(); }); // a failing walk ends, never hangs
 
-    int step = 7;
-    EXPECT_TRUE(menu.TrackBarPopup(20, 20, &owner, true, &step));
-    EXPECT_EQ(done, steps.size());
+    bool submenuOpenedByItself = true;
+    EXPECT_EQ(walk({{"Network Statistics", Qt::Key_Right},
+                    {"Table", Qt::Key_Return},
+                    {"Port Packets", Qt::Key_Down},
+                    {"Port Errors", Qt::Key_Return}},
+                   &submenuOpenedByItself),
+              0);
     EXPECT_FALSE(submenuOpenedByItself);
-    EXPECT_EQ(step, 0);
     PumpMessages();
     ASSERT_EQ(owner.Only(WM_COMMAND).size(), 1u);
     EXPECT_EQ(LOWORD(owner.Only(WM_COMMAND)[0].wParam), 4129);
+
+    // Right on an item without a submenu goes on to the next menu from any depth; Left in a
+    // submenu only closes it, and in the bar's own menu goes to the previous one.
+    EXPECT_EQ(walk({{"Network Statistics", Qt::Key_Right},
+                    {"Table", Qt::Key_Right},
+                    {"Port Packets", Qt::Key_Right}},
+                   &submenuOpenedByItself),
+              1);
+    EXPECT_EQ(walk({{"Network Statistics", Qt::Key_Right},
+                    {"Table", Qt::Key_Left},
+                    {"Network Statistics", Qt::Key_Left}},
+                   &submenuOpenedByItself),
+              -1);
+    PumpMessages();
+    EXPECT_EQ(owner.Only(WM_COMMAND).size(), 1u) << "stepping away chooses nothing";
 }
