@@ -176,7 +176,7 @@ TEST_F(FlatButtonTest, OnADarkPaletteTheFaceAndCaptionFollowItsRolesAndStayReada
     dark.setColor(QPalette::ButtonText, QColor(230, 230, 230));
     QApplication::setPalette(dark);
     button->Invalidate(TRUE);
-    EXPECT_EQ(At(30, 17), RGB(50, 50, 50)); // below the caption: the palette's button face
+    EXPECT_EQ(At(30, 17), RGB(50, 50, 50));   // below the caption: the palette's button face
     EXPECT_GT(Count(RGB(230, 230, 230)), 20); // the caption in its button text
     EXPECT_EQ(Count(kBlack), 0);              // nothing black on the dark face
     QApplication::setPalette(classic);
