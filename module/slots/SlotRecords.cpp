@@ -1,5 +1,6 @@
 #include "module/slots/SlotRecords.h"
 
+#include "module/tables/ConfigTables.h"
 #include "module/tables/DeviceTables.h"
 #include "module/tables/PortTables.h"
 
@@ -61,7 +62,10 @@ void BuildDeviceRecords(SlotRecordTable& records, const ModuleIdentity& id) {
     info->AddButton("Set", PANEL_MSG, Slot::kSetConfiguration);
     Place(records, Slot::kDeviceInformation, std::move(info));
 
-    Place(records, Slot::kSetConfiguration, std::make_unique<CFormDlgData>());
+    // Set Configuration uses only its kind; its table tells which windows show its objects.
+    auto config = std::make_unique<CFormDlgData>();
+    config->SetTable(g_ConfigTable, kConfigRowCount);
+    Place(records, Slot::kSetConfiguration, std::move(config));
 
     auto capability =
         DeviceTable(id, "Mib Capability Table", g_MibCapabilityTable, kMibCapabilityRowCount);
@@ -70,7 +74,7 @@ void BuildDeviceRecords(SlotRecordTable& records, const ModuleIdentity& id) {
 
     auto traps =
         DeviceTable(id, "Trap Receivers Table", g_TrapReceiverTable, kTrapReceiverRowCount);
-    static_cast<CEntryTableDlgData&>(*traps).SetRemoveValue(2);
+    static_cast<CEntryTableDlgData&>(*traps).SetRemoveValue(kRowRemoveValue);
     traps->AddButton("Refresh", PANEL_REFRESH, 0);
     traps->AddButton("Add", PANEL_MSG, Slot::kTrapReceiverForm);
     traps->AddButton("Remove", PANEL_REMOVE, 0);
