@@ -11,11 +11,15 @@
 #include "platform/core/TextFormat.h"
 #include "platform/ui/OctetText.h"
 #include "platform/ui/Prompt.h"
+#include "snmp/SnmpErrorStatus.h"
 #include "snmp/SnmpTransport.h"
 
 #include <iterator>
 
 namespace {
+
+// The error status of a value the switch refused.
+constexpr std::uint32_t kBadValueStatus = 3;
 
 // Objects a set leaves out: while it is built they count as read-only, which a set never
 // carries; afterwards they are what they were.
@@ -348,6 +352,21 @@ void CRowEditor::AfterSet(const CSnmpPdu& pdu) {
     RefreshWindowsShowing(m_context.mainWnd, pdu, {m_context.slot, m_context.refreshSlot});
 }
 
+std::string CRowEditor::StatusLead(const CSnmpPdu& pdu, Step step) const {
+    std::string lead;
+    // A value the switch refused: the field first, so a cut line still names it.
+    if (pdu.m_dwErrorStatus == kBadValueStatus && step != Step::RemoveOld) {
+        CSnmpVarBind* const* failing = ErrorIndexEntry(pdu.m_varBindList, pdu.m_dwErrorIndex, true);
+        const int row =
+            failing && *failing ? IndexOfObjectNamed(*m_pRequest, (*failing)->m_strOid) : -1;
+        if (row >= 0 && row < m_rows.RowCount())
+            lead = std::string(m_pTable[row].szName) + ": ";
+    }
+    if (step == Step::Set && !m_strLeftOut.empty())
+        lead += m_strLeftOut + "; ";
+    return lead;
+}
+
 void CRowEditor::PostRefresh() const {
     if (m_context.refreshSlot >= 0)
         PostToMain(m_context.mainWnd, PANEL_REFRESH, m_context.refreshSlot);
@@ -369,7 +388,7 @@ void CRowEditor::OnReply(std::uint16_t code, CSnmpMsg* msg) {
         good = pdu.m_dwErrorStatus == 0;
         // A re-read before a write reports only when it failed; the set's answer follows.
         if (step != Step::PreRead || !good)
-            ShowReplyStatus(m_pStatus, *msg, step == Step::Set ? m_strLeftOut : std::string());
+            ShowReplyStatus(m_pStatus, *msg, StatusLead(pdu, step));
         if (good && step == Step::Set) {
             AfterSet(pdu);
         } else if (good && step == Step::RemoveOld) {

@@ -95,6 +95,8 @@ private:
     bool ConfirmNewRow(const std::vector<std::string>& typed);
     void TakeValues(const CSnmpPdu& pdu, Step step);
     void AfterSet(const CSnmpPdu& pdu);
+    // What the reply's status line starts with: the field a badValue names, what a set left out.
+    std::string StatusLead(const CSnmpPdu& pdu, Step step) const;
     void PostRefresh() const;
 
     CFormRows m_rows;

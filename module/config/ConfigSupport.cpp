@@ -44,11 +44,10 @@ void ShowStatus(CDlgMsgControl* line, const std::string& text) {
         ShowWithTip(line, text, text);
 }
 
-void ShowReplyStatus(CDlgMsgControl* line, const CSnmpMsg& reply, const std::string& note) {
+void ShowReplyStatus(CDlgMsgControl* line, const CSnmpMsg& reply, const std::string& lead) {
     if (!line || !reply.m_pPdu)
         return;
     const std::int64_t now = Clock::now();
-    const std::string lead = note.empty() ? std::string() : note + "; ";
     const std::string whole = lead + WholeReplyStatusText(*reply.m_pPdu, now);
     if (!lead.empty()) {
         ShowWithTip(line, whole, whole);

@@ -29,8 +29,8 @@ void InitField(CTextEditControl* field);
 // Shows `text` on the status line; a text the line cannot show whole is its tooltip as well.
 void ShowStatus(CDlgMsgControl* line, const std::string& text);
 // The reply's status line ("Received at …"), from the reply's error status and index, after
-// `note` when one is given; shortened to fit, and whole as its tooltip.
-void ShowReplyStatus(CDlgMsgControl* line, const CSnmpMsg& reply, const std::string& note = {});
+// `lead` when one is given; shortened to fit, and whole as its tooltip.
+void ShowReplyStatus(CDlgMsgControl* line, const CSnmpMsg& reply, const std::string& lead = {});
 
 // Posts to the main window while it exists.
 void PostToMain(CWnd* mainWnd, UINT msg, int slot);

@@ -1,6 +1,5 @@
 #include "module/slots/SlotRecords.h"
 
-#include "module/tables/ConfigTables.h"
 #include "module/tables/DeviceTables.h"
 #include "module/tables/PortTables.h"
 
@@ -62,10 +61,7 @@ void BuildDeviceRecords(SlotRecordTable& records, const ModuleIdentity& id) {
     info->AddButton("Set", PANEL_MSG, Slot::kSetConfiguration);
     Place(records, Slot::kDeviceInformation, std::move(info));
 
-    // Set Configuration uses only its kind; its table tells which windows show its objects.
-    auto config = std::make_unique<CFormDlgData>();
-    config->SetTable(g_ConfigTable, kConfigRowCount);
-    Place(records, Slot::kSetConfiguration, std::move(config));
+    Place(records, Slot::kSetConfiguration, std::make_unique<CFormDlgData>());
 
     auto capability =
         DeviceTable(id, "Mib Capability Table", g_MibCapabilityTable, kMibCapabilityRowCount);

@@ -1,6 +1,7 @@
 #include "module/slots/SlotsShowing.h"
 
 #include "module/slots/SlotOpening.h"
+#include "module/tables/ConfigTables.h"
 
 namespace {
 
@@ -13,10 +14,10 @@ bool Shows(const std::string& column, const std::string& instance, const std::st
     return instance.empty() || name.substr(column.size()) == instance;
 }
 
-bool ShowsAny(const CDlgData& record, const std::string& instance,
+bool ShowsAny(const _NmOidTable* table, int rowCount, const std::string& instance,
               const std::vector<std::string>& names) {
-    for (int row = 0; record.m_pOidTable && row < record.m_nRowCount; ++row) {
-        const _NmOidTable& object = record.m_pOidTable[row];
+    for (int row = 0; table && row < rowCount; ++row) {
+        const _NmOidTable& object = table[row];
         if ((object.wAccess & SNMP_ACCESS_MASK) == SNMP_ACCESS_WRITEONLY)
             continue;
         for (const std::string& name : names)
@@ -53,7 +54,8 @@ std::vector<int> SlotsShowing(const SlotRecordTable& records,
     std::vector<int> slots;
     for (int slot = 0; slot < int(records.size()); ++slot) {
         const auto* record = dynamic_cast<const CTableDlgData*>(records[std::size_t(slot)].get());
-        if (record && ShowsAny(*record, TableInstance(*record), names))
+        if (record &&
+            ShowsAny(record->m_pOidTable, record->m_nRowCount, TableInstance(*record), names))
             slots.push_back(slot);
     }
     return slots;
@@ -68,7 +70,13 @@ std::vector<int> FormSlotsShowing(const SlotRecordTable& records,
     std::vector<int> slots;
     for (int slot = 0; slot < int(records.size()); ++slot) {
         const auto* record = dynamic_cast<const CFormDlgData*>(records[std::size_t(slot)].get());
-        if (record && ShowsAny(*record, FormInstance(slot, *record), names))
+        if (!record)
+            continue;
+        // Set Configuration's record names only its kind; its pages show the configuration table.
+        const bool pages = slot == Slot::kSetConfiguration;
+        if (ShowsAny(pages ? g_ConfigTable : record->m_pOidTable,
+                     pages ? kConfigRowCount : record->m_nRowCount, FormInstance(slot, *record),
+                     names))
             slots.push_back(slot);
     }
     return slots;
