@@ -29,6 +29,9 @@ void CEnumChoice::Fill(const std::vector<_zrkenumerate>& entries) {
         return;
     std::vector<_zrkenumerate> copy = entries;
     m_pCombo->InitComboBox(int(copy.size()), copy.data());
+    // The list does not repaint itself: the entry it chose must show even when a SetSelect
+    // of the same entry changes nothing.
+    m_pCombo->Invalidate(TRUE);
 }
 
 int CEnumChoice::Selected() const {

@@ -440,6 +440,21 @@ TEST_F(WritesTest, AValueTheSwitchRefusesIsNamedByItsFieldFirst) {
     EXPECT_EQ(Text(general, CGeneralPage::kNameId), "edge-9") << "what was typed stays";
 }
 
+TEST_F(WritesTest, AListDrawsTheEntryItReadEvenWhenItIsTheFirst) {
+    auto* form = dynamic_cast<CChoiceFormDlg*>(OpenSlot(82));
+    ASSERT_NE(form, nullptr);
+    ASSERT_TRUE(WaitForReplies());
+    auto* lock = dynamic_cast<CCBCtrl*>(form->Input(3));
+    ASSERT_EQ(lock->GetSelect(), 0) << "Disable, the first entry";
+    CRect client;
+    lock->GetClientRect(&client);
+    bool text = false;
+    for (int y = 3; y < client.Height() - 3 && !text; ++y)
+        for (int x = 3; x < client.Width() / 2 && !text; ++x)
+            text = Pixel(lock, x, y) == RGB(0, 0, 0);
+    EXPECT_TRUE(text) << "the text box shows the entry, not the empty one it had before";
+}
+
 TEST_F(WritesTest, NothingReadShowsNothingChosenAndNothingToWriteSendsNothing) {
     StopAgent();
     CSetConfigDlg* dlg = dynamic_cast<CSetConfigDlg*>(OpenSlot(1));
