@@ -175,9 +175,10 @@ NotificationJournal::Open(const std::string& path, JournalRetention retention, s
     }
     // A journal already made is only read and appended to: opening it writes nothing, so a
     // reader never waits for the writer.
-    const bool made = schema == kSchemaVersion ||
-                      (journal->Exec(kSchema) &&
-                       journal->Exec(("PRAGMA user_version=" + std::to_string(kSchemaVersion)).c_str()));
+    const bool made =
+        schema == kSchemaVersion ||
+        (journal->Exec(kSchema) &&
+         journal->Exec(("PRAGMA user_version=" + std::to_string(kSchemaVersion)).c_str()));
     if (!journal->Exec("PRAGMA synchronous=FULL") || !made || !journal->Prepare(error)) {
         if (error.empty()) {
             error = sqlite3_errmsg(db);

@@ -41,8 +41,8 @@ std::vector<std::int32_t> GenericTo(const std::vector<Received>& traps, const st
                                     std::size_t port = 5) {
     std::vector<std::int32_t> generic;
     for (const Received& r : traps) {
-        const bool link = r.trap.genericTrap == SNMP_TRAP_LINK_DOWN ||
-                          r.trap.genericTrap == SNMP_TRAP_LINK_UP;
+        const bool link =
+            r.trap.genericTrap == SNMP_TRAP_LINK_DOWN || r.trap.genericTrap == SNMP_TRAP_LINK_UP;
         if (r.address == address &&
             (!link || r.trap.bindings.at(0).oid == "1.3.6.1.2.1.2.2.1.1." + std::to_string(port))) {
             generic.push_back(r.trap.genericTrap);
@@ -97,15 +97,13 @@ TEST(SwitchTraps, AFlappingPortGoesDownAndUpWithItsIfIndexAtTheSecond) {
     EXPECT_EQ(linkDown->trap.uptime, 300u);
     EXPECT_EQ(client.Value(Ent("11.9.1.2.1.1.5.1.5")).number, 3); // Link Fail
     client.Advance(1000);
-    EXPECT_EQ(GenericTo(Traps(client), "192.0.2.10"),
-              std::vector<std::int32_t>{SNMP_TRAP_LINK_UP});
+    EXPECT_EQ(GenericTo(Traps(client), "192.0.2.10"), std::vector<std::int32_t>{SNMP_TRAP_LINK_UP});
     client.Advance(2000); // the next period
     EXPECT_EQ(GenericTo(Traps(client), "192.0.2.10"),
               std::vector<std::int32_t>{SNMP_TRAP_LINK_DOWN});
     // Flapping stops: the port's cable is back, for good.
     client.engine.Switch().SetLinkFlap(0, 0);
-    EXPECT_EQ(GenericTo(Traps(client), "192.0.2.10"),
-              std::vector<std::int32_t>{SNMP_TRAP_LINK_UP});
+    EXPECT_EQ(GenericTo(Traps(client), "192.0.2.10"), std::vector<std::int32_t>{SNMP_TRAP_LINK_UP});
     client.Advance(10000);
     EXPECT_TRUE(GenericTo(Traps(client), "192.0.2.10").empty());
 }

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <fstream>
 
 #include <QTemporaryDir>
@@ -12,6 +13,11 @@
 #include "snmp/SnmpTypes.h"
 
 namespace {
+
+// Arrivals are counted from now: the default retention drops anything older than 90 days.
+const std::int64_t kNow = std::chrono::duration_cast<std::chrono::milliseconds>(
+                              std::chrono::system_clock::now().time_since_epoch())
+                              .count();
 
 SnmpNotification Sample(const std::string& source, std::int64_t receivedMs) {
     SnmpNotification n;
@@ -48,8 +54,8 @@ protected:
 
 TEST_F(Journal, GivesBackEveryFieldAndValueOctetAsKept) {
     auto journal = Open();
-    SnmpNotification v1 = Sample("192.0.2.1", 1000);
-    SnmpNotification v3 = Sample("192.0.2.2", 2000);
+    SnmpNotification v1 = Sample("192.0.2.1", kNow);
+    SnmpNotification v3 = Sample("192.0.2.2", kNow + 1);
     v3.version = SNMP_VERSION_3;
     v3.pduType = SNMP_PDU_INFORM;
     v3.community.clear();
@@ -92,18 +98,18 @@ TEST_F(Journal, ReadsNewestFirstBySenderAndPage) {
     auto journal = Open();
     std::string error;
     for (int i = 0; i < 6; ++i) {
-        ASSERT_TRUE(journal->Append(Sample(i % 2 ? "10.1.1.1" : "10.2.2.2", 100 + i), error));
+        ASSERT_TRUE(journal->Append(Sample(i % 2 ? "10.1.1.1" : "10.2.2.2", kNow + i), error));
     }
     EXPECT_EQ(journal->Count(), 6);
     EXPECT_EQ(journal->Count("10.1.1.1"), 3);
     EXPECT_EQ(journal->Count("10.9.9.9"), 0);
     const auto page = journal->ReadNewest(2, "10.1.1.1");
     ASSERT_EQ(page.size(), 2u);
-    EXPECT_EQ(page[0].notification.receivedMs, 105);
-    EXPECT_EQ(page[1].notification.receivedMs, 103);
+    EXPECT_EQ(page[0].notification.receivedMs, kNow + 5);
+    EXPECT_EQ(page[1].notification.receivedMs, kNow + 3);
     const auto next = journal->ReadNewest(2, "10.1.1.1", page[1].id);
     ASSERT_EQ(next.size(), 1u);
-    EXPECT_EQ(next[0].notification.receivedMs, 101);
+    EXPECT_EQ(next[0].notification.receivedMs, kNow + 1);
 }
 
 TEST_F(Journal, KeepsOnlyTheNewestRowsAndDays) {
@@ -132,7 +138,7 @@ TEST_F(Journal, ASecondReaderSeesEachCommittedBatchAndSettingsLast) {
     auto writer = Open();
     auto reader = Open();
     std::string error;
-    ASSERT_TRUE(writer->Append(Sample("10.1.1.1", 1), error));
+    ASSERT_TRUE(writer->Append(Sample("10.1.1.1", kNow), error));
     EXPECT_EQ(reader->Count(), 1);
     ASSERT_TRUE(writer->SetSetting("engine-boots", "7"));
     ASSERT_TRUE(writer->SetSetting("engine-boots", "8"));

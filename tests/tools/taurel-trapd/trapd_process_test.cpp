@@ -68,7 +68,8 @@ std::vector<std::int32_t> SwitchTraps(const TrapdProcess& trapd, int port) {
     const std::vector<JournalEntry> entries = JournalOf(trapd);
     for (auto it = entries.rbegin(); it != entries.rend(); ++it) {
         const SnmpNotification& n = it->notification;
-        const bool link = n.genericTrap == SNMP_TRAP_LINK_DOWN || n.genericTrap == SNMP_TRAP_LINK_UP;
+        const bool link =
+            n.genericTrap == SNMP_TRAP_LINK_DOWN || n.genericTrap == SNMP_TRAP_LINK_UP;
         if (!link || (n.bindings.size() == 1 &&
                       n.bindings[0].oid == "1.3.6.1.2.1.2.2.1.1." + std::to_string(port))) {
             generic.push_back(n.genericTrap);
@@ -102,8 +103,8 @@ TEST_F(Trapd, JournalsAndPrintsWhatTheSimulatedSwitchSends) {
         Send(manager, get, agent.Port());
     };
     ask("guess"); // Authentication Fail Trap is Disable: nothing is sent
-    const std::vector<std::uint8_t> enable = EncodeRequest(
-        SNMP_PDU_SET, "marbelo", {TestBinding::Int("1.3.6.1.2.1.11.30.0", 1)});
+    const std::vector<std::uint8_t> enable =
+        EncodeRequest(SNMP_PDU_SET, "marbelo", {TestBinding::Int("1.3.6.1.2.1.11.30.0", 1)});
     Send(manager, enable, agent.Port());
     ASSERT_TRUE(trapd.WaitFor([&] { return manager.hasPendingDatagrams(); }));
     ask("guess");
@@ -142,7 +143,7 @@ TEST_F(Trapd, AnswersAnInformOnceKeptAndCountsWhatItRefuses) {
     sender.bind(QHostAddress::LocalHost, 0);
     const std::vector<std::uint8_t> inform = V2Trap(42, "secret", SNMP_PDU_INFORM, 77);
     Send(sender, inform, trapd.Port());
-    Send(sender, V2Trap(43, "public"), trapd.Port());  // not an accepted community
+    Send(sender, V2Trap(43, "public"), trapd.Port());     // not an accepted community
     Send(sender, {0x30, 0x03, 0x02, 0x01}, trapd.Port()); // cut short
     const std::vector<std::uint8_t> get =
         EncodeRequest(SNMP_PDU_GET, "secret", {TestBinding::Null("1.3.6.1.2.1.1.5.0")});

@@ -64,10 +64,9 @@ TEST(TrapdOutput, AV2TrapOrInformIsOneHeaderAndOneLineOfBindings) {
     SnmpNotification n = From(50269);
     n.version = SNMP_VERSION_2C;
     n.pduType = SNMP_PDU_INFORM;
-    n.bindings = {
-        SnmpNotificationBinding::Unsigned(kSysUpTimeOid, SNMP_TYPE_TIMETICKS, 123),
-        SnmpNotificationBinding::ObjectId(kSnmpTrapOid, "1.3.6.1.6.3.1.1.5.3"),
-        SnmpNotificationBinding::Integer("1.3.6.1.2.1.2.2.1.1.3", 3)};
+    n.bindings = {SnmpNotificationBinding::Unsigned(kSysUpTimeOid, SNMP_TYPE_TIMETICKS, 123),
+                  SnmpNotificationBinding::ObjectId(kSnmpTrapOid, "1.3.6.1.6.3.1.1.5.3"),
+                  SnmpNotificationBinding::Integer("1.3.6.1.2.1.2.2.1.1.3", 3)};
     EXPECT_EQ(SnmptrapdText(n, Stamp()),
               "2026-12-09 01:03:38 UDP: [127.0.0.1]:50269->[127.0.0.1]:31505 [UDP: "
               "[127.0.0.1]:50269->[127.0.0.1]:31505]:\n"
@@ -78,9 +77,9 @@ TEST(TrapdOutput, AV2TrapOrInformIsOneHeaderAndOneLineOfBindings) {
 TEST(TrapdOptions, ReadsTheCommandLineAndRefusesWhatItCannotUse) {
     TrapdOptions options;
     std::string error;
-    ASSERT_TRUE(ParseTrapdOptions({"--listen", "127.0.0.1:1162", "--community", "a",
-                                   "--community", "b", "--journal", "j.sqlite", "--keep-rows",
-                                   "0", "--keep-days", "7", "--quiet"},
+    ASSERT_TRUE(ParseTrapdOptions({"--listen", "127.0.0.1:1162", "--community", "a", "--community",
+                                   "b", "--journal", "j.sqlite", "--keep-rows", "0", "--keep-days",
+                                   "7", "--quiet"},
                                   options, error))
         << error;
     EXPECT_EQ(options.listenAddress, "127.0.0.1");
@@ -99,10 +98,13 @@ TEST(TrapdOptions, ReadsTheCommandLineAndRefusesWhatItCannotUse) {
     EXPECT_EQ(DefaultJournalPath("/var/lib/taurel"), "/var/lib/taurel/notifications.sqlite");
     EXPECT_EQ(DefaultJournalPath(nullptr), "./notifications.sqlite");
 
-    for (const std::vector<std::string>& bad :
-         {std::vector<std::string>{"--listen", "127.0.0.1"}, {"--listen", "x:70000"},
-          {"--journal"}, {"--keep-days", "-1"}, {"--engine-id", "80ab"}, {"--frobnicate"},
-          {"--user", "ops SHA short"}}) {
+    for (const std::vector<std::string>& bad : {std::vector<std::string>{"--listen", "127.0.0.1"},
+                                                {"--listen", "x:70000"},
+                                                {"--journal"},
+                                                {"--keep-days", "-1"},
+                                                {"--engine-id", "80ab"},
+                                                {"--frobnicate"},
+                                                {"--user", "ops SHA short"}}) {
         TrapdOptions o;
         error.clear();
         EXPECT_FALSE(ParseTrapdOptions(bad, o, error)) << bad.front();
@@ -120,8 +122,9 @@ TEST(TrapdUsers, TakesNetSnmpCreateUserLines) {
     EXPECT_EQ(user.level, UsmSecurityLevel::AuthPriv);
     EXPECT_EQ(user.auth, UsmAuthProtocol::SHA1);
     // Without its own privacy passphrase AES takes the authentication one.
-    EXPECT_EQ(std::string(user.privPassword.data(), user.privPassword.data() + user.privPassword.size()),
-              "maplesyrup");
+    EXPECT_EQ(
+        std::string(user.privPassword.data(), user.privPassword.data() + user.privPassword.size()),
+        "maplesyrup");
 
     ASSERT_TRUE(ParseCreateUser("informer SHA-256 \"two words\"", user, error)) << error;
     EXPECT_EQ(user.level, UsmSecurityLevel::AuthNoPriv);
@@ -130,8 +133,9 @@ TEST(TrapdUsers, TakesNetSnmpCreateUserLines) {
     ASSERT_TRUE(ParseCreateUser("watcher", user, error));
     EXPECT_EQ(user.level, UsmSecurityLevel::NoAuthNoPriv);
 
-    for (const char* bad : {"", "-e", "-e zz ops", "ops SHA", "ops SHA1 maplesyrup",
-                            "ops SHA maplesyrup DES x12345678", "ops MD5 maplesyrup AES p1 extra"}) {
+    for (const char* bad :
+         {"", "-e", "-e zz ops", "ops SHA", "ops SHA1 maplesyrup",
+          "ops SHA maplesyrup DES x12345678", "ops MD5 maplesyrup AES p1 extra"}) {
         EXPECT_FALSE(ParseCreateUser(bad, user, error)) << bad;
     }
 
