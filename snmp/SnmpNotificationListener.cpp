@@ -62,6 +62,20 @@ bool SnmpNotificationListener::Listen(const std::string& address, std::uint16_t 
     return true;
 }
 
+bool SnmpNotificationListener::Counted(SnmpNotificationDecode result) {
+    switch (result) {
+    case SnmpNotificationDecode::Ok:
+        return true;
+    case SnmpNotificationDecode::NotANotification:
+        ++m_stats.notNotifications;
+        break;
+    case SnmpNotificationDecode::Malformed:
+        ++m_stats.malformed;
+        break;
+    }
+    return false;
+}
+
 bool SnmpNotificationListener::Accepts(const std::string& community) const {
     return m_communities.empty() ||
            std::find(m_communities.begin(), m_communities.end(), community) != m_communities.end();
@@ -124,14 +138,7 @@ void SnmpNotificationListener::Take(const std::uint8_t* bytes, int length, const
         TakeV3(bytes, length, n, batch);
         return;
     }
-    switch (SnmpDecodeCommunityNotification(bytes, size, n)) {
-    case SnmpNotificationDecode::Ok:
-        break;
-    case SnmpNotificationDecode::NotANotification:
-        ++m_stats.notNotifications;
-        return;
-    case SnmpNotificationDecode::Malformed:
-        ++m_stats.malformed;
+    if (!Counted(SnmpDecodeCommunityNotification(bytes, size, n))) {
         return;
     }
     if (!Accepts(n.community)) {
@@ -176,14 +183,7 @@ void SnmpNotificationListener::TakeV3(const std::uint8_t* bytes, int length, Snm
     n.contextEngineId = in.scoped.contextEngineId;
     n.contextName = in.scoped.contextName;
     n.msgId = in.msgId;
-    switch (SnmpDecodeNotificationPdu(in.scoped.pdu, n)) {
-    case SnmpNotificationDecode::Ok:
-        break;
-    case SnmpNotificationDecode::NotANotification:
-        ++m_stats.notNotifications;
-        return;
-    case SnmpNotificationDecode::Malformed:
-        ++m_stats.malformed;
+    if (!Counted(SnmpDecodeNotificationPdu(in.scoped.pdu, n))) {
         return;
     }
     Pending pending{std::move(n), {}};

@@ -15,6 +15,7 @@
 #include "snmp/CAsyncSocket.h"
 #include "snmp/NmSnmpApi.h"
 #include "snmp/SnmpNotification.h"
+#include "snmp/SnmpNotificationCodec.h"
 
 class UsmAuthoritativeEngine;
 
@@ -73,6 +74,8 @@ private:
     void TakeV3(const std::uint8_t* bytes, int length, SnmpNotification& n,
                 std::vector<Pending>& batch);
     bool Accepts(const std::string& community) const;
+    // True for a notification; anything else is counted by what it was.
+    bool Counted(SnmpNotificationDecode result);
 
     Receiver m_receiver;
     std::vector<std::string> m_communities;

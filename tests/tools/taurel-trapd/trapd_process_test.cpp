@@ -115,7 +115,8 @@ TEST_F(Trapd, JournalsAndPrintsWhatTheSimulatedSwitchSends) {
     const auto traps = SwitchTraps(trapd, 5);
     EXPECT_EQ(std::count(traps.begin(), traps.end(), SNMP_TRAP_AUTHENTICATION_FAILURE), 1);
 
-    const SnmpNotification& cold = JournalOf(trapd).back().notification;
+    const std::vector<JournalEntry> kept = JournalOf(trapd);
+    const SnmpNotification& cold = kept.back().notification;
     EXPECT_EQ(cold.version, SNMP_VERSION_1);
     EXPECT_EQ(cold.community, "public");
     EXPECT_EQ(cold.enterprise, "1.3.6.1.4.1.88888.1.1");
