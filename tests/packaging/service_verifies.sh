@@ -6,7 +6,8 @@
 set -euo pipefail
 analyze="$1" unit="$2"
 fail() { echo "FAIL: $*"; exit 1; }
-out="$("$analyze" verify "$unit" 2>&1)" || fail "systemd-analyze verify failed: $out"
+# The man page it names is checked once installed; here it is not yet.
+out="$("$analyze" verify --man=no "$unit" 2>&1)" || fail "systemd-analyze verify failed: $out"
 [ -z "$out" ] || fail "systemd-analyze verify reported: $out"
 text="$(cat "$unit")"
 grep -q '^DynamicUser=yes$' <<<"$text" || fail "no user of its own"
