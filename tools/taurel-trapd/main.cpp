@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 #include <QTimer>
 
+#include "TaurelVersion.h"
 #include "tools/taurel-trapd/TrapdOptions.h"
 #include "tools/taurel-trapd/TrapdReceiver.h"
 
@@ -36,7 +37,7 @@ int main(int argc, char* argv[]) {
         return 0;
     }
     if (options.version) {
-        std::cout << "taurel-trapd " << TAUREL_VERSION << "\n";
+        std::cout << "taurel-trapd " << kTaurelVersion << "\n";
         return 0;
     }
     if (options.journal.empty()) {
