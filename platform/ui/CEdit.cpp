@@ -2,7 +2,6 @@
 
 #include "platform/ui/ControlStyles.h"
 #include "platform/ui/EditWidgets.h"
-
 #include "platform/ui/WindowSystem.h"
 
 #include <QEvent>
@@ -16,7 +15,7 @@
 namespace {
 
 constexpr const char* kTextProperty = "taurelText";
-// The most characters a line edit takes when no limit is set.
+// The most characters an edit takes when no limit is set (Qt's own default).
 constexpr int kUnlimited = 32767;
 
 int CodePoints(QStringView text) {
@@ -151,8 +150,6 @@ BOOL CEdit::Create(DWORD style, const RECT& rect, CWnd* parent, UINT id) {
 void CEdit::LimitText(int chars) {
     if (auto* edit = dynamic_cast<EditWidget*>(GetWidget()))
         edit->SetLimit(chars);
-    else if (QLineEdit* other = editOf(this))
-        other->setMaxLength(chars > 0 ? chars : kUnlimited);
 }
 
 void CEdit::SetSel(int start, int end) {
