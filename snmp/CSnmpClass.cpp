@@ -127,7 +127,10 @@ bool CSnmpClass::IsEndOfTable(const CSnmpPdu* pdu) {
     // prefix text found elsewhere in a name ("….1" within "….10.1", or inside another subtree)
     // is not a row of this table.
     const std::string& name = pdu->m_varBindList.front()->m_strOid;
-    const bool inTable = name.size() > prefix.size() &&
+    // An SNMPv2c agent ends its objects with endOfMibView under the name asked for: another
+    // step from there would ask for the same name for ever.
+    const bool exception = SnmpIsException(pdu->m_varBindList.front()->m_byType);
+    const bool inTable = !exception && name.size() > prefix.size() &&
                          name.compare(0, prefix.size(), prefix) == 0 && name[prefix.size()] == '.';
     if (!inTable) {
         m_strPosition.clear();

@@ -28,6 +28,9 @@ enum class UsmFailure {
     Malformed,
 };
 NMSNMP_API const char* UsmFailureText(UsmFailure failure);
+// What a report whose first binding is `oid` (dotted, no leading dot) says: one of the usmStats
+// counters, or UnknownReport.
+NMSNMP_API UsmFailure UsmReportFailure(const std::string& oid);
 
 // What a received datagram carried.
 struct UsmIncoming {

@@ -280,7 +280,7 @@ TEST_F(PacketLogTest, ExchangesAndFailuresAreAppendedRecordByRecord) {
     EXPECT_EQ(request.m_pPdu->m_varBindList.front()->m_strOid, kSysDescr);
     EXPECT_EQ(log.records[2]->m_wPduType, 0) << "the datagram that failed to decode";
     const CSnmpMsg& reply = *log.records[3];
-    EXPECT_EQ(reply.m_strIpAddr, "127.0.0.1") << "the sender's address";
+    EXPECT_EQ(reply.m_strIpAddr, peer.Address()) << "the sender's address and port";
     EXPECT_EQ(reply.m_wPduType, SNMP_PDU_RESPONSE);
     EXPECT_EQ(reply.m_pPdu->m_dwReqId, request.m_pPdu->m_dwReqId);
     EXPECT_EQ(log.records[5]->m_wPduType, SNMP_PDU_RESPONSE);
