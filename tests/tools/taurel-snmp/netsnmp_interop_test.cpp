@@ -88,6 +88,20 @@ TEST(NetSnmpInterop, GetWalkSetReadBackAndLogdumpAgainstSnmpd) {
               0u)
         << lines[2];
     EXPECT_EQ(lines[3], get.out.substr(0, get.out.size() - 1));
+
+    // A GetBulk's record names its repetition counts, not an error status and index.
+    QTemporaryDir bulkDir;
+    const ClientRun bulk =
+        RunClient({"--log", "-v2c", "-Cn1", "-Cr3", "bulkget", agent.Address(), kSysDescr, kSystem},
+                  bulkDir.path().toStdString());
+    ASSERT_EQ(bulk.exitCode, 0) << bulk.err;
+    const ClientRun bulkDump = RunClient({"logdump", bulkDir.path().toStdString() + "/snmp.log"});
+    const std::string record = Lines(bulkDump.out).at(0);
+    EXPECT_NE(record.find(", version 2c, community \"tessla\", getbulk (0xA5), request id "),
+              std::string::npos)
+        << record;
+    EXPECT_NE(record.find(", non-repeaters 1, max-repetitions 3, 2 binding(s)"), std::string::npos)
+        << record;
 }
 
 } // namespace
@@ -123,7 +137,8 @@ std::vector<std::string> OurOids(const ClientRun& run) {
 
 // Every object of snmpd except what changes while the test runs other than counters, gauges
 // and time ticks: TCP and UDP endpoints (each client's own socket is a row), neighbours, the
-// host resources (date, storage, processes), UCD's memory and load, and the engine's clock.
+// host resources (date, storage, processes), UCD's memory and load, the engine's clock and
+// the state of snmpd's caches.
 const char* const kStableSnmpdConfiguration = "view stable included .1\n"
                                               "view stable excluded .1.3.6.1.2.1.6\n"
                                               "view stable excluded .1.3.6.1.2.1.7\n"
@@ -132,8 +147,12 @@ const char* const kStableSnmpdConfiguration = "view stable included .1\n"
                                               "view stable excluded .1.3.6.1.2.1.25\n"
                                               "view stable excluded .1.3.6.1.4.1.2021\n"
                                               "view stable excluded .1.3.6.1.6.3.10.2.1.3\n"
+                                              "view stable excluded .1.3.6.1.4.1.8072.1.5\n"
                                               "rocommunity tessla 127.0.0.1 -V stable\n"
-                                              "rwcommunity marbelo 127.0.0.1 -V stable\n";
+                                              "rwcommunity marbelo 127.0.0.1 -V stable\n"
+                                              "createUser stable SHA-256 stable-auth AES "
+                                              "stable-priv\n"
+                                              "rouser stable priv -V stable\n";
 
 const std::string kHCInOctets = "1.3.6.1.2.1.31.1.1.1.6";
 
@@ -169,6 +188,17 @@ TEST(NetSnmpInterop, FullTreeWalksPrintNetSnmpsLinesInEveryVersion) {
         EXPECT_EQ(FirstDifferingLine(bulk.out, bulkTheirs.out), "")
             << ::testing::PrintToString(args);
     }
+
+    const std::vector<std::string> v3Options = {
+        "-v3", "-l",          "ap", "-u",  "stable", "-a",         "SHA-256",
+        "-A",  "stable-auth", "-x", "AES", "-X",     "stable-priv"};
+    std::vector<std::string> v3Args = v3Options;
+    v3Args.insert(v3Args.end(), {"walk", at, "1.3.6.1"});
+    const ClientRun v3 = RunClient(v3Args);
+    ASSERT_EQ(v3.exitCode, 0) << v3.err;
+    std::vector<std::string> theirArgs = v3Options;
+    theirArgs.insert(theirArgs.end(), {at, ".1.3.6.1"});
+    EXPECT_EQ(FirstDifferingLine(v3.out, RunNetSnmp("snmpwalk", theirArgs).out), "");
 }
 
 // ifHCInOctets values as "OID = Counter64: N" lines, by name.

@@ -196,6 +196,16 @@ TEST_F(NetSnmpV3, AGivenEngineIdSkipsDiscoveryAndTheAgentsReportSetsTheClock) {
     const std::vector<std::string> lines = Lines(dump.out);
     ASSERT_EQ(lines.size(), 8u) << dump.out;
     EXPECT_EQ(lines[3], ".1.3.6.1.6.3.15.1.1.2.0 = Counter32: 1"); // usmStatsNotInTimeWindows
+    // Each record names the version, the user and the level, and a reply the agent's port.
+    for (const std::size_t record : {0u, 2u, 4u, 6u}) {
+        EXPECT_EQ(lines[record].rfind("record " + std::to_string(record / 2 + 1) + ": address " +
+                                          Agent() +
+                                          ", version 3, user \"SHA-512-authPriv\", "
+                                          "level authPriv, ",
+                                      0),
+                  0u)
+            << lines[record];
+    }
     EXPECT_EQ(lines[7], get.out.substr(0, get.out.size() - 1));
 
     // The passphrases and the keys made from them never reach the packet log.
