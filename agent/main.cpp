@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QTimer>
 
+#include "TaurelVersion.h"
 #include "agent/AgentOptions.h"
 
 namespace {
@@ -38,11 +39,19 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (options.version) {
-        std::cout << "taurel-agent " << TAUREL_VERSION << "\n";
+        std::cout << "taurel-agent " << kTaurelVersion << "\n";
         return 0;
     }
 
-    AgentServerSettings settings{options.device, options.communities, options.faults, {}, {}};
+    AgentServerSettings settings{options.device,
+                                 options.communities,
+                                 options.faults,
+                                 {},
+                                 {},
+                                 options.trapPort,
+                                 options.trapReceivers,
+                                 options.linkFlapPort,
+                                 options.linkFlapSeconds};
     if (options.verbose) {
         settings.log = [](const std::string& line) { std::cerr << line << "\n"; };
     }
@@ -68,6 +77,8 @@ int main(int argc, char** argv) {
     const int status = app.exec();
     if (options.verbose) {
         PrintStats(server.Engine().Stats());
+        std::cerr << "traps sent " << server.TrapsSent() << ", not sent " << server.TrapsFailed()
+                  << "\n";
     }
     return status;
 }

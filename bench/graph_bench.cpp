@@ -5,9 +5,9 @@
 
 #include "bench/GuiBenchmarkMain.h"
 #include "bench/MedianTime.h"
-#include "module/monitor/CLineCurveWnd.h"
-#include "module/monitor/GraphIds.h"
-#include "module/monitor/PlotGeometry.h"
+#include "module/graphs/windows/CLineCurveWnd.h"
+#include "module/graphs/windows/GraphIds.h"
+#include "module/graphs/windows/PlotGeometry.h"
 
 #include <QApplication>
 #include <QImage>

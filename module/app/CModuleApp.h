@@ -4,7 +4,7 @@
 // window until it closes. Its destruction shuts the engine down.
 
 #include "module/app/ProgramOptions.h"
-#include "module/slots/ModuleIdentity.h"
+#include "module/identity/ModuleIdentity.h"
 #include "platform/ui/CWinApp.h"
 
 #include <array>

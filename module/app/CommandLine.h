@@ -4,7 +4,7 @@
 // occurrence counts); its value runs from right after the two characters to the next space.
 // There is no quoting: a value cannot hold a space.
 
-#include "module/slots/ModuleIdentity.h"
+#include "module/identity/ModuleIdentity.h"
 
 #include <array>
 #include <cstdint>

@@ -1,9 +1,9 @@
 #include "module/app/PrintDialogs.h"
 
+#include "module/dialogbase/TableExport.h"
 #include "module/graphs/CGraphDlg.h"
 #include "module/mainwnd/CModuleMainDlg.h"
 #include "module/monitor/CSwitchInfoDlg.h"
-#include "module/monitor/TableExport.h"
 
 std::string PrintedDialog(int slot, const std::string& title,
                           const std::vector<std::vector<std::string>>& rows) {

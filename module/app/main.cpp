@@ -1,9 +1,9 @@
 // taurel: the module window for one switch. "/N" "/I" "/R" "/W" give the device name, agent
 // address and communities; the long options are the program's own (--help lists them).
 
+#include "TaurelVersion.h"
 #include "module/app/CModuleApp.h"
 #include "module/app/ProgramOptions.h"
-#include "module/slots/ModuleVersion.h"
 #include "platform/ui/StartupDisplayGuard.h"
 
 #include <QApplication>
@@ -24,7 +24,7 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (options.version) {
-        std::printf("taurel %s\n", kModuleVersion);
+        std::printf("taurel %s\n", kTaurelVersion);
         return 0;
     }
     std::optional<StartupDisplayGuard> guard(std::in_place, "taurel");

@@ -7,7 +7,7 @@
 // values. Typed values are checked before anything is sent. After a set the switch took, every
 // open window that shows a written object reads it again.
 
-#include "module/slots/OutstandingRequest.h"
+#include "module/dialogbase/OutstandingRequest.h"
 #include "platform/ui/CDialog.h"
 #include "snmp/CSnmpClass.h"
 

@@ -3,8 +3,8 @@
 // its button writes "Cold Start" to the save/reset object. The switch restarts and rarely
 // answers, so a missing reply reads "Resetting switch...".
 
-#include "module/slots/CModelessDialog.h"
-#include "module/slots/OutstandingRequest.h"
+#include "module/dialogbase/CModelessDialog.h"
+#include "module/dialogbase/OutstandingRequest.h"
 #include "snmp/CSnmpClass.h"
 
 #include <memory>

@@ -4,7 +4,7 @@
 // page and has the main window refresh the slot.
 
 #include "module/config/ConfigPages.h"
-#include "module/slots/CModelessDialog.h"
+#include "module/dialogbase/CModelessDialog.h"
 #include "platform/ui/CTabCtrl.h"
 
 #include <array>

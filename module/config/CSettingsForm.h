@@ -10,8 +10,8 @@
 
 #include "module/config/FormLayout.h"
 #include "module/config/FormRows.h"
-#include "module/slots/CModelessDialog.h"
-#include "module/slots/OutstandingRequest.h"
+#include "module/dialogbase/CModelessDialog.h"
+#include "module/dialogbase/OutstandingRequest.h"
 #include "snmp/CSnmpClass.h"
 
 #include <memory>

@@ -2,8 +2,8 @@
 // What the configuration windows share: who the switch is, reaching their controls, reading a
 // text field whole, the status line, and letting go of replies when a window closes.
 
-#include "module/slots/ModuleIdentity.h"
-#include "module/slots/OutstandingRequest.h"
+#include "module/dialogbase/OutstandingRequest.h"
+#include "module/identity/ModuleIdentity.h"
 #include "platform/ui/CWnd.h"
 
 #include <cstdint>

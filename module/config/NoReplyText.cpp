@@ -1,8 +1,8 @@
 #include "module/config/NoReplyText.h"
 
 #include "module/config/StatusTexts.h"
-#include "platform/core/TextFormat.h"
 #include "snmp/CSnmpException.h"
+#include "snmp/SnmpErrorStatus.h"
 
 std::string NoReplyText(std::uint16_t code, const std::string& engineText) {
     switch (code) {
@@ -12,6 +12,6 @@ std::string NoReplyText(std::uint16_t code, const std::string& engineText) {
         // The switch answered, at a size the engine does not receive.
         return kResponseTooBigText;
     default:
-        return engineText.empty() ? FormatText("Snmp error %u", unsigned(code)) : engineText;
+        return SnmpReceiverCodeText(code, engineText);
     }
 }

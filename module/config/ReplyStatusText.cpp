@@ -4,25 +4,12 @@
 #include "platform/core/TextFormat.h"
 #include "snmp/CSnmpClass.h"
 #include "snmp/CSnmpPdu.h"
-
-#include <iterator>
+#include "snmp/SnmpErrorStatus.h"
 
 namespace {
 
 constexpr const char* kEllipsis = "...";
 constexpr std::size_t kEllipsisLength = 3;
-
-// The binding the error index names, or the last one for index 0; null when there is none.
-const CSnmpVarBind* FailingBinding(const CSnmpPdu& pdu) {
-    const auto& list = pdu.m_varBindList;
-    if (list.empty())
-        return nullptr;
-    if (pdu.m_dwErrorIndex == 0)
-        return list.back();
-    if (pdu.m_dwErrorIndex > list.size())
-        return nullptr;
-    return *std::next(list.begin(), long(pdu.m_dwErrorIndex - 1));
-}
 
 } // namespace
 
@@ -63,23 +50,23 @@ std::string FitToWidth(const std::string& head, const std::string& value, const 
 
 std::string ReplyStatusText(const CSnmpPdu& pdu, std::int64_t now, const LineFits& fits) {
     const std::string head = FormatLocalTime(now, "Received at %H:%M:%S, ");
-    const CSnmpVarBind* failing = FailingBinding(pdu);
-    const std::string oid = failing ? failing->m_strOid : std::string();
-    switch (pdu.m_dwErrorStatus) {
-    case 0:
+    const std::uint32_t status = pdu.m_dwErrorStatus;
+    if (status == 0)
         return head + "sucessful";
-    case 1:
-        return head + "tooBig";
-    case 2:
-        return FitToWidth(head + "noSuchName,", "", "", oid, fits);
-    case 3:
-        return FitToWidth(head + "badValue(", CSnmpClass::FormatValue(failing, nullptr), "), ", oid,
-                          fits);
-    case 4:
-        return head + "readOnly";
-    case 5:
-        return head + "genErr";
-    default:
+    if (status > kSnmpV1LastErrorStatus)
         return head;
+    // The failing binding is the one the error index names, the last one for index 0.
+    CSnmpVarBind* const* entry = ErrorIndexEntry(pdu.m_varBindList, pdu.m_dwErrorIndex, true);
+    const CSnmpVarBind* failing = entry ? *entry : nullptr;
+    const std::string oid = failing ? failing->m_strOid : std::string();
+    const std::string word = SnmpErrorStatusName(status);
+    switch (status) {
+    case 2:
+        return FitToWidth(head + word + ",", "", "", oid, fits);
+    case 3:
+        return FitToWidth(head + word + "(", CSnmpClass::FormatValue(failing, nullptr), "), ", oid,
+                          fits);
+    default:
+        return head + word;
     }
 }

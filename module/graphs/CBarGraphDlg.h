@@ -2,7 +2,7 @@
 // The bar-graph dialog: a port's counters as bars of their current, average and peak rates.
 
 #include "module/graphs/CGraphDlg.h"
-#include "module/monitor/CBarGraphWnd.h"
+#include "module/graphs/windows/CBarGraphWnd.h"
 
 class CBarGraphDlg : public CGraphDlg {
 public:

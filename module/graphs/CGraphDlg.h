@@ -6,13 +6,13 @@
 // stepped with their up/down boxes, and "Pause" / "Start" / "Close". The two dialogs differ
 // only in their drawing window and in the sequence counter shared by all dialogs of a kind.
 
+#include "module/dialogbase/CModelessDialog.h"
 #include "module/graphs/CStatObjects.h"
 #include "module/graphs/CStatPoller.h"
 #include "module/graphs/CValueBox.h"
-#include "module/monitor/CLegendItem.h"
-#include "module/monitor/CRateStats.h"
+#include "module/graphs/windows/CLegendItem.h"
+#include "module/graphs/windows/CRateStats.h"
 #include "module/slots/CDlgData.h"
-#include "module/slots/CModelessDialog.h"
 
 #include <cstdint>
 #include <string>

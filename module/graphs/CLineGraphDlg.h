@@ -2,7 +2,7 @@
 // The line-curve dialog: a port's counters as curves of their rates over time.
 
 #include "module/graphs/CGraphDlg.h"
-#include "module/monitor/CLineCurveWnd.h"
+#include "module/graphs/windows/CLineCurveWnd.h"
 
 class CLineGraphDlg : public CGraphDlg {
 public:

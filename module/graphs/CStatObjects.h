@@ -4,8 +4,8 @@
 // The value objects' rows double as the OID table of the poll requests; a good reply's values
 // are copied into the objects they name, and a sample is the value objects' current values.
 
+#include "module/graphs/windows/CSampleRecord.h"
 #include "module/mib/CMibData.h"
-#include "module/monitor/CSampleRecord.h"
 #include "snmp/NmOidTable.h"
 
 #include <cstdint>

@@ -9,7 +9,7 @@
 // waiting; instead a poll is queued only when none is queued or in flight, so sampling goes on
 // at the set interval once the switch answers again.
 
-#include "module/slots/OutstandingRequest.h"
+#include "module/dialogbase/OutstandingRequest.h"
 #include "platform/core/CObject.h"
 #include "platform/ui/WinTypes.h"
 

@@ -3,7 +3,7 @@
 // rate, average rate, peak rate (per second, unsigned decimal) and when the peak was seen
 // ("%I:%M:%S %p", local time, as the "Pk at:" box shows it). What `taurel --print` writes.
 
-#include "module/monitor/CRateStats.h"
+#include "module/graphs/windows/CRateStats.h"
 
 #include <string>
 #include <vector>

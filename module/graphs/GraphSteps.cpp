@@ -1,6 +1,6 @@
 #include "module/graphs/GraphSteps.h"
 
-#include "module/monitor/ValueZoom.h"
+#include "module/graphs/windows/ValueZoom.h"
 #include "platform/core/TextFormat.h"
 
 #include <algorithm>

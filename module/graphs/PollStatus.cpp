@@ -1,7 +1,7 @@
 #include "module/graphs/PollStatus.h"
 
-#include "module/monitor/ReplyStatus.h"
 #include "platform/core/TextFormat.h"
+#include "snmp/SnmpErrorStatus.h"
 
 std::string PollStatusText(std::uint16_t code, const std::string& objectName,
                            const std::string& objectValue, std::int64_t now) {
@@ -17,7 +17,9 @@ std::string PollStatusText(std::uint16_t code, const std::string& objectName,
         text = "End of Table.";
         break;
     default:
-        return ErrorStatusText(code, objectName, objectValue);
+        // The module's windows name the statuses an SNMPv1 agent sends.
+        return code <= kSnmpV1LastErrorStatus ? SnmpErrorStatusPhrase(code, objectName, objectValue)
+                                              : std::string();
     }
     return text.substr(0, text.find('\n'));
 }

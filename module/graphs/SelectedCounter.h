@@ -3,7 +3,7 @@
 // average and peak rates ("%u/s": rates of 2^31 and more stay positive) and when the peak was seen
 // ("%I:%M:%S %p", local time).
 
-#include "module/monitor/CRateStats.h"
+#include "module/graphs/windows/CRateStats.h"
 
 #include <string>
 

@@ -1,7 +1,7 @@
 #include "module/mainwnd/CAboutDlg.h"
 
+#include "TaurelVersion.h"
 #include "controls/FlatKeyCtl/CFBCtrl.h"
-#include "module/slots/ModuleVersion.h"
 #include "module/slots/PanelMessages.h"
 #include "platform/ui/ControlStyles.h"
 
@@ -34,7 +34,7 @@ DialogTemplate AboutTemplate() {
 } // namespace
 
 std::string AboutVersionText() {
-    return std::string("Version ") + kModuleVersion;
+    return std::string("Version ") + kTaurelVersion;
 }
 
 std::string AboutDirectoryText(const std::string& programDirectory) {

@@ -3,8 +3,8 @@
 // child-dialog slots with their records. Every request to open a window arrives here as
 // PANEL_MSG; a slot holds at most one open dialog.
 
+#include "module/identity/ModuleIdentity.h"
 #include "module/mainwnd/MainMenu.h"
-#include "module/slots/ModuleIdentity.h"
 #include "module/slots/SlotOpening.h"
 #include "module/slots/SlotRecords.h"
 #include "platform/ui/CDialog.h"

@@ -72,7 +72,7 @@ void CInfoDlg::OnReadReply(std::uint16_t code, CSnmpMsg* msg) {
             GetGrid()->SetItemString(row++, 1, &cell);
         }
     }
-    AppendLog(ReplyStatusText(*pdu, m_pRead->GetOidList(), Clock::now()));
+    AppendLog(ReplyLogText(*pdu, m_pRead->GetOidList(), Clock::now()));
     CSnmpMsg::Release(msg);
     RedrawGrid();
     ShowCounter(++m_nSamples);

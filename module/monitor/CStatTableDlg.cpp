@@ -5,7 +5,7 @@
 #include "controls/KoSample/CSampMsgControl.h"
 #include "controls/KoSpin/CUDCtrl.h"
 #include "controls/common/FixedText.h"
-#include "module/monitor/DialogFrame.h"
+#include "module/dialogbase/DialogFrame.h"
 #include "module/monitor/ObjectDisplay.h"
 #include "module/monitor/ReplyStatus.h"
 #include "module/slots/PanelMessages.h"
@@ -215,7 +215,7 @@ void CStatTableDlg::OnPollReply(std::uint16_t code, CSnmpMsg* msg) {
         // An error reply carries no counters: the sample times stay as they were, so the
         // next good reply's interval is counted once.
         TakeReplyValues(*m_pRead, *pdu);
-        AppendLog(ReplyStatusText(*pdu, m_pRead->GetOidList(), now));
+        AppendLog(ReplyLogText(*pdu, m_pRead->GetOidList(), now));
     }
     CSnmpMsg::Release(msg);
     RedrawGrid();

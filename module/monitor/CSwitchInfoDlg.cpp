@@ -6,7 +6,7 @@
 #include "controls/KoSample/CSampMsgControl.h"
 #include "controls/LogListCtl/CLMsgControl.h"
 #include "controls/common/FixedText.h"
-#include "module/monitor/GridContextMenu.h"
+#include "module/dialogbase/GridContextMenu.h"
 #include "module/slots/PanelMessages.h"
 #include "platform/core/Clock.h"
 #include "platform/core/TextFormat.h"

@@ -6,12 +6,12 @@
 // grid and talk to the switch.
 
 #include "controls/GridCtl/GridTypes.h"
-#include "module/monitor/DialogFrame.h"
-#include "module/monitor/FlatButtonColumn.h"
-#include "module/monitor/TableExport.h"
+#include "module/dialogbase/CModelessDialog.h"
+#include "module/dialogbase/DialogFrame.h"
+#include "module/dialogbase/FlatButtonColumn.h"
+#include "module/dialogbase/OutstandingRequest.h"
+#include "module/dialogbase/TableExport.h"
 #include "module/slots/CDlgData.h"
-#include "module/slots/CModelessDialog.h"
-#include "module/slots/OutstandingRequest.h"
 #include "platform/ui/DialogTemplate.h"
 
 #include <string>

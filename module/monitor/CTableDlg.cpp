@@ -118,7 +118,7 @@ void CTableDlg::OnWalkReply(std::uint16_t code, CSnmpMsg* msg) {
         // The entry gets neither a row nor an instance, so rows and instances stay one for
         // one; the walk ends here and the next one starts from the first entry.
         m_pWalk->m_strPosition.clear();
-        EndWalk(ReplyStatusText(*pdu, m_pWalk->GetOidList(), Clock::now()));
+        EndWalk(ReplyLogText(*pdu, m_pWalk->GetOidList(), Clock::now()));
     } else {
         m_entryInstances.push_back(m_pWalk->m_strPosition);
         TakeReplyValues(*m_pWalk, *pdu);
@@ -148,7 +148,7 @@ void CTableDlg::OnRemoveReply(std::uint16_t code, CSnmpMsg* msg) {
     if (m_request.Matches(msg)) {
         m_request.Clear();
         if (code == 0 && msg && msg->m_pPdu) {
-            AppendLog(ReplyStatusText(*msg->m_pPdu, m_pWalk->GetOidList(), Clock::now()));
+            AppendLog(ReplyLogText(*msg->m_pPdu, m_pWalk->GetOidList(), Clock::now()));
             StartWalk();
         } else {
             AppendLog("No response");

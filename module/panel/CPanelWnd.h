@@ -4,12 +4,12 @@
 // its information. It reports to the main window with PANEL_PORT_SELECTED, PANEL_OPEN_PORT and
 // PANEL_AGENT_STATE.
 
+#include "module/dialogbase/OutstandingRequest.h"
 #include "module/layout/PanelLayout.h"
 #include "module/panel/CLedStatus.h"
 #include "module/panel/CPanelLed.h"
 #include "module/panel/CPanelPicture.h"
 #include "module/panel/CPanelPort.h"
-#include "module/slots/OutstandingRequest.h"
 #include "platform/ui/CWnd.h"
 
 #include <array>

@@ -2,8 +2,8 @@
 // Which record each child-dialog slot gets, with its title, keys, OID table, header fields,
 // buttons and form values. Slots that are not listed stay without a record and cannot be opened.
 
+#include "module/identity/ModuleIdentity.h"
 #include "module/slots/CDlgData.h"
-#include "module/slots/ModuleIdentity.h"
 #include "module/slots/PanelMessages.h"
 
 #include <array>

@@ -2,7 +2,7 @@
 // Synthetic samples of three port counters for showing the graph windows without a switch:
 // octets in and out that swell and ebb, and a packet counter that passes 2^32 part way.
 
-#include "module/monitor/CSampleRecord.h"
+#include "module/graphs/windows/CSampleRecord.h"
 
 #include <string>
 #include <vector>

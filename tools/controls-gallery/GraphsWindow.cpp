@@ -1,6 +1,6 @@
 #include "tools/controls-gallery/GraphsWindow.h"
 
-#include "module/monitor/GraphIds.h"
+#include "module/graphs/windows/GraphIds.h"
 #include "platform/core/Clock.h"
 #include "tools/controls-gallery/GraphSamples.h"
 

@@ -3,8 +3,8 @@
 // synthetic samples of three counters, one of them passing 2^32, with the three counters chosen
 // in the legends.
 
-#include "module/monitor/CBarGraphWnd.h"
-#include "module/monitor/CLineCurveWnd.h"
+#include "module/graphs/windows/CBarGraphWnd.h"
+#include "module/graphs/windows/CLineCurveWnd.h"
 #include "platform/ui/CWnd.h"
 
 class CGraphsGalleryWnd : public CWnd {

@@ -1,6 +1,7 @@
 #pragma once
 // The OID tables nmdialog-browser knows by name, each with the instance it is read at unless
-// the command line gives another.
+// the command line gives another. They are written in the table-file format, so a built-in
+// table and a file the operator writes are read by the same parser.
 
 #include "snmp/NmOidTable.h"
 

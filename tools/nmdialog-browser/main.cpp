@@ -1,5 +1,6 @@
 // nmdialog-browser: the generic MIB dialogs as a small MIB browser for any SNMPv1, SNMPv2c or
 // SNMPv3 agent.
+#include "TaurelVersion.h"
 #include "dialogs/CNmDlg.h"
 #include "dialogs/CNmDlgLayout.h"
 #include "platform/ui/StartupDisplayGuard.h"
@@ -72,7 +73,7 @@ int main(int argc, char* argv[]) {
         return 0;
     }
     if (options.version) {
-        std::cout << "nmdialog-browser " << TAUREL_VERSION << "\n";
+        std::cout << "nmdialog-browser " << kTaurelVersion << "\n";
         return 0;
     }
     LoadedTable loaded;

@@ -180,7 +180,7 @@ bool ApplyValueOption(char letter, const std::string& value, ClientCommand& comm
                                           : SNMP_VERSION_3;
         return true;
     case 'O':
-        if (!ParseOutputOptions(value, command.output, bad)) {
+        if (!ParseNetSnmpOutputLetters(value, command.output, bad)) {
             error = std::string("Unknown output option passed to -O: ") + bad + ".";
             return false;
         }

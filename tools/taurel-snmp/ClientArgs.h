@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
+#include "snmp/NetSnmpValueText.h"
 #include "snmp/SnmpTypes.h"
 #include "snmp/UsmUser.h"
-#include "tools/taurel-snmp/ClientValueText.h"
 
 enum class ClientAction { Get, GetNext, Walk, Set, BulkGet, BulkWalk, LogDump, Help, Version };
 
@@ -29,7 +29,7 @@ struct ClientCommand {
     bool checkIncreasing = true; // walk -Cc turns it off
     bool fixPdus = true;         // get -Cf turns it off: a refused name ends the request
     bool logPackets = false;
-    ClientOutputOptions output;      // -O
+    NetSnmpOutput output;            // -O
     std::string agent;               // as given: messages name it so
     std::string agentAddress;        // as the engine takes it: ADDRESS[:PORT]
     std::vector<std::string> oids;   // get, getnext, walk, bulkget, bulkwalk

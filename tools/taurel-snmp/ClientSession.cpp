@@ -253,8 +253,8 @@ bool ClientSession::TakeWalkBinding(const CSnmpVarBind& vb, bool last) {
         // An agent that answers with the same or an earlier name would be asked for ever.
         m_out.flush();
         // Word for word as net-snmp 5.9 writes it, line breaks after each name included.
-        m_err << "Error: OID not increasing: " << ClientOidText(m_walkPosition) << "\n >= "
-              << ClientOidText(vb.m_strOid) << "\n\n";
+        m_err << "Error: OID not increasing: " << ClientOidText(m_walkPosition)
+              << "\n >= " << ClientOidText(vb.m_strOid) << "\n\n";
         m_exitCode = CLIENT_FAILURE;
         increasing = false;
     }

@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 
+#include "TaurelVersion.h"
 #include "snmp/SnmpTransport.h"
 #include "snmp/UsmUserOptions.h"
 #include "tools/taurel-snmp/ClientArgs.h"
@@ -28,7 +29,7 @@ int main(int argc, char* argv[]) {
         return CLIENT_OK;
     }
     if (command.action == ClientAction::Version) {
-        std::cout << "taurel-snmp " << TAUREL_VERSION << "\n";
+        std::cout << "taurel-snmp " << kTaurelVersion << "\n";
         return CLIENT_OK;
     }
     if (command.action == ClientAction::LogDump) {

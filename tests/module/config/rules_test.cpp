@@ -9,7 +9,7 @@
 #include "module/config/NoReplyText.h"
 #include "module/config/ReplyStatusText.h"
 #include "module/config/ShownText.h"
-#include "module/slots/OutstandingRequest.h"
+#include "module/dialogbase/OutstandingRequest.h"
 #include "module/slots/SlotOpening.h"
 #include "module/slots/SlotsShowing.h"
 #include "module/tables/ConfigTables.h"

@@ -6,7 +6,7 @@
 #include "module/graphs/CBarGraphDlg.h"
 #include "module/graphs/CLineGraphDlg.h"
 #include "module/graphs/GraphDlgIds.h"
-#include "module/monitor/GraphIds.h"
+#include "module/graphs/windows/GraphIds.h"
 #include "platform/core/TextFormat.h"
 #include "tests/module/support/ModuleFixture.h"
 #include "tests/platform/ui/UiTestSupport.h"

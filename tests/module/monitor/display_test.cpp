@@ -1,11 +1,11 @@
 // The rules the table and information dialogs are built on: time and cell texts, reply status
 // texts, the export formats and the resize rule.
 
+#include "module/dialogbase/DialogLayout.h"
+#include "module/dialogbase/TableExport.h"
 #include "module/monitor/CInfoDlg.h"
-#include "module/monitor/DialogLayout.h"
 #include "module/monitor/ObjectDisplay.h"
 #include "module/monitor/ReplyStatus.h"
-#include "module/monitor/TableExport.h"
 #include "platform/core/TextFormat.h"
 #include "snmp/CSnmpOid.h"
 #include "snmp/SnmpTypes.h"
@@ -45,16 +45,16 @@ TEST(ReplyStatus, EachErrorStatusNamesTheObjectItsIndexPointsAt) {
     auto b = std::make_unique<CSnmpOid>(SNMP_TYPE_INTEGER, 2, "1.2", "Beta", "Enable");
     std::list<CSnmpOid*> objects{a.get(), b.get()};
     const std::int64_t now = 1000000;
-    EXPECT_EQ(ReplyStatusText(0, 0, objects, now), "Response received at " + CTimeText(now));
-    EXPECT_EQ(ReplyStatusText(0, 0, objects, now).find('\n'), std::string::npos);
-    EXPECT_EQ(ReplyStatusText(1, 0, objects, now), "Response too big");
-    EXPECT_EQ(ReplyStatusText(2, 0, objects, now), "No such name, Alpha") << "0: first object";
-    EXPECT_EQ(ReplyStatusText(2, 2, objects, now), "No such name, Beta");
-    EXPECT_EQ(ReplyStatusText(3, 2, objects, now), "Bad value(Enable), Beta");
-    EXPECT_EQ(ReplyStatusText(4, 1, objects, now), "Read only");
-    EXPECT_EQ(ReplyStatusText(5, 1, objects, now), "General error");
-    EXPECT_EQ(ReplyStatusText(6, 1, objects, now), "");
-    EXPECT_EQ(ReplyStatusText(2, 9, objects, now), "No such name, ")
+    EXPECT_EQ(ReplyLogText(0, 0, objects, now), "Response received at " + CTimeText(now));
+    EXPECT_EQ(ReplyLogText(0, 0, objects, now).find('\n'), std::string::npos);
+    EXPECT_EQ(ReplyLogText(1, 0, objects, now), "Response too big");
+    EXPECT_EQ(ReplyLogText(2, 0, objects, now), "No such name, Alpha") << "0: first object";
+    EXPECT_EQ(ReplyLogText(2, 2, objects, now), "No such name, Beta");
+    EXPECT_EQ(ReplyLogText(3, 2, objects, now), "Bad value(Enable), Beta");
+    EXPECT_EQ(ReplyLogText(4, 1, objects, now), "Read only");
+    EXPECT_EQ(ReplyLogText(5, 1, objects, now), "General error");
+    EXPECT_EQ(ReplyLogText(6, 1, objects, now), "");
+    EXPECT_EQ(ReplyLogText(2, 9, objects, now), "No such name, ")
         << "an index past the request names no object";
 }
 

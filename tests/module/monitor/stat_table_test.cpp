@@ -4,8 +4,8 @@
 
 #include "controls/KoSpin/CUDCtrl.h"
 #include "controls/common/ControlMessages.h"
+#include "module/dialogbase/GridContextMenu.h"
 #include "module/monitor/CStatTableDlg.h"
-#include "module/monitor/GridContextMenu.h"
 #include "platform/core/TextFormat.h"
 #include "snmp/CSnmpClass.h"
 #include "tests/module/monitor/SwitchDialogTest.h"

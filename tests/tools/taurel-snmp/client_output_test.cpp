@@ -14,10 +14,10 @@ std::string Octets(const std::string& bytes, std::uint8_t type = SNMP_TYPE_OCTET
     CSnmpVarBind vb("1.3.6.1.2.1.1.5.0");
     vb.SetValue(reinterpret_cast<const std::uint8_t*>(bytes.data()), static_cast<int>(bytes.size()),
                 type);
-    ClientOutputOptions options;
+    NetSnmpOutput options;
     char bad = 0;
     if (!letters.empty()) {
-        EXPECT_TRUE(ParseOutputOptions(letters, options, bad)) << letters;
+        EXPECT_TRUE(ParseNetSnmpOutputLetters(letters, options, bad)) << letters;
     }
     return FormatClientBinding(vb, options);
 }
@@ -101,18 +101,18 @@ TEST(ClientLines, OutputLettersShapeTheLineAsNetSnmpsDo) {
 
     CSnmpVarBind ticks("1.3");
     ticks.SetValue(std::uint32_t{2211840000u}, SNMP_TYPE_TIMETICKS);
-    ClientOutputOptions quick;
+    NetSnmpOutput quick;
     quick.quick = true;
     EXPECT_EQ(FormatClientBinding(ticks, quick), ".1.3 256:0:00:00.00");
     quick.ticksNumeric = true;
     EXPECT_EQ(FormatClientBinding(ticks, quick), ".1.3 2211840000");
-    ClientOutputOptions numeric;
+    NetSnmpOutput numeric;
     numeric.ticksNumeric = true;
     EXPECT_EQ(FormatClientBinding(ticks, numeric), ".1.3 = 2211840000");
 
-    ClientOutputOptions options;
+    NetSnmpOutput options;
     char bad = 0;
-    EXPECT_FALSE(ParseOutputOptions("nz", options, bad));
+    EXPECT_FALSE(ParseNetSnmpOutputLetters("nz", options, bad));
     EXPECT_EQ(bad, 'z');
 }
 

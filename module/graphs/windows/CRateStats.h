@@ -1,0 +1,39 @@
+#pragma once
+// Per-counter rate statistics of a run of samples: the rate over the last interval, the average
+// rate since the first sample, and the peak rate with the time it was seen. The first sample
+// fixes the number of counters and only primes the rates. Each counter is followed by a
+// CCounterTrack, the arithmetic the statistics table shares.
+
+#include "module/graphs/windows/CSampleRecord.h"
+#include "platform/core/CounterTrack.h"
+
+#include <cstdint>
+#include <vector>
+
+struct CRateRecord {
+    std::uint32_t m_dwRate = 0;         // per second, over the last interval
+    std::uint32_t m_dwAverage = 0;      // per second, since the first sample
+    std::uint32_t m_dwPeak = 0;         // highest rate seen
+    std::uint32_t m_peakTime = 0;       // when the peak was first seen
+    std::uint32_t m_dwTotalSeconds = 0; // seconds covered by the intervals
+    std::uint64_t m_qwTotalIncrease = 0;
+};
+
+class CRateStats {
+public:
+    // False only when the sample's counter count differs from the samples seen before.
+    bool AddSample(const CSampleRecord& sample);
+    // The record of counter i (0-based); a record of zeros for a counter outside the run.
+    CRateRecord GetRecord(int i) const;
+
+    int GetCount() const { return m_previous.m_nCount; }
+    std::uint32_t GetIntervals() const { return m_dwIntervals; }
+    std::uint32_t GetLastTime() const { return m_lastTime; }
+
+private:
+    CSampleRecord m_previous; // m_nCount 0 until the first sample
+    std::uint32_t m_dwIntervals = 0;
+    std::uint32_t m_lastTime = 0;
+    std::uint32_t m_primedAt = 0; // the peak time shown until a counter has a peak
+    std::vector<CCounterTrack> m_tracks;
+};
