@@ -5,42 +5,43 @@
 #include "agent/OidText.h"
 #include "snmp/CSnmpMsg.h"
 #include "snmp/NmOidTable.h"
+#include "snmp/SnmpValueType.h"
 
 namespace {
+
+SnmpStorage StorageOf(std::uint8_t type) {
+    const SnmpValueType* row = SnmpValueTypeOf(type);
+    return row ? row->storage : SnmpStorage::Bytes;
+}
 
 MibValue ValueOf(const CSnmpVarBind& bind) {
     MibValue value;
     value.type = bind.m_byType;
-    switch (bind.m_byType) {
-    case SNMP_TYPE_INTEGER:
-    case SNMP_TYPE_COUNTER:
-    case SNMP_TYPE_GAUGE:
-    case SNMP_TYPE_TIMETICKS:
+    if (StorageOf(bind.m_byType) == SnmpStorage::Number) {
         value.number = bind.GetInt64();
-        break;
-    default:
+    } else {
         value.bytes = bind.GetText();
-        break;
     }
     return value;
 }
 
 void AddValue(CSnmpPdu& pdu, const std::string& oid, const MibValue& value) {
-    switch (value.type) {
-    case SNMP_TYPE_INTEGER:
-    case SNMP_TYPE_COUNTER:
-    case SNMP_TYPE_GAUGE:
-    case SNMP_TYPE_TIMETICKS:
+    switch (StorageOf(value.type)) {
+    case SnmpStorage::Number:
         // Counters are kept wide; the wire carries them modulo 2^32, which is their wrap.
         pdu.AddOid(oid, static_cast<std::uint32_t>(value.number & 0xFFFFFFFF), value.type);
         break;
-    case SNMP_TYPE_OID:
+    case SnmpStorage::Number64:
+        pdu.AddOid(oid, value.number, value.type);
+        break;
+    case SnmpStorage::Text:
         pdu.AddOid(oid, value.bytes, SNMP_TYPE_OID);
         break;
-    case SNMP_TYPE_NULL:
+    case SnmpStorage::None:
         pdu.AddOid(oid);
+        pdu.m_varBindList.back()->m_byType = value.type;
         break;
-    default:
+    case SnmpStorage::Bytes:
         pdu.AddOid(oid, reinterpret_cast<const std::uint8_t*>(value.bytes.data()),
                    static_cast<int>(value.bytes.size()), value.type);
         break;

@@ -118,8 +118,10 @@ void CNmDlgLayout::AppendStatusLine(const std::string& line) {
 }
 
 void CNmDlgLayout::DisplayStatus(const CSnmpPdu* pdu) {
-    if (pdu)
+    if (pdu) {
+        ++m_nAnsweredReplies;
         AppendStatusLine(ReplyStatusLine(*pdu, Clock::now()));
+    }
 }
 
 void CNmDlgLayout::DisplayStatus(std::uint16_t code, const CSnmpMsg* msg) {

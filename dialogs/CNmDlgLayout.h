@@ -63,6 +63,10 @@ public:
     BOOL OnInitDialog() override;
     LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
+    // How many replies (with any error status) the dialog has shown so far: none means the
+    // agent answered nothing it asked.
+    int AnsweredReplies() const { return m_nAnsweredReplies; }
+
     CWnd* GetHeaderLabel(int index) const;
     CWnd* GetHeaderValue(int index) const;
     CWnd* GetButton(int index) const;
@@ -114,4 +118,5 @@ private:
     NmDlgRequestOptions m_requestOptions = nmdlgRequestOptions();
     bool m_bSending = false;
     bool m_bSendFailed = false;
+    int m_nAnsweredReplies = 0;
 };

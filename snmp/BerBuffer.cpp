@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "snmp/SnmpValueType.h"
+
 void ThrowCodecError(std::uint16_t code) {
     throw CSnmpException(code);
 }
@@ -34,6 +36,12 @@ void BerBuffer::PutHeader(std::uint8_t tag, int length) {
 }
 
 void BerBuffer::PutInteger(std::uint8_t tag, std::uint32_t value) {
+    if (SnmpIsUnsignedNumber(tag)) {
+        // Counter, Gauge and TimeTicks are never negative: 2^31 and above take a leading zero
+        // octet rather than going out as a negative INTEGER that strict agents refuse.
+        PutUnsigned64(tag, value);
+        return;
+    }
     // Fewest two's-complement octets: drop a top octet while the top 9 bits are all equal.
     int n = 4;
     while (n > 1) {

@@ -42,6 +42,8 @@ struct BerBuffer {
     }
     void PutBytes(const std::uint8_t* bytes, int n);
     void PutHeader(std::uint8_t tag, int length);
+    // Fewest two's-complement octets; for the unsigned types (Counter, Gauge, TimeTicks) the
+    // fewest octets of the unsigned number, as PutUnsigned64.
     void PutInteger(std::uint8_t tag, std::uint32_t value);
     // Fewest octets of an unsigned number: a leading zero octet when the top bit is set.
     void PutUnsigned64(std::uint8_t tag, std::uint64_t value);

@@ -3,6 +3,7 @@
 #include "snmp/SnmpDelivery.h"
 #include "snmp/SnmpTransport.h"
 #include "snmp/SnmpValueText.h"
+#include "snmp/SnmpValueType.h"
 
 namespace {
 std::uint16_t AccessOf(const CSnmpOid& oid) {
@@ -111,42 +112,43 @@ bool CSnmpClass::SetCarriesAnything() const {
 }
 
 void CSnmpClass::AddSetBinding(CSnmpPdu& pdu, const std::string& name, CSnmpOid& oid) {
-    switch (oid.m_byType) {
-    case SNMP_TYPE_INTEGER:
+    const SnmpValueType* type = SnmpValueTypeOf(oid.m_byType);
+    switch (type ? type->form : SnmpForm::Null) {
+    case SnmpForm::Signed:
         if (const CEnumData* item = EnumEntryNamed(oid, oid.m_strValue)) {
-            pdu.AddOid(name, static_cast<std::uint32_t>(item->m_nValue), SNMP_TYPE_INTEGER);
+            pdu.AddOid(name, static_cast<std::uint32_t>(item->m_nValue), type->wireTag);
         } else {
             pdu.AddOid(name, static_cast<std::uint32_t>(SnmpDecimalText(oid.m_strValue)),
-                       SNMP_TYPE_INTEGER);
+                       type->wireTag);
         }
         return;
-    case SNMP_TYPE_OCTETS:
+    case SnmpForm::Octets:
         if (oid.m_wAccess & SNMP_ACCESS_HEX) {
             oid.m_strValue = SnmpHexTextToBytes(oid.m_strValue);
         }
-        pdu.AddOid(name, oid.m_strValue, SNMP_TYPE_OCTETS);
+        pdu.AddOid(name, oid.m_strValue, type->wireTag);
         return;
-    case SNMP_TYPE_OID:
-        pdu.AddOid(name, oid.m_strValue, SNMP_TYPE_OID);
+    case SnmpForm::ObjectId:
+        pdu.AddOid(name, oid.m_strValue, type->wireTag);
         return;
-    case SNMP_TYPE_IPADDR: {
+    case SnmpForm::Address: {
         const auto bytes = SnmpIpTextToBytes(oid.m_strValue);
-        pdu.AddOid(name, bytes.data(), static_cast<int>(bytes.size()), SNMP_TYPE_IPADDR);
+        pdu.AddOid(name, bytes.data(), static_cast<int>(bytes.size()), type->wireTag);
         return;
     }
-    case SNMP_TYPE_COUNTER:
-    case SNMP_TYPE_GAUGE:
-    case SNMP_TYPE_TIMETICKS:
-        pdu.AddOid(name, static_cast<std::uint32_t>(SnmpDecimalText(oid.m_strValue)), oid.m_byType);
+    case SnmpForm::Unsigned:
+        pdu.AddOid(name, static_cast<std::uint32_t>(SnmpDecimalText(oid.m_strValue)),
+                   type->wireTag);
         return;
-    case SNMP_TYPE_MAC: {
+    case SnmpForm::Mac: {
         std::vector<std::uint8_t> bytes;
         if (SnmpMacTextToBytes(oid.m_strValue, bytes)) {
-            pdu.AddOid(name, bytes.data(), static_cast<int>(bytes.size()), SNMP_TYPE_OCTETS);
+            pdu.AddOid(name, bytes.data(), static_cast<int>(bytes.size()), type->wireTag);
         }
         return;
     }
     default:
+        // Rows of the other types are not written from text.
         return;
     }
 }
@@ -162,7 +164,10 @@ bool CSnmpClass::IsEndOfTable(const CSnmpPdu* pdu) {
     // prefix text found elsewhere in a name ("….1" within "….10.1", or inside another subtree)
     // is not a row of this table.
     const std::string& name = pdu->m_varBindList.front()->m_strOid;
-    const bool inTable = name.size() > prefix.size() &&
+    // An SNMPv2c agent ends its objects with endOfMibView under the name asked for: another
+    // step from there would ask for the same name for ever.
+    const bool exception = SnmpIsException(pdu->m_varBindList.front()->m_byType);
+    const bool inTable = !exception && name.size() > prefix.size() &&
                          name.compare(0, prefix.size(), prefix) == 0 && name[prefix.size()] == '.';
     if (!inTable) {
         m_strPosition.clear();

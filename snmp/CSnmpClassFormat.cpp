@@ -4,6 +4,7 @@
 #include "platform/core/TextFormat.h"
 #include "snmp/CSnmpClass.h"
 #include "snmp/SnmpTypes.h"
+#include "snmp/SnmpValueType.h"
 
 namespace {
 
@@ -67,41 +68,35 @@ std::string CSnmpClass::ValueText(const CSnmpVarBind* vb, const CSnmpOid* oid) {
         return {};
     }
     // An agent's exception stands in place of the value, whatever the row's type.
-    const std::uint8_t type = oid && !SnmpIsException(vb->m_byType) ? oid->m_byType : vb->m_byType;
-    switch (type) {
-    case SNMP_TYPE_COUNTER64:
+    const SnmpValueType* type =
+        SnmpValueTypeOf(oid && !SnmpIsException(vb->m_byType) ? oid->m_byType : vb->m_byType);
+    switch (type ? type->form : SnmpForm::Null) {
+    case SnmpForm::Unsigned64:
         return FormatText("%llu", static_cast<unsigned long long>(vb->GetInt64()));
-    case SNMP_TYPE_NOSUCHOBJECT:
-        return "noSuchObject";
-    case SNMP_TYPE_NOSUCHINSTANCE:
-        return "noSuchInstance";
-    case SNMP_TYPE_ENDOFMIBVIEW:
-        return "endOfMibView";
-    case SNMP_TYPE_INTEGER:
+    case SnmpForm::Exception:
+        return type->name;
+    case SnmpForm::Signed:
         return NumberText(*vb, oid);
-    case SNMP_TYPE_COUNTER:
-    case SNMP_TYPE_GAUGE:
-    case SNMP_TYPE_TIMETICKS:
+    case SnmpForm::Unsigned:
         // Unsigned 32-bit by definition: 2^31 and above must not read as negative.
         return FormatText("%u", vb->GetUInt32());
-    case SNMP_TYPE_OCTETS:
-    case SNMP_TYPE_OPAQUE:
+    case SnmpForm::Octets:
+    case SnmpForm::Opaque:
         return OctetText(*vb, oid);
-    case SNMP_TYPE_NULL:
-        return "Null";
-    case SNMP_TYPE_OID:
+    case SnmpForm::Null:
+        return type ? "Null" : "";
+    case SnmpForm::ObjectId:
         return vb->GetText();
-    case SNMP_TYPE_IPADDR:
+    case SnmpForm::Address:
         if (const std::uint8_t* b = BytesOfAtLeast(*vb, 4)) {
             return FormatText("%d.%d.%d.%d", b[0], b[1], b[2], b[3]);
         }
         return {};
-    case SNMP_TYPE_MAC:
+    case SnmpForm::Mac:
         if (const std::uint8_t* b = BytesOfAtLeast(*vb, 6)) {
             return FormatText("%02x:%02x:%02x:%02x:%02x:%02x", b[0], b[1], b[2], b[3], b[4], b[5]);
         }
         return {};
-    default:
-        return {};
     }
+    return {};
 }

@@ -13,6 +13,7 @@
 
 class CSnmpMsg;
 class UsmSession;
+enum class UsmFailure;
 
 // A reply receiver: a member function of the requesting object. It is called exactly once per
 // request with code 0 (reply), 16 (time-out) or a send failure code, and then owns the message.
@@ -85,6 +86,10 @@ public:
     std::shared_ptr<UsmSession> m_pUsm;
     // How often discovery or time synchronisation made the engine send the request again.
     int m_nUsmResends = 0;
+    // Why datagrams that answered this request were dropped (a MAC that does not fit, a PDU
+    // that does not decrypt), in arrival order: the request waits on for a genuine reply, and
+    // its receiver can still tell what came.
+    std::vector<UsmFailure> m_usmRefusals;
 
     static std::uint32_t m_sdwReqid;
 

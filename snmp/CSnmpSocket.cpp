@@ -10,6 +10,7 @@
 #include "snmp/SnmpAgentAddress.h"
 #include "snmp/SnmpDelivery.h"
 #include "snmp/SnmpMessageHeader.h"
+#include "snmp/SnmpPacketLog.h"
 #include "snmp/SnmpV3Image.h"
 #include "snmp/SnmpV3Message.h"
 #include "snmp/UsmSession.h"
@@ -41,8 +42,9 @@ std::uint32_t CSnmpSocket::SendSnmpMsg(CSnmpMsg* msg) {
                 msg->m_pUsm = agent->second;
             }
         }
-        if (msg->m_pUsm) {
-            msg->m_nVersion = SNMP_VERSION_2C; // a v3 message carries v2 PDUs
+        const auto version = m_agentVersion.find(msg->m_strIpAddr);
+        if (msg->m_pUsm || version != m_agentVersion.end()) {
+            msg->m_nVersion = SNMP_VERSION_2C; // a v3 message carries v2 PDUs too
         }
         msg->SnmpEncode();
         if (msg->m_pUsm) {
@@ -176,7 +178,9 @@ int CSnmpSocket::ReceiveDatagram(CSnmpMsg& reply) {
         std::memcpy(reply.m_buf, area, static_cast<std::size_t>(received));
     }
     reply.m_nLen = received;
-    reply.m_strIpAddr = sender;
+    // Named as requests name agents: the port follows unless it is SNMP's own.
+    reply.m_strIpAddr =
+        senderPort == kSnmpAgentPort ? sender : sender + ":" + std::to_string(senderPort);
     return length;
 }
 
@@ -211,10 +215,12 @@ void CSnmpSocket::ReceiveV3(CSnmpMsg& reply) {
     if (request == m_msgList.end()) {
         return; // answers nothing we wait for
     }
+    reply.m_pUsm = (*request)->m_pUsm; // the log names the user and level
     // A datagram that fails the session's checks is dropped: the request waits on for the
     // genuine reply, or times out.
     const UsmIncoming incoming = (*request)->m_pUsm->Open(bytes, size);
     if (incoming.failure != UsmFailure::None) {
+        (*request)->m_usmRefusals.push_back(incoming.failure);
         throw CSnmpException(SNMP_ERR_SECURITY, UsmFailureText(incoming.failure));
     }
     SnmpSetPduImage(reply, incoming.pdu);
@@ -277,6 +283,6 @@ void CSnmpSocket::LogSnmpPacket(CSnmpMsg* msg) {
     // Each record is a fresh archive, so it carries its own class records and can be read back
     // on its own.
     CArchive ar;
-    msg->Serialize(ar);
+    WriteSnmpLogRecord(ar, *msg);
     AppendToFile(kSnmpPacketLogName, ar.Bytes());
 }

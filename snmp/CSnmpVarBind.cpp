@@ -4,6 +4,7 @@
 
 #include "platform/core/CArchive.h"
 #include "snmp/NmOidTable.h"
+#include "snmp/SnmpValueType.h"
 
 IMPLEMENT_SERIAL(CSnmpVarBind, CObject, 1)
 
@@ -115,27 +116,32 @@ std::string CSnmpVarBind::GetText() const {
     return {};
 }
 
+namespace {
+// How the archive holds a value: by the type's storage, for the types that travel on the wire.
+// A Counter64's 64 bits were never archived, so old and new logs read alike.
+SnmpStorage ArchivedStorage(std::uint8_t type) {
+    const SnmpValueType* row = SnmpValueTypeOf(type);
+    return row && row->onWire && row->storage != SnmpStorage::Number64 ? row->storage
+                                                                       : SnmpStorage::None;
+}
+} // namespace
+
 void CSnmpVarBind::Serialize(CArchive& ar) {
     if (ar.IsStoring()) {
         ar << m_strOid.str() << m_byType << m_wLength;
-        switch (m_byType) {
-        case SNMP_TYPE_INTEGER:
-        case SNMP_TYPE_COUNTER:
-        case SNMP_TYPE_GAUGE:
-        case SNMP_TYPE_TIMETICKS:
+        switch (ArchivedStorage(m_byType)) {
+        case SnmpStorage::Number:
             if (m_wLength == 4) {
                 ar << GetUInt32();
             } else {
                 ar << GetInt64();
             }
             break;
-        case SNMP_TYPE_OCTETS:
-        case SNMP_TYPE_IPADDR:
-        case SNMP_TYPE_OPAQUE:
+        case SnmpStorage::Bytes:
             ar.Write(m_storage == Storage::Bytes ? m_pValue : m_inline,
                      m_storage == Storage::Bytes ? m_wLength : 0);
             break;
-        case SNMP_TYPE_OID:
+        case SnmpStorage::Text:
             ar << GetText();
             break;
         default:
@@ -149,11 +155,8 @@ void CSnmpVarBind::Serialize(CArchive& ar) {
     std::string name;
     ar >> name >> type >> length;
     m_strOid = name;
-    switch (type) {
-    case SNMP_TYPE_INTEGER:
-    case SNMP_TYPE_COUNTER:
-    case SNMP_TYPE_GAUGE:
-    case SNMP_TYPE_TIMETICKS:
+    switch (ArchivedStorage(type)) {
+    case SnmpStorage::Number:
         if (length == 4) {
             std::uint32_t v = 0;
             ar >> v;
@@ -164,9 +167,7 @@ void CSnmpVarBind::Serialize(CArchive& ar) {
             SetValue(v, type);
         }
         break;
-    case SNMP_TYPE_OCTETS:
-    case SNMP_TYPE_IPADDR:
-    case SNMP_TYPE_OPAQUE: {
+    case SnmpStorage::Bytes: {
         std::uint8_t* area = AllocBytes(std::size_t{length} + 1);
         area[length] = 0;
         m_byType = type;
@@ -174,7 +175,7 @@ void CSnmpVarBind::Serialize(CArchive& ar) {
         ar.Read(area, length);
         break;
     }
-    case SNMP_TYPE_OID: {
+    case SnmpStorage::Text: {
         std::string text;
         ar >> text;
         SetValue(text, type);

@@ -5,6 +5,7 @@
 #include "snmp/BerBuffer.h"
 #include "snmp/CSnmpMsg.h"
 #include "snmp/NmOidTable.h"
+#include "snmp/SnmpValueType.h"
 
 namespace {
 
@@ -14,77 +15,49 @@ int HeaderSize(int length) {
     return length < 0x80 ? 2 : (length <= 0xFF ? 3 : 4);
 }
 
-// Appends the value element of `bind`; false when its type is not sent.
-bool PutValue(BerBuffer& out, const CSnmpVarBind& bind) {
-    switch (bind.m_byType) {
-    case SNMP_TYPE_COUNTER64:
-        out.PutUnsigned64(SNMP_TYPE_COUNTER64, static_cast<std::uint64_t>(bind.GetInt64()));
-        return true;
-    case SNMP_TYPE_NOSUCHOBJECT:
-    case SNMP_TYPE_NOSUCHINSTANCE:
-    case SNMP_TYPE_ENDOFMIBVIEW:
+// The row of a type this message's version carries; null for any other.
+const SnmpValueType* CarriedType(std::uint8_t type, int version) {
+    const SnmpValueType* row = SnmpValueTypeOf(type);
+    if (!row || !row->onWire || (row->v2Only && version != SNMP_VERSION_2C)) {
+        return nullptr;
+    }
+    return row;
+}
+
+// Appends the value element of `bind`, whose type is carried.
+void PutValue(BerBuffer& out, const CSnmpVarBind& bind, const SnmpValueType& type) {
+    switch (type.storage) {
+    case SnmpStorage::Number64:
+        out.PutUnsigned64(bind.m_byType, static_cast<std::uint64_t>(bind.GetInt64()));
+        return;
+    case SnmpStorage::None:
         out.PutHeader(bind.m_byType, 0);
-        return true;
-    case SNMP_TYPE_INTEGER:
-    case SNMP_TYPE_COUNTER:
-    case SNMP_TYPE_GAUGE:
-    case SNMP_TYPE_TIMETICKS:
+        return;
+    case SnmpStorage::Number:
         // Only the low 32 bits of an 8-byte value go on the wire.
         out.PutInteger(bind.m_byType, bind.GetUInt32());
-        return true;
-    case SNMP_TYPE_OCTETS:
-    case SNMP_TYPE_IPADDR:
-    case SNMP_TYPE_OPAQUE: {
+        return;
+    case SnmpStorage::Bytes: {
         const std::uint8_t* bytes = bind.GetBytes();
         out.PutOctets(bind.m_byType, bytes, bytes ? bind.m_wLength : 0);
-        return true;
+        return;
     }
-    case SNMP_TYPE_NULL:
-        out.PutNull();
-        return true;
-    case SNMP_TYPE_OID:
+    case SnmpStorage::Text:
         out.PutOid(SNMP_TYPE_OID, bind.GetText());
-        return true;
-    default:
-        return false;
-    }
-}
-
-// Counter64 and the exceptions exist only in SNMPv2c messages; an SNMPv1 request leaves such a
-// binding out and an SNMPv1 reply carrying one is malformed.
-bool IsV2OnlyType(std::uint8_t type) {
-    return type == SNMP_TYPE_COUNTER64 || SnmpIsException(type);
-}
-
-bool IsSentType(std::uint8_t type, int version) {
-    if (IsV2OnlyType(type)) {
-        return version == SNMP_VERSION_2C;
-    }
-    switch (type) {
-    case SNMP_TYPE_INTEGER:
-    case SNMP_TYPE_COUNTER:
-    case SNMP_TYPE_GAUGE:
-    case SNMP_TYPE_TIMETICKS:
-    case SNMP_TYPE_OCTETS:
-    case SNMP_TYPE_IPADDR:
-    case SNMP_TYPE_OPAQUE:
-    case SNMP_TYPE_NULL:
-    case SNMP_TYPE_OID:
-        return true;
-    default:
-        return false;
+        return;
     }
 }
 
 } // namespace
 
 void CSnmpMsg::SnmpBuildVarOp(CSnmpVarBind* pVarBind, std::uint8_t* pBuf, std::uint16_t& wPos) {
-    if (!pVarBind || !IsSentType(pVarBind->m_byType, m_nVersion)) {
+    const SnmpValueType* type = pVarBind ? CarriedType(pVarBind->m_byType, m_nVersion) : nullptr;
+    if (!type) {
         return;
     }
     BerBuffer element;
     element.PutOid(SNMP_TYPE_OID, pVarBind->m_strOid);
-    PutValue(element, *pVarBind);
+    PutValue(element, *pVarBind, *type);
 
     const int headerSize = HeaderSize(element.pos);
     if (headerSize + element.pos > kBerBufferSize - wPos) {
@@ -147,7 +120,6 @@ void CSnmpMsg::SnmpEncodeImage() {
 
 void CSnmpMsg::SnmpDecode() {
     BerBuffer in(ImageData(), ImageLength());
-    const bool v2 = m_nVersion == SNMP_VERSION_2C;
 
     if (in.GetTag() != kSequence) {
         throw CSnmpException(SNMP_ERR_AUTH_PARSE);
@@ -184,11 +156,13 @@ void CSnmpMsg::SnmpDecode() {
         // header is read once; only a type the engine does not carry is peeked first, to fail
         // on a malformed header before the type.
         const std::uint8_t type = in.PeekTag();
-        switch (v2 || !IsV2OnlyType(type) ? type : 0) { // 0: a type this version lacks
-        case SNMP_TYPE_INTEGER:
-        case SNMP_TYPE_COUNTER:
-        case SNMP_TYPE_GAUGE:
-        case SNMP_TYPE_TIMETICKS: {
+        const SnmpValueType* row = CarriedType(type, m_nVersion);
+        if (!row) {
+            in.PeekLength();
+            throw CSnmpException(SNMP_ERR_UNEXPECTED_TYPE);
+        }
+        switch (row->storage) {
+        case SnmpStorage::Number: {
             // Up to 4 content octets make a 4-byte value, more an 8-byte one.
             const std::int64_t value = in.GetInteger64();
             if (in.last_length <= 4) {
@@ -198,35 +172,24 @@ void CSnmpMsg::SnmpDecode() {
             }
             break;
         }
-        case SNMP_TYPE_OCTETS:
-        case SNMP_TYPE_IPADDR:
-        case SNMP_TYPE_OPAQUE: {
+        case SnmpStorage::Bytes: {
             int n = 0;
             const std::uint8_t* bytes = in.GetOctets(n);
             m_pPdu->AddOid(name, bytes, n, type);
             break;
         }
-        case SNMP_TYPE_NULL:
-            in.GetNull();
-            m_pPdu->AddOid(name);
-            break;
-        case SNMP_TYPE_OID:
+        case SnmpStorage::Text:
             in.GetOid(text);
             m_pPdu->AddOid(name, text, SNMP_TYPE_OID);
             break;
-        case SNMP_TYPE_COUNTER64:
+        case SnmpStorage::Number64:
             m_pPdu->AddOid(name, static_cast<std::int64_t>(in.GetUnsigned64()), type);
             break;
-        case SNMP_TYPE_NOSUCHOBJECT:
-        case SNMP_TYPE_NOSUCHINSTANCE:
-        case SNMP_TYPE_ENDOFMIBVIEW:
-            in.GetNull(); // an exception has no content, as NULL
+        case SnmpStorage::None:
+            in.GetNull(); // NULL and the exceptions have no content
             m_pPdu->AddOid(name);
             m_pPdu->m_varBindList.back()->m_byType = type;
             break;
-        default:
-            in.PeekLength();
-            throw CSnmpException(SNMP_ERR_UNEXPECTED_TYPE);
         }
     }
 }

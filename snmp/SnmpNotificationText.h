@@ -6,13 +6,12 @@
 #include <cstdint>
 #include <string>
 
+#include "snmp/NetSnmpValueText.h"
 #include "snmp/NmSnmpApi.h"
 #include "snmp/SnmpNotification.h"
 
 // Dotted text with its first number named: "ccitt", "iso" or "joint-iso-ccitt".
 NMSNMP_API std::string NetSnmpOidText(const std::string& dotted);
-// "1 day, 0:00:00.00", "497 days, 2:27:52.95", "0:00:01.23".
-NMSNMP_API std::string NetSnmpTimeticksText(std::uint32_t ticks);
 // The value of `b` after its "OID = ".
 NMSNMP_API std::string NetSnmpValueText(const SnmpNotificationBinding& b);
 // "OID = value".

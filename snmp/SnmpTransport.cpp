@@ -1,5 +1,7 @@
 #include "snmp/SnmpTransport.h"
 
+#include <random>
+
 #include "snmp/CAsyncSocket.h"
 #include "snmp/SnmpDelivery.h"
 
@@ -62,10 +64,28 @@ void SetSnmpAgentSecurity(const std::string& address, std::shared_ptr<UsmSession
     }
 }
 
+void SetSnmpAgentVersion(const std::string& address, int version) {
+    if (!g_pSnmpDll) {
+        return;
+    }
+    auto& agents = g_pSnmpDll->m_pSnmpSocket->m_agentVersion;
+    if (version == SNMP_VERSION_2C) {
+        agents[address] = version;
+    } else {
+        agents.erase(address);
+    }
+}
+
 void SetSnmpPreciseTimeouts(bool precise) {
     if (g_pSnmpDll) {
         g_pSnmpDll->SetPreciseTimeouts(precise);
     }
+}
+
+void StartSnmpRequestIdsAtRandom() {
+    // Far below 2^31: the ids of a long walk stay positive on the wire.
+    std::random_device device;
+    CSnmpMsg::m_sdwReqid = std::uniform_int_distribution<std::uint32_t>(1, 0x7FFF0000)(device);
 }
 
 CSnmpSocket* GetSnmpSocket() {

@@ -30,9 +30,16 @@ NMSNMP_API void SetSnmpReceiveLimit(int bytes);
 // `session`; a null session makes them community-based again. Needs a running engine.
 NMSNMP_API void SetSnmpAgentSecurity(const std::string& address,
                                      std::shared_ptr<UsmSession> session);
+// From now on requests to `address` go as SNMPv2c (`version` SNMP_VERSION_2C) or as they were
+// made (SNMP_VERSION_1). Needs a running engine.
+NMSNMP_API void SetSnmpAgentVersion(const std::string& address, int version);
 // Time-outs to the millisecond (see CSnmpDll::SetPreciseTimeouts); off by default.
 NMSNMP_API void SetSnmpPreciseTimeouts(bool precise);
 NMSNMP_API CSnmpSocket* GetSnmpSocket();
+// The next request id becomes a random one, as net-snmp's tools start theirs, so an agent that
+// still holds the answer to an earlier run's request cannot pass it off as this run's. The
+// module keeps its first id 1.
+NMSNMP_API void StartSnmpRequestIdsAtRandom();
 // Gives back every request `requester` still waits for, without calling it: a window that
 // closes must not be called later with a reply to one of its requests.
 NMSNMP_API void ForgetSnmpRequests(const CObject* requester);

@@ -204,8 +204,7 @@ UsmIncoming UsmSession::OpenForeignReport(const SnmpV3Message& msg) const {
     return incoming;
 }
 
-UsmReportAction UsmSession::OnReport(const std::string& oid, int resendsSoFar,
-                                     UsmFailure& failure) {
+UsmFailure UsmReportFailure(const std::string& oid) {
     const std::string prefix = kUsmStatsPrefix;
     int counter = 0;
     if (oid.size() == prefix.size() + 3 && oid.compare(0, prefix.size(), prefix) == 0 &&
@@ -214,27 +213,25 @@ UsmReportAction UsmSession::OnReport(const std::string& oid, int resendsSoFar,
     }
     switch (counter) {
     case 1:
-        failure = UsmFailure::UnsupportedSecurityLevel;
-        break;
+        return UsmFailure::UnsupportedSecurityLevel;
     case 2:
-        failure = UsmFailure::NotInTimeWindow;
-        break;
+        return UsmFailure::NotInTimeWindow;
     case 3:
-        failure = UsmFailure::UnknownUserName;
-        break;
+        return UsmFailure::UnknownUserName;
     case 4:
-        failure = UsmFailure::UnknownEngineId;
-        break;
+        return UsmFailure::UnknownEngineId;
     case 5:
-        failure = UsmFailure::AuthenticationFailure;
-        break;
+        return UsmFailure::AuthenticationFailure;
     case 6:
-        failure = UsmFailure::DecryptionError;
-        break;
+        return UsmFailure::DecryptionError;
     default:
-        failure = UsmFailure::UnknownReport;
-        break;
+        return UsmFailure::UnknownReport;
     }
+}
+
+UsmReportAction UsmSession::OnReport(const std::string& oid, int resendsSoFar,
+                                     UsmFailure& failure) {
+    failure = UsmReportFailure(oid);
     // Discovery and time synchronisation are answered by sending the request again.
     if ((failure == UsmFailure::NotInTimeWindow || failure == UsmFailure::UnknownEngineId) &&
         resendsSoFar < kMaxResends) {

@@ -28,6 +28,9 @@ enum class UsmFailure {
     Malformed,
 };
 NMSNMP_API const char* UsmFailureText(UsmFailure failure);
+// What a report whose first binding is `oid` (dotted, no leading dot) says: one of the usmStats
+// counters, or UnknownReport.
+NMSNMP_API UsmFailure UsmReportFailure(const std::string& oid);
 
 // usmStats: a report names its counter as usmStats.N.0 (N 1 to 6, in the order of UsmFailure).
 constexpr const char* kUsmStatsPrefix = "1.3.6.1.6.3.15.1.1.";

@@ -1,8 +1,9 @@
 #include "snmp/UsmUserOptions.h"
 
+#include <cctype>
 #include <cstring>
-#include <map>
 #include <string_view>
+#include <utility>
 
 namespace {
 
@@ -28,15 +29,60 @@ bool IsUsmOptionLetter(char letter) {
     return std::string_view("ulaAxXen").find(letter) != std::string_view::npos;
 }
 
+namespace {
+
+bool SameWord(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (std::tolower(static_cast<unsigned char>(a[i])) !=
+            std::tolower(static_cast<unsigned char>(b[i]))) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// The value's entry among `names`, spelt in any case as net-snmp takes them; null for none.
+template <typename T, std::size_t N>
+const T* Lookup(const std::pair<const char*, T> (&names)[N], std::string_view value) {
+    for (const auto& [name, item] : names) {
+        if (SameWord(name, value)) {
+            return &item;
+        }
+    }
+    return nullptr;
+}
+
+// net-snmp's words and short forms for each level.
+constexpr std::pair<const char*, UsmSecurityLevel> kLevels[] = {
+    {"noAuthNoPriv", UsmSecurityLevel::NoAuthNoPriv},
+    {"nanp", UsmSecurityLevel::NoAuthNoPriv},
+    {"noauth", UsmSecurityLevel::NoAuthNoPriv},
+    {"1", UsmSecurityLevel::NoAuthNoPriv},
+    {"authNoPriv", UsmSecurityLevel::AuthNoPriv},
+    {"anp", UsmSecurityLevel::AuthNoPriv},
+    {"auth", UsmSecurityLevel::AuthNoPriv},
+    {"2", UsmSecurityLevel::AuthNoPriv},
+    {"authPriv", UsmSecurityLevel::AuthPriv},
+    {"ap", UsmSecurityLevel::AuthPriv},
+    {"priv", UsmSecurityLevel::AuthPriv},
+    {"3", UsmSecurityLevel::AuthPriv}};
+constexpr std::pair<const char*, UsmAuthProtocol> kAuth[] = {
+    {"MD5", UsmAuthProtocol::MD5},        {"SHA", UsmAuthProtocol::SHA1},
+    {"SHA1", UsmAuthProtocol::SHA1},      {"SHA-1", UsmAuthProtocol::SHA1},
+    {"SHA-224", UsmAuthProtocol::SHA224}, {"SHA224", UsmAuthProtocol::SHA224},
+    {"SHA-256", UsmAuthProtocol::SHA256}, {"SHA256", UsmAuthProtocol::SHA256},
+    {"SHA-384", UsmAuthProtocol::SHA384}, {"SHA384", UsmAuthProtocol::SHA384},
+    {"SHA-512", UsmAuthProtocol::SHA512}, {"SHA512", UsmAuthProtocol::SHA512}};
+constexpr std::pair<const char*, UsmPrivProtocol> kPriv[] = {{"AES", UsmPrivProtocol::AES128},
+                                                             {"AES128", UsmPrivProtocol::AES128},
+                                                             {"AES-128", UsmPrivProtocol::AES128}};
+
+} // namespace
+
 bool ParseUsmOption(char letter, const std::string& value, UsmUser& user, std::string& error) {
-    static const std::map<std::string, UsmSecurityLevel> kLevels = {
-        {"noAuthNoPriv", UsmSecurityLevel::NoAuthNoPriv},
-        {"authNoPriv", UsmSecurityLevel::AuthNoPriv},
-        {"authPriv", UsmSecurityLevel::AuthPriv}};
-    static const std::map<std::string, UsmAuthProtocol> kAuth = {
-        {"MD5", UsmAuthProtocol::MD5},        {"SHA", UsmAuthProtocol::SHA1},
-        {"SHA-224", UsmAuthProtocol::SHA224}, {"SHA-256", UsmAuthProtocol::SHA256},
-        {"SHA-384", UsmAuthProtocol::SHA384}, {"SHA-512", UsmAuthProtocol::SHA512}};
     switch (letter) {
     case 'u':
         if (value.size() > kUsmMaxUserName) {
@@ -45,31 +91,27 @@ bool ParseUsmOption(char letter, const std::string& value, UsmUser& user, std::s
         }
         user.userName = value;
         return true;
-    case 'l': {
-        const auto level = kLevels.find(value);
-        if (level == kLevels.end()) {
-            error = "bad security level: " + value;
-            return false;
+    case 'l':
+        if (const UsmSecurityLevel* level = Lookup(kLevels, value)) {
+            user.level = *level;
+            return true;
         }
-        user.level = level->second;
-        return true;
-    }
-    case 'a': {
-        const auto auth = kAuth.find(value);
-        if (auth == kAuth.end()) {
-            error = "bad authentication protocol: " + value;
-            return false;
+        error = "bad security level: " + value;
+        return false;
+    case 'a':
+        if (const UsmAuthProtocol* auth = Lookup(kAuth, value)) {
+            user.auth = *auth;
+            return true;
         }
-        user.auth = auth->second;
-        return true;
-    }
+        error = "bad authentication protocol: " + value;
+        return false;
     case 'x':
-        if (value != "AES" && value != "AES128") {
-            error = "bad privacy protocol: " + value + " (AES is offered)";
-            return false;
+        if (const UsmPrivProtocol* priv = Lookup(kPriv, value)) {
+            user.priv = *priv;
+            return true;
         }
-        user.priv = UsmPrivProtocol::AES128;
-        return true;
+        error = "bad privacy protocol: " + value + " (AES is offered)";
+        return false;
     case 'A':
         user.authPassword = UsmSecret(value);
         return true;

@@ -1,8 +1,9 @@
 #pragma once
 // The SNMPv3 options of the command-line tools (taurel-snmp, nmdialog-browser), spelt as
-// net-snmp spells them:
-// -u USER -l noAuthNoPriv|authNoPriv|authPriv -a MD5|SHA|SHA-224|SHA-256|SHA-384|SHA-512
-// -A PASSPHRASE -x AES -X PASSPHRASE -e ENGINEID -n CONTEXT.
+// net-snmp spells them, in any case:
+// -u USER -l noAuthNoPriv|authNoPriv|authPriv (or nanp|anp|ap, noauth|auth|priv, 1|2|3)
+// -a MD5|SHA|SHA-1|SHA-224|SHA-256|SHA-384|SHA-512 (the SHA-2 names also without the dash)
+// -A PASSPHRASE -x AES|AES-128 -X PASSPHRASE -e ENGINEID -n CONTEXT.
 
 #include <string>
 #include <vector>

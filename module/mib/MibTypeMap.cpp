@@ -5,17 +5,17 @@
 #include "module/mib/CMibIPAddress.h"
 #include "module/mib/CMibInt32.h"
 #include "module/mib/CMibOctetString.h"
+#include "snmp/SnmpValueType.h"
 
 const CRuntimeClass* MibDataClassOf(std::uint8_t type) {
-    switch (type) {
-    case SNMP_TYPE_INTEGER:
-    case SNMP_TYPE_COUNTER:
-    case SNMP_TYPE_GAUGE:
-    case SNMP_TYPE_TIMETICKS:
+    const SnmpValueType* row = SnmpValueTypeOf(type);
+    switch (row ? row->form : SnmpForm::Octets) {
+    case SnmpForm::Signed:
+    case SnmpForm::Unsigned:
         return RUNTIME_CLASS(CMibInt32);
-    case SNMP_TYPE_IPADDR:
+    case SnmpForm::Address:
         return RUNTIME_CLASS(CMibIPAddress);
-    case SNMP_TYPE_NULL:
+    case SnmpForm::Null:
         return nullptr;
     default:
         return RUNTIME_CLASS(CMibOctetString);

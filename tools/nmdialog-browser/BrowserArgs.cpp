@@ -66,20 +66,21 @@ bool ParseBrowserArgs(const std::vector<std::string>& args, BrowserOptions& opti
             positional.push_back(arg);
             continue;
         }
-        // SNMPv3: -v and the user options as taurel-snmp and net-snmp spell them.
+        // -v and the SNMPv3 user options as taurel-snmp and net-snmp spell them.
         if (arg == "-v" || (arg.size() == 2 && IsUsmOptionLetter(arg[1]))) {
             if (i + 1 >= args.size()) {
                 error = "missing value for " + arg;
                 return false;
             }
             const std::string& value = args[++i];
-            if (arg == "-v" && value != "1" && value != "3") {
-                error = "bad version " + value + " (1 or 3)";
+            if (arg == "-v" && value != "1" && value != "2c" && value != "3") {
+                error = "bad version " + value + " (1, 2c or 3)";
                 return false;
             }
-            if (arg == "-v")
+            if (arg == "-v") {
+                options.v2c = value == "2c";
                 options.v3 = value == "3";
-            else if (!ParseUsmOption(arg[1], value, options.usm, error))
+            } else if (!ParseUsmOption(arg[1], value, options.usm, error))
                 return false;
             continue;
         }
@@ -187,10 +188,10 @@ std::optional<double> QuitAfterSeconds(const BrowserOptions& options) {
 const char* const kBrowserUsage =
     "Usage: nmdialog-browser AGENT DIALOG [--table NAME | --table-file FILE] [--instance TEXT]\n"
     "                        [-c READ] [-w WRITE] [-t MS] [-r N] [--screenshot FILE.png]\n"
-    "                        [--quit-after SECONDS]\n"
+    "                        [--quit-after SECONDS] [-v 1|2c|3 [SNMPv3 OPTIONS]]\n"
     "       nmdialog-browser --help | --version\n"
     "\n"
-    "Opens one of the generic MIB dialogs on any SNMPv1 agent.\n"
+    "Opens one of the generic MIB dialogs on any SNMPv1, SNMPv2c or SNMPv3 agent.\n"
     "  AGENT            ADDRESS[:PORT] of the agent (port 161 by default)\n"
     "  DIALOG           get, getnext, set, portctrl or statistic\n"
     "  --table NAME     a built-in table: system (instance .0), interfaces, traps,\n"
@@ -205,6 +206,7 @@ const char* const kBrowserUsage =
     "  -r N             send a request again up to N times (0 to 20) when it goes\n"
     "                   unanswered, with the same request id, before showing \"timeout\"\n"
     "                   (0: sent once)\n"
+    "  -v 1|2c|3        SNMP version (1 by default); 2c with the communities\n"
     "  -v 3 -u USER -l noAuthNoPriv|authNoPriv|authPriv -a MD5|SHA|SHA-224|SHA-256|SHA-384|\n"
     "     SHA-512 -A PASS -x AES -X PASS [-e ENGINEID] [-n CONTEXT]\n"
     "                   SNMPv3 instead of the communities, as taurel-snmp takes it\n"
@@ -239,5 +241,7 @@ const char* const kBrowserUsage =
     "  Example: 1.3.6.1.2.1.2.2.1.7 integer read-write \"Admin Status\" 1=up 2=down 3=testing\n"
     "A bad line is refused with its number and the reason, and no dialog opens.\n"
     "\n"
-    "Exit status: 0 when the dialog closed, 1 when the table file or the screenshot failed,\n"
-    "64 for bad arguments.\n";
+    "Exit status: 0 when the dialog closed, 1 when the table file or the screenshot failed\n"
+    "or, with --quit-after, when the agent answered none of the dialog's requests (the rows\n"
+    "printed are then empty, and the dialog's last status line tells why), 64 for bad\n"
+    "arguments.\n";

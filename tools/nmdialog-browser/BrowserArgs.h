@@ -3,7 +3,8 @@
 //   nmdialog-browser AGENT DIALOG [--table NAME | --table-file FILE] [--instance TEXT]
 //                    [-c READ] [-w WRITE] [-t MS] [-r N] [--screenshot FILE.png]
 //                    [--quit-after SECONDS]
-//                    [-v 1|3 -u USER -l LEVEL -a PROTOCOL -A PASS -x AES -X PASS -e ID -n CTX]
+//                    [-v 1|2c|3 -u USER -l LEVEL -a PROTOCOL -A PASS -x AES -X PASS -e ID
+//                     -n CTX]
 
 #include <optional>
 #include <string>
@@ -27,6 +28,7 @@ struct BrowserOptions {
     int retries = 0;     // how often a request is sent again after a time-out
     std::string screenshot;
     std::optional<double> quitAfter; // seconds
+    bool v2c = false;                // -v 2c: SNMPv2c with the communities
     bool v3 = false;                 // -v 3: SNMPv3 as `usm` instead of the communities
     UsmUser usm;
 };

@@ -1,5 +1,6 @@
 #include "tools/nmdialog-browser/TableFile.h"
 
+#include "snmp/SnmpValueType.h"
 #include "tools/taurel-snmp/ClientArgs.h"
 
 #include <charconv>
@@ -38,25 +39,23 @@ bool SplitWords(const std::string& line, std::vector<std::string>& words, std::s
     return true;
 }
 
-bool TypeOf(const std::string& name, std::uint8_t& type) {
-    static const struct {
-        const char* name;
-        std::uint8_t type;
-    } types[] = {{"integer", SNMP_TYPE_INTEGER},
-                 {"string", SNMP_TYPE_OCTETS},
-                 {"oid", SNMP_TYPE_OID},
-                 {"ipaddress", SNMP_TYPE_IPADDR},
-                 {"counter", SNMP_TYPE_COUNTER},
-                 {"gauge", SNMP_TYPE_GAUGE},
-                 {"timeticks", SNMP_TYPE_TIMETICKS},
-                 {"opaque", SNMP_TYPE_OPAQUE},
-                 {"mac", SNMP_TYPE_MAC}};
-    for (const auto& t : types)
-        if (name == t.name) {
-            type = t.type;
-            return true;
+// "integer, string, …": the words TypeOf takes.
+std::string TypeWords() {
+    std::string words;
+    for (const SnmpValueType& type : SnmpValueTypes()) {
+        if (type.fileName) {
+            words += (words.empty() ? "" : ", ") + std::string(type.fileName);
         }
-    return false;
+    }
+    return words;
+}
+
+bool TypeOf(const std::string& name, std::uint8_t& type) {
+    const SnmpValueType* row = SnmpValueTypeOfFileName(name);
+    if (row) {
+        type = row->tag;
+    }
+    return row != nullptr;
 }
 
 bool AccessOf(const std::string& text, std::uint16_t& access, std::string& why) {
@@ -122,8 +121,7 @@ bool ParseLine(const std::vector<std::string>& words, LoadedTable& table, std::s
         return false;
     }
     if (!TypeOf(words[1], row.byType)) {
-        why = "unknown type " + words[1] +
-              " (integer, string, oid, ipaddress, counter, gauge, timeticks, opaque, mac)";
+        why = "unknown type " + words[1] + " (" + TypeWords() + ")";
         return false;
     }
     if (!AccessOf(words[2], row.wAccess, why))

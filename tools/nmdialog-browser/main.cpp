@@ -1,4 +1,5 @@
-// nmdialog-browser: the generic MIB dialogs as a small MIB browser for any SNMPv1 agent.
+// nmdialog-browser: the generic MIB dialogs as a small MIB browser for any SNMPv1, SNMPv2c or
+// SNMPv3 agent.
 #include "TaurelVersion.h"
 #include "dialogs/CNmDlg.h"
 #include "dialogs/CNmDlgLayout.h"
@@ -45,6 +46,16 @@ bool LoadTarget(const BrowserOptions& options, LoadedTable& loaded, BrowserTarge
     return true;
 }
 
+// ": " and the status box's last line, or nothing when it has none.
+std::string LastStatusLine(const std::string& status) {
+    std::string text = status;
+    while (!text.empty() && (text.back() == '\n' || text.back() == '\r'))
+        text.pop_back();
+    const std::size_t start = text.find_last_of('\n');
+    text = text.substr(start == std::string::npos ? 0 : start + 1);
+    return text.empty() ? std::string() : ": " + text;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -82,6 +93,9 @@ int main(int argc, char* argv[]) {
     // datagram, as with taurel-snmp. The switch module keeps the engine's defaults.
     SetSnmpPreciseTimeouts(true);
     SetSnmpReceiveLimit(kSnmpMaxDatagram);
+    StartSnmpRequestIdsAtRandom();
+    if (options.v2c)
+        SetSnmpAgentVersion(options.agent, SNMP_VERSION_2C);
     if (options.v3) {
         // Every dialog's requests to the agent go in one session; the passphrases end here.
         SetSnmpAgentSecurity(options.agent, std::make_shared<UsmSession>(options.usm));
@@ -118,6 +132,12 @@ int main(int argc, char* argv[]) {
             for (const std::string& row : ListRows(*dlg))
                 std::cout << row << "\n";
             std::cout.flush();
+            // Rows that no reply filled are not a result: a script must not take them for one.
+            if (dlg->AnsweredReplies() == 0) {
+                std::cerr << "nmdialog-browser: " << options.agent << " answered no request"
+                          << LastStatusLine(dlg->m_strStatus) << "\n";
+                status = 1;
+            }
             nmdlgCloseAll();
         });
 

@@ -4,42 +4,56 @@
 #include <map>
 
 #include "snmp/SnmpAgentAddress.h"
+#include "snmp/SnmpValueType.h"
 #include "snmp/UsmUserOptions.h"
 
 const char* const kClientUsage =
-    "Usage: taurel-snmp [OPTIONS] get|getnext AGENT OID...\n"
-    "       taurel-snmp [OPTIONS] walk AGENT OID\n"
-    "       taurel-snmp [OPTIONS] set AGENT OID TYPE VALUE [OID TYPE VALUE...]\n"
-    "       taurel-snmp -v 2c|3 [OPTIONS] bulkget AGENT OID...\n"
-    "       taurel-snmp -v 2c|3 [OPTIONS] bulkwalk AGENT OID\n"
-    "       taurel-snmp logdump FILE\n"
-    "       taurel-snmp --help | --version\n"
+    "Usage: taurel-snmp [OPTIONS] get|getnext AGENT [OPTIONS] OID...\n"
+    "  or:  taurel-snmp [OPTIONS] walk AGENT [OPTIONS] OID\n"
+    "  or:  taurel-snmp [OPTIONS] set AGENT [OPTIONS] OID TYPE VALUE [OID TYPE VALUE...]\n"
+    "  or:  taurel-snmp -v 2c|3 [OPTIONS] bulkget AGENT [OPTIONS] OID...\n"
+    "  or:  taurel-snmp -v 2c|3 [OPTIONS] bulkwalk AGENT [OPTIONS] OID\n"
+    "  or:  taurel-snmp logdump FILE\n"
+    "  or:  taurel-snmp --help | --version\n"
+    "A command-line SNMP client for SNMPv1, SNMPv2c and SNMPv3 agents whose lines, messages\n"
+    "and exit statuses are those of net-snmp's snmpget, snmpgetnext, snmpwalk, snmpset,\n"
+    "snmpbulkget and snmpbulkwalk run with -On.\n"
+    "\n"
     "Options:\n"
     "  -v 1|2c|3     SNMP version (default 1)\n"
     "  -c COMMUNITY  community (default tessla for reading, marbelo for set)\n"
     "  -t SECONDS    time-out per attempt, fractions allowed (default 1); a whole number of\n"
     "                100 or more is taken as milliseconds, as in earlier versions\n"
     "  -r RETRIES    times a request is sent again after a time-out (default 5)\n"
+    "  -O LETTERS    output: q quick (NAME VALUE), Q quick with '=', v values only,\n"
+    "                t time ticks as numbers, x octets in hex, a octets as text,\n"
+    "                T hex with text; n s S f u b e E X U 0 are taken and change nothing\n"
+    "                (names are always numeric, as with -On)\n"
     "  -Cn NUM       bulkget: non-repeaters (default 0)\n"
     "  -Cr NUM       bulkget, bulkwalk: max-repetitions (default 10)\n"
-    "  -Cb           walk: step with GetBulk instead of get-next (needs -v 2c)\n"
+    "  -Cb           walk: step with GetBulk instead of get-next (needs -v 2c or 3)\n"
+    "  -Cc           walk, bulkwalk: do not check that the names increase\n"
+    "  -Cf           get, getnext: do not ask again without the names the agent refused\n"
     "  -u USER       SNMPv3 user name (replaces -c)\n"
-    "  -l LEVEL      noAuthNoPriv, authNoPriv or authPriv\n"
-    "  -a PROTOCOL   authentication: MD5, SHA, SHA-224, SHA-256, SHA-384 or SHA-512\n"
-    "  -A PASSPHRASE authentication passphrase (8 characters or more)\n"
-    "  -x AES        privacy protocol (AES-128; DES is not offered: libcrypto keeps it in its\n"
-    "                legacy provider)\n"
-    "  -X PASSPHRASE privacy passphrase (8 characters or more)\n"
+    "  -l LEVEL      noAuthNoPriv (nanp, 1), authNoPriv (anp, 2) or authPriv (ap, 3)\n"
+    "  -a PROTOCOL   authentication: MD5, SHA (SHA-1), SHA-224, SHA-256, SHA-384 or SHA-512\n"
+    "  -A PASS       authentication passphrase (8 characters or more)\n"
+    "  -x AES        privacy protocol (AES, AES-128; DES is not offered: libcrypto keeps it\n"
+    "                in its legacy provider)\n"
+    "  -X PASS       privacy passphrase (8 characters or more)\n"
     "  -e ENGINEID   the agent's engine ID in hex (default: discovered)\n"
     "  -n CONTEXT    context name (default empty)\n"
     "  --log         append every packet to snmp.log in the current directory\n"
-    "  --help        print this text;  --version  print the version\n"
-    "Options are also accepted joined to their value, as in -v2c or -Cr25.\n"
-    "AGENT is a dotted address or host name, optionally followed by :PORT (default 161).\n"
-    "TYPE is one of: i integer, s string, x hex string, o object identifier, a IP address,\n"
-    "                c counter, g gauge, t time ticks, m MAC address.\n"
+    "  --help        print this text\n"
+    "  --version     print the version\n"
+    "Options are also accepted joined to their value, as in -v2c, -Cr25 or -Oqv.\n"
+    "AGENT is [udp:]ADDRESS[:PORT]: a dotted address or host name (port 161 by default).\n"
+    "TYPE is one of: i INTEGER, u unsigned (Gauge32), t TimeTicks, a IpAddress, o OID,\n"
+    "s string, x hex string, d decimal octets (1.2.3), b bits (0,3,7), n NULL,\n"
+    "c Counter32, g Gauge32, m MAC address (sent as octets).\n"
     "Replies of up to 65507 bytes are accepted.\n"
-    "Exit status: 0 success, 1 error in packet or failure to send, 2 time-out, 64 usage.\n";
+    "Exit status: 0 success, 1 time-out or another failure (a bad command line too),\n"
+    "2 the agent answered with an error.\n";
 
 namespace {
 
@@ -64,13 +78,14 @@ bool ParseSets(const std::vector<std::string>& rest, std::vector<ClientSetItem>&
     }
     for (std::size_t i = 0; i < rest.size(); i += 3) {
         ClientSetItem item;
+        item.typed = rest[i];
         if (!NormalizeOid(rest[i], item.oid)) {
             error = "bad object identifier: " + rest[i];
             return false;
         }
         const std::string& type = rest[i + 1];
-        if (type.size() != 1 || std::string("isxoacgtm").find(type[0]) == std::string::npos) {
-            error = "bad value type: " + type;
+        if (type.size() != 1 || !SnmpValueTypeOfLetter(type[0])) {
+            error = rest[i] + ": Bad object type: " + type;
             return false;
         }
         item.type = type[0];
@@ -79,28 +94,6 @@ bool ParseSets(const std::vector<std::string>& rest, std::vector<ClientSetItem>&
     }
     return true;
 }
-
-} // namespace
-
-bool NormalizeOid(const std::string& text, std::string& oid) {
-    const std::string body = !text.empty() && text[0] == '.' ? text.substr(1) : text;
-    if (body.empty() || body.front() == '.' || body.back() == '.' ||
-        body.find("..") != std::string::npos ||
-        body.find_first_not_of("0123456789.") != std::string::npos) {
-        return false;
-    }
-    oid = body;
-    return true;
-}
-
-std::string EffectiveCommunity(const ClientCommand& command) {
-    if (!command.community.empty()) {
-        return command.community;
-    }
-    return command.action == ClientAction::Set ? kDefaultWriteCommunity : kDefaultReadCommunity;
-}
-
-namespace {
 
 bool ParseCount(const std::string& text, int& value) {
     if (text.empty() || text.size() > 9 ||
@@ -111,9 +104,56 @@ bool ParseCount(const std::string& text, int& value) {
     return true;
 }
 
+// The arcs of dotted text, or false when a part is not a number of at most 32 bits.
+bool SplitArcs(const std::string& body, std::vector<unsigned long long>& arcs) {
+    std::size_t start = 0;
+    while (start <= body.size()) {
+        const std::size_t dot = body.find('.', start);
+        const std::string part =
+            body.substr(start, dot == std::string::npos ? std::string::npos : dot - start);
+        if (part.empty() || part.size() > 10 ||
+            part.find_first_not_of("0123456789") != std::string::npos) {
+            return false;
+        }
+        const unsigned long long arc = std::strtoull(part.c_str(), nullptr, 10);
+        if (arc > 4294967295ull) {
+            return false;
+        }
+        arcs.push_back(arc);
+        if (dot == std::string::npos) {
+            break;
+        }
+        start = dot + 1;
+    }
+    return true;
+}
+
+bool ApplyCOption(const std::string& value, ClientCommand& command, std::string& error) {
+    if (value == "b") {
+        command.walkWithBulk = true;
+        return true;
+    }
+    if (value == "c") {
+        command.checkIncreasing = false;
+        return true;
+    }
+    if (value == "f") {
+        command.fixPdus = false;
+        return true;
+    }
+    if (value.size() > 1 && (value[0] == 'n' || value[0] == 'r') &&
+        ParseCount(value.substr(1),
+                   value[0] == 'n' ? command.nonRepeaters : command.maxRepetitions)) {
+        return true;
+    }
+    error = "bad -C option: " + value;
+    return false;
+}
+
 // One option with its value (joined, as in -v2c, or the next argument); false with `error` set.
 bool ApplyValueOption(char letter, const std::string& value, ClientCommand& command,
                       std::string& error) {
+    char bad = 0;
     switch (letter) {
     case 'c':
         command.community = value;
@@ -139,21 +179,52 @@ bool ApplyValueOption(char letter, const std::string& value, ClientCommand& comm
                           : value == "2c" ? SNMP_VERSION_2C
                                           : SNMP_VERSION_3;
         return true;
+    case 'O':
+        if (!ParseNetSnmpOutputLetters(value, command.output, bad)) {
+            error = std::string("Unknown output option passed to -O: ") + bad + ".";
+            return false;
+        }
+        return true;
     case 'C':
-        if (value == "b") {
-            command.walkWithBulk = true;
-            return true;
-        }
-        if (value.size() > 1 && (value[0] == 'n' || value[0] == 'r') &&
-            ParseCount(value.substr(1),
-                       value[0] == 'n' ? command.nonRepeaters : command.maxRepetitions)) {
-            return true;
-        }
-        error = "bad -C option: " + value;
-        return false;
+        return ApplyCOption(value, command, error);
     default:
         return ParseUsmOption(letter, value, command.usm, error);
     }
+}
+
+bool IsOption(const std::string& arg) {
+    return arg.size() > 1 && arg[0] == '-';
+}
+
+// Takes the option at args[i] (and its value), moving i past what it used. False with `error`
+// set for a bad option; `done` set for --help and --version.
+bool TakeOption(const std::vector<std::string>& args, std::size_t& i, ClientCommand& command,
+                std::string& error, bool& done) {
+    const std::string& option = args[i];
+    if (option == "--log") {
+        command.logPackets = true;
+        return true;
+    }
+    if (option == "--help" || option == "--version") {
+        command.action = option == "--help" ? ClientAction::Help : ClientAction::Version;
+        done = true;
+        return true;
+    }
+    if (std::string("ctrvCO").find(option[1]) == std::string::npos &&
+        !IsUsmOptionLetter(option[1])) {
+        error = "bad option: " + option;
+        return false;
+    }
+    if (option.size() == 2 && i + 1 == args.size()) {
+        error = "option " + option + " needs a value";
+        return false;
+    }
+    std::string value = option.size() > 2 ? option.substr(2) : args[++i];
+    const bool applied = ApplyValueOption(option[1], value, command, error);
+    if (option[1] == 'A' || option[1] == 'X') {
+        WipeText(value); // the passphrase lives on only as a wiped-on-exit secret
+    }
+    return applied;
 }
 
 bool NeedsVersion2(const ClientCommand& command) {
@@ -177,7 +248,30 @@ bool CheckBulkOptions(const ClientCommand& command, std::string& error) {
     return true;
 }
 
+// net-snmp's transport prefix: "udp:HOST[:PORT]" is HOST[:PORT].
+std::string WithoutTransport(const std::string& agent) {
+    return agent.rfind("udp:", 0) == 0 ? agent.substr(4) : agent;
+}
+
 } // namespace
+
+bool NormalizeOid(const std::string& text, std::string& oid) {
+    const std::string body = !text.empty() && text[0] == '.' ? text.substr(1) : text;
+    std::vector<unsigned long long> arcs;
+    if (body.empty() || !SplitArcs(body, arcs) || arcs[0] > 2 ||
+        (arcs.size() > 1 && arcs[0] < 2 && arcs[1] >= 40)) {
+        return false;
+    }
+    oid = body;
+    return true;
+}
+
+std::string EffectiveCommunity(const ClientCommand& command) {
+    if (!command.community.empty()) {
+        return command.community;
+    }
+    return command.action == ClientAction::Set ? kDefaultWriteCommunity : kDefaultReadCommunity;
+}
 
 bool ParseTimeoutText(const std::string& text, int& milliseconds) {
     const std::size_t dot = text.find('.');
@@ -203,45 +297,35 @@ bool ParseClientArgs(const std::vector<std::string>& args, ClientCommand& comman
                      std::string& error) {
     command.timeoutMs = kDefaultClientTimeoutMs;
     command.retries = kDefaultClientRetries;
-    std::size_t i = 0;
-    for (; i < args.size() && args[i].size() > 1 && args[i][0] == '-'; ++i) {
-        const std::string& option = args[i];
-        if (option == "--log") {
-            command.logPackets = true;
-        } else if (option == "--help" || option == "--version") {
-            command.action = option == "--help" ? ClientAction::Help : ClientAction::Version;
-            return true;
-        } else if (std::string("ctrvC").find(option[1]) != std::string::npos ||
-                   IsUsmOptionLetter(option[1])) {
-            if (option.size() == 2 && i + 1 == args.size()) {
-                error = "option " + option + " needs a value";
-                return false;
-            }
-            std::string value = option.size() > 2 ? option.substr(2) : args[++i];
-            const bool applied = ApplyValueOption(option[1], value, command, error);
-            if (option[1] == 'A' || option[1] == 'X') {
-                WipeText(value); // the passphrase lives on only as a wiped-on-exit secret
-            }
-            if (!applied) {
-                return false;
-            }
-        } else {
-            error = "bad option: " + option;
-            return false;
-        }
-    }
-    if (i == args.size()) {
-        error = "no command given";
-        return false;
-    }
     static const std::map<std::string, ClientAction> kActions = {
         {"get", ClientAction::Get},         {"getnext", ClientAction::GetNext},
         {"walk", ClientAction::Walk},       {"set", ClientAction::Set},
         {"bulkget", ClientAction::BulkGet}, {"bulkwalk", ClientAction::BulkWalk},
         {"logdump", ClientAction::LogDump}};
-    const auto action = kActions.find(args[i]);
+    // The words that are not options: the command, then its operands. Options stop at the
+    // first operand after the agent of a set, whose values may look like options ("i -5").
+    std::vector<std::string> words;
+    bool done = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const bool optionsEnded = words.size() > 2 && words[0] == "set";
+        if (!optionsEnded && IsOption(args[i]) && (words.empty() || words[0] != "logdump")) {
+            if (!TakeOption(args, i, command, error, done)) {
+                return false;
+            }
+            if (done) {
+                return true;
+            }
+        } else {
+            words.push_back(args[i]);
+        }
+    }
+    if (words.empty()) {
+        error = "no command given";
+        return false;
+    }
+    const auto action = kActions.find(words[0]);
     if (action == kActions.end()) {
-        error = "unknown command: " + args[i];
+        error = "unknown command: " + words[0];
         return false;
     }
     command.action = action->second;
@@ -249,8 +333,7 @@ bool ParseClientArgs(const std::vector<std::string>& args, ClientCommand& comman
         !CheckUsmUser(command.usm, error)) {
         return false;
     }
-    const std::vector<std::string> rest(args.begin() + static_cast<std::ptrdiff_t>(i) + 1,
-                                        args.end());
+    const std::vector<std::string> rest(words.begin() + 1, words.end());
     if (command.action == ClientAction::LogDump) {
         if (rest.size() != 1) {
             error = "logdump needs one FILE";
@@ -264,8 +347,9 @@ bool ParseClientArgs(const std::vector<std::string>& args, ClientCommand& comman
         return false;
     }
     command.agent = rest[0];
+    command.agentAddress = WithoutTransport(rest[0]);
     SnmpAgentAddress address;
-    if (!SplitAgentAddress(command.agent, address)) {
+    if (!SplitAgentAddress(command.agentAddress, address)) {
         error = "bad agent address: " + command.agent;
         return false;
     }
@@ -276,7 +360,7 @@ bool ParseClientArgs(const std::vector<std::string>& args, ClientCommand& comman
     case ClientAction::Walk:
     case ClientAction::BulkWalk:
         if (operands.size() != 1) {
-            error = args[i] + " needs one OID";
+            error = words[0] + " needs one OID";
             return false;
         }
         break;

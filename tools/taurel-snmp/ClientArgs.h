@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "snmp/NetSnmpValueText.h"
 #include "snmp/SnmpTypes.h"
 #include "snmp/UsmUser.h"
 
@@ -13,6 +14,7 @@ struct ClientSetItem {
     std::string oid;
     char type = 0;
     std::string value;
+    std::string typed; // the name as given, for messages about the value
 };
 
 struct ClientCommand {
@@ -23,9 +25,13 @@ struct ClientCommand {
     int retries = 0; // the command line's default is kDefaultClientRetries
     int nonRepeaters = 0;
     int maxRepetitions = 10;
-    bool walkWithBulk = false; // walk -Cb: GetBulk steps instead of get-next
+    bool walkWithBulk = false;   // walk -Cb: GetBulk steps instead of get-next
+    bool checkIncreasing = true; // walk -Cc turns it off
+    bool fixPdus = true;         // get -Cf turns it off: a refused name ends the request
     bool logPackets = false;
-    std::string agent;
+    NetSnmpOutput output;            // -O
+    std::string agent;               // as given: messages name it so
+    std::string agentAddress;        // as the engine takes it: ADDRESS[:PORT]
     std::vector<std::string> oids;   // get, getnext, walk, bulkget, bulkwalk
     std::vector<ClientSetItem> sets; // set
     std::string file;                // logdump
@@ -39,7 +45,9 @@ constexpr int kDefaultClientTimeoutMs = 1000;
 constexpr int kDefaultClientRetries = 5;
 
 // Parses the arguments after the program name. False with `error` set when they do not form a
-// command; OIDs are checked and kept without a leading dot.
+// command; OIDs are checked and kept without a leading dot. Options may come before the
+// command, after the agent and (except for set, whose values may start with '-') among the
+// OIDs.
 bool ParseClientArgs(const std::vector<std::string>& args, ClientCommand& command,
                      std::string& error);
 
@@ -51,7 +59,9 @@ bool ParseTimeoutText(const std::string& text, int& milliseconds);
 // The community the command uses: the one given, else the default for reading or writing.
 std::string EffectiveCommunity(const ClientCommand& command);
 
-// Dotted decimal OID text, an optional leading dot dropped; false when it is not one.
+// Dotted decimal OID text, an optional leading dot dropped; false when it is not one or names
+// no object identifier BER can carry: every number at most 4294967295, the first 0, 1 or 2,
+// and the second below 40 under 0 and 1.
 bool NormalizeOid(const std::string& text, std::string& oid);
 
 extern const char* const kClientUsage;

@@ -1,101 +1,60 @@
 #include "tools/taurel-snmp/ClientValueText.h"
 
 #include "platform/core/TextFormat.h"
-#include "snmp/NmOidTable.h"
-#include "snmp/SnmpNotificationText.h"
+#include "snmp/SnmpTypes.h"
 
-namespace {
-
-std::string HexBytes(const CSnmpVarBind& vb) {
-    std::string text;
+std::string FormatClientBinding(const CSnmpVarBind& vb, const NetSnmpOutput& output) {
+    NetSnmpValue value;
+    value.type = vb.m_byType;
+    value.signedNumber = vb.GetInt64();
+    value.unsignedNumber = vb.m_byType == SNMP_TYPE_COUNTER64
+                               ? static_cast<std::uint64_t>(vb.GetInt64())
+                               : std::uint64_t{vb.GetUInt32()};
     const std::uint8_t* bytes = vb.GetBytes();
-    for (std::size_t i = 0; bytes && i < vb.m_wLength; ++i) {
-        text += FormatText(i == 0 ? "%02X" : " %02X", bytes[i]);
+    value.bytes = std::string_view(reinterpret_cast<const char*>(bytes), bytes ? vb.m_wLength : 0);
+    if (vb.m_byType == SNMP_TYPE_OID) {
+        value.oidText = vb.GetText();
     }
-    return text;
+    return NetSnmpLine(vb.m_strOid, value, output);
 }
 
-bool IsPrintable(const std::string& text) {
-    for (unsigned char c : text) {
-        if ((c < 0x20 && c != '\t' && c != '\r' && c != '\n') || c == 0x7F) {
-            return false;
-        }
-    }
-    return true;
-}
-
-std::string TimeTicksText(std::uint32_t ticks) {
-    return FormatText("(%u) ", ticks) + NetSnmpTimeticksText(ticks);
-}
-
-std::string TypeAndValue(const CSnmpVarBind& vb) {
-    switch (vb.m_byType) {
-    case SNMP_TYPE_INTEGER:
-        return FormatText("INTEGER: %lld", static_cast<long long>(vb.GetInt64()));
-    case SNMP_TYPE_OCTETS: {
-        const std::string text = vb.GetText();
-        return IsPrintable(text) ? "STRING: " + text : "Hex-STRING: " + HexBytes(vb);
-    }
-    case SNMP_TYPE_NULL:
-        return "NULL: Null";
-    case SNMP_TYPE_OID:
-        return "OID: " + vb.GetText();
-    case SNMP_TYPE_IPADDR: {
-        const std::uint8_t* b = vb.GetBytes();
-        if (b && vb.m_wLength == 4) {
-            return FormatText("IpAddress: %u.%u.%u.%u", b[0], b[1], b[2], b[3]);
-        }
-        return "IpAddress: " + HexBytes(vb);
-    }
-    case SNMP_TYPE_COUNTER:
-        return FormatText("Counter32: %u", vb.GetUInt32());
-    case SNMP_TYPE_GAUGE:
-        return FormatText("Gauge32: %u", vb.GetUInt32());
-    case SNMP_TYPE_TIMETICKS:
-        return "Timeticks: " + TimeTicksText(vb.GetUInt32());
-    case SNMP_TYPE_OPAQUE:
-        return "Opaque: " + HexBytes(vb);
-    case SNMP_TYPE_COUNTER64:
-        return FormatText("Counter64: %llu", static_cast<unsigned long long>(vb.GetInt64()));
-    // An exception replaces "TYPE: VALUE" with net-snmp's sentence.
-    case SNMP_TYPE_NOSUCHOBJECT:
-        return "No Such Object available on this agent at this OID";
-    case SNMP_TYPE_NOSUCHINSTANCE:
-        return "No Such Instance currently exists at this OID";
-    case SNMP_TYPE_ENDOFMIBVIEW:
-        return "No more variables left in this MIB View (It is past the end of the MIB tree)";
-    default:
-        return FormatText("type(%u): %s", vb.m_byType, HexBytes(vb).c_str());
-    }
-}
-
-} // namespace
-
-std::string FormatClientBinding(const CSnmpVarBind& vb) {
-    return vb.m_strOid + " = " + TypeAndValue(vb);
+std::string ClientOidText(const std::string& oid) {
+    return NetSnmpName(oid, NetSnmpOutput{});
 }
 
 std::string PduTypeName(std::uint16_t pduType) {
+    const std::string word = PduTypeWord(pduType);
+    if (word.back() == '?') {
+        return FormatText("type(0x%02X)", pduType & 0xFF);
+    }
+    std::string name;
+    for (const char c : word.substr(0, word.size() - 4)) {
+        name += static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+    }
+    return name;
+}
+
+std::string PduTypeWord(std::uint16_t pduType) {
     switch (pduType & 0xFF) {
     case SNMP_PDU_GET:
-        return "get";
+        return "GET-PDU";
     case SNMP_PDU_GETNEXT:
-        return "getnext";
+        return "GETNEXT-PDU";
     case SNMP_PDU_RESPONSE:
-        return "response";
+        return "RESPONSE-PDU";
     case SNMP_PDU_SET:
-        return "set";
+        return "SET-PDU";
     case SNMP_PDU_TRAP:
-        return "trap";
+        return "TRAP-PDU";
     case SNMP_PDU_GETBULK:
-        return "getbulk";
+        return "GETBULK-PDU";
     case SNMP_PDU_INFORM:
-        return "inform";
+        return "INFORM-PDU";
     case SNMP_PDU_TRAP2:
-        return "trap2";
+        return "TRAP2-PDU";
     case SNMP_PDU_REPORT:
-        return "report";
+        return "REPORT-PDU";
     default:
-        return FormatText("type(0x%02X)", pduType & 0xFF);
+        return FormatText("?0x%02X?", pduType & 0xFF);
     }
 }

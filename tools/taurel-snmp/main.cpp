@@ -1,6 +1,6 @@
 // taurel-snmp: get, getnext, walk and set against an SNMPv1, SNMPv2c or SNMPv3 agent, bulkget
-// and bulkwalk against an SNMPv2c or SNMPv3 one, on the NmSnmp engine; and logdump to read a
-// packet log.
+// and bulkwalk against an SNMPv2c or SNMPv3 one, on the NmSnmp engine, printing what net-snmp's
+// tools print; and logdump to read a packet log.
 #include <iostream>
 #include <string>
 #include <vector>
@@ -22,7 +22,7 @@ int main(int argc, char* argv[]) {
     WipeUsmPassphrases(args, argc, argv);
     if (!parsed) {
         std::cerr << "taurel-snmp: " << error << "\n" << kClientUsage;
-        return CLIENT_USAGE;
+        return CLIENT_FAILURE;
     }
     if (command.action == ClientAction::Help) {
         std::cout << kClientUsage;
@@ -38,6 +38,7 @@ int main(int argc, char* argv[]) {
 
     QCoreApplication app(argc, argv);
     SnmpInit(nullptr);
+    StartSnmpRequestIdsAtRandom();
     SetSnmpTimeout(command.timeoutMs);
     // Any agent, not only the switch: replies may fill a whole datagram.
     SetSnmpReceiveLimit(kSnmpMaxDatagram);

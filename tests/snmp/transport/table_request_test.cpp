@@ -216,6 +216,15 @@ TEST_F(TableRequestTest, GetNextWalkFollowsTheRowPositionUntilTheTableEnds) {
     request->m_strPosition = ".3";
     EXPECT_TRUE(request->IsEndOfTable(&empty));
     EXPECT_EQ(request->m_strPosition, "");
+
+    // An SNMPv2c agent's endOfMibView comes under the name asked for, inside the table: a
+    // step from there would ask for that name again for ever.
+    CSnmpPdu end;
+    end.AddOid("1.3.6.1.2.1.2.2.1.1.5");
+    end.m_varBindList.back()->m_byType = SNMP_TYPE_ENDOFMIBVIEW;
+    request->m_strPosition = ".5";
+    EXPECT_TRUE(request->IsEndOfTable(&end));
+    EXPECT_EQ(request->m_strPosition, "");
 }
 
 TEST_F(TableRequestTest, RepliesReachTheRegisteredReceiverOfTheRequester) {

@@ -12,6 +12,7 @@
 #include "snmp/NmOidTable.h"
 #include "snmp/SnmpPacketLog.h"
 #include "snmp/SnmpTransport.h"
+#include "snmp/UsmSession.h"
 #include "tests/snmp/transport/EngineTest.h"
 #include "tests/snmp/transport/Recorder.h"
 #include "tests/snmp/transport/TestPeer.h"
@@ -280,7 +281,7 @@ TEST_F(PacketLogTest, ExchangesAndFailuresAreAppendedRecordByRecord) {
     EXPECT_EQ(request.m_pPdu->m_varBindList.front()->m_strOid, kSysDescr);
     EXPECT_EQ(log.records[2]->m_wPduType, 0) << "the datagram that failed to decode";
     const CSnmpMsg& reply = *log.records[3];
-    EXPECT_EQ(reply.m_strIpAddr, "127.0.0.1") << "the sender's address";
+    EXPECT_EQ(reply.m_strIpAddr, peer.Address()) << "the sender's address and port";
     EXPECT_EQ(reply.m_wPduType, SNMP_PDU_RESPONSE);
     EXPECT_EQ(reply.m_pPdu->m_dwReqId, request.m_pPdu->m_dwReqId);
     EXPECT_EQ(log.records[5]->m_wPduType, SNMP_PDU_RESPONSE);
@@ -297,6 +298,44 @@ TEST(PacketLogReader, StopsAtADamagedRecordAndKeepsTheOnesBefore) {
     ASSERT_EQ(log.records.size(), 1u);
     EXPECT_TRUE(log.damaged);
     EXPECT_EQ(log.damagedOffset, ar.Bytes().size());
+}
+
+TEST(PacketLogRecord, V1RecordsStayTheMessagesArchiveAndOthersSayVersionUserAndLevel) {
+    CSnmpMsg v1(nullptr, "10.0.0.1", "tessla", SNMP_PDU_GET);
+    v1.m_pPdu->AddOid(kSysDescr);
+    CArchive plain;
+    v1.Serialize(plain);
+    CArchive record;
+    WriteSnmpLogRecord(record, v1);
+    EXPECT_EQ(record.Bytes(), plain.Bytes()) << "the switch's log reads as it always did";
+
+    CSnmpMsg v2c(nullptr, "10.0.0.1", "tessla", SNMP_PDU_GETBULK);
+    v2c.m_nVersion = SNMP_VERSION_2C;
+    UsmUser user;
+    user.userName = "ops";
+    user.level = UsmSecurityLevel::AuthNoPriv;
+    user.auth = UsmAuthProtocol::SHA256;
+    user.authPassword = UsmSecret("auth-pass");
+    CSnmpMsg v3(nullptr, "10.0.0.1", "", SNMP_PDU_GET);
+    v3.m_nVersion = SNMP_VERSION_2C;
+    v3.m_pUsm = std::make_shared<UsmSession>(user);
+    CArchive both;
+    WriteSnmpLogRecord(both, v2c);
+    WriteSnmpLogRecord(both, v3);
+    EXPECT_EQ(v3.m_strCommunity, "") << "the message itself is left as it was";
+    EXPECT_EQ(v3.m_wPduType, SNMP_PDU_GET);
+
+    const SnmpPacketLogContents log = ReadSnmpPacketLog(both.Bytes());
+    ASSERT_EQ(log.records.size(), 2u);
+    const CSnmpMsg& bulk = *log.records[0];
+    EXPECT_EQ(SnmpLogRecordVersion(bulk.m_wPduType), SNMP_VERSION_2C);
+    EXPECT_EQ(bulk.m_wPduType & 0xFF, SNMP_PDU_GETBULK);
+    EXPECT_EQ(bulk.m_strCommunity, "tessla");
+    const CSnmpMsg& secure = *log.records[1];
+    EXPECT_EQ(SnmpLogRecordVersion(secure.m_wPduType), SNMP_VERSION_3);
+    EXPECT_EQ(SnmpLogRecordLevel(secure.m_wPduType), UsmSecurityLevel::AuthNoPriv);
+    EXPECT_EQ(secure.m_strCommunity, "ops");
+    EXPECT_EQ(secure.m_wPduType & 0xFF, SNMP_PDU_GET);
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 // key ("maplesyrup" localised with SHA-1 to engine 000000000000000000000002), so what it
 // accepts does not depend on our own key stretching.
 
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
@@ -25,11 +26,13 @@ inline UsmUser MapleUser(UsmSecurityLevel level) {
     return user;
 }
 
-// What the agent sends: `pdu` from kTestEngineId at (boots, time), with `flags`.
+// What the agent sends: `pdu` from kTestEngineId at (boots, time), with `flags`; with
+// `cutOctets` the encrypted PDU loses its last octets before the MAC is made, as an agent with
+// another privacy key (or a broken one) would send it.
 inline std::vector<std::uint8_t> AgentMessage(std::uint8_t flags,
                                               const std::vector<std::uint8_t>& pdu,
                                               std::uint32_t boots, std::uint32_t time,
-                                              std::int64_t msgId = 7) {
+                                              std::int64_t msgId = 7, std::size_t cutOctets = 0) {
     const UsmSecret key(kTestLocalKey.data(), kTestLocalKey.size());
     SnmpV3Message msg;
     msg.msgId = msgId;
@@ -44,6 +47,7 @@ inline std::vector<std::uint8_t> AgentMessage(std::uint8_t flags,
         std::vector<std::uint8_t> encrypted;
         UsmAesCfb(true, key, UsmAesIv(boots, time, msg.usm.privParams.data()).data(),
                   msg.data.data(), msg.data.size(), encrypted);
+        encrypted.resize(encrypted.size() - std::min(cutOctets, encrypted.size()));
         msg.data = encrypted;
     }
     std::size_t authOffset = 0;

@@ -83,12 +83,12 @@ TEST(ClientV2cArgs, BulkNeedsV2cAndAWalkThatAdvances) {
 TEST(ClientV2cText, Counter64ExceptionsAndStatusNames) {
     CSnmpVarBind big("1.3");
     big.SetValue(std::int64_t{-1}, SNMP_TYPE_COUNTER64);
-    EXPECT_EQ(FormatClientBinding(big), "1.3 = Counter64: 18446744073709551615");
+    EXPECT_EQ(FormatClientBinding(big), ".1.3 = Counter64: 18446744073709551615");
     const std::vector<std::pair<std::uint8_t, std::string>> exceptions = {
-        {SNMP_TYPE_NOSUCHOBJECT, "1.3 = No Such Object available on this agent at this OID"},
-        {SNMP_TYPE_NOSUCHINSTANCE, "1.3 = No Such Instance currently exists at this OID"},
+        {SNMP_TYPE_NOSUCHOBJECT, ".1.3 = No Such Object available on this agent at this OID"},
+        {SNMP_TYPE_NOSUCHINSTANCE, ".1.3 = No Such Instance currently exists at this OID"},
         {SNMP_TYPE_ENDOFMIBVIEW,
-         "1.3 = No more variables left in this MIB View (It is past the end of the MIB tree)"}};
+         ".1.3 = No more variables left in this MIB View (It is past the end of the MIB tree)"}};
     for (const auto& [type, line] : exceptions) {
         CSnmpVarBind vb("1.3");
         vb.m_byType = type;
@@ -150,8 +150,8 @@ TEST_F(ClientV2cSession, BulkWalkStepsFromTheLastNameAndStopsAtTheSubtreesEnd) {
     EXPECT_EQ(second->m_pPdu->m_varBindList.front()->m_strOid, "1.3.6.1.9.10");
     ASSERT_TRUE(ProcessEventsUntil([&] { return session.Finished(); }));
     EXPECT_EQ(session.ExitCode(), CLIENT_OK) << err.str();
-    EXPECT_EQ(out.str(), "1.3.6.1.9.1 = Counter64: 7\n1.3.6.1.9.2 = Counter64: 7\n"
-                         "1.3.6.1.9.10 = Counter64: 7\n1.3.6.1.9.11 = Counter64: 7\n");
+    EXPECT_EQ(out.str(), ".1.3.6.1.9.1 = Counter64: 7\n.1.3.6.1.9.2 = Counter64: 7\n"
+                         ".1.3.6.1.9.10 = Counter64: 7\n.1.3.6.1.9.11 = Counter64: 7\n");
     EXPECT_EQ(peer.ReceiveRequest(100), nullptr) << "nothing sent past the subtree";
 }
 
@@ -173,7 +173,7 @@ TEST_F(ClientV2cSession, GetNextWalkOnV2cEndsAtEndOfMibView) {
         0, 0, "tessla", SNMP_VERSION_2C));
     ASSERT_TRUE(ProcessEventsUntil([&] { return session.Finished(); }));
     EXPECT_EQ(session.ExitCode(), CLIENT_OK) << err.str();
-    EXPECT_EQ(out.str(), "1.3.1 = Counter64: 7\n1.3.1 = No more variables left in this MIB View "
+    EXPECT_EQ(out.str(), ".1.3.1 = Counter64: 7\n.1.3.1 = No more variables left in this MIB View "
                          "(It is past the end of the MIB tree)\n");
 }
 
@@ -182,7 +182,7 @@ TEST_F(ClientV2cSession, UnknownHostIsNamedAndNothingIsSent) {
     ClientSession session(command, out, err);
     session.Start();
     ASSERT_TRUE(session.Finished());
-    EXPECT_EQ(session.ExitCode(), CLIENT_ERROR);
+    EXPECT_EQ(session.ExitCode(), CLIENT_FAILURE);
     EXPECT_EQ(err.str(), "taurel-snmp: Unknown host (nosuch.invalid)\n");
     EXPECT_TRUE(GetSnmpSocket()->m_msgList.empty());
 }

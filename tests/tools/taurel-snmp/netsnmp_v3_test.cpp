@@ -58,7 +58,7 @@ std::vector<std::string> Join(std::vector<std::string> a, const std::vector<std:
     return a;
 }
 
-// The names snmpwalk prints with the same user options, without their leading dot.
+// The names snmpwalk prints with the same user options.
 std::vector<std::string> NetSnmpWalkOids(const std::vector<std::string>& options,
                                          const std::string& agent) {
     QStringList args = {"-v3", "-On"};
@@ -71,7 +71,7 @@ std::vector<std::string> NetSnmpWalkOids(const std::vector<std::string>& options
     process.waitForFinished(20000);
     std::vector<std::string> oids;
     for (const std::string& line : Lines(process.readAllStandardOutput().toStdString())) {
-        oids.push_back(line.substr(1, line.find(' ') - 1));
+        oids.push_back(line.substr(0, line.find(' ')));
     }
     return oids;
 }
@@ -124,7 +124,7 @@ TEST_F(NetSnmpV3, EveryAuthAndPrivPairGetsWalksAndSetsWithReadBack) {
             const std::vector<std::string> options = UserOptions(auth, priv);
             const ClientRun get = Run(options, {"get", Agent(), kSysName});
             ASSERT_EQ(get.exitCode, 0) << get.err;
-            EXPECT_EQ(get.out.rfind(kSysName + " = STRING: ", 0), 0u) << get.out;
+            EXPECT_EQ(get.out.rfind("." + kSysName + " = STRING: \"", 0), 0u) << get.out;
 
             const ClientRun walk = Run(options, {"walk", Agent(), kSystem});
             ASSERT_EQ(walk.exitCode, 0) << walk.err;
@@ -139,7 +139,7 @@ TEST_F(NetSnmpV3, EveryAuthAndPrivPairGetsWalksAndSetsWithReadBack) {
             const ClientRun set = Run(options, {"set", Agent(), kSysContact, "s", contact});
             ASSERT_EQ(set.exitCode, 0) << set.err;
             const ClientRun readBack = Run(options, {"get", Agent(), kSysContact});
-            EXPECT_EQ(readBack.out, kSysContact + " = STRING: " + contact + "\n");
+            EXPECT_EQ(readBack.out, "." + kSysContact + " = STRING: \"" + contact + "\"\n");
         }
     }
     const ClientRun guest = Run({"-u", "guest", "-l", "noAuthNoPriv"}, {"get", Agent(), kSysName});
@@ -180,8 +180,8 @@ TEST_F(NetSnmpV3, WrongCredentialsFailWithNetSnmpsWordsAndWithoutWaiting) {
     std::vector<std::string> wrongPriv = UserOptions("SHA-256", true);
     wrongPriv[11] = "not-the-pass";
     const ClientRun badPriv = Run(Join({"-t", "0.3", "-r", "0"}, wrongPriv), get);
-    EXPECT_EQ(badPriv.exitCode, 2);
-    EXPECT_EQ(badPriv.err, "Timeout: No Response from " + Agent() + "\n");
+    EXPECT_EQ(badPriv.exitCode, 1);
+    EXPECT_EQ(badPriv.err, "Timeout: No Response from " + Agent() + ".\n");
     EXPECT_LT(m_lastMs, 5000);
 }
 
@@ -195,7 +195,17 @@ TEST_F(NetSnmpV3, AGivenEngineIdSkipsDiscoveryAndTheAgentsReportSetsTheClock) {
     ASSERT_EQ(dump.exitCode, 0) << dump.err;
     const std::vector<std::string> lines = Lines(dump.out);
     ASSERT_EQ(lines.size(), 8u) << dump.out;
-    EXPECT_EQ(lines[3], "1.3.6.1.6.3.15.1.1.2.0 = Counter32: 1"); // usmStatsNotInTimeWindows
+    EXPECT_EQ(lines[3], ".1.3.6.1.6.3.15.1.1.2.0 = Counter32: 1"); // usmStatsNotInTimeWindows
+    // Each record names the version, the user and the level, and a reply the agent's port.
+    for (const std::size_t record : {0u, 2u, 4u, 6u}) {
+        EXPECT_EQ(lines[record].rfind("record " + std::to_string(record / 2 + 1) + ": address " +
+                                          Agent() +
+                                          ", version 3, user \"SHA-512-authPriv\", "
+                                          "level authPriv, ",
+                                      0),
+                  0u)
+            << lines[record];
+    }
     EXPECT_EQ(lines[7], get.out.substr(0, get.out.size() - 1));
 
     // The passphrases and the keys made from them never reach the packet log.

@@ -134,7 +134,7 @@ TEST(TrapdUsers, TakesNetSnmpCreateUserLines) {
     EXPECT_EQ(user.level, UsmSecurityLevel::NoAuthNoPriv);
 
     for (const char* bad :
-         {"", "-e", "-e zz ops", "ops SHA", "ops SHA1 maplesyrup",
+         {"", "-e", "-e zz ops", "ops SHA", "ops SHA3 maplesyrup",
           "ops SHA maplesyrup DES x12345678", "ops MD5 maplesyrup AES p1 extra"}) {
         EXPECT_FALSE(ParseCreateUser(bad, user, error)) << bad;
     }
