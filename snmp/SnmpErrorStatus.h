@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <iterator>
 #include <string>
+#include <type_traits>
 
 #include "snmp/NmSnmpApi.h"
 
@@ -31,7 +32,7 @@ NMSNMP_API std::string SnmpErrorStatusPhrase(std::uint32_t status, const std::st
 // last (true). Null past the end or for an empty list.
 template <class List>
 auto ErrorIndexEntry(const List& entries, std::uint32_t index, bool zeroIsLast)
-    -> decltype(*std::begin(entries))* {
+    -> std::remove_reference_t<decltype(*std::begin(entries))>* {
     if (std::begin(entries) == std::end(entries))
         return nullptr;
     if (index == 0)
