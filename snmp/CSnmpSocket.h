@@ -45,6 +45,9 @@ public:
     // that names no security session of its own is sent in this one. Hosts whose dialogs build
     // their requests themselves (NmDialog's) reach a v3 agent this way.
     std::map<std::string, std::shared_ptr<UsmSession>> m_agentSecurity;
+    // Agents spoken to in another community-based version than SNMPv1, by address as requests
+    // name them: a request to one of them that names no security session goes in this version.
+    std::map<std::string, int> m_agentVersion;
     // Off: time-outs count whole seconds of the injectable clock, as the switch's windows
     // always had them. On: milliseconds of a monotonic clock, so that a time-out such as
     // 250 ms means 250 ms (the command-line tools; the tick must then run often).

@@ -62,6 +62,18 @@ void SetSnmpAgentSecurity(const std::string& address, std::shared_ptr<UsmSession
     }
 }
 
+void SetSnmpAgentVersion(const std::string& address, int version) {
+    if (!g_pSnmpDll) {
+        return;
+    }
+    auto& agents = g_pSnmpDll->m_pSnmpSocket->m_agentVersion;
+    if (version == SNMP_VERSION_1) {
+        agents.erase(address);
+    } else {
+        agents[address] = version;
+    }
+}
+
 void SetSnmpPreciseTimeouts(bool precise) {
     if (g_pSnmpDll) {
         g_pSnmpDll->SetPreciseTimeouts(precise);

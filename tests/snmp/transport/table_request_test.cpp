@@ -216,6 +216,42 @@ TEST_F(TableRequestTest, GetNextWalkFollowsTheRowPositionUntilTheTableEnds) {
     request->m_strPosition = ".3";
     EXPECT_TRUE(request->IsEndOfTable(&empty));
     EXPECT_EQ(request->m_strPosition, "");
+
+    // An SNMPv2 agent past its last object names the row asked for, with endOfMibView.
+    CSnmpPdu end;
+    end.AddOid("1.3.6.1.2.1.2.2.1.1.5");
+    end.m_varBindList.back()->m_byType = SNMP_TYPE_ENDOFMIBVIEW;
+    request->m_strPosition = ".5";
+    EXPECT_TRUE(request->IsEndOfTable(&end));
+    EXPECT_EQ(request->m_strPosition, "");
+}
+
+TEST_F(TableRequestTest, AnAgentNamedForSnmpV2cGetsEveryTableRequestInIt) {
+    const _NmOidTable rows[] = {{SNMP_TYPE_OCTETS, RO, "1.3.6.1.2.1.1.5", "Name", nullptr, 0}};
+    auto request = Make(rows, 1, ".0");
+    request->SetSnmpCallback(Recorder::Callback());
+    SetSnmpAgentVersion(peer.Address(), SNMP_VERSION_2C);
+    auto v2 = SendAndCapture(*request, SNMP_PDU_GET);
+    ASSERT_NE(v2, nullptr);
+    EXPECT_EQ(v2->m_nVersion, SNMP_VERSION_2C);
+    // Its reply is read as SNMPv2c: an exception in it arrives in words, not as a failure.
+    peer.SendRaw(EncodeResponse(
+        v2->m_pPdu->m_dwReqId,
+        [](CSnmpPdu& pdu) {
+            pdu.AddOid("1.3.6.1.2.1.1.5.0");
+            pdu.m_varBindList.back()->m_byType = SNMP_TYPE_NOSUCHOBJECT;
+        },
+        0, 0, "tessla", SNMP_VERSION_2C));
+    ASSERT_TRUE(ProcessEventsUntil([&] { return !recorder.calls.empty(); }));
+    EXPECT_EQ(recorder.calls[0].code, 0);
+    EXPECT_EQ(CSnmpClass::FormatValue(recorder.calls[0].msg->m_pPdu->m_varBindList.front(),
+                                      request->GetOidList().front()),
+              "noSuchObject");
+
+    SetSnmpAgentVersion(peer.Address(), SNMP_VERSION_1);
+    auto v1 = SendAndCapture(*request, SNMP_PDU_GET);
+    ASSERT_NE(v1, nullptr);
+    EXPECT_EQ(v1->m_nVersion, SNMP_VERSION_1) << "named back to SNMPv1, the default";
 }
 
 TEST_F(TableRequestTest, RepliesReachTheRegisteredReceiverOfTheRequester) {
