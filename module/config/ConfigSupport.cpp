@@ -9,6 +9,7 @@
 #include "module/slots/SlotsShowing.h"
 #include "platform/core/Clock.h"
 #include "snmp/CSnmpClass.h"
+#include "snmp/SnmpErrorStatus.h"
 #include "snmp/SnmpTransport.h"
 
 #include <vector>
@@ -89,5 +90,11 @@ const CSnmpPdu* TakeAnswer(COutstandingRequest& request, std::uint16_t code, CSn
         return nullptr;
     }
     ShowReplyStatus(line, *msg);
+    if (SnmpFirstException(*msg->m_pPdu)) {
+        // An object the agent says it does not have was not read: its words must not stand in
+        // an input and be written back.
+        CSnmpMsg::Release(msg);
+        return nullptr;
+    }
     return msg->m_pPdu;
 }

@@ -45,6 +45,7 @@ bool AcceptReply(COutstandingRequest& request, CSnmpMsg* msg);
 bool IsAnswer(std::uint16_t code, const CSnmpMsg* msg);
 // A form's reply routine's first step: the awaited answer's PDU, its status shown in `line`;
 // otherwise null, the message released and, when the awaited request got no answer, why
-// (NoReplyText) shown.
+// (NoReplyText) shown. An answer in which a binding holds an exception (an object the agent
+// does not have) is shown and released too: the window stays unread, as after noSuchName.
 const CSnmpPdu* TakeAnswer(COutstandingRequest& request, std::uint16_t code, CSnmpMsg* msg,
                            CDlgMsgControl* line);
