@@ -22,21 +22,43 @@ bool ParseHex(const std::string& text, std::vector<std::uint8_t>& bytes) {
     return true;
 }
 
+const std::map<std::string, UsmSecurityLevel> kLevels = {
+    {"noAuthNoPriv", UsmSecurityLevel::NoAuthNoPriv},
+    {"authNoPriv", UsmSecurityLevel::AuthNoPriv},
+    {"authPriv", UsmSecurityLevel::AuthPriv}};
+const std::map<std::string, UsmAuthProtocol> kAuth = {
+    {"MD5", UsmAuthProtocol::MD5},        {"SHA", UsmAuthProtocol::SHA1},
+    {"SHA-224", UsmAuthProtocol::SHA224}, {"SHA-256", UsmAuthProtocol::SHA256},
+    {"SHA-384", UsmAuthProtocol::SHA384}, {"SHA-512", UsmAuthProtocol::SHA512}};
+
+template <class Value> std::string WordOf(const std::map<std::string, Value>& words, Value value) {
+    for (const auto& [word, known] : words) {
+        if (known == value) {
+            return word;
+        }
+    }
+    return {};
+}
+
 } // namespace
 
 bool IsUsmOptionLetter(char letter) {
     return std::string_view("ulaAxXen").find(letter) != std::string_view::npos;
 }
 
+std::string UsmSecurityLevelName(UsmSecurityLevel level) {
+    return WordOf(kLevels, level);
+}
+
+std::string UsmAuthProtocolName(UsmAuthProtocol protocol) {
+    return WordOf(kAuth, protocol);
+}
+
+std::string UsmPrivProtocolName(UsmPrivProtocol protocol) {
+    return protocol == UsmPrivProtocol::AES128 ? "AES" : std::string();
+}
+
 bool ParseUsmOption(char letter, const std::string& value, UsmUser& user, std::string& error) {
-    static const std::map<std::string, UsmSecurityLevel> kLevels = {
-        {"noAuthNoPriv", UsmSecurityLevel::NoAuthNoPriv},
-        {"authNoPriv", UsmSecurityLevel::AuthNoPriv},
-        {"authPriv", UsmSecurityLevel::AuthPriv}};
-    static const std::map<std::string, UsmAuthProtocol> kAuth = {
-        {"MD5", UsmAuthProtocol::MD5},        {"SHA", UsmAuthProtocol::SHA1},
-        {"SHA-224", UsmAuthProtocol::SHA224}, {"SHA-256", UsmAuthProtocol::SHA256},
-        {"SHA-384", UsmAuthProtocol::SHA384}, {"SHA-512", UsmAuthProtocol::SHA512}};
     switch (letter) {
     case 'u':
         if (value.size() > kUsmMaxUserName) {
@@ -91,17 +113,20 @@ bool ParseUsmOption(char letter, const std::string& value, UsmUser& user, std::s
     }
 }
 
-bool CheckUsmUser(const UsmUser& user, std::string& error) {
+bool CheckUsmUser(const UsmUser& user, std::string& error, bool nameOptions) {
+    const auto option = [nameOptions](const char* letter) {
+        return nameOptions ? std::string(" (") + letter + ")" : std::string();
+    };
     if (user.userName.empty()) {
-        error = "SNMPv3 needs a user name (-u)";
+        error = "SNMPv3 needs a user name" + option("-u");
         return false;
     }
     if (user.level != UsmSecurityLevel::NoAuthNoPriv && user.authPassword.size() < kMinPassphrase) {
-        error = "the authentication passphrase (-A) needs at least 8 characters";
+        error = "the authentication passphrase" + option("-A") + " needs at least 8 characters";
         return false;
     }
     if (user.level == UsmSecurityLevel::AuthPriv && user.privPassword.size() < kMinPassphrase) {
-        error = "the privacy passphrase (-X) needs at least 8 characters";
+        error = "the privacy passphrase" + option("-X") + " needs at least 8 characters";
         return false;
     }
     return true;
