@@ -12,6 +12,7 @@ struct AgentOptions {
     AgentCommunities communities;
     SwitchSetup device;
     FaultSettings faults;
+    AgentProtocols protocols;
     bool verbose = false;
     bool help = false;
     bool version = false;

@@ -22,6 +22,8 @@ struct AgentServerSettings {
     std::function<std::int64_t()> clock;
     // Receives one line per request when set.
     std::function<void(const std::string&)> log;
+    // SNMPv2c and SNMPv3 besides SNMPv1; the passphrases are wiped once the engine has keys.
+    AgentProtocols protocols;
 };
 
 class CAgentServer : public QObject {
