@@ -7,7 +7,7 @@ find_program(GZIP gzip REQUIRED)
 
 set(taurel_man_names
     "manage one SNMP Ethernet switch"
-    "simulated SNMPv1 switch for testing and demonstration"
+    "simulated SNMP switch for testing and demonstration"
     "command-line SNMPv1 client: get, getnext, walk, set and packet logs"
     "generic MIB dialogs on any SNMPv1 agent")
 set(taurel_man_dir ${CMAKE_CURRENT_BINARY_DIR}/man)
