@@ -48,8 +48,10 @@ std::string CSnmpClass::FormatValue(const CSnmpVarBind* vb, const CSnmpOid* oid)
     if (!vb) {
         return {};
     }
-    // An agent's exception stands in place of the value, whatever the row's type.
-    const std::uint8_t type = oid && !SnmpIsException(vb->m_byType) ? oid->m_byType : vb->m_byType;
+    // An agent's exception stands in place of the value, whatever the row's type; so does a
+    // Counter64 an SNMPv2 agent sends for a row of 32 bits, whose high half must not be lost.
+    const bool ownType = SnmpIsException(vb->m_byType) || vb->m_byType == SNMP_TYPE_COUNTER64;
+    const std::uint8_t type = oid && !ownType ? oid->m_byType : vb->m_byType;
     switch (type) {
     case SNMP_TYPE_COUNTER64:
         return FormatText("%llu", static_cast<unsigned long long>(vb->GetInt64()));

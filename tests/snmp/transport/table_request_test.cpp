@@ -347,6 +347,9 @@ TEST(FormatValue, Counter64InFullAndExceptionsWhateverTheRowsType) {
     CSnmpVarBind big("1.1");
     big.SetValue(std::int64_t{-1}, SNMP_TYPE_COUNTER64);
     EXPECT_EQ(CSnmpClass::FormatValue(&big, nullptr), "18446744073709551615");
+    CSnmpOid counter32(SNMP_TYPE_COUNTER, RO, "1.1", "octets", "");
+    big.SetValue(std::int64_t{0x100000005}, SNMP_TYPE_COUNTER64);
+    EXPECT_EQ(CSnmpClass::FormatValue(&big, &counter32), "4294967301") << "not 5";
     CSnmpOid counter(SNMP_TYPE_INTEGER, RO, "1.1", "count", "");
     const std::vector<std::pair<std::uint8_t, std::string>> exceptions = {
         {SNMP_TYPE_NOSUCHOBJECT, "noSuchObject"},
