@@ -19,7 +19,9 @@ CAgentServer::CAgentServer(AgentServerSettings settings, QObject* parent)
     if (!m_settings.clock) {
         m_settings.clock = SteadyMs;
     }
-    m_engine = std::make_unique<CAgentEngine>(m_settings.device, m_settings.communities, Now());
+    m_engine = std::make_unique<CAgentEngine>(m_settings.device, m_settings.communities, Now(),
+                                              m_settings.protocols);
+    WipePassphrases(m_settings.protocols);
     for (const auto& [key, community] : m_settings.trapReceivers) {
         m_engine->Switch().AddTrapReceiver(key, community);
     }

@@ -42,9 +42,14 @@ std::uint32_t CSnmpSocket::SendSnmpMsg(CSnmpMsg* msg) {
                 msg->m_pUsm = agent->second;
             }
         }
-        const auto version = m_agentVersion.find(msg->m_strIpAddr);
-        if (msg->m_pUsm || version != m_agentVersion.end()) {
-            msg->m_nVersion = SNMP_VERSION_2C; // a v3 message carries v2 PDUs too
+        if (!msg->m_pUsm) {
+            const auto agent = m_agentVersion.find(msg->m_strIpAddr);
+            if (agent != m_agentVersion.end()) {
+                msg->m_nVersion = agent->second;
+            }
+        }
+        if (msg->m_pUsm) {
+            msg->m_nVersion = SNMP_VERSION_2C; // a v3 message carries v2 PDUs
         }
         msg->SnmpEncode();
         if (msg->m_pUsm) {

@@ -45,8 +45,8 @@ public:
     // that names no security session of its own is sent in this one. Hosts whose dialogs build
     // their requests themselves (NmDialog's) reach a v3 agent this way.
     std::map<std::string, std::shared_ptr<UsmSession>> m_agentSecurity;
-    // Agents spoken to with SNMPv2c, by address as requests name them: a request to one of
-    // them goes as SNMPv2c whatever version it was made with.
+    // Agents spoken to in another community-based version than SNMPv1, by address as requests
+    // name them: a request to one of them that names no security session goes in this version.
     std::map<std::string, int> m_agentVersion;
     // Off: time-outs count whole seconds of the injectable clock, as the switch's windows
     // always had them. On: milliseconds of a monotonic clock, so that a time-out such as

@@ -5,8 +5,10 @@
 CDemoAgent::CDemoAgent() = default;
 CDemoAgent::~CDemoAgent() = default;
 
-bool CDemoAgent::Start(std::string& error) {
-    m_server = std::make_unique<CAgentServer>(AgentServerSettings{});
+bool CDemoAgent::Start(std::string& error, AgentProtocols protocols) {
+    AgentServerSettings settings;
+    settings.protocols = std::move(protocols);
+    m_server = std::make_unique<CAgentServer>(std::move(settings));
     if (m_server->Listen("127.0.0.1", 0, error))
         return true;
     m_server.reset();

@@ -1,9 +1,11 @@
 #pragma once
 // The simulated switch of --demo, run in this process on 127.0.0.1 and a free port with its
-// factory setup and communities.
+// factory setup and communities, and, for SNMPv2c or SNMPv3, the demo session's protocols.
 
 #include <memory>
 #include <string>
+
+#include "agent/AgentProtocols.h"
 
 class CAgentServer;
 
@@ -15,7 +17,7 @@ public:
     CDemoAgent& operator=(const CDemoAgent&) = delete;
 
     // False with `error` set when the agent cannot listen.
-    bool Start(std::string& error);
+    bool Start(std::string& error, AgentProtocols protocols = {});
     // "127.0.0.1:PORT" once started.
     std::string Address() const;
     // The simulated switch itself, once started: its trap port, receivers and link flap.

@@ -3,6 +3,7 @@
 #include "module/app/CDemoAgent.h"
 #include "module/app/CInstanceLock.h"
 #include "module/app/CommandLine.h"
+#include "module/app/DemoSession.h"
 #include "module/app/PrintDialogs.h"
 #include "module/graphs/CGraphDlg.h"
 #include "module/mainwnd/CModuleMainDlg.h"
@@ -58,7 +59,7 @@ ModuleIdentity CModuleApp::Identity() const {
 bool CModuleApp::StartDemoAgent() {
     m_demo = std::make_unique<CDemoAgent>();
     std::string error;
-    if (m_demo->Start(error))
+    if (m_demo->Start(error, DemoAgentProtocols(m_options.snmp.version)))
         return true;
     std::fprintf(stderr, "taurel: cannot start the demo switch: %s\n", error.c_str());
     m_demo.reset();
@@ -103,6 +104,8 @@ void CModuleApp::RunMainWindow() {
     });
     if (!first)
         return; // the instance managing this device came to the front
+    if (!StartSession())
+        return;
 
     CModuleMainDlg main(Identity());
     running = &main;

@@ -3,6 +3,7 @@
 // the SNMP engine, makes sure only one window manages the device, and runs the main module
 // window until it closes. Its destruction shuts the engine down.
 
+#include "module/app/PassphrasePrompt.h"
 #include "module/app/ProgramOptions.h"
 #include "module/identity/ModuleIdentity.h"
 #include "platform/ui/CWinApp.h"
@@ -29,6 +30,9 @@ public:
     void TakeCommandLine(const std::string& commandLine);
     ModuleIdentity Identity() const override;
     std::string WindowTitle() const { return ModuleWindowTitle(Identity()); }
+    // Where SNMPv3 passphrases come from when no secrets file gives them: the start-up dialog
+    // unless a test says otherwise.
+    void SetPassphraseAsker(PassphraseAsker ask) { m_askPassphrases = std::move(ask); }
 
     std::string m_strDeviceName;
     std::string m_strAgentAddress;
@@ -39,6 +43,9 @@ public:
 
 private:
     bool StartDemoAgent();
+    // The engine told how to speak to the switch (CModuleAppSession.cpp); false, the exit code
+    // set and the reason written, when the passphrases could not be had or used.
+    bool StartSession();
     void RunMainWindow();
     void ScheduleProgramOptions(CModuleMainDlg& main);
     static void QuitWhenUnwound(CModuleMainDlg& main, int attempt);
@@ -46,6 +53,7 @@ private:
 
     ProgramOptions m_options;
     std::unique_ptr<CDemoAgent> m_demo;
+    PassphraseAsker m_askPassphrases = AskPassphrasesInDialog;
     bool m_bSnmpStarted = false;
     int m_exitCode = 0;
 };

@@ -89,11 +89,19 @@ ProgramOptions ParseProgramOptions(const std::vector<std::string>& args) {
                 refuse("--quit-after needs a number of seconds");
             else
                 options.quitAfterSeconds = seconds;
+        } else if (IsSnmpSessionOption(name)) {
+            std::string why;
+            if (!value(v))
+                refuse(name + " needs a value");
+            else if (!TakeSnmpSessionOption(name, v, options.snmp, why))
+                refuse(why);
         } else {
             refuse("unknown option " + arg);
         }
     }
     options.commandLine = joined;
+    if (std::string why; !CheckSnmpSessionOptions(options.snmp, options.demo, why))
+        refuse(why);
     return options;
 }
 
@@ -114,7 +122,8 @@ std::string ProgramUsage() {
     return "Usage: taurel [/Nname] [/Iaddress[:port]] [/Rcommunity] [/Wcommunity] [OPTION]...\n"
            "\n"
            "Manages one SNMPv1 Ethernet switch: its front panel, device and port information,\n"
-           "configuration, and live port counters as tables, curves and bar graphs.\n"
+           "configuration, and live port counters as tables, curves and bar graphs; with\n"
+           "--snmp-version, over SNMPv2c or as an SNMPv3 user instead.\n"
            "\n"
            "  /Nname            device name shown in every title (default Mirova)\n"
            "  /Iaddress[:port]  the switch's SNMP agent (default 127.0.0.1); without a\n"
@@ -127,18 +136,23 @@ std::string ProgramUsage() {
            "  /Rcommunity       read community (default tessla)\n"
            "  /Wcommunity       write community (default marbelo)\n"
            "  --demo            start the built-in simulated switch on a free loopback port\n"
-           "                    and manage it (/I is then ignored)\n"
+           "                    and manage it (/I and the --v3-... options are then\n"
+           "                    ignored: the demo switch has its own SNMPv3 user)\n"
            "  --open SLOT       open a child-dialog slot once the window is up\n"
            "  --screenshot P    save P-main.png and P-slotN.png just before quitting\n"
            "  --quit-after S    close the window after S seconds\n"
            "  --print           on quitting, write every open table's and graph's rows to\n"
            "                    standard output, cells separated by tabs\n"
-           "  --packet-log      append every SNMP message to snmp.log\n"
+           "  --packet-log      append every SNMP message to snmp.log\n" +
+           SnmpSessionUsage() +
            "  --help            print this text and exit\n"
            "  --version         print the version and exit\n"
            "\n"
            "A second start for the same name and address brings the first window to the front.\n"
+           "With --demo and --snmp-version 3 the demo switch has an SNMPv3 user of its own,\n"
+           "named with its passphrases in the first lines the program writes.\n"
            "\n"
            "Exit status: 0 when the window closed or another one already manages the device,\n"
-           "1 when the sockets or the demo switch could not start, 64 for a bad option.\n";
+           "1 when the sockets or the demo switch could not start, 2 when the passphrase\n"
+           "prompt was cancelled, 64 for a bad option or a secrets file that may not be read.\n";
 }

@@ -2,6 +2,8 @@
 // The program's own long options. They are taken out of the arguments before the "/N" "/I"
 // "/R" "/W" search, so a path such as /tmp/Net given to an option is never read as a name.
 
+#include "module/app/SnmpSessionOptions.h"
+
 #include <optional>
 #include <string>
 #include <vector>
@@ -16,6 +18,8 @@ struct ProgramOptions {
     std::vector<int> openSlots;
     std::string screenshotPrefix;
     std::optional<double> quitAfterSeconds;
+    // How the switch is spoken to: --snmp-version and the --v3-... options.
+    SnmpSessionOptions snmp;
     // The remaining arguments joined by single spaces: what the four options are read from.
     std::string commandLine;
     // Set when an argument is refused; the program then says it and ends with code 64.

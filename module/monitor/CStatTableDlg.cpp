@@ -207,15 +207,17 @@ void CStatTableDlg::OnPollReply(std::uint16_t code, CSnmpMsg* msg) {
     if (!pdu)
         return;
     const std::int64_t now = Clock::now();
-    if (pdu->m_dwErrorStatus == 0) {
+    const std::string missing = ExceptionLogText(*pdu, m_pRead->GetOidList());
+    if (pdu->m_dwErrorStatus == 0 && missing.empty()) {
         m_statistics.TakeSample(CounterValues(*pdu), Clock::nowMs(), CTimeText(now));
         ShowCounters();
         ShowCounter(++m_nSamples);
     } else {
-        // An error reply carries no counters: the sample times stay as they were, so the
-        // next good reply's interval is counted once.
+        // An error reply carries no counters, nor does one in which the agent says a counter
+        // does not exist: the sample times stay as they were, so the next good reply's
+        // interval is counted once.
         TakeReplyValues(*m_pRead, *pdu);
-        AppendLog(ReplyLogText(*pdu, m_pRead->GetOidList(), now));
+        AppendLog(missing.empty() ? ReplyLogText(*pdu, m_pRead->GetOidList(), now) : missing);
     }
     CSnmpMsg::Release(msg);
     RedrawGrid();

@@ -151,7 +151,7 @@ void CTableDlg::OnRemoveReply(std::uint16_t code, CSnmpMsg* msg) {
             AppendLog(ReplyLogText(*msg->m_pPdu, m_pWalk->GetOidList(), Clock::now()));
             StartWalk();
         } else {
-            AppendLog("No response");
+            AppendLog(NoReplyLogText(code, msg));
         }
     }
     CSnmpMsg::Release(msg);

@@ -91,3 +91,26 @@ TEST(AgentOptions, HelpAndVersionTakeNoValue) {
     ASSERT_TRUE(Parse({"--version"}, alone, error)) << error;
     EXPECT_TRUE(alone.version);
 }
+
+TEST(AgentOptions, SnmpV2cAndV3AreOptInWithUsersRepeatable) {
+    AgentOptions plain;
+    std::string error;
+    ASSERT_TRUE(Parse({}, plain, error));
+    EXPECT_FALSE(plain.protocols.v2c);
+    EXPECT_TRUE(plain.protocols.v3Users.empty());
+
+    AgentOptions options;
+    ASSERT_TRUE(Parse({"--v2c", "--v3-user", "a:SHA:pass-word-1", "--v3-user",
+                       "b:MD5:pass-word-1:AES:pass-word-2", "--v3-engine-id", "8000000001"},
+                      options, error))
+        << error;
+    EXPECT_TRUE(options.protocols.v2c);
+    ASSERT_EQ(options.protocols.v3Users.size(), 2u);
+    EXPECT_EQ(options.protocols.v3Users[1].level, UsmSecurityLevel::AuthPriv);
+    EXPECT_EQ(options.protocols.engineId.size(), 5u);
+
+    AgentOptions bad;
+    EXPECT_FALSE(Parse({"--v3-engine-id", "80000001"}, bad, error)) << "under 5 octets";
+    EXPECT_FALSE(Parse({"--v3-user", "a:SHA:short"}, bad, error));
+    EXPECT_EQ(error.find("short"), std::string::npos) << error;
+}

@@ -6,6 +6,7 @@
 
 #include "agent/CAgentServer.h"
 #include "module/app/CModuleApp.h"
+#include "module/app/SnmpSessionStart.h"
 #include "module/mainwnd/CModuleMainDlg.h"
 #include "platform/core/Clock.h"
 #include "platform/ui/ScriptedPrompt.h"
@@ -50,6 +51,11 @@ protected:
     // The switch's time in milliseconds (its traffic follows it); the steady clock when empty.
     // Set before StartModule or StartEngine.
     std::function<std::int64_t()> agentClock;
+    // What the switch answers besides SNMPv1, and how the engine speaks to it (SNMPv1 unless
+    // set), with the passphrases of an SNMPv3 session. Set before StartModule or StartEngine.
+    AgentProtocols agentProtocols;
+    SnmpSessionOptions session;
+    SnmpSecrets sessionSecrets;
     ScriptedPrompt prompt;
     std::unique_ptr<CAgentServer> agent;
     std::unique_ptr<CModuleApp> app;

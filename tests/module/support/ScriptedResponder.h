@@ -6,9 +6,11 @@
 #include "snmp/CSnmpPdu.h"
 #include "snmp/CSnmpVarBind.h"
 #include "snmp/SnmpTypes.h"
+#include "snmp/SnmpV3Message.h"
 
 #include <QUdpSocket>
 
+#include <algorithm>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -33,12 +35,16 @@ private:
             CSnmpMsg request(nullptr, {}, {}, 0);
             request.m_nLen = int(m_socket.readDatagram(reinterpret_cast<char*>(request.m_buf),
                                                        sizeof request.m_buf, &peer, &port));
+            // Read and answered in the version the request came in (SNMPv1 or SNMPv2c).
+            request.m_nVersion =
+                PeekSnmpVersion(request.m_buf, std::size_t(std::max(request.m_nLen, 0)));
             request.SnmpDecode();
             firstNames.push_back(
                 request.m_pPdu->m_varBindList.empty()
                     ? std::string()
                     : std::string(request.m_pPdu->m_varBindList.front()->m_strOid));
             CSnmpMsg reply(nullptr, {}, request.m_strCommunity, SNMP_PDU_RESPONSE);
+            reply.m_nVersion = request.m_nVersion;
             reply.m_pPdu->m_dwReqId = request.m_pPdu->m_dwReqId;
             m_answer(int(firstNames.size()), request, reply);
             reply.SnmpEncodeImage();
