@@ -177,6 +177,7 @@ int CSnmpSocket::ReceiveDatagram(CSnmpMsg& reply) {
     }
     reply.m_nLen = received;
     reply.m_strIpAddr = sender;
+    reply.m_timeReceivedMs = Clock::nowMs();
     return length;
 }
 
@@ -266,6 +267,7 @@ void CSnmpSocket::MatchReply(CSnmpMsg& reply) {
     std::copy(std::begin(reply.m_buf), std::end(reply.m_buf), std::begin(request->m_buf));
     request->m_largeImage.swap(reply.m_largeImage);
     request->m_nLen = reply.m_nLen;
+    request->m_timeReceivedMs = reply.m_timeReceivedMs;
     request->m_pPdu->RemoveVarBinds();
     request->SnmpDecode();
     // Unlisted only once the reply is in place: the receiver may send (and list) new requests.
