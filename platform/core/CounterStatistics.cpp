@@ -56,7 +56,9 @@ bool CCounterStatistics::AnyOverLine() const {
 }
 
 std::string PeakTimeText(std::int64_t time) {
-    return FormatLocalTime(time, "%m/%d %H:%M:%S");
+    // Short enough for the graphs' "Pk at:" box; the weekday tells one day of the week from the
+    // next.
+    return FormatLocalTime(time, "%a %H:%M:%S");
 }
 
 std::string CounterRateText(CounterStep step, std::uint32_t rate) {

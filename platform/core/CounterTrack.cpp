@@ -32,17 +32,18 @@ bool IsCounterWrap(std::uint32_t increase, std::uint64_t milliseconds, std::uint
     return std::uint64_t(increase) * 1000 <= kWrapPaceFactor * fastestRate * milliseconds;
 }
 
+std::uint64_t MostPlausibleRate(const CounterPace& pace) {
+    const std::uint64_t byPace = kWrapPaceFactor * pace.fastest;
+    const std::uint64_t byLine =
+        pace.lineRate * kLineRateSlackNumerator / kLineRateSlackDenominator;
+    // Kept under 2^33, so that times 2^31 milliseconds it stays within 64 bits.
+    return std::min<std::uint64_t>(std::max(byPace, byLine), (1ull << 33) - 1);
+}
+
 IntervalVerdict JudgeInterval(std::uint32_t previous, std::uint32_t value,
                               std::uint64_t milliseconds, const CounterPace& pace) {
     IntervalVerdict verdict;
     const std::uint64_t ms = std::min(milliseconds, kLongestInterval);
-    // Either the fastest the counter was seen to run, or the fastest its line could carry,
-    // may have passed the top more than once in so long an interval.
-    const std::uint64_t fastest = std::max<std::uint64_t>(pace.fastest, pace.lineRate);
-    if (fastest * ms > kCounterRange * 1000) {
-        verdict.step = CounterStep::Unmeasured;
-        return verdict;
-    }
     const std::uint32_t increase = CounterIncrease(previous, value);
     const std::uint64_t rate = RatePerSecond(increase, ms);
     if (pace.lineRate > 0 &&
@@ -54,8 +55,15 @@ IntervalVerdict JudgeInterval(std::uint32_t previous, std::uint32_t value,
     const bool passesTop = value < previous;
     const bool readsAsStepBack = increase >= kStepBack;
     if ((passesTop || readsAsStepBack) &&
-        !IsCounterWrap(increase, ms, std::max(pace.fastest, pace.refused)))
+        !IsCounterWrap(increase, ms, std::max(pace.fastest, pace.refused))) {
         verdict.step = CounterStep::Discontinuity;
+        return verdict;
+    }
+    // Could the counter have passed the top once more than the values show, at a pace it may
+    // plausibly run at? Then nobody can tell how far it went.
+    const std::uint64_t plausible = MostPlausibleRate(pace);
+    if (plausible > 0 && (std::uint64_t(increase) + kCounterRange) * 1000 <= plausible * ms)
+        verdict.step = CounterStep::Unmeasured;
     return verdict;
 }
 

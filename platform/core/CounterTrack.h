@@ -16,10 +16,13 @@
 //   shown; a counter that has shown no pace yet is believed when the increase is under 2^31.
 //   A refused interval's pace is believed for the next interval only: a counter that really
 //   got faster confirms it at once, a step back does not.
-// - An interval longer than the counter takes to wrap at the fastest rate it has shown, or at
-//   the rate its line carries, may hold wraps nobody saw: it is unmeasured, its rate only a
-//   lower bound. (A gigabit port's byte counter can wrap in 34 s: polled every minute, no
-//   reading of it can be trusted, however quiet it looks.)
+// - An interval in which the counter could have passed the top once more than its values
+//   show, at the most it may plausibly count (twice the fastest rate it has shown, or what
+//   its line carries, whichever is more), may hold wraps nobody saw: it is unmeasured, its
+//   rate only a lower bound. A counter that wraps within every interval is unmeasured, and so
+//   is one that reads far slower than it ran right after running near a wrap an interval: it
+//   may have slowed down, or sped up past a wrap. A gigabit port's byte counter can wrap in
+//   28 s: polled every minute, no reading of it can be trusted, however quiet it looks.
 // A discontinuity gives no rate; neither it nor an unmeasured interval changes the average or
 // the peak. Counting goes on from the new value.
 
@@ -65,6 +68,9 @@ struct IntervalVerdict {
 };
 IntervalVerdict JudgeInterval(std::uint32_t previous, std::uint32_t value,
                               std::uint64_t milliseconds, const CounterPace& pace);
+// The most the counter may plausibly count per second: twice its fastest rate or its line's
+// rate (with the jitter allowance), whichever is more; 0 when neither is known.
+std::uint64_t MostPlausibleRate(const CounterPace& pace);
 
 class CCounterTrack {
 public:

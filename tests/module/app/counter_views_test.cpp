@@ -10,8 +10,9 @@
 #include "module/graphs/CLineGraphDlg.h"
 #include "module/graphs/GraphDlgIds.h"
 #include "module/monitor/CStatTableDlg.h"
-#include "tests/module/support/ModuleFixture.h"
+#include "tests/module/app/PrintedCells.h"
 #include "tests/module/app/StatisticListView.h"
+#include "tests/module/support/ModuleFixture.h"
 #include "tests/module/support/ScriptedResponder.h"
 #include "tests/platform/ui/UiTestSupport.h"
 
@@ -56,17 +57,6 @@ int ColumnOf(const std::string& oid) {
     const std::size_t end = oid.rfind(".1.4");
     const std::size_t start = oid.rfind('.', end - 1) + 1;
     return std::stoi(oid.substr(start, end - start));
-}
-
-std::vector<std::string> SplitTabs(const std::string& line) {
-    std::vector<std::string> cells(1);
-    for (char c : line) {
-        if (c == '\t')
-            cells.emplace_back();
-        else
-            cells.back() += c;
-    }
-    return cells;
 }
 
 // Counter name → the printed cells after the name, for the block headed `heading`.

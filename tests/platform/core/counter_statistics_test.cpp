@@ -239,9 +239,19 @@ TEST(CounterTrack, AnIntervalThatMayHoldUnseenWrapsIsMarkedAndLeftOut) {
     EXPECT_EQ(t.Take(std::uint32_t(std::uint64_t(later) + 4000000000ull), 5000, 40),
               CounterStep::Rated);
     EXPECT_EQ(t.Rate(), 800000000u);
-    // Just inside the time to wrap stays measured.
-    EXPECT_EQ(JudgeInterval(0, 5, 5368, {800000000, 0, 0}).step, CounterStep::Rated);
-    EXPECT_EQ(JudgeInterval(0, 5, 5369, {800000000, 0, 0}).step, CounterStep::Unmeasured);
+    // A counter that has shown 800,000,000 a second and now reads 5 more could as well have
+    // counted 2^32 + 5 once 1,600,000,000 a second (twice its pace) could do that: 2684.4 ms.
+    EXPECT_EQ(JudgeInterval(0, 5, 2684, {800000000, 0, 0}).step, CounterStep::Rated);
+    EXPECT_EQ(JudgeInterval(0, 5, 2685, {800000000, 0, 0}).step, CounterStep::Unmeasured);
+    // Passing 2^32 in an interval at a new, higher pace reads as a slower one: the first
+    // interval after it is unmeasured, and so are the next ones at that pace.
+    CCounterTrack sped = Steady(0, 829000000, 3, 5000);
+    std::uint64_t spedValue = sped.Last();
+    for (int i = 0; i < 3; ++i) {
+        spedValue += 5000000000ull; // 1,000,000,000 a second
+        EXPECT_EQ(sped.Take(std::uint32_t(spedValue), 5000, 20 + 5 * i), CounterStep::Unmeasured);
+    }
+    EXPECT_EQ(sped.Average(), 829000000u);
 }
 
 TEST(CounterTrack, ACounterThatReallyGotFasterIsConfirmedByItsNextInterval) {
@@ -275,10 +285,12 @@ TEST(CounterTrack, ThePortsLineBoundsEveryIncrease) {
     EXPECT_EQ(JudgeInterval(0, 60000000, 5000, {10, 0, line}).step, CounterStep::Rated)
         << "a burst forward within the line is believed whatever the pace so far";
 
-    // A gigabit port's bytes can pass 2^32 in 34.36 s: a longer interval may hold unseen wraps
-    // however little it shows.
-    EXPECT_EQ(JudgeInterval(0, 5, 34359, {0, 0, 125000000}).step, CounterStep::Rated);
-    EXPECT_EQ(JudgeInterval(0, 5, 34360, {0, 0, 125000000}).step, CounterStep::Unmeasured);
+    // A gigabit port's bytes can pass 2^32 in 27.5 s (with the quarter for jitter): a longer
+    // interval may hold unseen wraps however little it shows.
+    EXPECT_EQ(JudgeInterval(0, 5, 27487, {0, 0, 125000000}).step, CounterStep::Rated);
+    EXPECT_EQ(JudgeInterval(0, 5, 27488, {0, 0, 125000000}).step, CounterStep::Unmeasured);
+    EXPECT_EQ(MostPlausibleRate({10, 0, 125000000}), 156250000u) << "the line allows more";
+    EXPECT_EQ(MostPlausibleRate({0, 0, 0}), 0u);
 
     CCounterTrack t;
     t.SetLineRate(line);

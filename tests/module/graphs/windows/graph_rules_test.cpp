@@ -230,8 +230,8 @@ TEST(CurveRuns, AnIntervalWithoutARateLeavesAGapInTheCurveAndTheCsv) {
     EXPECT_NE(csv.find(",\r\n4,"), std::string::npos) << "point 3 has an empty field: " << csv;
 }
 
-TEST(LegendText, CutNamesStillNameOneCounterAndShowTheCut) {
-    // One unit a byte: widths are easy to follow.
+TEST(LegendText, NamesTooWideAreShortenedOrCutSoTheyStillNameOneCounter) {
+    // One unit a character: widths are easy to follow.
     const auto width = [](const std::string& text) {
         int n = 0;
         for (unsigned char c : text)
@@ -240,24 +240,26 @@ TEST(LegendText, CutNamesStillNameOneCounterAndShowTheCut) {
     };
     const std::vector<std::string> names = {"Good Bytes Received",
                                             "Good Bytes Transmitted",
+                                            "Good Broadcast Frames Received",
+                                            "Good Multicast Frames Received",
                                             "Frame lengths of 64 Bytes",
                                             "Frame lengths between 65-127 Bytes",
                                             "Frame lengths between 128-255 Bytes",
                                             "Jabbers"};
-    EXPECT_EQ(LegendText(names, 5, 14, width), "Jabbers");
+    EXPECT_EQ(LegendText(names, 7, 10, width), "Jabbers");
+    EXPECT_EQ(LegendText(names, 0, 10, width), "Good B Rx") << "cut, both read \"Good Bytes\"";
+    EXPECT_EQ(LegendText(names, 1, 10, width), "Good B Tx");
     std::vector<std::string> shown;
     for (std::size_t i = 0; i < names.size(); ++i) {
-        const std::string text = LegendText(names, i, 14, width);
-        EXPECT_LE(width(text), 14) << text;
+        const std::string text = LegendText(names, i, 10, width);
+        EXPECT_LE(width(text), 10) << text;
         shown.push_back(text);
     }
-    for (std::size_t i = 0; i + 1 < names.size(); ++i) {
-        EXPECT_NE(shown[i].find("\xE2\x80\xA6"), std::string::npos) << shown[i];
+    for (std::size_t i = 0; i < names.size(); ++i)
         for (std::size_t j = i + 1; j < names.size(); ++j)
-            EXPECT_NE(shown[i], shown[j]);
-    }
-    EXPECT_EQ(shown[0], "Good Bytes Re\xE2\x80\xA6") << "the end is kept only where it is needed";
-    EXPECT_NE(shown[3].find("65-127"), std::string::npos) << shown[3];
+            EXPECT_NE(shown[i], shown[j]) << i << " and " << j;
+    EXPECT_NE(shown[2].find("\xE2\x80\xA6"), std::string::npos) << "a cut shows: " << shown[2];
+    EXPECT_EQ(ShortCounterName("Frame lengths between 65-127 Bytes"), "Frm len 65-127 B");
 }
 
 TEST(ExportHeading, NamesTheCaptionAndTheTimeOfSaving) {
