@@ -192,28 +192,30 @@ void CGraphDlg::ChooseFirstCounters() {
     }
     if (m_objects.ValueCount() > 0)
         SendMessage(LEGEND_PICKED, IDC_GRAPH_PICKER, 1);
-    m_bFitRange = true;
+    m_nFitSamples = kFitSamples;
 }
 
 void CGraphDlg::FitValueRange() {
-    if (!m_bFitRange)
+    if (m_nFitSamples == 0)
         return;
-    // Fitted to the first measured rates: an interval without one (a counter too fast to be
-    // believed before its pace is confirmed) says nothing of the range.
-    bool measured = false;
+    --m_nFitSamples;
+    // Widened to the measured rates of the shown counters until each has one: a counter too
+    // fast to be believed before its pace is confirmed gives its first rate a sample later.
+    bool allMeasured = true;
     std::uint32_t highest = 0;
-    for (int i = 0; i < kMaxLegendItems; ++i)
-        if (CLegendItem* item = Graph().GetLegendItem(i)) {
-            const CRateRecord record = m_stats.GetRecord(item->GetCounter() - 1);
-            if (item->GetCounter() == 0 || record.m_step != CounterStep::Rated)
-                continue;
-            measured = true;
+    for (int i = 0; i < kMaxLegendItems; ++i) {
+        CLegendItem* item = Graph().GetLegendItem(i);
+        if (!item || item->GetCounter() == 0)
+            continue;
+        const CRateRecord record = m_stats.GetRecord(item->GetCounter() - 1);
+        if (record.m_step == CounterStep::Rated)
             highest = std::max(highest, record.m_dwRate);
-        }
-    if (!measured)
-        return;
-    m_bFitRange = false;
+        else
+            allMeasured = false;
+    }
     Graph().SetScale(-1, WidenValueRangeToFit(Graph().GetValueRange(), highest));
+    if (allMeasured && m_stats.GetIntervals() > 0)
+        m_nFitSamples = 0;
 }
 
 void CGraphDlg::OnSampleReady() {

@@ -90,5 +90,7 @@ private:
     int m_nSpan = kStartSpan;
     int m_nSelected = 0;
     bool m_bRunning = true;
-    bool m_bFitRange = false;
+    // Samples the value range still widens to fit the shown counters' first rates.
+    static constexpr int kFitSamples = 5;
+    int m_nFitSamples = 0;
 };
