@@ -10,10 +10,12 @@
 
 #include <arpa/inet.h>
 #include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <netdb.h>
 #include <netinet/in.h>
 #include <sys/socket.h>
+#include <sys/uio.h>
 #include <unistd.h>
 
 IMPLEMENT_DYNAMIC(CAsyncSocket, CObject)
@@ -180,6 +182,66 @@ int CAsyncSocket::ReceiveFrom(void* data, int capacity, std::string& senderAddre
     senderAddress = text;
     senderPort = ntohs(sender.sin_port);
     return static_cast<int>(received);
+}
+
+void CAsyncSocket::EnableArrivalInfo(int bufferBytes) {
+    if (m_fd < 0) {
+        return;
+    }
+    const int on = 1;
+#if defined(IP_PKTINFO)
+    setsockopt(m_fd, IPPROTO_IP, IP_PKTINFO, &on, sizeof on);
+#endif
+#if defined(SO_RXQ_OVFL)
+    setsockopt(m_fd, SOL_SOCKET, SO_RXQ_OVFL, &on, sizeof on);
+#endif
+    setsockopt(m_fd, SOL_SOCKET, SO_RCVBUF, &bufferBytes, sizeof bufferBytes);
+}
+
+int CAsyncSocket::ReceiveWithArrival(void* data, int capacity, Arrival& arrival) {
+    if (m_fd < 0) {
+        m_nLastError = SOCK_ERR_NOTSOCK;
+        return -1;
+    }
+    sockaddr_in sender{};
+    iovec area{data, static_cast<std::size_t>(capacity)};
+    alignas(cmsghdr) char control[256];
+    msghdr message{};
+    message.msg_name = &sender;
+    message.msg_namelen = sizeof sender;
+    message.msg_iov = &area;
+    message.msg_iovlen = 1;
+    message.msg_control = control;
+    message.msg_controllen = sizeof control;
+    const ssize_t length = recvmsg(m_fd, &message, MSG_TRUNC | MSG_DONTWAIT);
+    if (length < 0) {
+        m_nLastError = ToSocketErrorNumber(errno);
+        return -1;
+    }
+    ++m_nReads;
+    arrival = Arrival{};
+    arrival.length = static_cast<int>(length);
+    char text[INET_ADDRSTRLEN] = {};
+    inet_ntop(AF_INET, &sender.sin_addr, text, sizeof text);
+    arrival.sender = text;
+    arrival.senderPort = ntohs(sender.sin_port);
+    for (cmsghdr* c = CMSG_FIRSTHDR(&message); c; c = CMSG_NXTHDR(&message, c)) {
+#if defined(IP_PKTINFO)
+        if (c->cmsg_level == IPPROTO_IP && c->cmsg_type == IP_PKTINFO) {
+            in_pktinfo info{};
+            std::memcpy(&info, CMSG_DATA(c), sizeof info);
+            inet_ntop(AF_INET, &info.ipi_addr, text, sizeof text);
+            arrival.local = text;
+        }
+#endif
+#if defined(SO_RXQ_OVFL)
+        if (c->cmsg_level == SOL_SOCKET && c->cmsg_type == SO_RXQ_OVFL) {
+            std::memcpy(&arrival.dropsSoFar, CMSG_DATA(c), sizeof arrival.dropsSoFar);
+            arrival.knowsDrops = true;
+        }
+#endif
+    }
+    return static_cast<int>(length < capacity ? length : capacity);
 }
 
 void CAsyncSocket::OnReceive(int /*nErrorCode*/) {}

@@ -58,6 +58,25 @@ protected:
     virtual void OnReceive(int nErrorCode);
     void SetLastError(int error) { m_nLastError = error; }
 
+    // What the system tells about one datagram besides its bytes, for a listener that must know
+    // where a datagram was addressed and whether others were lost before it.
+    struct Arrival {
+        std::string sender;
+        std::uint16_t senderPort = 0;
+        std::string local; // the address it was sent to; empty when the system does not say
+        // Datagrams the socket dropped because its receive buffer was full, counted since
+        // EnableArrivalInfo; valid when `knowsDrops`.
+        std::uint32_t dropsSoFar = 0;
+        bool knowsDrops = false;
+        int length = 0; // the datagram's full length
+    };
+    // Asks for the arrival details on every datagram and a receive buffer of `bufferBytes`
+    // (the system may grant less).
+    void EnableArrivalInfo(int bufferBytes);
+    // Reads the waiting datagram like ReceiveFrom, with its arrival details. -1 with
+    // GetLastError set when none is waiting or reading fails.
+    int ReceiveWithArrival(void* data, int capacity, Arrival& arrival);
+
 private:
     void DeliverPendingDatagrams();
     bool HasPendingDatagram() const;
