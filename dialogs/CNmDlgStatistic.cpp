@@ -4,6 +4,7 @@
 #include "dialogs/NmTypingWatch.h"
 #include "platform/core/CounterColumns.h"
 #include "snmp/CSnmpClass.h"
+#include "snmp/SnmpErrorStatus.h"
 
 #include <algorithm>
 #include <iterator>
@@ -130,6 +131,17 @@ void CNmDlgStatistic::TakeRunOutcome(UINT code, CSnmpMsg* msg) {
             DisplayStatus(std::uint16_t(code), msg);
         else
             DisplayStatus(pdu);
+        return;
+    }
+    if (const std::uint32_t missing = SnmpFirstException(*pdu)) {
+        // No sample: a counter the agent does not have is no counter that fell to zero.
+        const CSnmpVarBind* binding = *std::next(pdu->m_varBindList.begin(), missing - 1);
+        const std::size_t row = std::size_t(m_runs[m_nRun].first) + missing - 1;
+        const std::list<CSnmpOid*>& objects = m_pSnmp->GetOidList();
+        const std::string name = row < objects.size()
+                                     ? (*std::next(objects.begin(), std::ptrdiff_t(row)))->m_strName
+                                     : std::string();
+        AppendStatusLine(SnmpExceptionPhrase(binding->m_byType, name));
         return;
     }
     TakeRunValues(*pdu, msg->ReceivedMs());

@@ -489,4 +489,32 @@ TEST_F(ObjectDialogTest, StatisticHalvesARunTheAgentFindsTooBig) {
         EXPECT_EQ(dlg->m_listCtrl.GetItemText(row, 1), "5") << row;
 }
 
+TEST_F(ObjectDialogTest, StatisticTakesNoSampleOfARunAnSnmpV2AgentLacksACounterIn) {
+    // The agent has every counter but the third: it names that one with noSuchObject.
+    ScriptedResponder lacking([](int n, const CSnmpMsg& request, CSnmpMsg& reply) {
+        int i = 0;
+        for (const CSnmpVarBind* vb : request.m_pPdu->m_varBindList) {
+            reply.m_pPdu->AddOid(vb->m_strOid, std::uint32_t(100 * n), SNMP_TYPE_COUNTER);
+            if (n > 1 && i++ == 2)
+                reply.m_pPdu->m_varBindList.back()->m_byType = SNMP_TYPE_NOSUCHOBJECT;
+        }
+    });
+    SetSnmpAgentVersion(lacking.Address(), SNMP_VERSION_2C);
+    Clock::Manual clock;
+    auto* dlg = new CNmDlgStatistic(nullptr, "lacking", lacking.Address(), "tessla", "marbelo", 4,
+                                    g_PortPacketTable + 2, ".1.1");
+    dlg->ShowWindow(SW_SHOW);
+    ASSERT_TRUE(PumpUntil([&] { return Lines(dlg->m_strStatus) == 1; })) << dlg->m_strStatus;
+    clock.advance(10);
+    dlg->SendMessage(WM_TIMER, CNmDlgStatistic::kPollTimer);
+    ASSERT_TRUE(PumpUntil([&] { return Lines(dlg->m_strStatus) == 2; })) << dlg->m_strStatus;
+    EXPECT_NE(dlg->m_strStatus.find("No such object, " + std::string(g_PortPacketTable[4].szName)),
+              std::string::npos)
+        << dlg->m_strStatus;
+    for (int row = 0; row < 4; ++row) {
+        EXPECT_EQ(dlg->m_listCtrl.GetItemText(row, 1), "100") << "row " << row;
+        EXPECT_EQ(dlg->m_listCtrl.GetItemText(row, 2), "0") << "no rate from a run not taken";
+    }
+}
+
 } // namespace
