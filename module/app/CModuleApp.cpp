@@ -3,6 +3,7 @@
 #include "module/app/CDemoAgent.h"
 #include "module/app/CInstanceLock.h"
 #include "module/app/CommandLine.h"
+#include "module/app/ManualText.h"
 #include "module/app/PrintDialogs.h"
 #include "module/graphs/CGraphDlg.h"
 #include "module/mainwnd/CModuleMainDlg.h"
@@ -80,6 +81,19 @@ BOOL CModuleApp::InitInstance() {
             socket->m_bLogPackets = 1;
 
     TakeCommandLine(m_options.commandLine);
+    // The demo's address is known only once its switch runs, so a demo is one instance by its
+    // name alone: a second --demo raises the first instead of starting a second switch.
+    CModuleMainDlg* running = nullptr;
+    CInstanceLock lock;
+    const std::string instance = m_options.demo ? m_strDeviceName + ":--demo" : WindowTitle();
+    bool first = lock.Acquire(instance, [&running] {
+        if (running && running->m_hWnd) {
+            running->BringWindowToTop();
+            running->SetForegroundWindow();
+        }
+    });
+    if (!first)
+        return FALSE; // the instance managing this device came to the front
     if (m_options.demo) {
         if (!StartDemoAgent()) {
             m_exitCode = 1;
@@ -88,25 +102,15 @@ BOOL CModuleApp::InitInstance() {
         m_strAgentAddress = m_demo->Address();
         m_bAgentOctetsValid = ParseAgentOctets(m_strAgentAddress, m_byAgentOctets);
     }
-    RunMainWindow();
+    RunMainWindow(running);
     return FALSE;
 }
 
-void CModuleApp::RunMainWindow() {
-    CModuleMainDlg* running = nullptr;
-    CInstanceLock lock;
-    bool first = lock.Acquire(WindowTitle(), [&running] {
-        if (running && running->m_hWnd) {
-            running->BringWindowToTop();
-            running->SetForegroundWindow();
-        }
-    });
-    if (!first)
-        return; // the instance managing this device came to the front
-
+void CModuleApp::RunMainWindow(CModuleMainDlg*& running) {
     CModuleMainDlg main(Identity());
     running = &main;
     m_pMainWnd = &main;
+    main.SetManualText(ManualText());
     if (!m_options.screenshotPrefix.empty() || m_options.print)
         main.SetBeforeClose([this, &main] {
             if (!m_options.screenshotPrefix.empty())

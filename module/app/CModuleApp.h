@@ -39,7 +39,8 @@ public:
 
 private:
     bool StartDemoAgent();
-    void RunMainWindow();
+    // Runs the main window; `running` points at it meanwhile, for the instance lock.
+    void RunMainWindow(CModuleMainDlg*& running);
     void ScheduleProgramOptions(CModuleMainDlg& main);
     static void QuitWhenUnwound(CModuleMainDlg& main, int attempt);
     void SaveScreenshots(CModuleMainDlg& main) const;

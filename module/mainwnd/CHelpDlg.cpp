@@ -1,0 +1,78 @@
+#include "module/mainwnd/CHelpDlg.h"
+
+#include "controls/FlatKeyCtl/CFBCtrl.h"
+#include "module/mainwnd/CModuleMainDlg.h"
+#include "module/slots/PanelMessages.h"
+#include "module/slots/SlotRecords.h"
+#include "platform/ui/ControlStyles.h"
+
+namespace {
+
+DialogTemplate HelpTemplate() {
+    DialogTemplate tpl;
+    tpl.title = "Taurel Help";
+    tpl.x = 30;
+    tpl.y = 30;
+    tpl.cx = 380;
+    tpl.cy = 250;
+    tpl.style = WS_CAPTION | WS_SYSMENU;
+    tpl.items = {
+        {CHelpDlg::kTextId, "EDIT", 7, 7, 366, 214,
+         WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | WS_HSCROLL | ES_MULTILINE | ES_READONLY, ""},
+        {CHelpDlg::kCloseId, "FlatBtnCtrlClass", 165, 229, 50, 14, WS_VISIBLE | WS_TABSTOP, ""},
+    };
+    return tpl;
+}
+
+// The framework's multi-line edits keep "\r\n" line ends.
+std::string WithCrLf(const std::string& text) {
+    std::string out;
+    for (char c : text) {
+        if (c == '\n')
+            out += '\r';
+        out += c;
+    }
+    return out;
+}
+
+} // namespace
+
+CHelpDlg::CHelpDlg(CWnd* mainWnd, std::string text)
+    : CDialog(HelpTemplate(), mainWnd), m_pMainWnd(mainWnd), m_text(std::move(text)) {
+    m_textFont.CreateFont(-11, "Terminal");
+}
+
+CWnd* CHelpDlg::CreateFor(CWnd* mainWnd, CDlgData*) {
+    auto* main = dynamic_cast<CModuleMainDlg*>(mainWnd);
+    auto* dlg = new CHelpDlg(mainWnd, main ? main->GetManualText() : std::string());
+    if (!dlg->Create()) {
+        delete dlg;
+        return nullptr;
+    }
+    dlg->ShowWindow(SW_SHOW);
+    return dlg;
+}
+
+BOOL CHelpDlg::OnInitDialog() {
+    if (CWnd* text = GetDlgItem(kTextId)) {
+        text->SetFont(&m_textFont);
+        text->SetWindowText(WithCrLf(m_text).c_str());
+    }
+    if (auto* close = dynamic_cast<CFBCtrl*>(GetDlgItem(kCloseId)))
+        close->InitFlatButton("Close");
+    return TRUE;
+}
+
+void CHelpDlg::OnCancel() {
+    if (m_pMainWnd && m_pMainWnd->m_hWnd)
+        m_pMainWnd->PostMessage(PANEL_CHILD_CLOSED, Slot::kHelp, 0);
+    DestroyWindow();
+}
+
+LRESULT CHelpDlg::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == CTRL_CLICK_MSG && UINT(lParam) == kCloseId) {
+        OnCancel();
+        return 0;
+    }
+    return CDialog::WindowProc(msg, wParam, lParam);
+}
