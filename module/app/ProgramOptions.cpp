@@ -131,10 +131,13 @@ std::string ProgramUsage() {
            "  /Iaddress[:port]  the switch's SNMP agent (default 127.0.0.1); without a\n"
            "                    port, UDP port " +
            snmpPort +
-           ". An IPv6 address alone (/I::1) or in brackets\n"
-           "                    before a port (/I[::1]:1161). A taurel-agent started with its\n"
-           "                    defaults listens on " +
-           agentAddress + ": reach it with /I" + agentAddress +
+           ". An IPv6 address alone (/I::1) or in\n"
+           "                    brackets before a port (/I[::1]:1161). A taurel-agent\n"
+           "                    started with its defaults listens on " +
+           agentAddress +
+           ":\n"
+           "                    reach it with /I" +
+           agentAddress +
            "\n"
            "  /Rcommunity       read community (default tessla)\n"
            "  /Wcommunity       write community (default marbelo)\n"

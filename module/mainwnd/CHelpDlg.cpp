@@ -13,13 +13,14 @@ DialogTemplate HelpTemplate() {
     tpl.title = "Taurel Help";
     tpl.x = 30;
     tpl.y = 30;
-    tpl.cx = 380;
+    // Wide enough for the usage text's longest lines in the fixed-pitch face.
+    tpl.cx = 424;
     tpl.cy = 250;
     tpl.style = WS_CAPTION | WS_SYSMENU;
     tpl.items = {
-        {CHelpDlg::kTextId, "EDIT", 7, 7, 366, 214,
+        {CHelpDlg::kTextId, "EDIT", 7, 7, 410, 214,
          WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | WS_HSCROLL | ES_MULTILINE | ES_READONLY, ""},
-        {CHelpDlg::kCloseId, "FlatBtnCtrlClass", 165, 229, 50, 14, WS_VISIBLE | WS_TABSTOP, ""},
+        {CHelpDlg::kCloseId, "FlatBtnCtrlClass", 187, 229, 50, 14, WS_VISIBLE | WS_TABSTOP, ""},
     };
     return tpl;
 }
