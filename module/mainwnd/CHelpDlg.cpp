@@ -2,7 +2,6 @@
 
 #include "controls/FlatKeyCtl/CFBCtrl.h"
 #include "module/mainwnd/CModuleMainDlg.h"
-#include "module/slots/PanelMessages.h"
 #include "module/slots/SlotRecords.h"
 #include "platform/ui/ControlStyles.h"
 
@@ -39,19 +38,13 @@ std::string WithCrLf(const std::string& text) {
 } // namespace
 
 CHelpDlg::CHelpDlg(CWnd* mainWnd, std::string text)
-    : CDialog(HelpTemplate(), mainWnd), m_pMainWnd(mainWnd), m_text(std::move(text)) {
+    : CSlotBoxDlg(HelpTemplate(), mainWnd, Slot::kHelp, kCloseId), m_text(std::move(text)) {
     m_textFont.CreateFont(-11, "Terminal");
 }
 
 CWnd* CHelpDlg::CreateFor(CWnd* mainWnd, CDlgData*) {
     auto* main = dynamic_cast<CModuleMainDlg*>(mainWnd);
-    auto* dlg = new CHelpDlg(mainWnd, main ? main->GetManualText() : std::string());
-    if (!dlg->Create()) {
-        delete dlg;
-        return nullptr;
-    }
-    dlg->ShowWindow(SW_SHOW);
-    return dlg;
+    return Show(new CHelpDlg(mainWnd, main ? main->GetManualText() : std::string()));
 }
 
 BOOL CHelpDlg::OnInitDialog() {
@@ -62,18 +55,4 @@ BOOL CHelpDlg::OnInitDialog() {
     if (auto* close = dynamic_cast<CFBCtrl*>(GetDlgItem(kCloseId)))
         close->InitFlatButton("Close");
     return TRUE;
-}
-
-void CHelpDlg::OnCancel() {
-    if (m_pMainWnd && m_pMainWnd->m_hWnd)
-        m_pMainWnd->PostMessage(PANEL_CHILD_CLOSED, Slot::kHelp, 0);
-    DestroyWindow();
-}
-
-LRESULT CHelpDlg::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (msg == CTRL_CLICK_MSG && UINT(lParam) == kCloseId) {
-        OnCancel();
-        return 0;
-    }
-    return CDialog::WindowProc(msg, wParam, lParam);
 }
