@@ -1,6 +1,7 @@
 #include "agent/AgentOptions.h"
 
 #include <charconv>
+#include <cstdio>
 
 namespace {
 
@@ -29,6 +30,39 @@ bool ParseListen(const std::string& text, AgentOptions& options) {
     }
     options.listenAddress = bracketed ? text.substr(1, colon - 2) : text.substr(0, colon);
     options.listenPort = static_cast<std::uint16_t>(port);
+    return true;
+}
+
+// PORT or PORT,SECONDS: the port must exist on the switch, the period be 2 s or more.
+bool ParseLinkFlap(const std::string& text, AgentOptions& options) {
+    const std::size_t comma = text.find(',');
+    std::uint64_t port = 0;
+    std::uint64_t seconds = 10;
+    if (!ParseNumber(text.substr(0, comma), 1, 1000, port) ||
+        (comma != std::string::npos && !ParseNumber(text.substr(comma + 1), 2, 86400, seconds))) {
+        return false;
+    }
+    options.linkFlapPort = static_cast<std::size_t>(port);
+    options.linkFlapSeconds = static_cast<int>(seconds);
+    return true;
+}
+
+// ADDR or ADDR/COMMUNITY (community "public" when not given).
+bool ParseTrapReceiver(const std::string& text, AgentOptions& options) {
+    const std::size_t slash = text.find('/');
+    const std::string address = text.substr(0, slash);
+    const std::string community = slash == std::string::npos ? "public" : text.substr(slash + 1);
+    unsigned parts[4] = {};
+    char end = 0;
+    if (std::sscanf(address.c_str(), "%u.%u.%u.%u%c", &parts[0], &parts[1], &parts[2], &parts[3],
+                    &end) != 4 ||
+        parts[0] > 255 || parts[1] > 255 || parts[2] > 255 || parts[3] > 255 ||
+        community.size() > 32 || options.trapReceivers.size() >= kMaxTrapReceivers - 1) {
+        return false;
+    }
+    options.trapReceivers[IpKey(
+        {static_cast<std::uint8_t>(parts[0]), static_cast<std::uint8_t>(parts[1]),
+         static_cast<std::uint8_t>(parts[2]), static_cast<std::uint8_t>(parts[3])})] = community;
     return true;
 }
 
@@ -80,6 +114,13 @@ bool ParseAgentOptions(const std::vector<std::string>& args, AgentOptions& optio
                            : name == "--corrupt" ? options.faults.corruptPercent
                                                  : options.faults.duplicatePercent;
             percent = static_cast<int>(n);
+        } else if (name == "--trap-port") {
+            ok = ParseNumber(value, 1, 65535, n);
+            options.trapPort = static_cast<std::uint16_t>(n);
+        } else if (name == "--trap-receiver") {
+            ok = ParseTrapReceiver(value, options);
+        } else if (name == "--link-flap") {
+            ok = ParseLinkFlap(value, options);
         } else if (name == "--delay") {
             ok = ParseNumber(value, 0, 60000, n);
             options.faults.delayMs = static_cast<int>(n);
@@ -91,6 +132,10 @@ bool ParseAgentOptions(const std::vector<std::string>& args, AgentOptions& optio
             error = "bad value for " + name + ": " + value;
             return false;
         }
+    }
+    if (options.linkFlapPort > LayoutPorts(options.device.modulesWord).size()) {
+        error = "--link-flap: the switch has no port " + std::to_string(options.linkFlapPort);
+        return false;
     }
     return true;
 }
@@ -111,12 +156,22 @@ std::string AgentUsage() {
            "  --delay MS             answer this many milliseconds late (0 to 60000)\n"
            "  --corrupt PCT          corrupt this percentage of replies\n"
            "  --duplicate PCT        send this percentage of replies twice\n"
+           "  --trap-receiver A[/C]  also send traps to address A with community C (default\n"
+           "                         public), kept over resets like a saved row (repeatable)\n"
+           "  --trap-port N          the UDP port traps go to at every receiver\n"
+           "  --link-flap P[,S]      take port P's link down and up again every S seconds\n"
+           "                         (at least 2; default 10)\n"
            "  --verbose              log every request and print counts on exit\n"
            "  --help                 print this text and exit\n"
            "  --version              print the version and exit\n"
            "\n"
            "Defaults: --listen 127.0.0.1:1161 --read-community tessla\n"
-           "--write-community marbelo --modules 0x336A --seed 1 --reset-seconds 5, no faults.\n"
+           "--write-community marbelo --modules 0x336A --seed 1 --reset-seconds 5, no faults,\n"
+           "--trap-port 162, the factory trap receiver 192.0.2.10/public only.\n"
+           "The switch sends SNMPv1 traps to every row of its Trap Receivers table: coldStart\n"
+           "when it starts and after a cold start, warmStart after a warm start, linkDown and\n"
+           "linkUp with the port's ifIndex, and authenticationFailure for a wrong community\n"
+           "while Authentication Fail Trap (1.3.6.1.2.1.11.30) is Enable.\n"
            "The port is not SNMP's 161, so no root rights are needed; taurel reaches the\n"
            "defaults with /I127.0.0.1:1161.\n"
            "\n"

@@ -12,6 +12,10 @@ struct AgentOptions {
     AgentCommunities communities;
     SwitchSetup device;
     FaultSettings faults;
+    std::uint16_t trapPort = 162;
+    TrapReceiverMap trapReceivers;
+    std::size_t linkFlapPort = 0; // from 1; 0: none
+    int linkFlapSeconds = 10;
     bool verbose = false;
     bool help = false;
     bool version = false;

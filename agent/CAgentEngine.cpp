@@ -121,6 +121,26 @@ void CAgentEngine::SyncIndex() {
     }
 }
 
+void CAgentEngine::Tick(std::int64_t nowMs) {
+    m_switch.Update(nowMs);
+    SyncIndex();
+}
+
+std::vector<TrapDatagram> CAgentEngine::TakeTraps(const std::array<std::uint8_t, 4>& agentAddress) {
+    std::array<std::uint8_t, 4> address = agentAddress;
+    const auto& interfaces = m_switch.Config().interfaces;
+    if (address == std::array<std::uint8_t, 4>{} && !interfaces.empty()) {
+        address = interfaces.front().address;
+    }
+    std::vector<TrapDatagram> traps;
+    for (const SwitchEvent& event : m_switch.TakeEvents()) {
+        for (TrapDatagram& trap : BuildSwitchTraps(event, m_switch, address)) {
+            traps.push_back(std::move(trap));
+        }
+    }
+    return traps;
+}
+
 bool CAgentEngine::HandleDatagram(const std::uint8_t* data, int length, std::int64_t nowMs,
                                   std::vector<std::uint8_t>& reply, std::string* summary) {
     ++m_stats.received;
@@ -188,6 +208,10 @@ CAgentEngine::Result CAgentEngine::Dispatch(CSnmpMsg& request, std::int64_t nowM
     const bool mayRead = mayWrite || community == m_communities.read;
     if (!(type == SNMP_PDU_SET ? mayWrite : mayRead)) {
         ++m_stats.badCommunity;
+        // snmpEnableAuthenTraps: 1 enabled, 2 disabled.
+        if (m_switch.Config().authFailTrap == 1) {
+            m_switch.NoteAuthenticationFailure(nowMs);
+        }
         return {Outcome::Refused, 0};
     }
     if (type == SNMP_PDU_SET) {

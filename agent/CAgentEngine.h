@@ -9,6 +9,7 @@
 
 #include "agent/CSimSwitch.h"
 #include "agent/CSwitchMib.h"
+#include "agent/SwitchTraps.h"
 
 class CSnmpMsg;
 
@@ -41,8 +42,16 @@ public:
     bool HandleDatagram(const std::uint8_t* data, int length, std::int64_t nowMs,
                         std::vector<std::uint8_t>& reply, std::string* summary = nullptr);
 
+    // Brings the switch up to `nowMs` without a request: its links move and a reset ends on
+    // time, so their traps go out when they happen.
+    void Tick(std::int64_t nowMs);
+    // The trap datagrams for every event since the last call, to every receiver. The
+    // agent-addr is `agentAddress`, or the switch's first IP interface when that is 0.0.0.0.
+    std::vector<TrapDatagram> TakeTraps(const std::array<std::uint8_t, 4>& agentAddress);
+
     const AgentStats& Stats() const { return m_stats; }
     const CSimSwitch& Switch() const { return m_switch; }
+    CSimSwitch& Switch() { return m_switch; }
     const CSwitchMib& Mib() const { return m_mib; }
 
 private:

@@ -20,7 +20,40 @@ CAgentServer::CAgentServer(AgentServerSettings settings, QObject* parent)
         m_settings.clock = SteadyMs;
     }
     m_engine = std::make_unique<CAgentEngine>(m_settings.device, m_settings.communities, Now());
+    for (const auto& [key, community] : m_settings.trapReceivers) {
+        m_engine->Switch().AddTrapReceiver(key, community);
+    }
+    if (m_settings.linkFlapPort > 0) {
+        m_engine->Switch().SetLinkFlap(m_settings.linkFlapPort, m_settings.linkFlapSeconds);
+    }
     connect(&m_socket, &QUdpSocket::readyRead, this, [this] { OnReadyRead(); });
+    connect(&m_tick, &QTimer::timeout, this, [this] {
+        m_engine->Tick(Now());
+        SendTraps();
+    });
+}
+
+bool CAgentServer::AddTrapReceiver(const std::string& address, const std::string& community) {
+    QHostAddress host;
+    if (!host.setAddress(QString::fromStdString(address)) ||
+        host.protocol() != QAbstractSocket::IPv4Protocol) {
+        return false;
+    }
+    return m_engine->Switch().AddTrapReceiver(host.toIPv4Address(), community);
+}
+
+void CAgentServer::SetLinkFlap(std::size_t port, int seconds) {
+    m_engine->Switch().SetLinkFlap(port, seconds);
+}
+
+void CAgentServer::SendTraps() {
+    for (const TrapDatagram& trap : m_engine->TakeTraps(m_agentAddress)) {
+        const qint64 sent = m_socket.writeDatagram(
+            reinterpret_cast<const char*>(trap.bytes.data()),
+            static_cast<qint64>(trap.bytes.size()),
+            QHostAddress(QString::fromStdString(trap.address)), m_settings.trapPort);
+        ++(sent < 0 ? m_trapsFailed : m_trapsSent);
+    }
 }
 
 std::int64_t CAgentServer::Now() const {
@@ -37,6 +70,16 @@ bool CAgentServer::Listen(const std::string& address, std::uint16_t port, std::s
         error = m_socket.errorString().toStdString();
         return false;
     }
+    // The switch's own address goes into its traps; bound to every address, the traps carry
+    // its first IP interface instead.
+    if (host.protocol() == QAbstractSocket::IPv4Protocol && !host.isEqual(QHostAddress::AnyIPv4)) {
+        const quint32 ip = host.toIPv4Address();
+        m_agentAddress = {static_cast<std::uint8_t>(ip >> 24), static_cast<std::uint8_t>(ip >> 16),
+                          static_cast<std::uint8_t>(ip >> 8), static_cast<std::uint8_t>(ip)};
+    }
+    // The switch announces its start once it can be reached.
+    SendTraps();
+    m_tick.start(kTickMs);
     return true;
 }
 
@@ -75,6 +118,7 @@ void CAgentServer::OnReadyRead() {
             Answer(reply, peer, peerPort);
         }
     } while (m_socket.hasPendingDatagrams());
+    SendTraps();
 }
 
 void CAgentServer::Answer(std::vector<std::uint8_t> reply, const QHostAddress& peer, quint16 port) {

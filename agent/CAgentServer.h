@@ -9,6 +9,7 @@
 
 #include <QHostAddress>
 #include <QObject>
+#include <QTimer>
 #include <QUdpSocket>
 
 #include "agent/CAgentEngine.h"
@@ -22,6 +23,13 @@ struct AgentServerSettings {
     std::function<std::int64_t()> clock;
     // Receives one line per request when set.
     std::function<void(const std::string&)> log;
+    // The UDP port traps go to at every receiver.
+    std::uint16_t trapPort = 162;
+    // Receivers the switch has besides its factory one, kept over resets like saved rows.
+    TrapReceiverMap trapReceivers;
+    // A port (from 1) whose link goes down and up again every linkFlapSeconds; 0: none.
+    std::size_t linkFlapPort = 0;
+    int linkFlapSeconds = 10;
 };
 
 class CAgentServer : public QObject {
@@ -36,7 +44,21 @@ public:
 
     const CAgentEngine& Engine() const { return *m_engine; }
 
+    // Where traps go from now on; the receivers themselves are rows of the switch's table.
+    void SetTrapPort(std::uint16_t port) { m_settings.trapPort = port; }
+    // Adds (or changes) a Trap Receivers row, kept over resets like a saved one. False when
+    // the address is not dotted IPv4 or the table is full.
+    bool AddTrapReceiver(const std::string& address, const std::string& community);
+    // Takes port `port` (from 1) down and up again every `seconds` seconds; 0 stops it.
+    void SetLinkFlap(std::size_t port, int seconds);
+    // Traps sent so far (one per receiver and event) and those the socket refused.
+    std::uint64_t TrapsSent() const { return m_trapsSent; }
+    std::uint64_t TrapsFailed() const { return m_trapsFailed; }
+
 private:
+    // How often the switch is brought up to date without requests, so traps leave on time.
+    static constexpr int kTickMs = 200;
+    void SendTraps();
     void OnReadyRead();
     void Answer(std::vector<std::uint8_t> reply, const QHostAddress& peer, quint16 port);
     void Send(const std::vector<std::uint8_t>& datagram, const QHostAddress& peer, quint16 port);
@@ -47,4 +69,8 @@ private:
     CFaultInjector m_faults;
     QUdpSocket m_socket;
     std::vector<std::uint8_t> m_datagram;
+    QTimer m_tick;
+    std::array<std::uint8_t, 4> m_agentAddress{};
+    std::uint64_t m_trapsSent = 0;
+    std::uint64_t m_trapsFailed = 0;
 };

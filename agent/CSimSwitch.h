@@ -16,6 +16,15 @@ struct SwitchSetup {
     std::int64_t resetMs = 5000; // how long a cold start keeps the switch silent
 };
 
+// What a real switch tells its trap receivers about.
+struct SwitchEvent {
+    enum class Kind { ColdStart, WarmStart, LinkDown, LinkUp, AuthenticationFailure };
+    Kind kind = Kind::ColdStart;
+    std::size_t port = 0; // from 0, for the link events
+    std::int64_t atMs = 0;
+    std::uint32_t uptime = 0; // hundredths of a second since the switch started, at the event
+};
+
 // Bits of a port's byte in the LED status string.
 enum LedBits : std::uint8_t {
     LED_LINK = 0x01,
@@ -41,6 +50,17 @@ public:
     void ColdStart(std::int64_t nowMs);
     // Starts again at once with the start configuration.
     void WarmStart(std::int64_t nowMs);
+    // The events since the last call, oldest first: the start itself, restarts, link changes
+    // and authentication failures.
+    std::vector<SwitchEvent> TakeEvents();
+    void NoteAuthenticationFailure(std::int64_t nowMs);
+    // Takes port `port` (from 1) down and up again every `seconds` seconds (at least 2);
+    // port 0 stops flapping.
+    void SetLinkFlap(std::size_t port, int seconds);
+    // Adds a receiver to the running and the start configuration (a saved row). False when
+    // the table is full.
+    bool AddTrapReceiver(std::uint32_t key, const std::string& community);
+
     // Counts restarts, so views built on the rows know when to rebuild.
     std::uint32_t Generation() const { return m_generation; }
 
@@ -59,7 +79,8 @@ public:
     std::int32_t EffectiveDuplex(std::size_t port) const;
 
 private:
-    void Restart(std::int64_t atMs);
+    void Restart(std::int64_t atMs, SwitchEvent::Kind kind);
+    void CollectLinkChanges();
     std::vector<LinkRate> LinkRates() const;
 
     SwitchSetup m_setup;
@@ -71,4 +92,5 @@ private:
     bool m_restartPending = false;
     std::int64_t m_restartAtMs = 0;
     std::uint32_t m_generation = 0;
+    std::vector<SwitchEvent> m_events;
 };

@@ -50,6 +50,9 @@ inline std::uint32_t TrapReceiverKey(const Oid& suffix) {
 // The enterprise prefix of the switch's private objects.
 inline const Oid kEnterprise = {1, 3, 6, 1, 4, 1, 88888};
 
+// sysObjectID: what the switch is, under the enterprise prefix; its traps' enterprise too.
+Oid SwitchSysObjectId();
+
 // Each adds one group of the switch's objects.
 void AddSystemObjects(std::vector<MibObject>& objects);
 void AddEnterpriseScalars(std::vector<MibObject>& objects);

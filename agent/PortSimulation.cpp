@@ -1,5 +1,7 @@
 #include "agent/PortSimulation.h"
 
+#include <utility>
+
 namespace {
 
 // A repeating mix, so every modules word yields busy, idle, unconnected, errored and
@@ -41,8 +43,10 @@ CPortSimulation::CPortSimulation(std::uint64_t seed, std::size_t portCount)
 
 void CPortSimulation::Restart() {
     m_seconds = 0;
-    for (PortLive& port : m_ports) {
-        port.link = port.profile != PortProfile::Unconnected;
+    m_changes.clear(); // a restart is announced as a whole, not link by link
+    for (std::size_t i = 0; i < m_ports.size(); ++i) {
+        PortLive& port = m_ports[i];
+        port.link = port.profile != PortProfile::Unconnected || i == m_flapPort;
         port.activity = false;
         port.storm = false;
         port.counters = PortCounters{};
@@ -63,8 +67,14 @@ void CPortSimulation::RunSecond(std::size_t index, const LinkRate& rate) {
     PortLive& port = m_ports[index];
     TrafficRandom random(PortSeed(m_seed, index) ^
                          (static_cast<std::uint64_t>(m_seconds) * 0xC2B2AE3D27D4EB4Full));
-    if (port.profile == PortProfile::Flaky && random.Below(20) == 0) {
+    const bool wasUp = port.link;
+    if (index == m_flapPort) {
+        port.link = m_seconds % m_flapSeconds != 0;
+    } else if (port.profile == PortProfile::Flaky && random.Below(20) == 0) {
         port.link = !port.link; // a loose cable
+    }
+    if (port.link != wasUp) {
+        m_changes.push_back({index, port.link, m_seconds});
     }
     if (!port.link) {
         port.activity = false;
@@ -75,6 +85,28 @@ void CPortSimulation::RunSecond(std::size_t index, const LinkRate& rate) {
     const TrafficOutcome outcome = RunTrafficTick(tick, random, port.counters);
     port.activity = outcome.activity;
     port.storm = outcome.broadcasts > kStormBroadcasts;
+}
+
+void CPortSimulation::SetLinkFlap(std::size_t port, int seconds) {
+    // A port that stops flapping gets its cable back: plugged in unless it never was.
+    if (m_flapPort < m_ports.size() && m_flapPort != port) {
+        PortLive& old = m_ports[m_flapPort];
+        const bool plugged = old.profile != PortProfile::Unconnected;
+        if (old.link != plugged) {
+            old.link = plugged;
+            m_changes.push_back({m_flapPort, plugged, m_seconds});
+        }
+    }
+    m_flapPort = port < m_ports.size() && seconds >= 2 ? port : SIZE_MAX;
+    m_flapSeconds = seconds;
+    if (m_flapPort != SIZE_MAX && !m_ports[port].link) {
+        m_ports[port].link = true;
+        m_changes.push_back({port, true, m_seconds});
+    }
+}
+
+std::vector<LinkChange> CPortSimulation::TakeLinkChanges() {
+    return std::exchange(m_changes, {});
 }
 
 int CPortSimulation::LinksUp() const {

@@ -22,6 +22,13 @@ struct PortLive {
     PortCounters counters;
 };
 
+// A port's link went down or came up in the `second`-th second after the start.
+struct LinkChange {
+    std::size_t port = 0;
+    bool up = false;
+    std::int64_t second = 0;
+};
+
 class CPortSimulation {
 public:
     CPortSimulation(std::uint64_t seed, std::size_t portCount);
@@ -37,6 +44,13 @@ public:
     const PortLive& Port(std::size_t index) const { return m_ports[index]; }
     int LinksUp() const;
 
+    // Makes port `port` (from 0) take its link down every `seconds` seconds (at least 2) and
+    // bring it up again a second later, in place of whatever its cable would do. A port past
+    // the last one turns flapping off.
+    void SetLinkFlap(std::size_t port, int seconds);
+    // The link changes since the last call, in the order they happened.
+    std::vector<LinkChange> TakeLinkChanges();
+
     // Broadcasts per second above which a port reports a broadcast storm.
     static constexpr std::uint64_t kStormBroadcasts = 3000;
 
@@ -46,4 +60,7 @@ private:
     std::uint64_t m_seed;
     std::vector<PortLive> m_ports;
     std::int64_t m_seconds = 0;
+    std::size_t m_flapPort = SIZE_MAX;
+    int m_flapSeconds = 0;
+    std::vector<LinkChange> m_changes;
 };

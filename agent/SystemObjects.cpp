@@ -3,6 +3,10 @@
 #include "agent/OidText.h"
 #include "agent/ScalarObjects.h"
 
+Oid SwitchSysObjectId() {
+    return Concat(kEnterprise, {1, 1});
+}
+
 void AddSystemObjects(std::vector<MibObject>& objects) {
     const Oid system = {1, 3, 6, 1, 2, 1, 1};
     objects.push_back(ReadOnlyScalar(
@@ -12,7 +16,7 @@ void AddSystemObjects(std::vector<MibObject>& objects) {
         }));
     objects.push_back(
         ReadOnlyScalar(Concat(system, {2}), 6, [](const CSimSwitch&, const Oid&, std::int64_t) {
-            return MibValue::ObjectId(FormatOid(Concat(kEnterprise, {1, 1})));
+            return MibValue::ObjectId(FormatOid(SwitchSysObjectId()));
         }));
     objects.push_back(ReadOnlyScalar(Concat(system, {3}), 0x43,
                                      [](const CSimSwitch& device, const Oid&, std::int64_t nowMs) {

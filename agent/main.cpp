@@ -43,7 +43,15 @@ int main(int argc, char** argv) {
         return 0;
     }
 
-    AgentServerSettings settings{options.device, options.communities, options.faults, {}, {}};
+    AgentServerSettings settings{options.device,
+                                 options.communities,
+                                 options.faults,
+                                 {},
+                                 {},
+                                 options.trapPort,
+                                 options.trapReceivers,
+                                 options.linkFlapPort,
+                                 options.linkFlapSeconds};
     if (options.verbose) {
         settings.log = [](const std::string& line) { std::cerr << line << "\n"; };
     }
@@ -69,6 +77,8 @@ int main(int argc, char** argv) {
     const int status = app.exec();
     if (options.verbose) {
         PrintStats(server.Engine().Stats());
+        std::cerr << "traps sent " << server.TrapsSent() << ", not sent " << server.TrapsFailed()
+                  << "\n";
     }
     return status;
 }

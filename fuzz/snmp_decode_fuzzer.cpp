@@ -6,6 +6,10 @@
 // origins, and encoded again, as an agent answering it would. An SNMPv3 datagram is opened as
 // the transport opens it, by the session of the user the v3 seeds were recorded with (snmpd's
 // engine 80001f8804746175726531, user "ops", SHA-256 and AES), and its PDU decoded the same way.
+// Every datagram is also read as a notification, as the trap listener reads it: a trap or
+// inform that decodes must encode back to a message that decodes to the same notification; a
+// v3 one is checked by a receiving engine that knows the user the v3 trap seed was sent by
+// (engine 8000000001020304, "ops", SHA-1 and AES).
 
 #include <cstddef>
 #include <cstdint>
@@ -15,8 +19,10 @@
 #include "snmp/CSnmpMsg.h"
 #include "snmp/CSnmpSocket.h"
 #include "snmp/SnmpMessageHeader.h"
+#include "snmp/SnmpNotificationCodec.h"
 #include "snmp/SnmpV3Image.h"
 #include "snmp/SnmpV3Message.h"
+#include "snmp/UsmAuthoritativeEngine.h"
 #include "snmp/UsmSession.h"
 
 namespace {
@@ -57,12 +63,73 @@ void OpenV3(const std::uint8_t* data, std::size_t size) {
     CSnmpMsg::Release(msg);
 }
 
+UsmAuthoritativeEngine& ReceivingEngine() {
+    static UsmAuthoritativeEngine engine = [] {
+        UsmAuthoritativeEngine receiver({0x80, 0x01, 0x5b, 0x38, 0x05, 1, 2, 3, 4}, 1, 0);
+        UsmUser user;
+        user.userName = "ops";
+        user.level = UsmSecurityLevel::AuthPriv;
+        user.auth = UsmAuthProtocol::SHA1;
+        user.authPassword = UsmSecret("maplesyrup");
+        user.privPassword = UsmSecret("maplesyrup");
+        receiver.AddUser(user); // informs to this engine
+        user.authPassword = UsmSecret("maplesyrup");
+        user.privPassword = UsmSecret("maplesyrup");
+        user.engineId = {0x80, 0x00, 0x00, 0x00, 0x01, 0x02, 0x03, 0x04};
+        receiver.AddUser(user); // traps of the recorded sender
+        return receiver;
+    }();
+    return engine;
+}
+
+void CheckRoundTrip(const SnmpNotification& n) {
+    const std::vector<std::uint8_t> pdu = SnmpEncodeNotificationPdu(n);
+    SnmpNotification again;
+    if (n.version == SNMP_VERSION_3) {
+        if (SnmpDecodeNotificationPdu(pdu, again) != SnmpNotificationDecode::Ok) {
+            __builtin_trap();
+        }
+    } else {
+        const std::vector<std::uint8_t> wire =
+            SnmpEncodeCommunityMessage(n.version, n.community, pdu);
+        if (SnmpDecodeCommunityNotification(wire.data(), wire.size(), again) !=
+            SnmpNotificationDecode::Ok) {
+            __builtin_trap();
+        }
+    }
+    if (again.bindings != n.bindings || again.trapOid != n.trapOid || again.uptime != n.uptime ||
+        again.enterprise != n.enterprise || again.genericTrap != n.genericTrap) {
+        __builtin_trap(); // the notification did not survive its own encoding
+    }
+    SnmpV2NotificationBindings(n);
+    SnmpEncodeInformResponsePdu(n);
+}
+
+void ReadNotification(const std::uint8_t* data, std::size_t size) {
+    SnmpNotification n;
+    if (PeekSnmpVersion(data, size) == 3) {
+        const UsmEngineIncoming in = ReceivingEngine().Receive(data, size, 1000);
+        if (in.verdict != UsmEngineIncoming::Verdict::Accept ||
+            SnmpDecodeNotificationPdu(in.scoped.pdu, n) != SnmpNotificationDecode::Ok) {
+            return;
+        }
+    } else if (SnmpDecodeCommunityNotification(data, size, n) != SnmpNotificationDecode::Ok) {
+        return;
+    }
+    try {
+        CheckRoundTrip(n);
+    } catch (const CSnmpException&) {
+        __builtin_trap(); // whatever decodes, with OIDs of at most 64 numbers, encodes
+    }
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size > static_cast<std::size_t>(kSnmpMaxDatagram)) {
         return -1; // no UDP datagram is longer
     }
+    ReadNotification(data, size);
     if (PeekSnmpVersion(data, size) == 3) {
         OpenV3(data, size);
         return 0;

@@ -9,7 +9,8 @@ set(taurel_man_names
     "manage one SNMP Ethernet switch"
     "simulated SNMPv1 switch for testing and demonstration"
     "command-line SNMPv1 client: get, getnext, walk, set and packet logs"
-    "generic MIB dialogs on any SNMPv1 agent")
+    "generic MIB dialogs on any SNMPv1 agent"
+    "receive SNMP traps and informs into an SQLite journal")
 set(taurel_man_dir ${CMAKE_CURRENT_BINARY_DIR}/man)
 set(TAUREL_MAN_PAGES)
 foreach(program name IN ZIP_LISTS taurel_programs taurel_man_names)

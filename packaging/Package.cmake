@@ -34,8 +34,10 @@ moving curve or bar graph.
 
 Started from the menu, it manages a built-in simulated switch, so it can be
 tried without one. The package also holds taurel-agent (the simulated
-switch on its own), taurel-snmp (a command-line SNMPv1 client) and
-nmdialog-browser (generic MIB dialogs for any SNMPv1 agent).")
+switch on its own), taurel-snmp (a command-line SNMPv1 client),
+nmdialog-browser (generic MIB dialogs for any SNMPv1 agent) and
+taurel-trapd (a receiver of traps and informs that keeps them in an SQLite
+journal, with a systemd service that is not enabled by default).")
 
 set(CPACK_COMPONENT_DEVELOPMENT_DEPENDS Runtime)
 set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_NAME taurel-dev)

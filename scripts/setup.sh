@@ -10,7 +10,8 @@ packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation fonts-dejavu-core
-  snmp snmpd libsnmp-dev libssl-dev tshark
+  snmp snmpd snmptrapd libsnmp-dev libssl-dev tshark
+  libsqlite3-dev sqlite3 systemd
   clang libclang-rt-14-dev
   help2man dpkg-dev file lintian desktop-file-utils appstream
 )

@@ -2,12 +2,13 @@
 
 #include "snmp/SnmpAgentAddress.h"
 
-// The engine's socket is a plain datagram socket watched by a QSocketNotifier: Qt Network
+// The engine's one socket is a plain datagram socket watched by a QSocketNotifier: Qt Network
 // would add its library and the ones it pulls in (proxy, Kerberos, compression) to the start of
 // every program that talks SNMP, for nothing the engine uses.
 
 #include <QSocketNotifier>
 
+#include <algorithm>
 #include <arpa/inet.h>
 #include <cerrno>
 #include <cstring>
@@ -15,6 +16,7 @@
 #include <netdb.h>
 #include <netinet/in.h>
 #include <sys/socket.h>
+#include <sys/uio.h>
 #include <unistd.h>
 
 IMPLEMENT_DYNAMIC(CAsyncSocket, CObject)
@@ -24,6 +26,8 @@ struct CAsyncSocket::Binding {
     int family = AF_INET;
     // Bound to the loopback address: it reaches, and hears from, this host only.
     bool loopback = false;
+    // Bound to any address of its family: it reaches every destination of that family.
+    bool any = false;
     std::unique_ptr<QSocketNotifier> notifier;
 };
 
@@ -83,6 +87,12 @@ struct Endpoint {
             return IN6_IS_ADDR_LOOPBACK(&V6().sin6_addr);
         }
         return (ntohl(V4().sin_addr.s_addr) >> 24) == 127;
+    }
+    bool IsAny() {
+        if (Family() == AF_INET6) {
+            return IN6_IS_ADDR_UNSPECIFIED(&V6().sin6_addr);
+        }
+        return V4().sin_addr.s_addr == htonl(INADDR_ANY);
     }
     // An IPv4 address written as IPv6 ("::ffff:127.0.0.1") is sent as the IPv4 one.
     void UnmapV4() {
@@ -145,6 +155,12 @@ Endpoint LocalEndpoint(int family, bool loopback) {
     return local;
 }
 
+std::uint16_t PortOf(const sockaddr_storage& storage) {
+    return ntohs(storage.ss_family == AF_INET6
+                     ? reinterpret_cast<const sockaddr_in6&>(storage).sin6_port
+                     : reinterpret_cast<const sockaddr_in&>(storage).sin_port);
+}
+
 std::string AddressText(const sockaddr_storage& storage) {
     char text[INET6_ADDRSTRLEN] = {};
     if (storage.ss_family == AF_INET6) {
@@ -172,21 +188,23 @@ CAsyncSocket::~CAsyncSocket() {
 
 bool CAsyncSocket::Create(std::uint16_t port, const std::string& address) {
     Close();
-    Endpoint local = LocalEndpoint(AF_INET, true);
+    Endpoint local = LocalEndpoint(AF_INET, false);
     if (!address.empty() && !Resolve(address, local)) {
         m_nLastError = SOCK_ERR_ADDRNOTAVAIL;
         return false;
     }
     local.SetPort(port);
-    if (!Open(&local.storage, local.size, local.IsLoopback())) {
+    if (!Open(&local.storage, local.size)) {
         return false;
     }
     m_nLastError = 0;
     return true;
 }
 
-CAsyncSocket::Binding* CAsyncSocket::Open(const void* address, unsigned size, bool loopback) {
+CAsyncSocket::Binding* CAsyncSocket::Open(const void* address, unsigned size) {
     const auto* local = static_cast<const sockaddr*>(address);
+    Endpoint kind;
+    std::memcpy(&kind.storage, address, std::min<std::size_t>(size, sizeof kind.storage));
     const int fd = socket(local->sa_family, SOCK_DGRAM | SOCK_CLOEXEC, 0);
     if (fd < 0) {
         m_nLastError = ToSocketErrorNumber(errno);
@@ -207,7 +225,8 @@ CAsyncSocket::Binding* CAsyncSocket::Open(const void* address, unsigned size, bo
     auto binding = std::make_unique<Binding>();
     binding->fd = fd;
     binding->family = local->sa_family;
-    binding->loopback = loopback;
+    binding->loopback = kind.IsLoopback();
+    binding->any = kind.IsAny();
     binding->notifier = std::make_unique<QSocketNotifier>(fd, QSocketNotifier::Read);
     Binding* opened = binding.get();
     QObject::connect(opened->notifier.get(), &QSocketNotifier::activated,
@@ -229,13 +248,25 @@ void CAsyncSocket::Close() {
 }
 
 CAsyncSocket::Binding* CAsyncSocket::BindingFor(int family, bool loopback) {
+    // The socket bound as the destination needs; else one bound to any address, which reaches
+    // it too (a listener so answers from where it listens); else a new one.
+    Binding* anyAddress = nullptr;
     for (const std::unique_ptr<Binding>& binding : m_bindings) {
-        if (binding->family == family && binding->loopback == loopback) {
+        if (binding->family != family) {
+            continue;
+        }
+        if (binding->loopback == loopback) {
             return binding.get();
         }
+        if (binding->any && !anyAddress) {
+            anyAddress = binding.get();
+        }
+    }
+    if (anyAddress) {
+        return anyAddress;
     }
     const Endpoint local = LocalEndpoint(family, loopback);
-    return Open(&local.storage, local.size, loopback);
+    return Open(&local.storage, local.size);
 }
 
 const CAsyncSocket::Binding* CAsyncSocket::Shown() const {
@@ -252,8 +283,7 @@ std::uint16_t CAsyncSocket::GetLocalPort() const {
     if (!binding || getsockname(binding->fd, reinterpret_cast<sockaddr*>(&local), &size) != 0) {
         return 0;
     }
-    return ntohs(local.ss_family == AF_INET6 ? reinterpret_cast<sockaddr_in6&>(local).sin6_port
-                                             : reinterpret_cast<sockaddr_in&>(local).sin_port);
+    return PortOf(local);
 }
 
 std::string CAsyncSocket::GetLocalAddress() const {
@@ -318,10 +348,78 @@ int CAsyncSocket::ReceiveFrom(void* data, int capacity, std::string& senderAddre
     const ssize_t received = length < capacity ? length : capacity;
     ++m_nReads;
     senderAddress = AddressText(sender);
-    senderPort =
-        ntohs(sender.ss_family == AF_INET6 ? reinterpret_cast<const sockaddr_in6&>(sender).sin6_port
-                                           : reinterpret_cast<const sockaddr_in&>(sender).sin_port);
+    senderPort = PortOf(sender);
     return static_cast<int>(received);
+}
+
+void CAsyncSocket::EnableArrivalInfo(int bufferBytes) {
+    const int on = 1;
+    for (const std::unique_ptr<Binding>& binding : m_bindings) {
+        const int fd = binding->fd;
+        if (binding->family == AF_INET6) {
+            setsockopt(fd, IPPROTO_IPV6, IPV6_RECVPKTINFO, &on, sizeof on);
+        } else {
+#if defined(IP_PKTINFO)
+            setsockopt(fd, IPPROTO_IP, IP_PKTINFO, &on, sizeof on);
+#endif
+        }
+#if defined(SO_RXQ_OVFL)
+        setsockopt(fd, SOL_SOCKET, SO_RXQ_OVFL, &on, sizeof on);
+#endif
+        setsockopt(fd, SOL_SOCKET, SO_RCVBUF, &bufferBytes, sizeof bufferBytes);
+    }
+}
+
+int CAsyncSocket::ReceiveWithArrival(void* data, int capacity, Arrival& arrival) {
+    const Binding* binding = m_pReading ? m_pReading : Shown();
+    if (!binding) {
+        m_nLastError = SOCK_ERR_NOTSOCK;
+        return -1;
+    }
+    sockaddr_storage sender{};
+    iovec area{data, static_cast<std::size_t>(capacity)};
+    alignas(cmsghdr) char control[256];
+    msghdr message{};
+    message.msg_name = &sender;
+    message.msg_namelen = sizeof sender;
+    message.msg_iov = &area;
+    message.msg_iovlen = 1;
+    message.msg_control = control;
+    message.msg_controllen = sizeof control;
+    const ssize_t length = recvmsg(binding->fd, &message, MSG_TRUNC | MSG_DONTWAIT);
+    if (length < 0) {
+        m_nLastError = ToSocketErrorNumber(errno);
+        return -1;
+    }
+    ++m_nReads;
+    arrival = Arrival{};
+    arrival.length = static_cast<int>(length);
+    arrival.sender = AddressText(sender);
+    arrival.senderPort = PortOf(sender);
+    char text[INET6_ADDRSTRLEN] = {};
+    for (cmsghdr* c = CMSG_FIRSTHDR(&message); c; c = CMSG_NXTHDR(&message, c)) {
+#if defined(IP_PKTINFO)
+        if (c->cmsg_level == IPPROTO_IP && c->cmsg_type == IP_PKTINFO) {
+            in_pktinfo info{};
+            std::memcpy(&info, CMSG_DATA(c), sizeof info);
+            inet_ntop(AF_INET, &info.ipi_addr, text, sizeof text);
+            arrival.local = text;
+        }
+#endif
+        if (c->cmsg_level == IPPROTO_IPV6 && c->cmsg_type == IPV6_PKTINFO) {
+            in6_pktinfo info{};
+            std::memcpy(&info, CMSG_DATA(c), sizeof info);
+            inet_ntop(AF_INET6, &info.ipi6_addr, text, sizeof text);
+            arrival.local = text;
+        }
+#if defined(SO_RXQ_OVFL)
+        if (c->cmsg_level == SOL_SOCKET && c->cmsg_type == SO_RXQ_OVFL) {
+            std::memcpy(&arrival.dropsSoFar, CMSG_DATA(c), sizeof arrival.dropsSoFar);
+            arrival.knowsDrops = true;
+        }
+#endif
+    }
+    return static_cast<int>(length < capacity ? length : capacity);
 }
 
 void CAsyncSocket::OnReceive(int /*nErrorCode*/) {}

@@ -37,18 +37,20 @@ public:
     CAsyncSocket(const CAsyncSocket&) = delete;
     CAsyncSocket& operator=(const CAsyncSocket&) = delete;
 
-    // Opens a datagram socket on `port` (0: any free port) of the local `address` (empty: the
-    // IPv4 loopback address; "0.0.0.0", "::1", "::" or an address of this host) and enables the
+    // Opens a datagram socket on `port` (0: any free port) of the local `address` (empty: any
+    // IPv4 address; "127.0.0.1", "::1", "::" or an address of this host) and enables the
     // receive notification; what was open before is closed. False with GetLastError set on
     // failure.
     bool Create(std::uint16_t port = 0, const std::string& address = {});
     void Close();
 
     // Sends one datagram to `host` (IPv4 or IPv6 address, or host name) and `port`. It leaves
-    // from a local socket of the destination's family bound where the destination can answer
-    // and nobody else: the loopback address for a loopback agent, any address for others. Such
-    // a socket is opened, on a free port, the first time a destination needs it. Returns the
-    // byte count, or -1 with GetLastError set.
+    // from a local socket of the destination's family that the destination can answer: one
+    // bound to the loopback address for a loopback destination, else one bound to any address
+    // (a listener so answers from where it listens). When there is none, one is opened on a
+    // free port, bound to the loopback address for a loopback destination (no other host can
+    // reach it) and to any address for others. Returns the byte count, or -1 with GetLastError
+    // set.
     int SendTo(const void* data, int length, std::uint16_t port, const std::string& host);
     // Reads the waiting datagram (at most `capacity` bytes; the rest of a longer one is lost).
     // Returns the byte count, or -1 with GetLastError set. `datagramLength`, when given,
@@ -67,10 +69,29 @@ protected:
     virtual void OnReceive(int nErrorCode);
     void SetLastError(int error) { m_nLastError = error; }
 
+    // What the system tells about one datagram besides its bytes, for a listener that must know
+    // where a datagram was addressed and whether others were lost before it.
+    struct Arrival {
+        std::string sender;
+        std::uint16_t senderPort = 0;
+        std::string local; // the address it was sent to; empty when the system does not say
+        // Datagrams the socket dropped because its receive buffer was full, counted since
+        // EnableArrivalInfo; valid when `knowsDrops`.
+        std::uint32_t dropsSoFar = 0;
+        bool knowsDrops = false;
+        int length = 0; // the datagram's full length
+    };
+    // Asks for the arrival details on every datagram and a receive buffer of `bufferBytes`
+    // (the system may grant less).
+    void EnableArrivalInfo(int bufferBytes);
+    // Reads the waiting datagram like ReceiveFrom, with its arrival details. -1 with
+    // GetLastError set when none is waiting or reading fails.
+    int ReceiveWithArrival(void* data, int capacity, Arrival& arrival);
+
 private:
     struct Binding;
     // Opens a socket bound to `local` (`size` bytes); null with GetLastError set on failure.
-    Binding* Open(const void* local, unsigned size, bool loopback);
+    Binding* Open(const void* local, unsigned size);
     Binding* BindingFor(int family, bool loopback);
     void DeliverPendingDatagrams(Binding* binding);
     const Binding* Shown() const;

@@ -36,7 +36,9 @@ CSnmpDll::CSnmpDll(CWinApp* app) {
     m_phaseTimer.start(FirstTickDelayMs(Clock::nowMs()));
 
     m_pSnmpSocket = new CSnmpSocket(app);
-    if (!m_pSnmpSocket->Create()) {
+    // Opened on the loopback address: an agent elsewhere gets a socket of its own when it is
+    // first sent to, so a program that talks only to this host hears from nobody else.
+    if (!m_pSnmpSocket->Create(0, "127.0.0.1")) {
         Alert(FormatText("m_pSnmpSocket->Create() : m_pSnmpSocket->GetLastError()=%d\n",
                          m_pSnmpSocket->GetLastError()));
     }

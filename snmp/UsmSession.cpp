@@ -5,11 +5,11 @@
 
 #include "snmp/BerStream.h"
 #include "snmp/CSnmpException.h"
+#include "snmp/UsmProtection.h"
 
 namespace {
 
 constexpr std::uint8_t kReportPdu = 0xA8;
-constexpr const char* kUsmStatsPrefix = "1.3.6.1.6.3.15.1.1.";
 
 // A get request with no bindings: what an agent answers with its engine ID and clock.
 std::vector<std::uint8_t> DiscoveryPdu(std::int64_t requestId) {
@@ -111,37 +111,11 @@ std::vector<std::uint8_t> UsmSession::Protect(std::int64_t msgId,
             return {};
         }
         msg.flags |= kV3FlagAuth;
-        msg.usm.authParams.assign(UsmMacLength(m_user.auth), 0);
     }
-    if (PrivacyWanted()) {
-        if (m_localPrivKey.size() < kUsmAesKeyLength) {
-            return {};
-        }
-        msg.flags |= kV3FlagPriv;
-        ++m_salt;
-        std::uint8_t salt[kUsmSaltLength];
-        for (std::size_t i = 0; i < kUsmSaltLength; ++i) {
-            salt[i] = static_cast<std::uint8_t>(m_salt >> (56 - 8 * i));
-        }
-        msg.usm.privParams.assign(salt, salt + kUsmSaltLength);
-        const std::vector<std::uint8_t> iv =
-            UsmAesIv(msg.usm.engineBoots, msg.usm.engineTime, salt);
-        std::vector<std::uint8_t> encrypted;
-        if (!UsmAesCfb(true, m_localPrivKey, iv.data(), msg.data.data(), msg.data.size(),
-                       encrypted)) {
-            return {};
-        }
-        OPENSSL_cleanse(msg.data.data(), msg.data.size());
-        msg.data = std::move(encrypted);
+    if (PrivacyWanted() && !UsmEncryptScopedPdu(m_localPrivKey, m_salt, msg)) {
+        return {};
     }
-    std::size_t authOffset = 0;
-    std::vector<std::uint8_t> wire = EncodeV3Message(msg, authOffset);
-    if (AuthenticationWanted()) {
-        const std::vector<std::uint8_t> mac =
-            UsmComputeMac(m_user.auth, m_localAuthKey, wire.data(), wire.size());
-        std::copy(mac.begin(), mac.end(), wire.begin() + static_cast<std::ptrdiff_t>(authOffset));
-    }
-    return wire;
+    return UsmSealMessage(std::move(msg), m_user.auth, m_localAuthKey);
 }
 
 UsmIncoming UsmSession::Open(const std::uint8_t* bytes, std::size_t size) {
@@ -173,13 +147,8 @@ UsmIncoming UsmSession::Open(const std::uint8_t* bytes, std::size_t size) {
             msg.usm.authParams.size() != UsmMacLength(m_user.auth)) {
             return Failed(UsmFailure::Malformed, msg);
         }
-        std::vector<std::uint8_t> zeroed(bytes, bytes + size);
-        std::fill_n(zeroed.begin() + static_cast<std::ptrdiff_t>(authOffset),
-                    msg.usm.authParams.size(), 0);
-        const std::vector<std::uint8_t> mac =
-            UsmComputeMac(m_user.auth, m_localAuthKey, zeroed.data(), zeroed.size());
-        if (mac.size() != msg.usm.authParams.size() ||
-            CRYPTO_memcmp(mac.data(), msg.usm.authParams.data(), mac.size()) != 0) {
+        if (!UsmMacMatches(m_user.auth, m_localAuthKey, bytes, size, authOffset,
+                           msg.usm.authParams)) {
             return Failed(UsmFailure::AuthenticationFailure, msg);
         }
         inWindow = m_time.Accept(msg.usm.engineBoots, msg.usm.engineTime, now);
@@ -187,13 +156,7 @@ UsmIncoming UsmSession::Open(const std::uint8_t* bytes, std::size_t size) {
 
     std::vector<std::uint8_t> scoped = msg.data;
     if (msg.flags & kV3FlagPriv) {
-        if (!PrivacyWanted() || msg.usm.privParams.size() != kUsmSaltLength) {
-            return Failed(UsmFailure::DecryptionError, msg);
-        }
-        const std::vector<std::uint8_t> iv =
-            UsmAesIv(msg.usm.engineBoots, msg.usm.engineTime, msg.usm.privParams.data());
-        if (!UsmAesCfb(false, m_localPrivKey, iv.data(), msg.data.data(), msg.data.size(),
-                       scoped)) {
+        if (!PrivacyWanted() || !UsmDecryptScopedPdu(m_localPrivKey, msg, scoped)) {
             return Failed(UsmFailure::DecryptionError, msg);
         }
     }

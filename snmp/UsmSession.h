@@ -29,6 +29,9 @@ enum class UsmFailure {
 };
 NMSNMP_API const char* UsmFailureText(UsmFailure failure);
 
+// usmStats: a report names its counter as usmStats.N.0 (N 1 to 6, in the order of UsmFailure).
+constexpr const char* kUsmStatsPrefix = "1.3.6.1.6.3.15.1.1.";
+
 // What a received datagram carried.
 struct UsmIncoming {
     UsmFailure failure = UsmFailure::None;

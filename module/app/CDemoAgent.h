@@ -18,6 +18,8 @@ public:
     bool Start(std::string& error);
     // "127.0.0.1:PORT" once started.
     std::string Address() const;
+    // The simulated switch itself, once started: its trap port, receivers and link flap.
+    CAgentServer* Server() const { return m_server.get(); }
 
 private:
     std::unique_ptr<CAgentServer> m_server;

@@ -13,7 +13,7 @@ fail() { echo "FAIL: $*"; exit 1; }
 # Outputs are read whole before they are searched: with pipefail, `grep -q` closing a pipe
 # early would fail the writer with SIGPIPE and make the check fail at random.
 
-for program in taurel taurel-agent taurel-snmp nmdialog-browser; do
+for program in taurel taurel-agent taurel-snmp nmdialog-browser taurel-trapd; do
     [ -x "$usr/bin/$program" ] || fail "$program is not installed"
     libraries="$(ldd "$usr/bin/$program")"
     ! grep 'not found' <<<"$libraries" || fail "$program misses libraries"
@@ -27,7 +27,7 @@ for program in taurel taurel-agent taurel-snmp nmdialog-browser; do
     grep -q '^\.SH EXAMPLES' <<<"$text" || fail "the man page of $program has no examples"
 done
 
-for program in taurel taurel-agent taurel-snmp nmdialog-browser; do
+for program in taurel taurel-agent taurel-snmp nmdialog-browser taurel-trapd; do
     out="$("$usr/bin/$program" --version)" || fail "$program --version failed"
     [ "$out" = "$program $version" ] || fail "$program --version printed '$out'"
     "$usr/bin/$program" --help >/dev/null || fail "$program --help failed"
@@ -37,6 +37,11 @@ help="$("$usr/bin/taurel" --help)"
 grep -q '/I127.0.0.1:1161' <<<"$help" || fail "taurel --help: no agent address"
 grep -q 'UDP port 161' <<<"$(zcat "$usr/share/man/man1/taurel.1.gz")" ||
     fail "man taurel does not say which port /I means"
+
+unit="$usr/lib/systemd/system/taurel-trapd.service"
+[ -f "$unit" ] || fail "no taurel-trapd.service"
+grep -q '^ExecStart=/usr/bin/taurel-trapd$' "$unit" || fail "the service does not start /usr/bin/taurel-trapd"
+[ ! -e "$usr/lib/systemd/system/multi-user.target.wants" ] || fail "the service is enabled by the package"
 
 [ -f "$usr/share/applications/taurel.desktop" ] || fail "no desktop entry"
 [ -f "$usr/share/metainfo/org.example.taurel.metainfo.xml" ] || fail "no metainfo"

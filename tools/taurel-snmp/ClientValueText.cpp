@@ -2,6 +2,7 @@
 
 #include "platform/core/TextFormat.h"
 #include "snmp/NmOidTable.h"
+#include "snmp/SnmpNotificationText.h"
 
 namespace {
 
@@ -24,16 +25,7 @@ bool IsPrintable(const std::string& text) {
 }
 
 std::string TimeTicksText(std::uint32_t ticks) {
-    const std::uint32_t days = ticks / 8640000;
-    const std::uint32_t hours = ticks / 360000 % 24;
-    const std::uint32_t minutes = ticks / 6000 % 60;
-    const std::uint32_t seconds = ticks / 100 % 60;
-    const std::uint32_t hundredths = ticks % 100;
-    std::string text = FormatText("(%u) ", ticks);
-    if (days > 0) {
-        text += FormatText("%u %s, ", days, days == 1 ? "day" : "days");
-    }
-    return text + FormatText("%u:%02u:%02u.%02u", hours, minutes, seconds, hundredths);
+    return FormatText("(%u) ", ticks) + NetSnmpTimeticksText(ticks);
 }
 
 std::string TypeAndValue(const CSnmpVarBind& vb) {

@@ -103,4 +103,22 @@ TEST_F(AgentBindingTest, AnIPv6AgentIsSpokenToAndAnsweredOverIPv6) {
     EXPECT_EQ(GetSnmpSocket()->GetLocalAddress(), "127.0.0.1");
 }
 
+TEST(SocketBinding, ASocketOnAnyAddressAnswersLoopbackPeersFromItself) {
+    // A listener bound to any address acknowledges from the port it listens on; it does not
+    // open a loopback socket of its own for a local sender.
+    EnsureQtApplication();
+    CAsyncSocket listener;
+    ASSERT_TRUE(listener.Create(0, "0.0.0.0"));
+    const std::uint16_t port = listener.GetLocalPort();
+    QUdpSocket peer;
+    ASSERT_TRUE(peer.bind(QHostAddress::LocalHost, 0));
+    ASSERT_EQ(listener.SendTo("x", 1, peer.localPort(), "127.0.0.1"), 1);
+    ASSERT_TRUE(peer.waitForReadyRead(2000));
+    char byte = 0;
+    quint16 senderPort = 0;
+    peer.readDatagram(&byte, 1, nullptr, &senderPort);
+    EXPECT_EQ(senderPort, port);
+    EXPECT_EQ(listener.GetLocalAddress(), "0.0.0.0");
+}
+
 } // namespace

@@ -1,0 +1,28 @@
+#pragma once
+// Datagrams captured once from net-snmp's tools (Debian's snmp 5.9.3), so the codec is checked
+// against bytes another implementation made:
+//   snmptrap -v1 -c public H 1.3.6.1.4.1.88888.1.1 10.0.0.1 6 17 12345
+//            1.3.6.1.2.1.1.5.0 s "hello world" 1.3.6.1.2.1.2.2.1.1.5 i 5
+//   snmptrap -v2c -c public H 123 1.3.6.1.6.3.1.1.5.3 1.3.6.1.2.1.2.2.1.1.3 i 3
+//            1.3.6.1.4.1.1.7 C 18446744073709551615
+//   snmpinform -v2c -c public H 42 1.3.6.1.6.3.1.1.5.1
+//   snmptrap -v3 -e 0x8000000001020304 -u ops -l authPriv -a SHA -A maplesyrup -x AES
+//            -X maplesyrup H 99 1.3.6.1.6.3.1.1.5.4 1.3.6.1.2.1.2.2.1.1.3 i 3
+
+#include "tests/snmp/usm/UsmTestBytes.h"
+
+inline const std::vector<std::uint8_t> kNetSnmpV1Trap = FromHex(
+    "305502010004067075626c6963a448060a2b0601040185b638010140040a00000102010602011143023039302a3017"
+    "06082b06010201010500040b68656c6c6f20776f726c64300f060a2b060102010202010105020105");
+inline const std::vector<std::uint8_t> kNetSnmpV2Trap =
+    FromHex("306a02010104067075626c6963a75d0204252b4535020100020100304f300d06082b060102010103004301"
+            "7b3017060a2b06010603010104010006092b0601060301010503300f060a2b060102010202010103020103"
+            "301406072b060104010107460900ffffffffffffffff");
+inline const std::vector<std::uint8_t> kNetSnmpInform =
+    FromHex("304302010104067075626c6963a63602040c8503120201000201003028300d06082b060102010103004301"
+            "2a3017060a2b06010603010104010006092b0601060301010501");
+inline const std::vector<std::uint8_t> kNetSnmpV3Trap = FromHex(
+    "3081ab020103301102040cdcb8b1020300ffe30401030201030431302f040880000000010203040201010203019e41"
+    "04036f7073040ccc449fd3a07ed6593f0a0b8b0408483c3f6bd83400c50460c4bfb29dc9663392cd20e96fff3cdb06"
+    "bc17a31542717395caf4415de680b3ad268675dbd34b5db6d3338cac03fa1b2fa279abb1ecee537207825a3a9b1e01"
+    "de89935297de71396066e1de607fa4136ec8da0348768e989afd6cd74eaab1e76d");
