@@ -18,16 +18,20 @@ bool ParseNumber(const std::string& text, std::uint64_t lo, std::uint64_t hi,
     return begin != end && ec == std::errc() && ptr == end && value >= lo && value <= hi;
 }
 
+// ADDR:PORT, with an IPv6 address in brackets ("[::1]:1161"); port 0 takes a free one.
 bool ParseListen(const std::string& text, AgentOptions& options) {
-    const std::size_t colon = text.rfind(':');
-    if (colon == std::string::npos || colon == 0) {
+    const bool bracketed = !text.empty() && text.front() == '[';
+    const std::size_t close = bracketed ? text.find("]:") : std::string::npos;
+    const std::size_t colon = bracketed ? close + 1 : text.rfind(':');
+    if ((bracketed && (close == std::string::npos || close < 2)) || colon == std::string::npos ||
+        colon == 0) {
         return false;
     }
     std::uint64_t port = 0;
     if (!ParseNumber(text.substr(colon + 1), 0, 65535, port)) {
         return false;
     }
-    options.listenAddress = text.substr(0, colon);
+    options.listenAddress = bracketed ? text.substr(1, colon - 2) : text.substr(0, colon);
     options.listenPort = static_cast<std::uint16_t>(port);
     return true;
 }
@@ -161,7 +165,7 @@ std::string AgentUsage() {
            "trap-receiver rows, resets and fault injection, until SIGINT or SIGTERM; with\n"
            "--v2c also SNMPv2c, with --v3-user also SNMPv3 as its own authoritative engine.\n"
            "\n"
-           "  --listen ADDR:PORT     address and UDP port to answer on\n"
+           "  --listen ADDR:PORT     address and UDP port to answer on ([::1]:PORT for IPv6)\n"
            "  --read-community C     community of get and get-next requests\n"
            "  --write-community C    community of set requests\n"
            "  --modules WORD         the modules-present word the switch reports (0x for hex)\n"

@@ -86,8 +86,11 @@ bool CAgentServer::Listen(const std::string& address, std::uint16_t port, std::s
 }
 
 std::string CAgentServer::ListenAddress() const {
-    return m_socket.localAddress().toString().toStdString() + ":" +
-           std::to_string(m_socket.localPort());
+    // An IPv6 address in brackets, so the text is one taurel's /I and --listen read back.
+    const QHostAddress local = m_socket.localAddress();
+    const std::string host = local.toString().toStdString();
+    const bool v6 = local.protocol() == QAbstractSocket::IPv6Protocol;
+    return (v6 ? "[" + host + "]" : host) + ":" + std::to_string(m_socket.localPort());
 }
 
 void CAgentServer::OnReadyRead() {

@@ -2,6 +2,7 @@
 // The engine's hidden owner object: it holds the one UDP socket and ticks once a second to time
 // out requests. It is a plain QObject with a QTimer; nothing of it is ever shown.
 
+#include <cstdint>
 #include <functional>
 #include <string>
 
@@ -32,6 +33,11 @@ public:
     // Millisecond time-outs on a monotonic clock and a tick every kPreciseTickMs, or back to
     // whole seconds and the one-second tick.
     void SetPreciseTimeouts(bool precise);
+    // How long after `wallClockMs` (milliseconds since the epoch) the one-second tick comes:
+    // it runs in the middle of each second of the clock that stamps requests, so a request
+    // times out between 0.5 and 1.5 seconds after it was sent, never sooner than the default
+    // time-out and never a second later than needed.
+    static int FirstTickDelayMs(std::int64_t wallClockMs);
 
     // Where the engine's one user-visible alert goes; the program installs a message box, the
     // default writes to standard error. An empty function restores the default.
@@ -42,4 +48,5 @@ public:
 
 private:
     QTimer m_timer;
+    QTimer m_phaseTimer; // until the first tick in the middle of a second
 };

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstdio>
 #include <cstring>
 #include <memory>
 
@@ -62,10 +63,8 @@ std::uint32_t CSnmpSocket::SendSnmpMsg(CSnmpMsg* msg) {
             throw SnmpSocketError(GetLastError());
         }
     } catch (const CSnmpException& e) {
+        // Not logged: the log holds what went over the wire, and this never did.
         msg->m_exception = e;
-        if (m_bLogPackets) {
-            LogSnmpPacket(msg);
-        }
         const std::uint32_t reqId = msg->m_pPdu->m_dwReqId;
         if (SnmpHasReceiver(msg)) {
             SnmpCallReceiver(msg, e.m_wCode);
@@ -291,5 +290,12 @@ void CSnmpSocket::LogSnmpPacket(CSnmpMsg* msg) {
     // on its own.
     CArchive ar;
     WriteSnmpLogRecord(ar, *msg);
-    AppendToFile(kSnmpPacketLogName, ar.Bytes());
+    std::string error;
+    if (!AppendToFile(kSnmpPacketLogName, ar.Bytes(), &error) && !m_bLogFailureTold) {
+        // Said once: an operator who asked for a log must learn it is not being kept, but a
+        // line per packet would bury everything else on standard error.
+        m_bLogFailureTold = true;
+        std::fprintf(stderr, "cannot write the packet log %s: %s\n", kSnmpPacketLogName,
+                     error.c_str());
+    }
 }

@@ -37,6 +37,8 @@ public:
     bool TimeOutOldest(int timeoutMs);
 
     int m_bLogPackets = 0;
+    // Set once the packet log could not be written and standard error was told.
+    bool m_bLogFailureTold = false;
     std::list<CSnmpMsg*> m_msgList;
     // Longest reply accepted, in bytes. A longer one is refused: its request, when listed, is
     // handed back with SNMP_ERR_RESPONSE_TOO_BIG. 512 for the switch; at most kSnmpMaxDatagram.

@@ -4,6 +4,7 @@
 #include "module/app/CInstanceLock.h"
 #include "module/app/CommandLine.h"
 #include "module/app/DemoSession.h"
+#include "module/app/ManualText.h"
 #include "module/app/PrintDialogs.h"
 #include "module/mainwnd/CModuleMainDlg.h"
 #include "platform/ui/Prompt.h"
@@ -80,6 +81,22 @@ BOOL CModuleApp::InitInstance() {
             socket->m_bLogPackets = 1;
 
     TakeCommandLine(m_options.commandLine);
+    // The demo's address is known only once its switch runs, so a demo is one instance by its
+    // name alone: a second --demo raises the first instead of starting a second switch.
+    // A run that prints or takes screenshots is a script's: it must write what it was asked
+    // for, so it neither raises a window already managing the device nor holds the lock.
+    CModuleMainDlg* running = nullptr;
+    CInstanceLock lock;
+    const bool scripted = m_options.print || !m_options.screenshotPrefix.empty();
+    const std::string instance = m_options.demo ? m_strDeviceName + ":--demo" : WindowTitle();
+    const bool first = scripted || lock.Acquire(instance, [&running] {
+        if (running && running->m_hWnd) {
+            running->BringWindowToTop();
+            running->SetForegroundWindow();
+        }
+    });
+    if (!first)
+        return FALSE; // the instance managing this device came to the front
     if (m_options.demo) {
         if (!StartDemoAgent()) {
             m_exitCode = 1;
@@ -88,27 +105,18 @@ BOOL CModuleApp::InitInstance() {
         m_strAgentAddress = m_demo->Address();
         m_bAgentOctetsValid = ParseAgentOctets(m_strAgentAddress, m_byAgentOctets);
     }
-    RunMainWindow();
+    RunMainWindow(running);
     return FALSE;
 }
 
-void CModuleApp::RunMainWindow() {
-    CModuleMainDlg* running = nullptr;
-    CInstanceLock lock;
-    bool first = lock.Acquire(WindowTitle(), [&running] {
-        if (running && running->m_hWnd) {
-            running->BringWindowToTop();
-            running->SetForegroundWindow();
-        }
-    });
-    if (!first)
-        return; // the instance managing this device came to the front
+void CModuleApp::RunMainWindow(CModuleMainDlg*& running) {
     if (!StartSession())
         return;
 
     CModuleMainDlg main(Identity());
     running = &main;
     m_pMainWnd = &main;
+    main.SetManualText(ManualText());
     if (!m_options.screenshotPrefix.empty() || m_options.print)
         main.SetBeforeClose([this, &main] {
             if (!m_options.screenshotPrefix.empty())

@@ -46,7 +46,8 @@ private:
     // The engine told how to speak to the switch (CModuleAppSession.cpp); false, the exit code
     // set and the reason written, when the passphrases could not be had or used.
     bool StartSession();
-    void RunMainWindow();
+    // Runs the main window; `running` points at it meanwhile, for the instance lock.
+    void RunMainWindow(CModuleMainDlg*& running);
     void ScheduleProgramOptions(CModuleMainDlg& main);
     static void QuitWhenUnwound(CModuleMainDlg& main, int attempt);
     void SaveScreenshots(CModuleMainDlg& main) const;

@@ -15,7 +15,10 @@ std::string PrintedDialog(int slot, const std::string& title,
 }
 
 std::string PrintedDialogs(const CModuleMainDlg& main) {
-    std::string out;
+    // The main window's status line first: whether the switch answered at all.
+    TableText status;
+    status.captions = {"main: " + main.GetStatusText()};
+    std::string out = TableToTabSeparated(status);
     for (int slot : main.OpenSlots()) {
         CWnd* child = main.GetChildDialog(slot);
         if (auto* grid = dynamic_cast<CSwitchInfoDlg*>(child))

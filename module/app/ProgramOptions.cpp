@@ -1,25 +1,15 @@
 #include "module/app/ProgramOptions.h"
 
 #include "agent/AgentOptions.h"
+#include "module/app/CommandLine.h"
+#include "module/slots/SlotNames.h"
 #include "snmp/SnmpAgentAddress.h"
 
-#include <cerrno>
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
 namespace {
-
-bool ParseSlot(const std::string& text, int& slot) {
-    if (text.empty())
-        return false;
-    errno = 0;
-    char* end = nullptr;
-    long value = std::strtol(text.c_str(), &end, 10);
-    if (errno || *end || value < 0 || value > 100000)
-        return false;
-    slot = int(value);
-    return true;
-}
 
 bool ParseSeconds(const std::string& text, double& seconds) {
     if (text.empty())
@@ -73,11 +63,12 @@ ProgramOptions ParseProgramOptions(const std::vector<std::string>& args) {
         } else if (name == "--print" && !hasInline) {
             options.print = true;
         } else if (name == "--open") {
-            int slot = 0;
-            if (!value(v) || !ParseSlot(v, slot))
-                refuse("--open needs a slot number");
+            std::optional<int> slot = value(v) ? SlotFromName(v) : std::nullopt;
+            if (!slot)
+                refuse("--open needs a slot that opens a window, by number or name (see --help)" +
+                       (v.empty() ? std::string() : ": " + v));
             else
-                options.openSlots.push_back(slot);
+                options.openSlots.push_back(*slot);
         } else if (name == "--screenshot") {
             if (!value(v) || v.empty())
                 refuse("--screenshot needs a file prefix");
@@ -105,12 +96,32 @@ ProgramOptions ParseProgramOptions(const std::vector<std::string>& args) {
     return options;
 }
 
+std::string AgentAddressRefusal(const ProgramOptions& options) {
+    if (options.demo)
+        return {}; // the demo's own switch is managed, whatever /I says
+    ModuleIdentity identity;
+    ParseCommandLine(options.commandLine, identity);
+    const std::string problem = SnmpAgentAddressProblem(identity.agentAddress);
+    return problem.empty() ? problem
+                           : "bad agent address /I" + identity.agentAddress + ": " + problem;
+}
+
 std::optional<double> QuitAfter(const ProgramOptions& options) {
     if (options.quitAfterSeconds)
         return options.quitAfterSeconds;
     if (!options.screenshotPrefix.empty())
         return kScreenshotQuitSeconds;
     return std::nullopt;
+}
+
+std::string SlotNamesUsage() {
+    std::string text = "\nWindows --open takes (P is a port number, 1 to 28):\n";
+    for (const SlotNameLine& line : SlotNameLines()) {
+        std::string name = "  " + line.name;
+        name.resize(std::max<std::size_t>(name.size() + 1, 26), ' ');
+        text += name + "slot " + line.number + "\n";
+    }
+    return text;
 }
 
 std::string ProgramUsage() {
@@ -129,16 +140,21 @@ std::string ProgramUsage() {
            "  /Iaddress[:port]  the switch's SNMP agent (default 127.0.0.1); without a\n"
            "                    port, UDP port " +
            snmpPort +
-           ". A taurel-agent started with its defaults\n"
-           "                    listens on " +
-           agentAddress + ": reach it with /I" + agentAddress +
+           ". An IPv6 address alone (/I::1) or in\n"
+           "                    brackets before a port (/I[::1]:1161). A taurel-agent\n"
+           "                    started with its defaults listens on " +
+           agentAddress +
+           ":\n"
+           "                    reach it with /I" +
+           agentAddress +
            "\n"
            "  /Rcommunity       read community (default tessla)\n"
            "  /Wcommunity       write community (default marbelo)\n"
            "  --demo            start the built-in simulated switch on a free loopback port\n"
            "                    and manage it (/I and the --v3-... options are then\n"
            "                    ignored: the demo switch has its own SNMPv3 user)\n"
-           "  --open SLOT       open a child-dialog slot once the window is up\n"
+           "  --open SLOT       open a window once the main window is up: a slot number or\n"
+           "                    one of the names below (repeat to open several)\n"
            "  --screenshot P    save P-main.png and P-slotN.png just before quitting\n"
            "  --quit-after S    close the window after S seconds\n"
            "  --print           on quitting, write every open table's and graph's rows to\n"
@@ -148,11 +164,15 @@ std::string ProgramUsage() {
            "  --help            print this text and exit\n"
            "  --version         print the version and exit\n"
            "\n"
-           "A second start for the same name and address brings the first window to the front.\n"
-           "With --demo and --snmp-version 3 the demo switch has an SNMPv3 user of its own,\n"
-           "named with its passphrases in the first lines the program writes.\n"
+           "A second start for the same name and address (or a second --demo) brings the\n"
+           "first window to the front; a run with --print or --screenshot does its work\n"
+           "whatever else runs. With --demo and --snmp-version 3 the demo switch has an\n"
+           "SNMPv3 user of its own, named with its passphrases in the first lines the program\n"
+           "writes.\n"
            "\n"
            "Exit status: 0 when the window closed or another one already manages the device,\n"
            "1 when the sockets or the demo switch could not start, 2 when the passphrase\n"
-           "prompt was cancelled, 64 for a bad option or a secrets file that may not be read.\n";
+           "prompt was cancelled, 64 for a bad option, an agent address (nothing is sent\n"
+           "then) or a secrets file that may not be read.\n" +
+           SlotNamesUsage();
 }

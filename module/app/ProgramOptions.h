@@ -31,6 +31,12 @@ constexpr int kUsageExitCode = 64;
 constexpr double kScreenshotQuitSeconds = 4.0;
 
 ProgramOptions ParseProgramOptions(const std::vector<std::string>& args);
+// Why the agent address of the command line cannot be sent to ("bad agent address /I...:
+// why"), or empty. Checked before anything starts, so a refused address sends nothing and
+// writes no packet log: the program would otherwise sit there, its requests failing unseen.
+std::string AgentAddressRefusal(const ProgramOptions& options);
 // How long the program runs before it closes itself, if at all.
 std::optional<double> QuitAfter(const ProgramOptions& options);
 std::string ProgramUsage();
+// The part of the usage that lists the names --open takes.
+std::string SlotNamesUsage();

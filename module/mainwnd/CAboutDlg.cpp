@@ -2,7 +2,6 @@
 
 #include "TaurelVersion.h"
 #include "controls/FlatKeyCtl/CFBCtrl.h"
-#include "module/slots/PanelMessages.h"
 #include "platform/ui/ControlStyles.h"
 
 #include <QCoreApplication>
@@ -41,16 +40,10 @@ std::string AboutDirectoryText(const std::string& programDirectory) {
     return "Program directory: " + programDirectory;
 }
 
-CAboutDlg::CAboutDlg(CWnd* mainWnd) : CDialog(AboutTemplate(), mainWnd), m_pMainWnd(mainWnd) {}
+CAboutDlg::CAboutDlg(CWnd* mainWnd) : CSlotBoxDlg(AboutTemplate(), mainWnd, kSlot, kOkId) {}
 
 CWnd* CAboutDlg::CreateFor(CWnd* mainWnd, CDlgData*) {
-    auto* dlg = new CAboutDlg(mainWnd);
-    if (!dlg->Create()) {
-        delete dlg;
-        return nullptr;
-    }
-    dlg->ShowWindow(SW_SHOW);
-    return dlg;
+    return Show(new CAboutDlg(mainWnd));
 }
 
 BOOL CAboutDlg::OnInitDialog() {
@@ -63,18 +56,4 @@ BOOL CAboutDlg::OnInitDialog() {
         ok->InitFlatButton("OK");
     SetDefID(kOkId);
     return TRUE;
-}
-
-void CAboutDlg::OnCancel() {
-    if (m_pMainWnd && m_pMainWnd->m_hWnd)
-        m_pMainWnd->PostMessage(PANEL_CHILD_CLOSED, kSlot, 0);
-    DestroyWindow();
-}
-
-LRESULT CAboutDlg::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (msg == CTRL_CLICK_MSG && UINT(lParam) == kOkId) {
-        OnCancel();
-        return 0;
-    }
-    return CDialog::WindowProc(msg, wParam, lParam);
 }

@@ -2,13 +2,13 @@
 // The About box (template 157): the module's name, its version and the directory the program
 // was started from, with an OK button. It lives in slot 27 of the main window.
 
-#include "platform/ui/CDialog.h"
+#include "module/mainwnd/CSlotBoxDlg.h"
 
 #include <string>
 
 class CDlgData;
 
-class CAboutDlg : public CDialog {
+class CAboutDlg : public CSlotBoxDlg {
 public:
     static constexpr UINT kTemplateId = 157;
     static constexpr UINT kOkId = 1;
@@ -19,12 +19,6 @@ public:
     static CWnd* CreateFor(CWnd* mainWnd, CDlgData* record);
 
     BOOL OnInitDialog() override;
-    void OnCancel() override;
-    LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
-    void PostNcDestroy() override { delete this; }
-
-private:
-    CWnd* m_pMainWnd;
 };
 
 // The texts the About box shows.

@@ -1,6 +1,8 @@
 #include "module/mainwnd/CModuleMainDlg.h"
 
+#include "controls/KoDlgMsg/CDlgMsgControl.h"
 #include "controls/KoMenu/CKoMCtrl.h"
+#include "module/mainwnd/AgentStatusText.h"
 #include "module/mainwnd/ControlRegistration.h"
 #include "module/mainwnd/DialogFactory.h"
 #include "module/panel/CPanelWnd.h"
@@ -57,14 +59,19 @@ BOOL CModuleMainDlg::OnInitDialog() {
     BringWindowToTop();
     if (m_pButtonMenu)
         m_pButtonMenu->MoveWindow(0, 0, kClientWidth, kMenuHeight);
+    m_pStatusLine = dynamic_cast<CDlgMsgControl*>(GetDlgItem(kStatusLineId));
+    if (m_pStatusLine) {
+        m_pStatusLine->MoveWindow(0, kMenuHeight + kPanelHeight, kClientWidth, kStatusHeight);
+        m_pStatusLine->InitDlgMsg();
+    }
 
     // Children open beside or below the main window; where the screen has no room for them
     // there, below the button menu, so they never cover its menus.
     SetChildCascade(CPoint(0, kMenuHeight));
 
     m_pPanel =
-        new CPanelWnd(0, kMenuHeight, kClientWidth, kClientHeight - kMenuHeight, this,
-                      m_identity.agentAddress, m_identity.readCommunity, m_identity.writeCommunity);
+        new CPanelWnd(0, kMenuHeight, kClientWidth, kPanelHeight, this, m_identity.agentAddress,
+                      m_identity.readCommunity, m_identity.writeCommunity);
     CRect panelRect = m_pPanel->GetPanelRect();
     m_pPanel->MoveWindow(&panelRect);
     m_windowList.push_back(m_pPanel);
@@ -120,7 +127,7 @@ void CModuleMainDlg::OpenSlot(int n, const CDlgData* keys) {
         open->SetForegroundWindow();
         return;
     }
-    if (!m_DlgData[n] && n != Slot::kAbout) {
+    if (!m_DlgData[n] && n != Slot::kAbout && n != Slot::kHelp) {
         AfxMessageBox(Format("There has no Dialog Data in m_DlgData[%d]", n).c_str());
         return;
     }
@@ -169,10 +176,16 @@ void CModuleMainDlg::OnRefresh(int n, LPARAM why) {
 }
 
 void CModuleMainDlg::OnAgentState(WPARAM state) {
+    if (m_pStatusLine)
+        m_pStatusLine->SetText(AgentStatusText(state, m_identity.agentAddress).c_str());
     if (!m_pButtonMenu)
         return;
     m_pButtonMenu->SetActive(state == 0);
     m_pButtonMenu->RedrawWindow(nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+}
+
+std::string CModuleMainDlg::GetStatusText() const {
+    return m_pStatusLine ? m_pStatusLine->GetText() : "";
 }
 
 void CModuleMainDlg::OnContextMenu(HWND source, CPoint screen) {

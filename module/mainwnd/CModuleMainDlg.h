@@ -15,6 +15,7 @@
 #include <map>
 #include <vector>
 
+class CDlgMsgControl;
 class CKoMCtrl;
 class CPanelWnd;
 
@@ -22,10 +23,14 @@ class CModuleMainDlg : public CDialog, public CSlotKeyStore {
 public:
     static constexpr UINT kTemplateId = 102;
     static constexpr UINT kButtonMenuId = 1000;
+    static constexpr UINT kStatusLineId = 1001;
     static constexpr UINT kIconId = 128;
     static constexpr int kClientWidth = 495;
-    static constexpr int kClientHeight = 194;
     static constexpr int kMenuHeight = 50;
+    static constexpr int kPanelHeight = 144;
+    // Below the panel: whether the switch answers, in words.
+    static constexpr int kStatusHeight = 18;
+    static constexpr int kClientHeight = kMenuHeight + kPanelHeight + kStatusHeight;
 
     explicit CModuleMainDlg(const ModuleIdentity& identity, CWnd* parent = nullptr);
     ~CModuleMainDlg() override;
@@ -54,6 +59,11 @@ public:
     const ModuleIdentity& GetIdentity() const { return m_identity; }
     // Runs first when the main window closes (the program saves its screenshots there).
     void SetBeforeClose(std::function<void()> hook) { m_beforeClose = std::move(hook); }
+    // What the status line says: empty while the switch answers.
+    std::string GetStatusText() const;
+    // The program's manual, shown by Help > Help; the program gives it (its usage text).
+    void SetManualText(std::string text) { m_manualText = std::move(text); }
+    const std::string& GetManualText() const { return m_manualText; }
 
 private:
     void OnChildClosed(int slot);
@@ -71,6 +81,8 @@ private:
     SlotRecordTable m_DlgData;
     CMainMenu m_menu;
     CKoMCtrl* m_pButtonMenu = nullptr;
+    CDlgMsgControl* m_pStatusLine = nullptr;
+    std::string m_manualText;
     // Windows the main window draws; the panel is the first.
     std::vector<CWnd*> m_windowList;
     CPanelWnd* m_pPanel = nullptr;

@@ -32,8 +32,10 @@ int SlotOfCommand(UINT command, int sel) {
         return Slot::kReset;
     case MenuCmd::kAbout:
         return Slot::kAbout;
+    case MenuCmd::kHelp:
+        return Slot::kHelp;
     default:
-        return -1; // "Help" and anything else open nothing
+        return -1;
     }
 }
 

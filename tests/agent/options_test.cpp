@@ -55,19 +55,26 @@ TEST(AgentOptions, EveryOptionIsRead) {
     EXPECT_EQ(options.device.modulesWord, 0x336A);
 }
 
+TEST(AgentOptions, AnIPv6ListenAddressIsWrittenInBrackets) {
+    AgentOptions options;
+    std::string error;
+    ASSERT_TRUE(Parse({"--listen", "[::1]:0"}, options, error)) << error;
+    EXPECT_EQ(options.listenAddress, "::1");
+    EXPECT_EQ(options.listenPort, 0);
+    ASSERT_TRUE(Parse({"--listen", "[fe80::1:2]:1161"}, options, error)) << error;
+    EXPECT_EQ(options.listenAddress, "fe80::1:2");
+    EXPECT_EQ(options.listenPort, 1161);
+}
+
 TEST(AgentOptions, BadCommandLinesAreRefused) {
     const std::vector<std::vector<std::string>> bad = {
-        {"--listen", "127.0.0.1"},
-        {"--listen", "127.0.0.1:70000"},
-        {"--listen", ":161"},
-        {"--modules", "0x10000"},
-        {"--modules", "zz"},
-        {"--drop", "101"},
-        {"--corrupt", "-1"},
-        {"--delay", "1.5"},
-        {"--seed"},
-        {"--frobnicate", "1"},
-        {"stray"},
+        {"--listen", "127.0.0.1"}, {"--listen", "127.0.0.1:70000"},
+        {"--listen", ":161"},      {"--listen", "[::1]"},
+        {"--listen", "[]:161"},    {"--listen", "[::1]1161"},
+        {"--modules", "0x10000"},  {"--modules", "zz"},
+        {"--drop", "101"},         {"--corrupt", "-1"},
+        {"--delay", "1.5"},        {"--seed"},
+        {"--frobnicate", "1"},     {"stray"},
     };
     for (const auto& args : bad) {
         AgentOptions options;

@@ -44,8 +44,8 @@ std::map<std::string, std::vector<std::vector<std::string>>> ParsePrint(const st
     std::string heading;
     std::stringstream in(text);
     for (std::string line; std::getline(in, line);) {
-        if (line.rfind("slot ", 0) == 0)
-            heading = line;
+        if (line.rfind("slot ", 0) == 0 || line.rfind("main: ", 0) == 0)
+            heading = line; // a heading with no rows makes no block
         else
             blocks[heading].push_back(SplitTabs(line));
     }
@@ -99,7 +99,9 @@ TEST_F(PrintTest, TableAndGraphPrintTheSameExactAveragesAndPeaksThroughWrapsAndA
     for (int t = 5; t <= 30; t += 5)
         TickBoth(5);
 
-    auto blocks = ParsePrint(PrintedDialogs(*main));
+    const std::string printed = PrintedDialogs(*main);
+    EXPECT_EQ(printed.rfind("main: \nslot 173: ", 0), 0u) << "the status line first, empty";
+    auto blocks = ParsePrint(printed);
     ASSERT_EQ(blocks.size(), 2u);
     const auto& table = blocks["slot 173: Port 4 Packet Analysis"];
     const auto& graph = blocks["slot 203: Port 4 Statistic Line Graph"];

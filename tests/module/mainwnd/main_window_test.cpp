@@ -2,9 +2,13 @@
 // the agent state.
 
 #include "controls/KoMenu/CKoMCtrl.h"
+#include "module/mainwnd/AgentStatusText.h"
 #include "module/mainwnd/CAboutDlg.h"
+#include "module/mainwnd/CHelpDlg.h"
+#include "module/mainwnd/DialogFactory.h"
 #include "module/mainwnd/MainMenu.h"
 #include "module/panel/CPanelWnd.h"
+#include "module/slots/SlotNames.h"
 #include "tests/module/support/ModuleFixture.h"
 #include "tests/platform/ui/UiTestSupport.h"
 
@@ -32,12 +36,17 @@ TEST_F(MainWindowTest, LaysOutMenuAndPanelUnderTheDeviceTitle) {
     CRect client;
     main->GetClientRect(&client);
     EXPECT_EQ(client.Width(), 495);
-    EXPECT_EQ(client.Height(), 194);
+    EXPECT_EQ(client.Height(), 212);
     CRect panel;
     main->GetPanel()->GetWindowRect(&panel);
     main->ScreenToClient(&panel);
     EXPECT_EQ(panel.top, 50);
     EXPECT_EQ(panel.Height(), 144);
+    CRect status;
+    main->GetDlgItem(CModuleMainDlg::kStatusLineId)->GetWindowRect(&status);
+    main->ScreenToClient(&status);
+    EXPECT_EQ(status, CRect(0, 194, 495, 212)) << "the status line under the panel";
+    EXPECT_EQ(main->GetStatusText(), "") << "nothing to say while the switch answers";
     EXPECT_EQ(main->GetButtonMenu()->GetDlgCtrlID(), 1000);
     auto items = CMenu::Items(main->GetMenuPopup(0));
     ASSERT_EQ(items.size(), 5u);
@@ -77,11 +86,25 @@ TEST_F(MainWindowTest, SlotsWithoutARecordOrOutOfRangeSayWhy) {
     EXPECT_EQ(LastMessageBox(), "Error PANEL_MSG:\nWPARAM: 320>= PANEL_CHILD_DIALOG_NUMBER");
     main->SendMessage(PANEL_CHILD_CLOSED, 400, 0);
     EXPECT_EQ(LastMessageBox(), "Error PANEL_MSG:\nWPARAM: 400\n");
+}
+
+TEST_F(MainWindowTest, HelpShowsTheManualInAWindowOfItsOwn) {
+    main->SetManualText("Usage: taurel\n  --open SLOT\n");
     std::size_t boxes = prompt.messageBoxes.size();
     main->SendMessage(WM_COMMAND, MenuCmd::kHelp, 0);
     PumpMessages();
-    EXPECT_EQ(prompt.messageBoxes.size(), boxes) << "Help does nothing";
-    EXPECT_TRUE(main->OpenSlots().empty());
+    EXPECT_EQ(prompt.messageBoxes.size(), boxes);
+    CWnd* help = main->GetChildDialog(Slot::kHelp);
+    ASSERT_NE(help, nullptr);
+    EXPECT_EQ(help->GetWindowText(), "Taurel Help");
+    EXPECT_EQ(help->GetDlgItem(CHelpDlg::kTextId)->GetWindowText(),
+              "Usage: taurel\r\n  --open SLOT\r\n");
+    main->SendMessage(WM_COMMAND, MenuCmd::kHelp, 0);
+    EXPECT_EQ(main->GetChildDialog(Slot::kHelp), help) << "one help window";
+    Screenshot(help, "help");
+    ClickControl(help, CHelpDlg::kCloseId);
+    PumpMessages();
+    EXPECT_EQ(main->GetChildDialog(Slot::kHelp), nullptr);
 }
 
 TEST_F(MainWindowTest, TheAboutBoxIsOneWindowAndItsSlotFreesWhenItCloses) {
@@ -143,11 +166,21 @@ TEST_F(MainWindowTest, TheMenuGreysWhileTheSwitchIsSilent) {
     ExpireRequests();
     PumpMessages();
     EXPECT_FALSE(main->GetButtonMenu()->IsActive());
+    EXPECT_EQ(main->GetStatusText(), "No response from " + AgentAddress());
     Screenshot(main.get(), "main-window-silent");
     RestartAgent();
     main->GetPanel()->SendMessage(WM_TIMER, CPanelWnd::kDeviceTimerId, 0);
     ASSERT_TRUE(WaitForReplies());
     EXPECT_TRUE(main->GetButtonMenu()->IsActive());
+    EXPECT_EQ(main->GetStatusText(), "") << "cleared by the first good reply";
+}
+
+TEST(AgentStatus, NamesTheAddressAndTheRefusalButNeverTheCommunity) {
+    EXPECT_EQ(AgentStatusText(0, "10.0.0.9"), "");
+    EXPECT_EQ(AgentStatusText(PANEL_AGENT_NO_ANSWER, "[::1]:1161"), "No response from [::1]:1161");
+    EXPECT_EQ(AgentStatusText(2, "10.0.0.9"), "10.0.0.9 answers: No such name, LED Status");
+    EXPECT_EQ(AgentStatusText(5, "10.0.0.9"), "10.0.0.9 answers: General error");
+    EXPECT_EQ(AgentStatusText(99, "10.0.0.9"), "10.0.0.9 answers: error status 99");
 }
 
 } // namespace
@@ -176,4 +209,26 @@ TEST_F(MainWindowTest, ChildrenCascadeBelowTheMenuAndEscClosesThemButNotTheModul
     PumpMessages();
     EXPECT_TRUE(::IsWindow(main->m_hWnd));
     EXPECT_EQ(main->OpenSlots(), (std::vector<int>{27}));
+}
+
+TEST(SlotNames, NameExactlyTheSlotsThatOpenAWindow) {
+    SlotRecordTable records;
+    BuildSlotRecords(records, ModuleIdentity{});
+    for (int slot = 0; slot < PANEL_CHILD_DIALOG_NUMBER + 5; ++slot) {
+        const bool hasRecord = slot < PANEL_CHILD_DIALOG_NUMBER && records[std::size_t(slot)];
+        const bool opens = FindSlotDialog(slot) != nullptr &&
+                           (hasRecord || slot == Slot::kAbout || slot == Slot::kHelp);
+        EXPECT_EQ(SlotFromName(std::to_string(slot)).has_value(), opens) << slot;
+        const std::string name = SlotName(slot);
+        EXPECT_EQ(name.empty(), !opens) << slot;
+        if (opens) {
+            EXPECT_EQ(SlotFromName(name), slot) << name;
+        }
+    }
+    EXPECT_EQ(SlotFromName("packet-table:4"), 173);
+    EXPECT_EQ(SlotFromName("error-bars:28"), 317);
+    EXPECT_EQ(SlotFromName("help"), Slot::kHelp);
+    for (const char* refused : {"packet-table", "packet-table:0", "packet-table:29", "reset:1",
+                                "port-information:", "Packet-Table:4", "-5", " 5", "999", "25"})
+        EXPECT_FALSE(SlotFromName(refused).has_value()) << refused;
 }
