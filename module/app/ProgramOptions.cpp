@@ -1,6 +1,7 @@
 #include "module/app/ProgramOptions.h"
 
 #include "agent/AgentOptions.h"
+#include "snmp/CSnmpDll.h"
 #include "snmp/SnmpAgentAddress.h"
 
 #include <cerrno>
@@ -89,6 +90,15 @@ ProgramOptions ParseProgramOptions(const std::vector<std::string>& args) {
                 refuse("--quit-after needs a number of seconds");
             else
                 options.quitAfterSeconds = seconds;
+        } else if (name == "--timeout") {
+            std::optional<int> ms;
+            if (value(v))
+                ms = ParseTimeoutMs(v);
+            if (!ms)
+                refuse("--timeout needs a number of milliseconds from 1 to " +
+                       std::to_string(kMaxTimeoutMs));
+            else
+                options.timeoutMs = ms;
         } else if (IsSnmpSessionOption(name)) {
             std::string why;
             if (!value(v))
@@ -103,6 +113,16 @@ ProgramOptions ParseProgramOptions(const std::vector<std::string>& args) {
     if (std::string why; !CheckSnmpSessionOptions(options.snmp, options.demo, why))
         refuse(why);
     return options;
+}
+
+std::optional<int> ParseTimeoutMs(const std::string& text) {
+    if (text.empty() || text.size() > 6 ||
+        text.find_first_not_of("0123456789") != std::string::npos)
+        return std::nullopt;
+    const int ms = std::atoi(text.c_str());
+    if (ms < 1 || ms > kMaxTimeoutMs)
+        return std::nullopt;
+    return ms;
 }
 
 std::optional<double> QuitAfter(const ProgramOptions& options) {
@@ -143,8 +163,9 @@ std::string ProgramUsage() {
            "  --quit-after S    close the window after S seconds\n"
            "  --print           on quitting, write every open table's and graph's rows to\n"
            "                    standard output, cells separated by tabs\n"
-           "  --packet-log      append every SNMP message to snmp.log\n" +
-           SnmpSessionUsage() +
+           "  --packet-log      append every SNMP message to snmp.log\n"
+           "  --timeout MS      wait MS milliseconds for each reply (default " +
+           std::to_string(CSnmpDll::kDefaultTimeoutMs) + ")\n" + SnmpSessionUsage() +
            "  --help            print this text and exit\n"
            "  --version         print the version and exit\n"
            "\n"
