@@ -127,6 +127,10 @@ void ModuleFixture::ClickControl(CWnd* dialog, UINT id) {
 }
 
 void ModuleFixture::Screenshot(CWnd* wnd, const std::string& name) const {
+    SaveTestScreenshot(wnd, name);
+}
+
+void SaveTestScreenshot(CWnd* wnd, const std::string& name) {
     QByteArray dir = qgetenv("TAUREL_SCREENSHOTS");
     if (dir.isEmpty() || !wnd || !wnd->GetWidget())
         return;

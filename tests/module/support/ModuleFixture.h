@@ -18,6 +18,9 @@
 #include <memory>
 #include <string>
 
+// With TAUREL_SCREENSHOTS=DIR set, saves a PNG of the window as DIR/NAME.png.
+void SaveTestScreenshot(CWnd* wnd, const std::string& name);
+
 class ModuleFixture : public ::testing::Test {
 protected:
     // Starts the switch with the modules word and faults, then the engine and the main window.
