@@ -169,11 +169,20 @@ std::string ProgramUsage() {
            "  --help            print this text and exit\n"
            "  --version         print the version and exit\n"
            "\n"
+           "Started without /N, /I, /R and /W, and without --demo, --print, --screenshot and\n"
+           "--quit-after (the options of scripts), the program first asks in the dialog\n"
+           "\"Connect to Switch\" which switch to manage, offering the ten chosen last; the\n"
+           "menu entry starts it so. Its Connect starts what the matching command line would.\n"
+           "The recent switches are kept in $XDG_CONFIG_HOME/taurel (~/.config/taurel):\n"
+           "communities and passphrases only when \"remember\" is ticked, and then in a file\n"
+           "only its owner may read.\n"
+           "\n"
            "A second start for the same name and address brings the first window to the front.\n"
            "With --demo and --snmp-version 3 the demo switch has an SNMPv3 user of its own,\n"
            "named with its passphrases in the first lines the program writes.\n"
            "\n"
            "Exit status: 0 when the window closed or another one already manages the device,\n"
-           "1 when the sockets or the demo switch could not start, 2 when the passphrase\n"
-           "prompt was cancelled, 64 for a bad option or a secrets file that may not be read.\n";
+           "1 when the sockets or the demo switch could not start, 2 when the start dialog or\n"
+           "the passphrase prompt was cancelled, 64 for a bad option or a secrets file that\n"
+           "may not be read.\n";
 }
