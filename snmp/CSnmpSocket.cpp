@@ -186,6 +186,7 @@ int CSnmpSocket::ReceiveDatagram(CSnmpMsg& reply) {
     // Named as requests name agents: the port follows unless it is SNMP's own.
     reply.m_strIpAddr =
         senderPort == kSnmpAgentPort ? sender : sender + ":" + std::to_string(senderPort);
+    reply.m_timeReceivedMs = Clock::nowMs();
     return length;
 }
 
@@ -277,6 +278,7 @@ void CSnmpSocket::MatchReply(CSnmpMsg& reply) {
     std::copy(std::begin(reply.m_buf), std::end(reply.m_buf), std::begin(request->m_buf));
     request->m_largeImage.swap(reply.m_largeImage);
     request->m_nLen = reply.m_nLen;
+    request->m_timeReceivedMs = reply.m_timeReceivedMs;
     request->m_pPdu->RemoveVarBinds();
     request->SnmpDecode();
     // Unlisted only once the reply is in place: the receiver may send (and list) new requests.

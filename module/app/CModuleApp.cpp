@@ -6,7 +6,6 @@
 #include "module/app/DemoSession.h"
 #include "module/app/PrintDialogs.h"
 #include "module/app/StartDialogRule.h"
-#include "module/graphs/CGraphDlg.h"
 #include "module/mainwnd/CModuleMainDlg.h"
 #include "platform/ui/Prompt.h"
 #include "snmp/CSnmpDll.h"
@@ -136,15 +135,10 @@ void CModuleApp::RunMainWindow() {
 void CModuleApp::ScheduleProgramOptions(CModuleMainDlg& main) {
     // Both run from the main window's loop, once the window is up.
     if (!m_options.openSlots.empty())
-        QTimer::singleShot(0, [&main, toOpen = m_options.openSlots, demo = m_options.demo] {
+        QTimer::singleShot(0, [&main, toOpen = m_options.openSlots] {
             for (int slot : toOpen)
                 if (main.m_hWnd)
                     main.OpenSlot(slot);
-            // The demo's graphs show their first counters, so there is a curve to see.
-            if (demo)
-                for (int slot : toOpen)
-                    if (auto* graph = dynamic_cast<CGraphDlg*>(main.GetChildDialog(slot)))
-                        graph->ChooseFirstCounters();
         });
     if (std::optional<double> seconds = QuitAfter(m_options))
         QTimer::singleShot(int(*seconds * 1000), [&main] { QuitWhenUnwound(main, 0); });

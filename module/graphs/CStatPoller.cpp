@@ -129,7 +129,7 @@ void CStatPoller::TakeOutcome(const CStatRequest& request, std::uint16_t code, C
         nameObjectAt(missing);
     } else {
         for (const CSnmpVarBind* vb : pdu->m_varBindList)
-            objects.TakeValue(*vb);
+            objects.TakeValue(*vb, msg->ReceivedMs());
     }
     m_wStatus = status;
     m_strStatus = PollStatusText(status, name, value, Clock::now(),

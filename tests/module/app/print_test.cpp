@@ -6,6 +6,7 @@
 #include "module/graphs/CGraphDlg.h"
 #include "module/graphs/GraphDlgIds.h"
 #include "module/monitor/CStatTableDlg.h"
+#include "tests/module/app/PrintedCells.h"
 #include "tests/module/support/ModuleFixture.h"
 #include "tests/module/support/ScriptedResponder.h"
 #include "tests/platform/ui/UiTestSupport.h"
@@ -36,17 +37,6 @@ std::uint32_t CounterAt(int column, std::int64_t t) {
 std::map<std::string, std::uint32_t> kTrafficLimit = {{"Good Bytes Received", 500000000u},
                                                       {"Good Bytes Transmitted", 1000u},
                                                       {"Good Frames Received", 10000u}};
-
-std::vector<std::string> SplitTabs(const std::string& line) {
-    std::vector<std::string> cells(1);
-    for (char c : line) {
-        if (c == '\t')
-            cells.emplace_back();
-        else
-            cells.back() += c;
-    }
-    return cells; // an empty last cell ("Peak At" of a counter that never moved) stays
-}
 
 // The printed blocks: heading → rows of cells.
 std::map<std::string, std::vector<std::vector<std::string>>> ParsePrint(const std::string& text) {

@@ -97,10 +97,11 @@ TEST(GraphDialogRules, SelectedCounterShowsAverageAndPeakOfItsRecord) {
     const SelectedCounterTexts texts = SelectedCounterStats(stats, 1);
     EXPECT_EQ(texts.average, "30/s");
     EXPECT_EQ(texts.peak, "30/s");
-    EXPECT_EQ(texts.peakAt, FormatLocalTime(5010, "%I:%M:%S %p"));
+    EXPECT_EQ(texts.peakAt, PeakTimeText(5010)) << "the one peak time format of every view";
     // "No Selection" (997) and no choice show a record of zeros.
     EXPECT_EQ(SelectedCounterStats(stats, 997).peak, "0/s");
-    EXPECT_EQ(SelectedCounterStats(stats, 0).peakAt, FormatLocalTime(0, "%I:%M:%S %p"));
+    EXPECT_EQ(SelectedCounterStats(stats, 0).peakAt, "") << "no peak: no time, not the epoch";
+    EXPECT_EQ(SelectedCounterStats(stats, 2).peakAt, "") << "a counter that never moved";
 }
 
 TEST(GraphDialogRules, ValueRangeWidensUntilTheRateFits) {

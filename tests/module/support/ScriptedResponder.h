@@ -2,6 +2,7 @@
 // A switch that answers as a test wants: every request is decoded and answered with what the
 // test makes of it, so error statuses and odd replies can be given on purpose.
 
+#include "module/tables/PortLineRates.h"
 #include "snmp/CSnmpMsg.h"
 #include "snmp/CSnmpPdu.h"
 #include "snmp/CSnmpVarBind.h"
@@ -55,6 +56,14 @@ private:
     Answer m_answer;
     QUdpSocket m_socket;
 };
+
+// Whether the request is the get of a port's speed that the counter windows send beside their
+// polls (see PortSpeedRow).
+inline bool AsksForPortSpeed(const CSnmpMsg& request) {
+    const auto& bindings = request.m_pPdu->m_varBindList;
+    return bindings.size() == 1 &&
+           std::string(bindings.front()->m_strOid).rfind(PortSpeedRow().szOid, 0) == 0;
+}
 
 // The request's bindings sent back with an error status, as a faulty agent answers.
 inline void EchoWithError(const CSnmpMsg& request, CSnmpMsg& reply, std::uint32_t status) {

@@ -73,6 +73,20 @@ TEST_F(TransportTest, ReplyIsDecodedIntoTheRequestAndHandedToItsReceiver) {
     EXPECT_EQ(Outstanding(), 1u);
 }
 
+TEST_F(TransportTest, AReplyCarriesTheMillisecondItsDatagramWasRead) {
+    // Rates are timed by it: a reply handled late still counts from when it came.
+    const std::uint32_t id = SendGet();
+    clock.advanceMs(250);
+    peer.SendResponse(id);
+    ASSERT_TRUE(WaitForCalls(1));
+    const CSnmpMsg& reply = *recorder.calls[0].msg;
+    EXPECT_EQ(reply.m_timeReceivedMs, 5000250);
+    clock.advanceMs(700);
+    EXPECT_EQ(reply.ReceivedMs(), 5000250);
+    const CSnmpMsg built(nullptr, "127.0.0.1", "tessla", SNMP_PDU_RESPONSE);
+    EXPECT_EQ(built.ReceivedMs(), 5000950) << "never read from a socket: now";
+}
+
 TEST_F(TransportTest, RepliesAreMatchedByRequestIdOnlyWhateverTheirSenderOrType) {
     const std::uint32_t first = SendGet();
     const std::uint32_t second = SendGet();
