@@ -228,14 +228,8 @@ TEST_F(StartE2eTest, RememberedCommunitiesAreKeptPrivateAndReachTheSwitchNextTim
 }
 
 TEST_F(StartE2eTest, AnSnmpV3UserWithThePassphrasesTypedInTheDialogIsManaged) {
-    UsmUser user;
-    user.userName = "ops";
-    user.level = UsmSecurityLevel::AuthPriv;
-    user.auth = UsmAuthProtocol::SHA256;
-    user.authPassword = UsmSecret("auth-pass-1");
-    user.privPassword = UsmSecret("priv-pass-1");
     AgentProtocols protocols;
-    protocols.v3Users.push_back(user);
+    protocols.v3Users.push_back(TestOpsUser());
     StartAgent({}, protocols);
     const int status = Run(
         [&](CConnectDlg& dlg) {
