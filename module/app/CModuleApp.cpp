@@ -6,6 +6,7 @@
 #include "module/app/DemoSession.h"
 #include "module/app/ManualText.h"
 #include "module/app/PrintDialogs.h"
+#include "module/app/StartDialogRule.h"
 #include "module/mainwnd/CModuleMainDlg.h"
 #include "platform/ui/Prompt.h"
 #include "snmp/CSnmpDll.h"
@@ -53,7 +54,10 @@ void CModuleApp::TakeCommandLine(const std::string& commandLine) {
 }
 
 ModuleIdentity CModuleApp::Identity() const {
-    return {m_strDeviceName, m_strAgentAddress, m_strReadCommunity, m_strWriteCommunity};
+    const SnmpSessionOptions session =
+        m_demo ? DemoSessionOptions(m_options.snmp.version) : m_options.snmp;
+    return {m_strDeviceName, m_strAgentAddress, m_strReadCommunity, m_strWriteCommunity,
+            DescribeSnmpSession(session)};
 }
 
 bool CModuleApp::StartDemoAgent() {
@@ -73,9 +77,13 @@ BOOL CModuleApp::InitInstance() {
         m_exitCode = 1;
         return FALSE;
     }
+    if (ShowsStartDialog(m_options) && !ChooseSwitch())
+        return FALSE;
     CSnmpDll::SetAlertHandler([](const std::string& text) { AfxMessageBox(text.c_str()); });
     SnmpInit(this);
     m_bSnmpStarted = true;
+    if (m_options.timeoutMs)
+        SetSnmpTimeout(*m_options.timeoutMs);
     if (m_options.packetLog)
         if (CSnmpSocket* socket = GetSnmpSocket())
             socket->m_bLogPackets = 1;

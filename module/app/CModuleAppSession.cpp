@@ -32,10 +32,12 @@ bool CModuleApp::StartSession() {
             return false;
         }
     }
+    const SnmpSecrets used = secrets; // the session wipes its own
     if (!InstallSnmpSession(session, m_strAgentAddress, std::move(secrets), error)) {
         std::fprintf(stderr, "taurel: %s\n", error.c_str());
         m_exitCode = kUsageExitCode;
         return false;
     }
+    RememberChosenSwitch(used);
     return true;
 }

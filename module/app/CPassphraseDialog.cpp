@@ -48,7 +48,7 @@ CPassphraseDialog::CPassphraseDialog(const PassphraseRequest& request, QWidget* 
     }
     layout->addLayout(form);
     layout->addWidget(
-        new QLabel(QString("At least %1 characters each.").arg(kMinPassphrase), this));
+        new QLabel(QString("At least %1 characters each.").arg(kMinPassphraseLength), this));
     m_buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     layout->addWidget(m_buttons);
     connect(m_buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -67,8 +67,8 @@ CPassphraseDialog::~CPassphraseDialog() {
 }
 
 void CPassphraseDialog::UpdateOk() {
-    const bool enough = m_auth->text().size() >= kMinPassphrase &&
-                        (!m_priv || m_priv->text().size() >= kMinPassphrase);
+    const bool enough = m_auth->text().size() >= qsizetype(kMinPassphraseLength) &&
+                        (!m_priv || m_priv->text().size() >= qsizetype(kMinPassphraseLength));
     m_buttons->button(QDialogButtonBox::Ok)->setEnabled(enough);
 }
 

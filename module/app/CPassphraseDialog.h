@@ -12,8 +12,6 @@ class QLineEdit;
 
 class CPassphraseDialog : public QDialog {
 public:
-    static constexpr int kMinPassphrase = 8;
-
     explicit CPassphraseDialog(const PassphraseRequest& request, QWidget* parent = nullptr);
     ~CPassphraseDialog() override;
 

@@ -3,11 +3,15 @@
 // dialog with a masked field for each passphrase the security level needs. OK takes them once
 // each is at least 8 characters long; Esc or Cancel ends the program instead.
 
+#include <cstddef>
 #include <functional>
 #include <optional>
 #include <string>
 
 #include "snmp/UsmSecret.h"
+
+// The shortest passphrase SNMPv3 takes.
+constexpr std::size_t kMinPassphraseLength = 8;
 
 struct PassphraseRequest {
     std::string userName;

@@ -3,6 +3,7 @@
 #include "agent/AgentOptions.h"
 #include "module/app/CommandLine.h"
 #include "module/slots/SlotNames.h"
+#include "snmp/CSnmpDll.h"
 #include "snmp/SnmpAgentAddress.h"
 
 #include <algorithm>
@@ -80,6 +81,15 @@ ProgramOptions ParseProgramOptions(const std::vector<std::string>& args) {
                 refuse("--quit-after needs a number of seconds");
             else
                 options.quitAfterSeconds = seconds;
+        } else if (name == "--timeout") {
+            std::optional<int> ms;
+            if (value(v))
+                ms = ParseTimeoutMs(v);
+            if (!ms)
+                refuse("--timeout needs a number of milliseconds from 1 to " +
+                       std::to_string(kMaxTimeoutMs));
+            else
+                options.timeoutMs = ms;
         } else if (IsSnmpSessionOption(name)) {
             std::string why;
             if (!value(v))
@@ -104,6 +114,16 @@ std::string AgentAddressRefusal(const ProgramOptions& options) {
     const std::string problem = SnmpAgentAddressProblem(identity.agentAddress);
     return problem.empty() ? problem
                            : "bad agent address /I" + identity.agentAddress + ": " + problem;
+}
+
+std::optional<int> ParseTimeoutMs(const std::string& text) {
+    if (text.empty() || text.size() > 6 ||
+        text.find_first_not_of("0123456789") != std::string::npos)
+        return std::nullopt;
+    const int ms = std::atoi(text.c_str());
+    if (ms < 1 || ms > kMaxTimeoutMs)
+        return std::nullopt;
+    return ms;
 }
 
 std::optional<double> QuitAfter(const ProgramOptions& options) {
@@ -159,10 +179,19 @@ std::string ProgramUsage() {
            "  --quit-after S    close the window after S seconds\n"
            "  --print           on quitting, write every open table's and graph's rows to\n"
            "                    standard output, cells separated by tabs\n"
-           "  --packet-log      append every SNMP message to snmp.log\n" +
-           SnmpSessionUsage() +
+           "  --packet-log      append every SNMP message to snmp.log\n"
+           "  --timeout MS      wait MS milliseconds for each reply (default " +
+           std::to_string(CSnmpDll::kDefaultTimeoutMs) + ")\n" + SnmpSessionUsage() +
            "  --help            print this text and exit\n"
            "  --version         print the version and exit\n"
+           "\n"
+           "Started without /N, /I, /R and /W, and without --demo, --print, --screenshot and\n"
+           "--quit-after (the options of scripts), the program first asks in the dialog\n"
+           "\"Connect to Switch\" which switch to manage, offering the ten chosen last; the\n"
+           "menu entry starts it so. Its Connect starts what the matching command line would.\n"
+           "The recent switches are kept in $XDG_CONFIG_HOME/taurel (~/.config/taurel):\n"
+           "communities and passphrases only when \"remember\" is ticked, and then in a file\n"
+           "only its owner may read.\n"
            "\n"
            "A second start for the same name and address (or a second --demo) brings the\n"
            "first window to the front; a run with --print or --screenshot does its work\n"
@@ -171,8 +200,8 @@ std::string ProgramUsage() {
            "writes.\n"
            "\n"
            "Exit status: 0 when the window closed or another one already manages the device,\n"
-           "1 when the sockets or the demo switch could not start, 2 when the passphrase\n"
-           "prompt was cancelled, 64 for a bad option, an agent address (nothing is sent\n"
-           "then) or a secrets file that may not be read.\n" +
+           "1 when the sockets or the demo switch could not start, 2 when the start dialog or\n"
+           "the passphrase prompt was cancelled, 64 for a bad option, an agent address\n"
+           "(nothing is sent then) or a secrets file that may not be read.\n" +
            SlotNamesUsage();
 }

@@ -18,6 +18,8 @@ struct ProgramOptions {
     std::vector<int> openSlots;
     std::string screenshotPrefix;
     std::optional<double> quitAfterSeconds;
+    // How long a reply is waited for; the engine's 500 ms when not given.
+    std::optional<int> timeoutMs;
     // How the switch is spoken to: --snmp-version and the --v3-... options.
     SnmpSessionOptions snmp;
     // The remaining arguments joined by single spaces: what the four options are read from.
@@ -27,6 +29,8 @@ struct ProgramOptions {
 };
 
 constexpr int kUsageExitCode = 64;
+// The longest reply time-out --timeout takes: a minute.
+constexpr int kMaxTimeoutMs = 60000;
 // Without --quit-after, a screenshot is taken this long after start, and the program ends.
 constexpr double kScreenshotQuitSeconds = 4.0;
 
@@ -35,6 +39,8 @@ ProgramOptions ParseProgramOptions(const std::vector<std::string>& args);
 // why"), or empty. Checked before anything starts, so a refused address sends nothing and
 // writes no packet log: the program would otherwise sit there, its requests failing unseen.
 std::string AgentAddressRefusal(const ProgramOptions& options);
+// The value of --timeout: whole milliseconds from 1 to kMaxTimeoutMs.
+std::optional<int> ParseTimeoutMs(const std::string& text);
 // How long the program runs before it closes itself, if at all.
 std::optional<double> QuitAfter(const ProgramOptions& options);
 std::string ProgramUsage();

@@ -104,6 +104,33 @@ bool NeedsPrivPassphrase(const SnmpSessionOptions& options) {
     return options.version == SNMP_VERSION_3 && options.level == UsmSecurityLevel::AuthPriv;
 }
 
+std::vector<std::string> SnmpSessionArguments(const SnmpSessionOptions& options) {
+    const std::string version = options.version == SNMP_VERSION_1    ? "1"
+                                : options.version == SNMP_VERSION_2C ? "2c"
+                                                                     : "3";
+    std::vector<std::string> args = {"--snmp-version", version};
+    if (options.version != SNMP_VERSION_3)
+        return args;
+    args.insert(args.end(),
+                {"--v3-user", options.userName, "--v3-level", UsmSecurityLevelName(options.level)});
+    // A protocol the level does not use is no part of the session.
+    if (NeedsAuthPassphrase(options))
+        args.insert(args.end(), {"--v3-auth", UsmAuthProtocolName(options.auth)});
+    if (NeedsPrivPassphrase(options))
+        args.insert(args.end(), {"--v3-priv", UsmPrivProtocolName(options.priv)});
+    if (!options.engineId.empty()) {
+        // Two hex digits an octet, as --v3-engine-id reads them.
+        static constexpr char kDigits[] = "0123456789abcdef";
+        std::string hex;
+        for (std::uint8_t octet : options.engineId) {
+            hex += kDigits[octet >> 4];
+            hex += kDigits[octet & 0x0F];
+        }
+        args.insert(args.end(), {"--v3-engine-id", hex});
+    }
+    return args;
+}
+
 std::string DescribeSnmpSession(const SnmpSessionOptions& options) {
     switch (options.version) {
     case SNMP_VERSION_1:

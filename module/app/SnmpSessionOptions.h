@@ -41,6 +41,11 @@ bool CheckSnmpSessionOptions(const SnmpSessionOptions& options, bool demo, std::
 bool NeedsAuthPassphrase(const SnmpSessionOptions& options);
 bool NeedsPrivPassphrase(const SnmpSessionOptions& options);
 
+// The long options that give `options` (without --v3-secrets): "--snmp-version" and, for
+// SNMPv3, the user, level, protocols and engine ID, each followed by its value. Taken back by
+// TakeSnmpSessionOption, they give the same record.
+std::vector<std::string> SnmpSessionArguments(const SnmpSessionOptions& options);
+
 // "SNMPv1", "SNMPv2c", "SNMPv3 user NAME at LEVEL (AUTH, PRIV)": how the session is described
 // in the program's log lines.
 std::string DescribeSnmpSession(const SnmpSessionOptions& options);

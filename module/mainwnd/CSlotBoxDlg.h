@@ -16,6 +16,8 @@ public:
 protected:
     // Makes and shows `box`; null, with `box` deleted, when its window cannot be made.
     static CWnd* Show(CSlotBoxDlg* box);
+    // The main window the box belongs to.
+    CWnd* MainWnd() const { return m_pMainWnd; }
 
 private:
     CWnd* m_pMainWnd;

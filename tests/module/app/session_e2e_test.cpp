@@ -23,13 +23,7 @@ const std::string kAuthenticationFailure = UsmFailureText(UsmFailure::Authentica
 class SessionE2eTest : public SwitchDialogTest {
 protected:
     void StartV3(const std::string& authPass) {
-        UsmUser user;
-        user.userName = "ops";
-        user.level = UsmSecurityLevel::AuthPriv;
-        user.auth = UsmAuthProtocol::SHA256;
-        user.authPassword = UsmSecret("auth-pass-1");
-        user.privPassword = UsmSecret("priv-pass-1");
-        agentProtocols.v3Users.push_back(user);
+        agentProtocols.v3Users.push_back(TestOpsUser());
         session.version = SNMP_VERSION_3;
         session.userName = "ops";
         sessionSecrets = {UsmSecret(authPass), UsmSecret("priv-pass-1")};

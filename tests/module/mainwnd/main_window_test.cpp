@@ -115,6 +115,10 @@ TEST_F(MainWindowTest, TheAboutBoxIsOneWindowAndItsSlotFreesWhenItCloses) {
     EXPECT_EQ(main->GetChildDialog(27), about);
     EXPECT_EQ(main->OpenSlots(), (std::vector<int>{27}));
     EXPECT_EQ(about->GetDlgItem(1002)->GetWindowText(), AboutVersionText());
+    // Which switch this window manages, where, and how it is spoken to.
+    EXPECT_EQ(about->GetDlgItem(int(CAboutDlg::kSwitchId))->GetWindowText(),
+              "Switch: Mirova at " + AgentAddress());
+    EXPECT_EQ(about->GetDlgItem(int(CAboutDlg::kSessionId))->GetWindowText(), "SNMP: SNMPv1");
     Screenshot(about, "about");
 
     HWND first = about->m_hWnd;
@@ -127,6 +131,16 @@ TEST_F(MainWindowTest, TheAboutBoxIsOneWindowAndItsSlotFreesWhenItCloses) {
     CWnd* again = OpenSlot(27);
     ASSERT_NE(again, nullptr);
     EXPECT_NE(again->m_hWnd, first) << "a fresh dialog from the same slot";
+}
+
+TEST(AboutBoxTexts, NameTheSessionTheProgramSpeaksAndTheDemosOwn) {
+    CModuleApp v3(ParseProgramOptions({"/NCore", "/I192.0.2.1:1161", "--snmp-version", "3",
+                                       "--v3-user", "ops", "--v3-level", "authNoPriv"}));
+    v3.TakeCommandLine("/NCore /I192.0.2.1:1161");
+    EXPECT_EQ(AboutSwitchText(v3.Identity()), "Switch: Core at 192.0.2.1:1161");
+    EXPECT_EQ(AboutSessionText(v3.Identity()), "SNMP: SNMPv3 user \"ops\" at authNoPriv (SHA-256)");
+    CModuleApp v2c(ParseProgramOptions({"--snmp-version", "2c"}));
+    EXPECT_EQ(AboutSessionText(v2c.Identity()), "SNMP: SNMPv2c");
 }
 
 TEST_F(MainWindowTest, TheContextMenuOfTheMenuBarOffersTheAboutBox) {

@@ -127,6 +127,21 @@ void ModuleFixture::ClickControl(CWnd* dialog, UINT id) {
 }
 
 void ModuleFixture::Screenshot(CWnd* wnd, const std::string& name) const {
+    SaveTestScreenshot(wnd, name);
+}
+
+UsmUser TestOpsUser() {
+    UsmUser user;
+    user.userName = "ops";
+    user.level = UsmSecurityLevel::AuthPriv;
+    user.auth = UsmAuthProtocol::SHA256;
+    user.priv = UsmPrivProtocol::AES128;
+    user.authPassword = UsmSecret("auth-pass-1");
+    user.privPassword = UsmSecret("priv-pass-1");
+    return user;
+}
+
+void SaveTestScreenshot(CWnd* wnd, const std::string& name) {
     QByteArray dir = qgetenv("TAUREL_SCREENSHOTS");
     if (dir.isEmpty() || !wnd || !wnd->GetWidget())
         return;

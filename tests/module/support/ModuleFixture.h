@@ -18,6 +18,13 @@
 #include <memory>
 #include <string>
 
+// The SNMPv3 user the program's tests give the simulated switch: "ops" at authPriv with SHA-256
+// and AES, passphrases "auth-pass-1" and "priv-pass-1".
+UsmUser TestOpsUser();
+
+// With TAUREL_SCREENSHOTS=DIR set, saves a PNG of the window as DIR/NAME.png.
+void SaveTestScreenshot(CWnd* wnd, const std::string& name);
+
 class ModuleFixture : public ::testing::Test {
 protected:
     // Starts the switch with the modules word and faults, then the engine and the main window.
