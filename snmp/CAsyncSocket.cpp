@@ -265,5 +265,8 @@ void CAsyncSocket::DeliverPendingDatagrams() {
             char discard = 0;
             recv(m_fd, &discard, 1, MSG_DONTWAIT);
         }
+        if (m_bOneReceivePerNotification) {
+            return;
+        }
     }
 }

@@ -56,6 +56,10 @@ public:
 protected:
     // Called once per waiting datagram, on the owning thread.
     virtual void OnReceive(int nErrorCode);
+    // For a handler that reads a batch of datagrams itself: one OnReceive per notification,
+    // then back to the event loop, which notifies again while datagrams wait. A flood then
+    // never holds the thread for longer than one batch.
+    void SetOneReceivePerNotification() { m_bOneReceivePerNotification = true; }
     void SetLastError(int error) { m_nLastError = error; }
 
     // What the system tells about one datagram besides its bytes, for a listener that must know
@@ -85,4 +89,5 @@ private:
     std::unique_ptr<QSocketNotifier> m_notifier;
     int m_nLastError = 0;
     std::uint64_t m_nReads = 0;
+    bool m_bOneReceivePerNotification = false;
 };
