@@ -5,8 +5,14 @@
 CDemoAgent::CDemoAgent() = default;
 CDemoAgent::~CDemoAgent() = default;
 
-bool CDemoAgent::Start(std::string& error) {
+bool CDemoAgent::Start(std::string& error, const DemoAgentTraps& traps) {
     m_server = std::make_unique<CAgentServer>(AgentServerSettings{});
+    if (traps.receiverPort) {
+        m_server->SetTrapPort(traps.receiverPort);
+        m_server->AddTrapReceiver("127.0.0.1", "public");
+    }
+    if (traps.linkFlapPort)
+        m_server->SetLinkFlap(traps.linkFlapPort, traps.linkFlapSeconds);
     if (m_server->Listen("127.0.0.1", 0, error))
         return true;
     m_server.reset();

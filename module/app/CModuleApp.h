@@ -13,6 +13,7 @@
 #include <string>
 
 class CDemoAgent;
+class CEventFeed;
 class CModuleMainDlg;
 
 class CModuleApp : public CWinApp, public CModuleIdentitySource {
@@ -39,12 +40,15 @@ public:
 
 private:
     bool StartDemoAgent();
+    // The program's own listener, before the demo switch starts (it sends its coldStart then).
+    void StartEventListener();
     void RunMainWindow();
     void ScheduleProgramOptions(CModuleMainDlg& main);
     static void QuitWhenUnwound(CModuleMainDlg& main, int attempt);
     void SaveScreenshots(CModuleMainDlg& main) const;
 
     ProgramOptions m_options;
+    std::unique_ptr<CEventFeed> m_events;
     std::unique_ptr<CDemoAgent> m_demo;
     bool m_bSnmpStarted = false;
     int m_exitCode = 0;

@@ -1,7 +1,7 @@
 #pragma once
 // What `taurel --print` writes when the program quits: for every open dialog that shows a grid
-// or a graph, a line "slot N: TITLE" and then its rows, cells separated by tabs, so a script
-// can capture the numbers an operator sees.
+// or a graph (the events window too), a line "slot N: TITLE" and then its rows, cells
+// separated by tabs, so a script can capture the numbers an operator sees.
 
 #include <string>
 #include <vector>

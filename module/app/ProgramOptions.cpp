@@ -1,6 +1,8 @@
 #include "module/app/ProgramOptions.h"
 
 #include "agent/AgentOptions.h"
+#include "module/events/EventSources.h"
+#include "module/slots/SlotRecords.h"
 #include "snmp/SnmpAgentAddress.h"
 
 #include <cerrno>
@@ -10,6 +12,10 @@
 namespace {
 
 bool ParseSlot(const std::string& text, int& slot) {
+    if (text == "events") {
+        slot = Slot::kEvents;
+        return true;
+    }
     if (text.empty())
         return false;
     errno = 0;
@@ -18,6 +24,27 @@ bool ParseSlot(const std::string& text, int& slot) {
     if (errno || *end || value < 0 || value > 100000)
         return false;
     slot = int(value);
+    return true;
+}
+
+bool ParsePort(const std::string& text, std::uint16_t& port) {
+    errno = 0;
+    char* end = nullptr;
+    const long value = text.empty() ? 0 : std::strtol(text.c_str(), &end, 10);
+    if (text.empty() || errno || *end || value < 1 || value > 65535)
+        return false;
+    port = std::uint16_t(value);
+    return true;
+}
+
+// The simulated switch's own rule (the port must exist, the period be 2 s or more).
+bool ParseLinkFlap(const std::string& text, ProgramOptions& options) {
+    AgentOptions agent;
+    std::string ignored;
+    if (text.empty() || !ParseAgentOptions({"--link-flap", text}, agent, ignored))
+        return false;
+    options.linkFlapPort = agent.linkFlapPort;
+    options.linkFlapSeconds = agent.linkFlapSeconds;
     return true;
 }
 
@@ -78,6 +105,15 @@ ProgramOptions ParseProgramOptions(const std::vector<std::string>& args) {
                 refuse("--open needs a slot number");
             else
                 options.openSlots.push_back(slot);
+        } else if (name == "--trap-port") {
+            std::uint16_t port = 0;
+            if (!value(v) || !ParsePort(v, port))
+                refuse("--trap-port needs a UDP port from 1 to 65535");
+            else
+                options.trapPort = port;
+        } else if (name == "--link-flap") {
+            if (!value(v) || !ParseLinkFlap(v, options))
+                refuse("--link-flap needs PORT[,SECONDS]: a port of the switch, 2 s or more");
         } else if (name == "--screenshot") {
             if (!value(v) || v.empty())
                 refuse("--screenshot needs a file prefix");
@@ -93,6 +129,8 @@ ProgramOptions ParseProgramOptions(const std::vector<std::string>& args) {
             refuse("unknown option " + arg);
         }
     }
+    if (options.linkFlapPort && !options.demo)
+        refuse("--link-flap is for the demo switch (--demo)");
     options.commandLine = joined;
     return options;
 }
@@ -128,7 +166,12 @@ std::string ProgramUsage() {
            "  /Wcommunity       write community (default marbelo)\n"
            "  --demo            start the built-in simulated switch on a free loopback port\n"
            "                    and manage it (/I is then ignored)\n"
-           "  --open SLOT       open a child-dialog slot once the window is up\n"
+           "  --open SLOT       open a child-dialog slot once the window is up (\"events\"\n"
+           "                    for the events window)\n"
+           "  --trap-port PORT  receive the switch's traps and informs on this UDP port and\n"
+           "                    keep them in $XDG_DATA_HOME/taurel/notifications.sqlite\n"
+           "  --link-flap P[,S] with --demo: the switch takes port P down and up again every\n"
+           "                    S seconds (default 10)\n"
            "  --screenshot P    save P-main.png and P-slotN.png just before quitting\n"
            "  --quit-after S    close the window after S seconds\n"
            "  --print           on quitting, write every open table's and graph's rows to\n"
@@ -136,6 +179,12 @@ std::string ProgramUsage() {
            "  --packet-log      append every SNMP message to snmp.log\n"
            "  --help            print this text and exit\n"
            "  --version         print the version and exit\n"
+           "\n"
+           "The events window shows the switch's traps from the journal of the taurel-trapd\n"
+           "service (" +
+           std::string(kSystemJournalPath) +
+           ") where it may be read, and from\n"
+           "--trap-port; --demo receives its switch's traps on a free loopback port.\n"
            "\n"
            "A second start for the same name and address brings the first window to the front.\n"
            "\n"

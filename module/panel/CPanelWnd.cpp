@@ -8,6 +8,7 @@
 #include "snmp/SnmpTypes.h"
 
 #include <cstdlib>
+#include <utility>
 
 namespace {
 
@@ -126,6 +127,14 @@ void CPanelWnd::ReportAgentState(WPARAM state) {
         m_pMainWnd->PostMessage(PANEL_AGENT_STATE, state, 0);
 }
 
+void CPanelWnd::PollNow() {
+    SendModuleTypesRequest();
+    if (m_ledRequest.IsBusy())
+        m_bAskAgain = true;
+    else
+        SendLedStatusRequest();
+}
+
 void CPanelWnd::OnLedStatusReply(std::uint16_t code, CSnmpMsg* msg) {
     m_ledRequest.Clear();
     const CSnmpPdu* pdu = msg ? msg->m_pPdu : nullptr;
@@ -148,6 +157,8 @@ void CPanelWnd::OnLedStatusReply(std::uint16_t code, CSnmpMsg* msg) {
         DrawNow(&CPanelWnd::DrawSelection);
     }
     CSnmpMsg::Release(msg);
+    if (std::exchange(m_bAskAgain, false))
+        SendLedStatusRequest();
 }
 
 void CPanelWnd::OnModuleTypesReply(std::uint16_t code, CSnmpMsg* msg) {

@@ -39,6 +39,10 @@ public:
     int GetSelectedPort() const { return m_nSelectedPort; }
     CRect GetPanelRect() const { return m_rect; }
 
+    // Asks the switch now, as the device timer does: after a trap says a link changed or the
+    // switch restarted, the panel shows it without waiting for its next poll.
+    void PollNow();
+
     // What the panel shows now (for the main window and tests).
     std::uint16_t ModuleTypes() const { return m_wModuleTypes; }
     const CPanelPort& Port(int index) const { return m_ports[index]; }
@@ -102,4 +106,7 @@ private:
     PanelLayout m_layout{};
     int m_nAgent = 0;
     bool m_bFailed = false;
+    // A poll was asked for while an LED status request was out: that answer may predate the
+    // change, so one more request follows it.
+    bool m_bAskAgain = false;
 };

@@ -35,6 +35,8 @@ constexpr int kTrapReceiverForm = 6;
 constexpr int kTrapSettings = 7;
 constexpr int kReset = 26;
 constexpr int kAbout = 27;
+// The switch's events (traps and informs), after the slots of the port ranges.
+constexpr int kEvents = 318;
 } // namespace Slot
 
 // The interface the IP interface settings edit when no entry was chosen.
