@@ -11,10 +11,12 @@ bool CDemoAgent::Start(std::string& error, const DemoAgentTraps& traps) {
         m_server->SetTrapPort(traps.receiverPort);
         m_server->AddTrapReceiver("127.0.0.1", "public");
     }
-    if (traps.linkFlapPort)
-        m_server->SetLinkFlap(traps.linkFlapPort, traps.linkFlapSeconds);
-    if (m_server->Listen("127.0.0.1", 0, error))
+    if (m_server->Listen("127.0.0.1", 0, error)) {
+        // After the start, so its coldStart comes first and the port's changes follow it.
+        if (traps.linkFlapPort)
+            m_server->SetLinkFlap(traps.linkFlapPort, traps.linkFlapSeconds);
         return true;
+    }
     m_server.reset();
     return false;
 }
