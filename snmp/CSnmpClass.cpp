@@ -16,6 +16,39 @@ bool IsSentInRead(const CSnmpOid& oid) {
 bool IsSentInSet(const CSnmpOid& oid) {
     return AccessOf(oid) != SNMP_ACCESS_READONLY && (oid.m_wAccess & SNMP_ACCESS_INDEX) == 0;
 }
+
+const CEnumData* EnumEntryNamed(const CSnmpOid& oid, const std::string& text) {
+    for (const CEnumData* item : oid.m_enumList) {
+        if (item->m_strText == text) {
+            return item;
+        }
+    }
+    return nullptr;
+}
+
+// Whether a set carries a binding for `oid`; AddSetBinding adds one exactly then.
+bool CarriesSetBinding(const CSnmpOid& oid) {
+    if (oid.m_strOid.empty() || !IsSentInSet(oid)) {
+        return false;
+    }
+    switch (oid.m_byType) {
+    case SNMP_TYPE_INTEGER:
+        return oid.m_enumList.empty() || EnumEntryNamed(oid, oid.m_strValue) != nullptr;
+    case SNMP_TYPE_OCTETS:
+    case SNMP_TYPE_OID:
+    case SNMP_TYPE_IPADDR:
+    case SNMP_TYPE_COUNTER:
+    case SNMP_TYPE_GAUGE:
+    case SNMP_TYPE_TIMETICKS:
+        return true;
+    case SNMP_TYPE_MAC: {
+        std::vector<std::uint8_t> bytes;
+        return SnmpMacTextToBytes(oid.m_strValue, bytes);
+    }
+    default:
+        return false;
+    }
+}
 } // namespace
 
 CSnmpClass::CSnmpClass(CObject* requester, std::string ipAddr, std::string getCommunity,
@@ -51,7 +84,7 @@ std::uint32_t CSnmpClass::SendSnmp(std::uint16_t pduType) {
         }
         const std::string name = oid->m_strOid + m_strInstance + m_strPosition;
         if (isSet) {
-            if (IsSentInSet(*oid)) {
+            if (CarriesSetBinding(*oid)) {
                 AddSetBinding(*msg->m_pPdu, name, *oid);
             }
         } else if (IsSentInRead(*oid)) {
@@ -68,19 +101,23 @@ std::uint32_t CSnmpClass::SendSnmp(std::uint16_t pduType) {
     return m_dwLastReqId;
 }
 
+bool CSnmpClass::SetCarriesAnything() const {
+    for (const CSnmpOid* oid : m_oidList) {
+        if (CarriesSetBinding(*oid)) {
+            return true;
+        }
+    }
+    return false;
+}
+
 void CSnmpClass::AddSetBinding(CSnmpPdu& pdu, const std::string& name, CSnmpOid& oid) {
     switch (oid.m_byType) {
     case SNMP_TYPE_INTEGER:
-        if (oid.m_enumList.empty()) {
+        if (const CEnumData* item = EnumEntryNamed(oid, oid.m_strValue)) {
+            pdu.AddOid(name, static_cast<std::uint32_t>(item->m_nValue), SNMP_TYPE_INTEGER);
+        } else {
             pdu.AddOid(name, static_cast<std::uint32_t>(SnmpDecimalText(oid.m_strValue)),
                        SNMP_TYPE_INTEGER);
-            return;
-        }
-        for (const CEnumData* item : oid.m_enumList) {
-            if (item->m_strText == oid.m_strValue) {
-                pdu.AddOid(name, static_cast<std::uint32_t>(item->m_nValue), SNMP_TYPE_INTEGER);
-                return;
-            }
         }
         return;
     case SNMP_TYPE_OCTETS:

@@ -35,8 +35,15 @@ public:
     // Drops the read-only objects except index columns.
     void RemoveReadOnlyObjid();
     // Display text of a reply value; `oid` (may be null) supplies the display type, the hex
-    // flag and the enumeration texts.
+    // flag and the enumeration texts. A plain octet string ends at its first zero byte, as a
+    // C string does.
     static std::string FormatValue(const CSnmpVarBind* vb, const CSnmpOid* oid);
+    // The same text as an object's value text: a plain octet string keeps every octet, zero
+    // bytes included, so a window that writes back what it read writes the same octets.
+    static std::string ValueText(const CSnmpVarBind* vb, const CSnmpOid* oid);
+    // Whether a set built now would carry any binding: an enumerated value whose text is no
+    // entry, an invalid MAC text and read-only or index objects carry none.
+    bool SetCarriesAnything() const;
 
     CObject* m_pRequester = nullptr;
     std::string m_strIpAddr;

@@ -26,25 +26,43 @@ std::string NumberText(const CSnmpVarBind& vb, const CSnmpOid* oid) {
     return FormatText("%d", value);
 }
 
+bool IsHexDisplay(const CSnmpOid* oid) {
+    return oid && (oid->m_wAccess & SNMP_ACCESS_HEX);
+}
+
+// Every octet of the value, or its hex pairs for an object shown in hex.
 std::string OctetText(const CSnmpVarBind& vb, const CSnmpOid* oid) {
     const std::uint8_t* bytes = vb.GetBytes();
     if (!bytes) {
         return {};
     }
-    if (oid && (oid->m_wAccess & SNMP_ACCESS_HEX)) {
+    if (IsHexDisplay(oid)) {
         std::string text;
         for (std::size_t i = 0; i < vb.m_wLength; ++i) {
             text += FormatText("%02x", bytes[i]);
         }
         return text;
     }
-    const char* chars = reinterpret_cast<const char*>(bytes);
-    return std::string(chars, strnlen(chars, vb.m_wLength));
+    return std::string(reinterpret_cast<const char*>(bytes), vb.m_wLength);
+}
+
+bool IsOctetDisplay(const CSnmpVarBind& vb, const CSnmpOid* oid) {
+    const std::uint8_t type = oid && !SnmpIsException(vb.m_byType) ? oid->m_byType : vb.m_byType;
+    return type == SNMP_TYPE_OCTETS || type == SNMP_TYPE_OPAQUE;
 }
 
 } // namespace
 
 std::string CSnmpClass::FormatValue(const CSnmpVarBind* vb, const CSnmpOid* oid) {
+    std::string text = ValueText(vb, oid);
+    // Shown as a C string, a plain octet string ends at its first zero byte.
+    if (vb && IsOctetDisplay(*vb, oid) && !IsHexDisplay(oid)) {
+        text.resize(strnlen(text.c_str(), text.size()));
+    }
+    return text;
+}
+
+std::string CSnmpClass::ValueText(const CSnmpVarBind* vb, const CSnmpOid* oid) {
     if (!vb) {
         return {};
     }

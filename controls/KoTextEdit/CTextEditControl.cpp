@@ -113,6 +113,14 @@ LRESULT CTextEditControl::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         OnEnable(wParam != 0);
         return result;
     }
+    case WM_COMMAND:
+        if (HIWORD(wParam) == EN_MAXTEXT && LOWORD(wParam) == kEditId) {
+            if (CWnd* parent = GetParent())
+                parent->PostMessage(WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(), EN_MAXTEXT),
+                                    LPARAM(m_hWnd));
+            return 0;
+        }
+        break;
     case WM_SETFONT:
         if (m_edit)
             m_edit->SetFont(reinterpret_cast<CFont*>(wParam), BOOL(lParam));

@@ -1,8 +1,9 @@
 #pragma once
 // CTextEditControl ("TextEditCtrlClass"): single-line text entry, a black 1-pixel frame around
 // a standard edit control (child id 777) that does the typing, selection, clipboard and caret.
-// Focus given to the control goes on into the edit with the whole text selected. Nothing the
-// edit reports reaches the dialog; the owner reads the text with GetText.
+// Focus given to the control goes on into the edit with the whole text selected. Of what the
+// edit reports only a cut to the limit reaches the dialog, as EN_MAXTEXT under the control's
+// own id, so the dialog can say so at once; the owner reads the text with GetText.
 
 #include "controls/common/ControlClass.h"
 #include "platform/ui/CEdit.h"
@@ -27,7 +28,8 @@ public:
     void SetText(const char* text);
     // Copies at most size − 1 characters of the edit's text and a terminating NUL.
     void GetText(char* buffer, int size);
-    // The most characters the operator can type (0: no limit).
+    // The most characters (code points) the field takes from now on (0: no limit); text beyond
+    // it, typed or set, is cut at whole characters and the parent told (EN_MAXTEXT).
     void LimitText(int chars);
 
     CEdit* GetEdit() const { return m_edit.get(); }

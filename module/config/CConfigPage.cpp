@@ -1,135 +1,94 @@
 #include "module/config/CConfigPage.h"
 
+#include "controls/KoCombo/CCBCtrl.h"
 #include "controls/KoDlgMsg/CDlgMsgControl.h"
+#include "controls/KoTextEdit/CTextEditControl.h"
+#include "module/config/CEnumChoice.h"
+#include "module/config/CTextInput.h"
+#include "module/config/ChoiceValues.h"
 #include "module/config/ConfigSupport.h"
-#include "module/config/InputCheck.h"
-#include "module/config/StatusTexts.h"
 #include "module/tables/ConfigTables.h"
+#include "platform/ui/CStatic.h"
 #include "snmp/SnmpTransport.h"
 
-#include <iterator>
+namespace {
 
-CConfigPage::CConfigPage(const DialogTemplate& tpl, UINT statusId, int firstRow, int rowCount)
-    : CDialog(tpl, nullptr), m_nStatusId(statusId), m_nFirstRow(firstRow), m_nRowCount(rowCount) {}
+// Pages fill the display area of the tab control, 226 × 96 dialog units.
+DialogTemplate PageTemplate(const ConfigPage& page) {
+    DialogTemplate tpl;
+    tpl.cx = 226;
+    tpl.cy = 96;
+    tpl.style = WS_CHILD;
+    for (int i = 0; i < page.rowCount; ++i) {
+        const PageInput& input = page.inputs[std::size_t(i)];
+        const char* className =
+            input.kind == PageInputKind::TextField ? "TextEditCtrlClass" : "ComboBoxCtrlClass";
+        tpl.items.push_back({input.labelId, "STATIC", 8, input.y + 2, input.labelCx, 10,
+                             WS_VISIBLE | SS_LEFT, input.label});
+        tpl.items.push_back({input.id, className, input.inputX, input.y, input.inputCx, 13,
+                             WS_VISIBLE | WS_TABSTOP, ""});
+    }
+    tpl.items.push_back({page.statusId, "DlgMsgCtrlClass", 8, 78, 210, 11, WS_VISIBLE, ""});
+    return tpl;
+}
+
+std::vector<_zrkenumerate> ChoicesOf(const char* const* texts) {
+    std::vector<const char*> list;
+    for (; texts && *texts; ++texts)
+        list.push_back(*texts);
+    return IndexedChoices(list);
+}
+
+} // namespace
+
+CConfigPage::CConfigPage(const ConfigPage& page)
+    : CDialog(PageTemplate(page), nullptr), m_page(page),
+      m_editor(&g_ConfigTable[page.firstRow], page.rowCount, this,
+               static_cast<SNMPCALLBACK>(&CConfigPage::OnReply)) {}
 
 CConfigPage::~CConfigPage() {
     ForgetSnmpRequests(this);
 }
 
-BOOL CConfigPage::CreatePage(CWnd* parent, CWnd* mainWnd) {
+BOOL CConfigPage::CreatePage(CWnd* parent, CWnd* mainWnd, int slot) {
     m_pMainWnd = mainWnd;
+    m_nSlot = slot;
     return Create(0, parent);
 }
 
 BOOL CConfigPage::OnInitDialog() {
-    m_pStatus = ControlOf<CDlgMsgControl>(this, int(m_nStatusId));
-    if (m_pStatus)
-        m_pStatus->InitDlgMsg();
-    SetUpInputs();
-    ModuleIdentity identity = SwitchIdentity();
-    m_pRequest = std::make_unique<CSnmpClass>(this, identity.agentAddress, identity.readCommunity,
-                                              identity.writeCommunity, m_nRowCount,
-                                              &g_ConfigTable[m_nFirstRow], ".0");
-    m_pRequest->SetSnmpCallback(static_cast<SNMPCALLBACK>(&CConfigPage::OnReply));
-    Read();
-    return TRUE;
-}
-
-CSnmpOid* CConfigPage::Object(int index) const {
-    auto& list = m_pRequest->GetOidList();
-    if (index < 0 || index >= int(list.size()))
-        return nullptr;
-    return *std::next(list.begin(), index);
-}
-
-void CConfigPage::Send(std::uint16_t pduType) {
-    m_bLastWasGet = pduType == SNMP_PDU_GET;
-    m_inFlight.Start([&] { return m_pRequest->SendSnmp(pduType); });
-}
-
-void CConfigPage::ShowStatusText(const std::string& text) {
-    ShowStatus(m_pStatus, text);
-}
-
-void CConfigPage::Read() {
-    if (!m_pRequest || m_inFlight.IsBusy())
-        return;
-    // What the inputs show is about to be replaced; until it is, it is not the switch's.
-    m_bLoaded = false;
-    Send(SNMP_PDU_GET);
-}
-
-std::string CConfigPage::RefusedValue() const {
-    for (const CSnmpOid* object : m_pRequest->GetOidList()) {
-        std::string reason = RefusalOf(*object, object->m_strValue);
-        if (!reason.empty())
-            return RefusalLine(object->m_strName, reason);
-    }
-    return {};
-}
-
-bool CConfigPage::AnythingToWrite() const {
-    const auto& objects = m_pRequest->GetOidList();
-    if (objects.empty())
-        return true;
-    for (const CSnmpOid* object : objects)
-        if (object->m_enumList.empty() || !object->m_strValue.empty())
-            return true;
-    return false;
-}
-
-PageWrite CConfigPage::Write() {
-    if (!m_pRequest || m_inFlight.IsBusy())
-        return PageWrite::Waiting;
-    if (!m_bLoaded) {
-        ShowStatus(m_pStatus, kNotReadText);
-        return PageWrite::NotRead;
-    }
-    std::vector<std::string> before;
-    for (const CSnmpOid* object : m_pRequest->GetOidList())
-        before.push_back(object->m_strValue);
-    StoreInputs();
-    std::string refusal = RefusedValue();
-    const bool nothing = refusal.empty() && !AnythingToWrite();
-    if (!refusal.empty() || nothing) {
-        // The objects keep what was read; the inputs keep what was typed.
-        auto value = before.begin();
-        for (CSnmpOid* object : m_pRequest->GetOidList())
-            object->m_strValue = *value++;
-        ShowStatus(m_pStatus, nothing ? std::string(kNothingToWriteText) : refusal);
-        return nothing ? PageWrite::NothingChosen : PageWrite::Refused;
-    }
-    ShowStatus(m_pStatus, kSendSetRequestText);
-    Send(SNMP_PDU_SET);
-    return PageWrite::Sent;
-}
-
-void CConfigPage::OnReply(std::uint16_t code, CSnmpMsg* msg) {
-    if (!TakeAnswer(m_inFlight, code, msg, m_pStatus))
-        return;
-    if (msg->m_pPdu->m_dwErrorStatus == 0) {
-        if (m_bLastWasGet)
-            m_bLoaded = true;
-        else
-            RefreshWindowsShowing(m_pMainWnd, *msg->m_pPdu);
-        int order = 0;
-        for (const CSnmpVarBind* binding : msg->m_pPdu->m_varBindList) {
-            if (!binding)
-                break;
-            const int index =
-                m_bLastWasGet ? order++ : IndexOfObjectNamed(*m_pRequest, binding->m_strOid);
-            CSnmpOid* object = Object(index);
-            if (!object)
-                continue;
-            object->m_strValue = CSnmpClass::FormatValue(binding, object);
-            ShowValue(index, object->m_strValue, *binding);
+    auto* status = ControlOf<CDlgMsgControl>(this, int(m_page.statusId));
+    if (status)
+        status->InitDlgMsg();
+    for (int i = 0; i < m_page.rowCount; ++i) {
+        const PageInput& spec = m_page.inputs[std::size_t(i)];
+        if (spec.kind == PageInputKind::TextField) {
+            m_editor.AddInput(
+                std::make_unique<CTextInput>(ControlOf<CTextEditControl>(this, int(spec.id))));
+            continue;
         }
+        auto choice = std::make_unique<CEnumChoice>();
+        const _NmEnumPair* values = g_ConfigTable[m_page.firstRow + i].pEnum;
+        auto* combo = ControlOf<CCBCtrl>(this, int(spec.id));
+        if (spec.choices)
+            choice->Attach(combo, ChoicesOf(spec.choices), values);
+        else
+            choice->Attach(combo, values);
+        m_editor.AddInput(std::move(choice));
     }
-    CSnmpMsg::Release(msg);
+    RowContext context;
+    context.mainWnd = m_pMainWnd;
+    context.slot = m_nSlot;
+    m_editor.Start(std::move(context), status);
+    return TRUE;
 }
 
 LRESULT CConfigPage::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     if (msg == WM_MOUSEMOVE)
-        RaiseInputs();
+        m_editor.RaiseInputs();
+    if (msg == WM_COMMAND && HIWORD(wParam) == EN_MAXTEXT) {
+        m_editor.OnFieldCut(LOWORD(wParam));
+        return 0;
+    }
     return CDialog::WindowProc(msg, wParam, lParam);
 }

@@ -11,10 +11,6 @@ namespace {
 
 // The system colour of inactive window borders, the dialog's background.
 constexpr int kInactiveBorderColour = 11;
-constexpr const char* kTabTexts[CSetConfigDlg::kPages] = {"   General   ", "   Console   ",
-                                                          "   Advanced ", "   Traps    "};
-constexpr const char* kPageNames[CSetConfigDlg::kPages] = {"General", "Console", "Advanced",
-                                                           "Traps"};
 
 COLORREF Inverse(COLORREF c) {
     return RGB(255 - GetRValue(c), 255 - GetGValue(c), 255 - GetBValue(c));
@@ -67,7 +63,7 @@ BOOL CSetConfigDlg::OnInitDialog() {
         m_tabFont->CreateFont(-11, "MS Sans Serif");
         m_tabs.SetFont(m_tabFont.get());
         for (int i = 0; i < kPages; ++i)
-            m_tabs.InsertItem(i, kTabTexts[i]);
+            m_tabs.InsertItem(i, ConfigPageTable()[std::size_t(i)].tab);
     }
     CreatePages();
     return TRUE;
@@ -83,12 +79,10 @@ void CSetConfigDlg::CreatePages() {
     CSize base = GetDialogBaseUnits();
     area.OffsetRect(base.cx / 4, base.cy / 8);
 
-    m_pages[0] = std::make_unique<CGeneralPage>();
-    m_pages[1] = std::make_unique<CConsolePage>();
-    m_pages[2] = std::make_unique<CAdvancedPage>();
-    m_pages[3] = std::make_unique<CTrapsPage>();
+    for (int i = 0; i < kPages; ++i)
+        m_pages[std::size_t(i)] = std::make_unique<CConfigPage>(ConfigPageTable()[std::size_t(i)]);
     for (auto& page : m_pages) {
-        if (!page->CreatePage(this, m_pMainWnd))
+        if (!page->CreatePage(this, m_pMainWnd, m_nKind))
             continue;
         CRect own;
         page->GetWindowRect(&own);
@@ -124,7 +118,8 @@ void CSetConfigDlg::Apply() {
     for (int i = 0; i < kPages; ++i) {
         PageWrite outcome = m_pages[std::size_t(i)]->Write();
         if (outcome == PageWrite::NotRead)
-            notRead += std::string(notRead.empty() ? "" : ", ") + kPageNames[i];
+            notRead +=
+                std::string(notRead.empty() ? "" : ", ") + m_pages[std::size_t(i)]->Spec().name;
         if (outcome == PageWrite::Sent && i == m_nShown)
             shownSent = true;
     }
@@ -162,6 +157,12 @@ LRESULT CSetConfigDlg::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
     case CTRL_CLICK_MSG:
         OnClick(UINT(lParam));
+        return 0;
+    case PANEL_REFRESH:
+        // Its own Apply's refresh changes nothing here; another window's set does.
+        if (lParam == PANEL_REFRESH_WRITTEN)
+            for (auto& page : m_pages)
+                page->Reread();
         return 0;
     case WM_NOTIFY: {
         const auto* header = reinterpret_cast<const NMHDR*>(lParam);

@@ -1,9 +1,11 @@
 #pragma once
 // Set Configuration (template 131, slot 1): the switch's scalar settings on four tab pages,
-// General, Console, Advanced and Traps. "Refresh" reads every page again, "Apply" writes every
-// page and has the main window refresh the slot.
+// General, Console, Advanced and Traps, built from the page table (ConfigPages). "Refresh" reads
+// every page again, "Apply" writes every page and has the main window refresh the slot. When a
+// set elsewhere wrote objects the pages show (PANEL_REFRESH_WRITTEN), every page reads again and
+// keeps what its operator typed.
 
-#include "module/config/ConfigPages.h"
+#include "module/config/CConfigPage.h"
 #include "module/dialogbase/CModelessDialog.h"
 #include "platform/ui/CTabCtrl.h"
 
@@ -16,7 +18,7 @@ class CSetConfigDlg : public CModelessDialog {
 public:
     static constexpr UINT kTemplateId = 131;
     static constexpr UINT kTabId = 1001, kRefreshId = 1003, kApplyId = 1004;
-    static constexpr int kPages = 4;
+    static constexpr int kPages = kConfigPageCount;
 
     CSetConfigDlg(CWnd* mainWnd, CDlgData* record);
     ~CSetConfigDlg() override;

@@ -3,8 +3,6 @@
 #include "controls/FlatKeyCtl/CFBCtrl.h"
 #include "controls/KoDlgMsg/CDlgMsgControl.h"
 #include "module/config/ConfigSupport.h"
-#include "module/config/InputCheck.h"
-#include "module/config/StatusTexts.h"
 #include "module/slots/CDlgData.h"
 #include "module/slots/PanelMessages.h"
 #include "platform/ui/CStatic.h"
@@ -39,7 +37,8 @@ DialogTemplate SettingsFormTemplate(const FormControlIds& ids) {
 
 CSettingsForm::CSettingsForm(const FormControlIds& ids, CWnd* mainWnd, CFormDlgData* record)
     : CModelessDialog(SettingsFormTemplate(ids), mainWnd), m_ids(ids), m_pMainWnd(mainWnd),
-      m_pRecord(record), m_rows(record->m_pOidTable, record->m_nRowCount) {}
+      m_pRecord(record), m_editor(record->m_pOidTable, record->m_nRowCount, this,
+                                  static_cast<SNMPCALLBACK>(&CSettingsForm::OnReply)) {}
 
 CSettingsForm::~CSettingsForm() {
     ForgetSnmpRequests(this);
@@ -54,7 +53,7 @@ CWnd* CSettingsForm::Input(int input) const {
 }
 
 BOOL CSettingsForm::OnInitDialog() {
-    std::vector<int> inputRows = m_rows.InputRows();
+    std::vector<int> inputRows = m_editor.Rows().InputRows();
     m_nInputs = std::min(int(inputRows.size()), m_ids.maxRows);
     for (int k = 0; k < m_ids.maxRows; ++k) {
         CWnd* label = GetDlgItem(int(m_ids.firstLabel) + k);
@@ -70,11 +69,11 @@ BOOL CSettingsForm::OnInitDialog() {
         m_longestName = std::max(m_longestName, std::strlen(row.szName));
         if (label)
             label->SetWindowText(row.szName);
-        SetUpInput(k, inputRows[std::size_t(k)]);
+        m_editor.AddInput(MakeInput(k, inputRows[std::size_t(k)]));
     }
-    m_pStatus = dynamic_cast<CDlgMsgControl*>(GetDlgItem(int(m_ids.status)));
-    if (m_pStatus)
-        m_pStatus->InitDlgMsg();
+    auto* status = dynamic_cast<CDlgMsgControl*>(GetDlgItem(int(m_ids.status)));
+    if (status)
+        status->InitDlgMsg();
     for (UINT b = 0; b < 2; ++b)
         if (auto* button = dynamic_cast<CFBCtrl*>(GetDlgItem(int(m_ids.firstButton + b))))
             button->InitFlatButton(b < m_pRecord->m_labels.size() ? m_pRecord->m_labels[b].c_str()
@@ -82,17 +81,14 @@ BOOL CSettingsForm::OnInitDialog() {
     LayOut();
     SetWindowText(m_pRecord->m_strTitle.c_str());
 
-    ModuleIdentity identity = SwitchIdentity();
-    m_pRequest = std::make_unique<CSnmpClass>(this, identity.agentAddress, identity.readCommunity,
-                                              identity.writeCommunity, m_pRecord->m_nRowCount,
-                                              m_pRecord->m_pOidTable, "");
-    m_pRequest->SetSnmpCallback(static_cast<SNMPCALLBACK>(&CSettingsForm::OnReply));
-    bool complete = true;
-    m_pRequest->m_strInstance = ScalarIfEmpty(
-        m_rows.ReadInstance(m_pRequest->GetOidList(), m_pRecord->m_strKeys, complete));
-    m_bNewRow = !complete;
-    if (complete)
-        Read();
+    RowContext context;
+    context.mainWnd = m_pMainWnd;
+    context.slot = m_pRecord->m_nKind;
+    context.refreshSlot = m_pRecord->m_nNumber;
+    context.keys = m_pRecord;
+    context.rowStatusText = m_pRecord->m_strTextB;
+    context.afterValues = [this] { AfterValues(); };
+    m_editor.Start(std::move(context), status);
     return TRUE;
 }
 
@@ -104,8 +100,8 @@ void CSettingsForm::LayOut() {
         if (CWnd* input = Input(k))
             input->MoveWindow(&m_layout.inputs[std::size_t(k)]);
     }
-    if (m_pStatus)
-        m_pStatus->MoveWindow(&m_layout.status);
+    if (CWnd* status = GetDlgItem(int(m_ids.status)))
+        status->MoveWindow(&m_layout.status);
     for (UINT b = 0; b < 2; ++b)
         if (CWnd* button = GetDlgItem(int(m_ids.firstButton + b)))
             button->MoveWindow(&m_layout.buttons[b]);
@@ -114,100 +110,9 @@ void CSettingsForm::LayOut() {
     MoveWindow(outer.left, outer.top, m_layout.client.cx, m_layout.client.cy);
 }
 
-void CSettingsForm::Send(std::uint16_t pduType) {
-    m_bLastWasGet = pduType == SNMP_PDU_GET;
-    m_inFlight.Start([&] { return m_pRequest->SendSnmp(pduType); });
-}
-
-void CSettingsForm::Read() {
-    if (!m_pRequest || m_inFlight.IsBusy())
-        return;
-    Send(SNMP_PDU_GET);
-}
-
-std::string CSettingsForm::RefusedInput() {
-    auto object = m_pRequest->GetOidList().begin();
-    for (int row = 0; row < m_rows.RowCount() && object != m_pRequest->GetOidList().end();
-         ++row, ++object) {
-        const int input = m_rows.InputOf(row);
-        if (input < 0 || input >= m_nInputs)
-            continue;
-        std::string reason = RefusalOf(**object, InputText(input), m_bNewRow);
-        if (!reason.empty())
-            return RefusalLine(Row(row).szName, reason);
-    }
-    return {};
-}
-
-bool CSettingsForm::AnythingToWrite() const {
-    auto object = m_pRequest->GetOidList().begin();
-    for (int row = 0; row < m_rows.RowCount() && object != m_pRequest->GetOidList().end();
-         ++row, ++object)
-        if (m_rows.Role(row) != FormRowRole::Plain || (*object)->m_enumList.empty() ||
-            !(*object)->m_strValue.empty())
-            return true;
-    return false;
-}
-
 void CSettingsForm::Write() {
-    if (!m_pRequest || m_inFlight.IsBusy())
-        return;
-    if (!m_bLoaded && !m_bNewRow) {
-        ShowStatus(m_pStatus, kNotReadText);
-        return;
-    }
-    if (std::string refusal = RefusedInput(); !refusal.empty()) {
-        ShowStatus(m_pStatus, refusal);
-        return;
-    }
-    m_pRequest->m_strInstance = ScalarIfEmpty(
-        m_rows.WriteInstance(m_pRequest->GetOidList(), m_pRecord->m_strKeys, m_pRecord->m_strTextB,
-                             [this](int input) { return InputText(input); }));
-    if (!AnythingToWrite()) {
-        ShowStatus(m_pStatus, kNothingToWriteText);
-        return;
-    }
-    ShowStatus(m_pStatus, kSendSetRequestText);
-    Send(SNMP_PDU_SET);
-    PostToMain(m_pMainWnd, PANEL_REFRESH, m_pRecord->m_nKind);
-}
-
-void CSettingsForm::OnReply(std::uint16_t code, CSnmpMsg* msg) {
-    if (!TakeAnswer(m_inFlight, code, msg, m_pStatus))
-        return;
-    const CSnmpPdu& pdu = *msg->m_pPdu;
-    if (pdu.m_dwErrorStatus == 0) {
-        // After a set too: the row exists now, and later writes edit what was written.
-        m_bLoaded = true;
-        if (!m_bLastWasGet)
-            RefreshWindowsShowing(m_pMainWnd, pdu, m_pRecord->m_nNumber);
-        std::vector<int> rows = RowsOfReply(pdu);
-        std::size_t b = 0;
-        for (const CSnmpVarBind* binding : pdu.m_varBindList) {
-            int row = rows[b++];
-            if (row < 0 || !binding)
-                continue;
-            CSnmpOid* object = *std::next(m_pRequest->GetOidList().begin(), row);
-            object->m_strValue = CSnmpClass::FormatValue(binding, object);
-            int input = m_rows.InputOf(row);
-            if (input >= 0 && input < m_nInputs)
-                ShowValue(input, row, object->m_strValue, *binding);
-        }
-        AfterValues();
-    }
-    PostToMain(m_pMainWnd, PANEL_REFRESH, m_pRecord->m_nNumber);
-    CSnmpMsg::Release(msg);
-}
-
-std::vector<int> CSettingsForm::RowsOfReply(const CSnmpPdu& pdu) const {
-    if (m_bLastWasGet)
-        return m_rows.ReplyRows(pdu.m_varBindList.size(), true);
-    std::vector<int> rows;
-    for (const CSnmpVarBind* binding : pdu.m_varBindList) {
-        const int row = binding ? IndexOfObjectNamed(*m_pRequest, binding->m_strOid) : -1;
-        rows.push_back(row < m_rows.RowCount() ? row : -1);
-    }
-    return rows;
+    if (m_editor.Write() == PageWrite::Sent)
+        PostToMain(m_pMainWnd, PANEL_REFRESH, m_pRecord->m_nKind);
 }
 
 void CSettingsForm::OnClick(UINT id) {
@@ -238,8 +143,19 @@ LRESULT CSettingsForm::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     case CTRL_CLICK_MSG:
         OnClick(UINT(lParam));
         return 0;
+    case PANEL_REFRESH:
+        // Its own Apply's refresh changes nothing here; another window's set does.
+        if (lParam == PANEL_REFRESH_WRITTEN)
+            m_editor.Reread();
+        return 0;
+    case WM_COMMAND:
+        if (HIWORD(wParam) == EN_MAXTEXT) {
+            m_editor.OnFieldCut(LOWORD(wParam));
+            return 0;
+        }
+        break;
     case WM_MOUSEMOVE:
-        RaiseInputs();
+        m_editor.RaiseInputs();
         RaiseButtons();
         break;
     default:

@@ -4,9 +4,6 @@
 // widen to the longest value the switch sent.
 
 #include "module/config/CSettingsForm.h"
-#include "module/config/ShownText.h"
-
-#include <vector>
 
 class CTextFormDlg : public CSettingsForm {
 public:
@@ -19,14 +16,10 @@ public:
     static CWnd* CreateFor(CWnd* mainWnd, CDlgData* record);
 
 protected:
-    void SetUpInput(int input, int row) override;
-    std::string InputText(int input) override;
-    void ShowValue(int input, int row, const std::string& text,
-                   const CSnmpVarBind& binding) override;
+    std::unique_ptr<CObjectInput> MakeInput(int input, int row) override;
     std::size_t LongestInputText() const override { return m_longestValue; }
-    void AfterValues() override { LayOut(); }
+    void AfterValues() override;
 
 private:
     std::size_t m_longestValue = 0;
-    std::vector<CShownText> m_shown;
 };

@@ -42,7 +42,7 @@ std::size_t LongestEnumText(const _NmEnumPair* list) {
     return longest;
 }
 
-std::vector<_zrkenumerate> IndexedChoices(std::initializer_list<const char*> texts) {
+std::vector<_zrkenumerate> IndexedChoices(const std::vector<const char*>& texts) {
     std::vector<_zrkenumerate> entries;
     for (const char* text : texts)
         entries.push_back(Entry(std::int32_t(entries.size()), text));

@@ -5,7 +5,6 @@
 #include "snmp/NmOidTable.h"
 
 #include <cstdint>
-#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -19,6 +18,6 @@ int EnumIndexOfValue(const _NmEnumPair* list, std::int64_t value);
 std::size_t LongestEnumText(const _NmEnumPair* list);
 
 // The entries of a list whose texts are its own: entry i has the value i.
-std::vector<_zrkenumerate> IndexedChoices(std::initializer_list<const char*> texts);
+std::vector<_zrkenumerate> IndexedChoices(const std::vector<const char*>& texts);
 // The entries of an enumeration, in table order.
 std::vector<_zrkenumerate> EnumChoices(const _NmEnumPair* list);

@@ -2,15 +2,16 @@
 
 #include "controls/KoDlgMsg/CDlgMsgControl.h"
 #include "controls/KoTextEdit/CTextEditControl.h"
-#include "module/config/NoReplyText.h"
 #include "module/config/ReplyStatusText.h"
 #include "module/config/StatusTexts.h"
 #include "module/slots/PanelMessages.h"
 #include "module/slots/SlotsShowing.h"
 #include "platform/core/Clock.h"
+#include "platform/ui/ToolTip.h"
 #include "snmp/CSnmpClass.h"
 #include "snmp/SnmpTransport.h"
 
+#include <algorithm>
 #include <vector>
 
 std::string FieldText(CTextEditControl* field) {
@@ -29,16 +30,33 @@ void InitField(CTextEditControl* field) {
     field->LimitText(kTypedTextLimit);
 }
 
-void ShowStatus(CDlgMsgControl* line, const std::string& text) {
-    if (line)
-        line->SetText(text.c_str());
+namespace {
+
+void ShowWithTip(CDlgMsgControl* line, const std::string& shown, const std::string& whole) {
+    line->SetText(shown.c_str());
+    SetToolTip(line, shown == whole && line->Fits(whole) ? std::string() : whole);
 }
 
-void ShowReplyStatus(CDlgMsgControl* line, const CSnmpMsg& reply) {
-    if (line && reply.m_pPdu)
-        line->SetText(ReplyStatusText(*reply.m_pPdu, Clock::now(), [line](const std::string& text) {
-                          return line->Fits(text);
-                      }).c_str());
+} // namespace
+
+void ShowStatus(CDlgMsgControl* line, const std::string& text) {
+    if (line)
+        ShowWithTip(line, text, text);
+}
+
+void ShowReplyStatus(CDlgMsgControl* line, const CSnmpMsg& reply, const std::string& lead) {
+    if (!line || !reply.m_pPdu)
+        return;
+    const std::int64_t now = Clock::now();
+    const std::string whole = lead + WholeReplyStatusText(*reply.m_pPdu, now);
+    if (!lead.empty()) {
+        ShowWithTip(line, whole, whole);
+        return;
+    }
+    ShowWithTip(line,
+                ReplyStatusText(*reply.m_pPdu, now,
+                                [line](const std::string& text) { return line->Fits(text); }),
+                whole);
 }
 
 void PostToMain(CWnd* mainWnd, UINT msg, int slot) {
@@ -46,14 +64,19 @@ void PostToMain(CWnd* mainWnd, UINT msg, int slot) {
         mainWnd->PostMessage(msg, WPARAM(slot), 0);
 }
 
-void RefreshWindowsShowing(CWnd* mainWnd, const CSnmpPdu& reply, int except) {
+void RefreshWindowsShowing(CWnd* mainWnd, const CSnmpPdu& reply,
+                           std::initializer_list<int> except) {
     std::vector<std::string> written;
     for (const CSnmpVarBind* binding : reply.m_varBindList)
         if (binding)
             written.push_back(binding->m_strOid);
-    for (int slot : SlotsShowing(written))
-        if (slot != except)
-            PostToMain(mainWnd, PANEL_REFRESH, slot);
+    std::vector<int> showing = SlotsShowing(written);
+    for (int slot : FormSlotsShowing(written))
+        showing.push_back(slot);
+    for (int slot : showing)
+        if (std::find(except.begin(), except.end(), slot) == except.end() && mainWnd &&
+            mainWnd->m_hWnd)
+            mainWnd->PostMessage(PANEL_REFRESH, WPARAM(slot), PANEL_REFRESH_WRITTEN);
 }
 
 int IndexOfObjectNamed(CSnmpClass& request, const std::string& name) {
@@ -77,17 +100,4 @@ bool AcceptReply(COutstandingRequest& request, CSnmpMsg* msg) {
 
 bool IsAnswer(std::uint16_t code, const CSnmpMsg* msg) {
     return code == 0 && msg && msg->m_pPdu;
-}
-
-const CSnmpPdu* TakeAnswer(COutstandingRequest& request, std::uint16_t code, CSnmpMsg* msg,
-                           CDlgMsgControl* line) {
-    if (!AcceptReply(request, msg))
-        return nullptr;
-    if (!IsAnswer(code, msg)) {
-        ShowStatus(line, NoReplyText(code, msg ? msg->m_exception.m_strMessage : std::string()));
-        CSnmpMsg::Release(msg);
-        return nullptr;
-    }
-    ShowReplyStatus(line, *msg);
-    return msg->m_pPdu;
 }

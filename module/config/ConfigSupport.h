@@ -7,6 +7,7 @@
 #include "platform/ui/CWnd.h"
 
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 
 class CDlgMsgControl;
@@ -25,15 +26,18 @@ std::string FieldText(CTextEditControl* field);
 // Sets up a field that takes kTypedTextLimit characters.
 void InitField(CTextEditControl* field);
 
+// Shows `text` on the status line; a text the line cannot show whole is its tooltip as well.
 void ShowStatus(CDlgMsgControl* line, const std::string& text);
-// The reply's status line ("Received at …"), from the reply's error status and index.
-void ShowReplyStatus(CDlgMsgControl* line, const CSnmpMsg& reply);
+// The reply's status line ("Received at …"), from the reply's error status and index, after
+// `lead` when one is given; shortened to fit, and whole as its tooltip.
+void ShowReplyStatus(CDlgMsgControl* line, const CSnmpMsg& reply, const std::string& lead = {});
 
 // Posts to the main window while it exists.
 void PostToMain(CWnd* mainWnd, UINT msg, int slot);
 // After a set the switch took: has every open window that shows a written object read it again
-// (PANEL_REFRESH to each such slot but `except`, which the caller refreshes itself).
-void RefreshWindowsShowing(CWnd* mainWnd, const CSnmpPdu& reply, int except = -1);
+// (PANEL_REFRESH with PANEL_REFRESH_WRITTEN to each such slot but those in `except`: the
+// writer's own, and the one it refreshes itself).
+void RefreshWindowsShowing(CWnd* mainWnd, const CSnmpPdu& reply, std::initializer_list<int> except);
 
 // The position of the request's object whose name (OID and instance) is `name`; -1 for none.
 // A set's reply is paired by name: a set leaves out objects that have nothing to write.
@@ -43,8 +47,3 @@ int IndexOfObjectNamed(CSnmpClass& request, const std::string& name);
 bool AcceptReply(COutstandingRequest& request, CSnmpMsg* msg);
 // Whether the reply came back (code 0 with its PDU) rather than timing out or failing.
 bool IsAnswer(std::uint16_t code, const CSnmpMsg* msg);
-// A form's reply routine's first step: the awaited answer's PDU, its status shown in `line`;
-// otherwise null, the message released and, when the awaited request got no answer, why
-// (NoReplyText) shown.
-const CSnmpPdu* TakeAnswer(COutstandingRequest& request, std::uint16_t code, CSnmpMsg* msg,
-                           CDlgMsgControl* line);

@@ -63,6 +63,13 @@ int CFormRows::KeyPositionOf(int row) const {
     return position;
 }
 
+int CFormRows::StatusRow() const {
+    for (int row = 0; row < RowCount(); ++row)
+        if (Role(row) == FormRowRole::RowStatus)
+            return row;
+    return -1;
+}
+
 namespace {
 const std::string& KeyAt(const FormKeys& keys, int position) {
     static const std::string none;

@@ -48,6 +48,8 @@ public:
     std::vector<int> InputRows() const;
     // The key position of an index row (the n-th index column uses key n), or -1.
     int KeyPositionOf(int row) const;
+    // The first row-status row, or -1.
+    int StatusRow() const;
 
     // For the first read: stores each index row's key as its object's value and returns the
     // instance built from them ("" when the table has no index rows). `complete` is false when

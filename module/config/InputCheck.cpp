@@ -10,6 +10,8 @@ namespace {
 
 // Address-table ageing, in seconds (the bridge MIB's range for dot1dTpAgingTime).
 constexpr const char* kAgingTimeOid = "1.3.6.1.2.1.17.4.2";
+// A trap receiver's community.
+constexpr const char* kTrapCommunityOid = "1.3.6.1.4.1.88888.11.1.3.10.1.2";
 
 bool AllDigits(const std::string& text) {
     if (text.empty())
@@ -79,6 +81,10 @@ IntegerRange RangeOf(const std::string& oid) {
     return {std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()};
 }
 
+std::size_t OctetLimitOf(const std::string& oid) {
+    return oid == kTrapCommunityOid ? kTrapCommunityOctets : kDisplayStringOctets;
+}
+
 std::string RefusalOf(const CSnmpOid& object, const std::string& text, bool newRow) {
     if (newRow && text.empty())
         return "empty";
@@ -88,10 +94,10 @@ std::string RefusalOf(const CSnmpOid& object, const std::string& text, bool newR
         return object.m_enumList.empty() ? IntegerRefusal(object, text) : std::string();
     case SNMP_TYPE_IPADDR:
         return AddressRefusal(object, text, newRow);
-    case SNMP_TYPE_OCTETS:
-        return text.size() > kDisplayStringOctets
-                   ? FormatText("longer than %zu bytes", kDisplayStringOctets)
-                   : std::string();
+    case SNMP_TYPE_OCTETS: {
+        const std::size_t limit = OctetLimitOf(object.m_strOid);
+        return text.size() > limit ? FormatText("longer than %zu bytes", limit) : std::string();
+    }
     case SNMP_TYPE_MAC: {
         std::vector<std::uint8_t> bytes;
         return SnmpMacTextToBytes(text, bytes) ? std::string() : "not a MAC address";

@@ -11,6 +11,8 @@
 
 // The longest DisplayString the switch holds, in octets.
 constexpr std::size_t kDisplayStringOctets = 255;
+// The longest community a trap receiver takes, in octets.
+constexpr std::size_t kTrapCommunityOctets = 32;
 
 // Strict dotted form: four decimal numbers 0-255 of one to three digits, nothing else.
 bool ParseIpAddress(const std::string& text, std::array<std::uint8_t, 4>& octets);
@@ -21,6 +23,8 @@ struct IntegerRange {
 };
 // The values the switch accepts for an INTEGER object without enumeration, by its OID.
 IntegerRange RangeOf(const std::string& oid);
+// The most octets the switch holds for an OCTET STRING object, by its OID.
+std::size_t OctetLimitOf(const std::string& oid);
 
 // Why `text` cannot be sent as the value of `object`; empty when it can. `newRow` marks a value
 // that creates a table row: it must be given, and an index address must name a host.

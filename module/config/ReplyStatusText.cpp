@@ -1,10 +1,13 @@
 #include "module/config/ReplyStatusText.h"
 
 #include "module/config/StatusTexts.h"
+#include "module/config/Utf8Text.h"
 #include "platform/core/TextFormat.h"
 #include "snmp/CSnmpClass.h"
 #include "snmp/CSnmpPdu.h"
 #include "snmp/SnmpErrorStatus.h"
+
+#include <limits>
 
 namespace {
 
@@ -16,39 +19,41 @@ constexpr std::size_t kEllipsisLength = 3;
 std::string FitStatusLine(const std::string& head, const std::string& value,
                           const std::string& middle, const std::string& oid, std::size_t room) {
     std::string line = head + value + middle + oid;
-    if (line.size() <= room)
+    if (CodePointCount(line) <= room)
         return line;
-    std::size_t fixed = head.size() + middle.size();
+    // Lengths in characters: a cut never splits one.
+    const std::size_t fixed = CodePointCount(head) + CodePointCount(middle);
+    const std::size_t oidLength = CodePointCount(oid);
     std::string shownValue = value;
     if (!value.empty()) {
-        std::size_t left = room > fixed + oid.size() + kEllipsisLength
-                               ? room - fixed - oid.size() - kEllipsisLength
+        std::size_t left = room > fixed + oidLength + kEllipsisLength
+                               ? room - fixed - oidLength - kEllipsisLength
                                : 0;
-        shownValue = value.substr(0, std::min(left, value.size())) + kEllipsis;
+        shownValue = FirstCodePoints(value, left) + kEllipsis;
     }
     std::string shownOid = oid;
-    std::size_t used = fixed + shownValue.size();
-    if (used + oid.size() > room) {
+    std::size_t used = fixed + CodePointCount(shownValue);
+    if (used + oidLength > room) {
         std::size_t left = room > used + kEllipsisLength ? room - used - kEllipsisLength : 0;
-        shownOid = kEllipsis + oid.substr(oid.size() - std::min(left, oid.size()));
+        shownOid = kEllipsis + LastCodePoints(oid, left);
     }
-    return (head + shownValue + middle + shownOid).substr(0, room);
+    return FirstCodePoints(head + shownValue + middle + shownOid, room);
 }
 
 namespace {
 
 // The longest fitted line that `fits` accepts.
 std::string FitToWidth(const std::string& head, const std::string& value, const std::string& middle,
-                       const std::string& oid, const LineFits& fits) {
-    std::string line = FitStatusLine(head, value, middle, oid, kStatusTextRoom);
-    for (std::size_t room = kStatusTextRoom; fits && !fits(line) && room > head.size(); --room)
-        line = FitStatusLine(head, value, middle, oid, room - 1);
+                       const std::string& oid, std::size_t room, const LineFits& fits) {
+    std::string line = FitStatusLine(head, value, middle, oid, room);
+    const std::size_t headLength = CodePointCount(head);
+    for (std::size_t shorter = room; fits && !fits(line) && shorter > headLength; --shorter)
+        line = FitStatusLine(head, value, middle, oid, shorter - 1);
     return line;
 }
 
-} // namespace
-
-std::string ReplyStatusText(const CSnmpPdu& pdu, std::int64_t now, const LineFits& fits) {
+std::string StatusText(const CSnmpPdu& pdu, std::int64_t now, std::size_t room,
+                       const LineFits& fits) {
     const std::string head = FormatLocalTime(now, "Received at %H:%M:%S, ");
     const std::uint32_t status = pdu.m_dwErrorStatus;
     if (status == 0)
@@ -62,11 +67,21 @@ std::string ReplyStatusText(const CSnmpPdu& pdu, std::int64_t now, const LineFit
     const std::string word = SnmpErrorStatusName(status);
     switch (status) {
     case 2:
-        return FitToWidth(head + word + ",", "", "", oid, fits);
+        return FitToWidth(head + word + ",", "", "", oid, room, fits);
     case 3:
         return FitToWidth(head + word + "(", CSnmpClass::FormatValue(failing, nullptr), "), ", oid,
-                          fits);
+                          room, fits);
     default:
         return head + word;
     }
+}
+
+} // namespace
+
+std::string ReplyStatusText(const CSnmpPdu& pdu, std::int64_t now, const LineFits& fits) {
+    return StatusText(pdu, now, kStatusTextRoom, fits);
+}
+
+std::string WholeReplyStatusText(const CSnmpPdu& pdu, std::int64_t now) {
+    return StatusText(pdu, now, std::numeric_limits<std::size_t>::max(), {});
 }

@@ -16,9 +16,12 @@ class CSnmpPdu;
 // cut at its right edge would hide the end of the identifier, which names the object.
 using LineFits = std::function<bool(const std::string&)>;
 std::string ReplyStatusText(const CSnmpPdu& pdu, std::int64_t now, const LineFits& fits = {});
+// The same line not shortened at all: what a status line's tooltip shows when the line is cut.
+std::string WholeReplyStatusText(const CSnmpPdu& pdu, std::int64_t now);
 
 // Joins head, value, middle and object identifier, and when that exceeds `room` characters
 // shortens the value first (ending it in "...") and then the front of the identifier, whose tail
-// names the object and its instance, so the operator still sees which object failed.
+// names the object and its instance, so the operator still sees which object failed. Lengths
+// count characters, and no cut splits one.
 std::string FitStatusLine(const std::string& head, const std::string& value,
                           const std::string& middle, const std::string& oid, std::size_t room);

@@ -14,6 +14,15 @@ constexpr const char* kResettingText = "Resetting switch...";
 constexpr const char* kNotReadText = "Not read from the switch: nothing sent";
 // Apply when no value is left to write (every choice shows a value outside its list).
 constexpr const char* kNothingToWriteText = "No value chosen: nothing sent";
+// Apply that the operator called off.
+constexpr const char* kNothingSentText = "Nothing sent";
+// A field cut what was typed or pasted at its limit (after the field's name).
+constexpr const char* kFieldCutText = "cut to %d characters";
+// Apply after the operator changed the key of a row: the fields, the old and the new key. A
+// second sentence asks whether to remove the old row, or says it stays.
+constexpr const char* kNewRowQuestion = "%s changed from %s to %s: Apply makes a new entry. ";
+constexpr const char* kRemoveOldRowQuestion = "Remove the entry %s once the new one is made?";
+constexpr const char* kOldRowStaysText = "The entry %s stays.";
 // How many characters a reply's status line may take.
 constexpr int kStatusTextRoom = 79;
 // How many characters the operator can type into a text field.

@@ -190,9 +190,9 @@ void CModuleMainDlg::OnChildClosed(int n) {
     m_hChildWnd[n] = 0;
 }
 
-void CModuleMainDlg::OnRefresh(int n) {
+void CModuleMainDlg::OnRefresh(int n, LPARAM why) {
     if (n >= 0 && n < PANEL_CHILD_DIALOG_NUMBER && m_hChildWnd[n] && ::IsWindow(m_hChildWnd[n]))
-        ::PostMessage(m_hChildWnd[n], PANEL_REFRESH, 0, 0);
+        ::PostMessage(m_hChildWnd[n], PANEL_REFRESH, 0, why);
 }
 
 void CModuleMainDlg::OnAgentState(WPARAM state) {
@@ -257,7 +257,7 @@ LRESULT CModuleMainDlg::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         OnChildClosed(int(wParam));
         return 0;
     case PANEL_REFRESH:
-        OnRefresh(int(wParam));
+        OnRefresh(int(wParam), lParam);
         return 0;
     case PANEL_PORT_SELECTED:
         m_menu.EnablePortStatistics(std::intptr_t(wParam) != -1);

@@ -64,7 +64,8 @@ public:
 
 private:
     void OnChildClosed(int slot);
-    void OnRefresh(int slot);
+    // Has the slot's open dialog re-read; `why` (PANEL_REFRESH's LPARAM) goes with it.
+    void OnRefresh(int slot, LPARAM why);
     void OnAgentState(WPARAM state);
     void OnContextMenu(HWND source, CPoint screenPoint);
     void OnPaint();

@@ -145,7 +145,7 @@ int CSwitchInfoDlg::TakeReplyValues(CSnmpClass& request, const CSnmpPdu& pdu) {
     for (CSnmpOid* oid : request.GetOidList()) {
         if (binding == pdu.m_varBindList.end())
             break;
-        oid->m_strValue = CSnmpClass::FormatValue(*binding++, oid);
+        oid->m_strValue = CSnmpClass::ValueText(*binding++, oid);
         ++pairs;
     }
     return pairs;

@@ -3,6 +3,7 @@
 #include "controls/common/FixedText.h"
 #include "module/mib/CMemberSet.h"
 #include "platform/core/TextFormat.h"
+#include "platform/ui/OctetText.h"
 #include "snmp/CSnmpOid.h"
 #include "snmp/NmOidTable.h"
 #include "snmp/SnmpTypes.h"
@@ -57,6 +58,9 @@ std::string ObjectDisplayText(const CSnmpOid& oid) {
         return TimeValueDisplayText(oid.m_strValue, oid.m_wAccess);
     if (oid.m_byType == SNMP_TYPE_OCTETS && (oid.m_wAccess & kUnitBits) != 0)
         return MemberSetDisplayText(oid);
+    // Every octet of a text, zero bytes included, with marks for those no cell can show.
+    if (oid.m_byType == SNMP_TYPE_OCTETS && (oid.m_wAccess & SNMP_ACCESS_HEX) == 0)
+        return ShowableText(oid.m_strValue);
     return oid.m_strValue;
 }
 

@@ -13,8 +13,13 @@ constexpr int PANEL_PORT_NUMBER = 28;
 constexpr UINT PANEL_MSG = 2024;
 // Slot WPARAM's dialog is closing.
 constexpr UINT PANEL_CHILD_CLOSED = 2025;
-// To the main window: have slot WPARAM re-read. To a dialog: re-read now.
+// To the main window: have slot WPARAM re-read. To a dialog: re-read now. The main window hands
+// LPARAM on to the dialog.
 constexpr UINT PANEL_REFRESH = 2026;
+// PANEL_REFRESH's LPARAM after a set the switch took that wrote objects the window shows. Table
+// and information windows re-read on any PANEL_REFRESH; settings forms and Set Configuration
+// read again on this one only (their own refresh after their own write changes nothing).
+constexpr LPARAM PANEL_REFRESH_WRITTEN = 1;
 // Commands of a dialog's own buttons.
 constexpr UINT PANEL_REMOVE = 2027;
 constexpr UINT PANEL_PAUSE = 2028;

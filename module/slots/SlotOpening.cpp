@@ -28,3 +28,7 @@ void TakeOpenerKeys(int slot, CDlgData& record, const CDlgData* keys) {
             record.SetKeys({kFirstIpInterface});
     }
 }
+
+bool TakesOpenerKeys(int slot) {
+    return slot == Slot::kTrapReceiverForm || slot == Slot::kIpInterfaceSettings;
+}

@@ -26,3 +26,6 @@ bool PostOpenSlot(CWnd* mainWnd, int slot, const CDlgData* keys);
 // form (no keys: a new receiver) and the IP interface settings (no keys: interface 1). Other
 // slots keep the keys their records were built with.
 void TakeOpenerKeys(int slot, CDlgData& record, const CDlgData* keys);
+// Whether the slot's form takes its opener's keys (TakeOpenerKeys), so which row it shows is
+// known only once it is open.
+bool TakesOpenerKeys(int slot);

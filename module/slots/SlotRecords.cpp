@@ -70,7 +70,7 @@ void BuildDeviceRecords(SlotRecordTable& records, const ModuleIdentity& id) {
 
     auto traps =
         DeviceTable(id, "Trap Receivers Table", g_TrapReceiverTable, kTrapReceiverRowCount);
-    static_cast<CEntryTableDlgData&>(*traps).SetRemoveValue(2);
+    static_cast<CEntryTableDlgData&>(*traps).SetRemoveValue(kRowRemoveValue);
     traps->AddButton("Refresh", PANEL_REFRESH, 0);
     traps->AddButton("Add", PANEL_MSG, Slot::kTrapReceiverForm);
     traps->AddButton("Remove", PANEL_REMOVE, 0);

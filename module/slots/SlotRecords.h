@@ -39,6 +39,9 @@ constexpr int kAbout = 27;
 constexpr int kEvents = 318;
 } // namespace Slot
 
+// The value of a row-status column that removes the row (the trap receivers' "Disable").
+constexpr std::int32_t kRowRemoveValue = 2;
+
 // The interface the IP interface settings edit when no entry was chosen.
 constexpr const char* kFirstIpInterface = "1";
 

@@ -42,6 +42,61 @@ std::size_t SequenceLength(std::string_view s, std::size_t at) {
     return length;
 }
 
+// The code point of the well-formed sequence of `length` octets at `at`.
+char32_t CodePointAt(std::string_view s, std::size_t at, std::size_t length) {
+    const auto lead = static_cast<unsigned char>(s[at]);
+    if (length == 1)
+        return lead;
+    char32_t cp = lead & (0x7F >> length);
+    for (std::size_t i = 1; i < length; ++i)
+        cp = (cp << 6) | (static_cast<unsigned char>(s[at + i]) & 0x3F);
+    return cp;
+}
+
+bool IsControl(char32_t cp) {
+    return cp < 0x20 || (cp >= 0x7F && cp <= 0x9F);
+}
+
+std::string Utf8Of(char32_t cp) {
+    std::string out;
+    if (cp < 0x80) {
+        out += char(cp);
+    } else if (cp < 0x800) {
+        out += char(0xC0 | (cp >> 6));
+        out += char(0x80 | (cp & 0x3F));
+    } else if (cp < 0x10000) {
+        out += char(0xE0 | (cp >> 12));
+        out += char(0x80 | ((cp >> 6) & 0x3F));
+        out += char(0x80 | (cp & 0x3F));
+    } else {
+        out += char(0xF0 | (cp >> 18));
+        out += char(0x80 | ((cp >> 12) & 0x3F));
+        out += char(0x80 | ((cp >> 6) & 0x3F));
+        out += char(0x80 | (cp & 0x3F));
+    }
+    return out;
+}
+
+// "‹00›" for each octet: which bytes they are stays visible.
+std::string MarkOf(std::string_view octets) {
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    std::string mark;
+    for (char c : octets) {
+        const auto b = static_cast<unsigned char>(c);
+        mark += "\xE2\x80\xB9";
+        mark += kHex[b >> 4];
+        mark += kHex[b & 0x0F];
+        mark += "\xE2\x80\xBA";
+    }
+    return mark;
+}
+
+ShownPiece PieceOf(std::string_view octets, char32_t cp) {
+    if (IsControl(cp))
+        return {MarkOf(octets), std::string(octets), true};
+    return {Utf8Of(cp), std::string(octets), false};
+}
+
 } // namespace
 
 bool IsUtf8(std::string_view octets) {
@@ -62,4 +117,26 @@ QString TextFromOctets(std::string_view octets) {
 
 std::string OctetsFromText(const QString& text) {
     return text.toUtf8().toStdString();
+}
+
+std::vector<ShownPiece> ShownPieces(std::string_view octets) {
+    std::vector<ShownPiece> pieces;
+    if (IsUtf8(octets)) {
+        for (std::size_t at = 0; at < octets.size();) {
+            const std::size_t length = SequenceLength(octets, at);
+            pieces.push_back(PieceOf(octets.substr(at, length), CodePointAt(octets, at, length)));
+            at += length;
+        }
+        return pieces;
+    }
+    for (std::size_t at = 0; at < octets.size(); ++at)
+        pieces.push_back(PieceOf(octets.substr(at, 1), static_cast<unsigned char>(octets[at])));
+    return pieces;
+}
+
+std::string ShowableText(std::string_view octets) {
+    std::string text;
+    for (const ShownPiece& piece : ShownPieces(octets))
+        text += piece.shown;
+    return text;
 }

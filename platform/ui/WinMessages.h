@@ -24,6 +24,9 @@ constexpr UINT WM_KEYDOWN = 0x0100;
 constexpr UINT WM_CHAR = 0x0102;
 // The dialog manager asks the focused control which keys it handles itself (DLGC_ flags).
 constexpr UINT WM_GETDLGCODE = 0x0087;
+// An edit tells its parent (WM_COMMAND, HIWORD of WPARAM; LOWORD its id, LPARAM its window)
+// that it cut text to its limit.
+constexpr WORD EN_MAXTEXT = 0x0501;
 // Makes a button act as if clicked (Space, Enter on the default button, Alt+its letter).
 constexpr UINT BM_CLICK = 0x00F5;
 

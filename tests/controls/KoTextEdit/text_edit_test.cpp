@@ -115,4 +115,34 @@ TEST_F(TextEditTest, EditGoesWithTheControl) {
     EXPECT_TRUE(frame.messages.empty()); // nothing reached the parent
 }
 
+TEST_F(TextEditTest, TheLimitCountsWholeCharactersAndACutIsReported) {
+    ctl->LimitText(3);
+    PumpMessages();
+    frame.messages.clear();
+    // Four-byte characters are two UTF-16 units each: none is ever cut in half.
+    ctl->SetText("\xF0\x9F\x98\x80\xF0\x9F\x98\x81\xF0\x9F\x98\x82\xF0\x9F\x98\x83");
+    EXPECT_EQ(Text(64), "\xF0\x9F\x98\x80\xF0\x9F\x98\x81\xF0\x9F\x98\x82");
+    PumpMessages();
+    const RecordedMessage cut{WM_COMMAND, MAKEWPARAM(1600, EN_MAXTEXT), LPARAM(ctl->m_hWnd)};
+    ASSERT_EQ(frame.messages.size(), 1u);
+    EXPECT_EQ(frame.messages[0], cut);
+
+    // Typing in the middle keeps what was there and drops what did not fit.
+    ctl->SetText("ab");
+    Edit()->setCursorPosition(1);
+    QTest::keyClicks(Edit(), "XYZ");
+    EXPECT_EQ(Text(64), "aXb");
+    PumpMessages();
+    EXPECT_EQ(frame.messages.size(), 3u) << "one report for each key that did not fit";
+
+    // A lower limit leaves the text there whole; it holds what comes next.
+    ctl->LimitText(0);
+    ctl->SetText("public-community");
+    ctl->LimitText(4);
+    EXPECT_EQ(Text(64), "public-community");
+    QTest::keyClick(Edit(), Qt::Key_End);
+    QTest::keyClicks(Edit(), "x");
+    EXPECT_EQ(Text(64), "public-community");
+}
+
 } // namespace

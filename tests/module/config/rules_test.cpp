@@ -3,12 +3,14 @@
 // checked before a write, and which windows read again after one.
 
 #include "module/config/ChoiceValues.h"
+#include "module/config/ConfigPages.h"
 #include "module/config/FormLayout.h"
 #include "module/config/FormRows.h"
 #include "module/config/InputCheck.h"
 #include "module/config/NoReplyText.h"
 #include "module/config/ReplyStatusText.h"
 #include "module/config/ShownText.h"
+#include "module/config/Utf8Text.h"
 #include "module/dialogbase/OutstandingRequest.h"
 #include "module/slots/SlotOpening.h"
 #include "module/slots/SlotsShowing.h"
@@ -17,6 +19,7 @@
 #include "module/tables/EnumTexts.h"
 #include "module/tables/PortTables.h"
 #include "platform/core/TextFormat.h"
+#include "platform/ui/OctetText.h"
 #include "snmp/CSnmpClass.h"
 #include "snmp/CSnmpException.h"
 #include "snmp/CSnmpMsg.h"
@@ -287,4 +290,99 @@ TEST(TakeOpenerKeys, FormsForAChosenEntryTakeItsKeys) {
     record.SetKeys({"1", "3"});
     TakeOpenerKeys(82, record, &chosen);
     EXPECT_EQ(record.m_strKeys[1], "3") << "a port's settings keep their keys";
+}
+
+TEST(ShownText, MarksLeftInPlaceStandForTheirOctetsAndTypedTextIsUtf8) {
+    const std::string read("A\x00"
+                           "B\x09",
+                           4);
+    CShownText shown;
+    shown.Remember(read, ShowableText(read));
+    const std::string marked = ShowableText(read);
+    EXPECT_FALSE(shown.IsEdited(marked));
+    EXPECT_EQ(shown.OctetsFor(marked), read);
+    // "A" edited to "C": the marks after it are the zero byte and the tab again.
+    EXPECT_TRUE(shown.IsEdited("C" + marked.substr(1)));
+    EXPECT_EQ(shown.OctetsFor("C" + marked.substr(1)), std::string("C\x00"
+                                                                   "B\x09",
+                                                                   4));
+    // Text typed after the marks; a mark deleted is gone.
+    EXPECT_EQ(shown.OctetsFor(marked + "!"), read + "!");
+    EXPECT_EQ(shown.OctetsFor("AB" + marked.substr(marked.size() - 8)), "AB\x09");
+    // A mark the operator typed is not one that was read: it goes out as typed.
+    CShownText plain;
+    plain.Remember("xy", "xy");
+    EXPECT_EQ(plain.OctetsFor("x\u2039"
+                              "00\u203Ay"),
+              "x\u2039"
+              "00\u203Ay");
+}
+
+TEST(Utf8Text, CountsAndCutsWholeCharacters) {
+    const std::string mixed = "a\xC3\xBC\xE2\x82\xAC\xF0\x9F\x98\x80";
+    EXPECT_EQ(CodePointCount(mixed), 4u);
+    EXPECT_EQ(FirstCodePoints(mixed, 3), "a\xC3\xBC\xE2\x82\xAC");
+    EXPECT_EQ(LastCodePoints(mixed, 2), "\xE2\x82\xAC\xF0\x9F\x98\x80");
+    EXPECT_EQ(CodePointCount("\xFC\xFC"), 2u) << "a byte that starts no character counts alone";
+
+    // A status line cut for room never splits a character of the value it shows.
+    CSnmpPdu pdu;
+    pdu.m_dwErrorStatus = 3;
+    pdu.m_dwErrorIndex = 1;
+    std::string euros;
+    for (int i = 0; i < 80; ++i)
+        euros += "\xE2\x82\xAC";
+    pdu.AddOid("1.3.6.1.2.1.1.6.0", euros, SNMP_TYPE_OCTETS);
+    const std::string line = ReplyStatusText(pdu, kNow);
+    EXPECT_EQ(CodePointCount(line), 79u);
+    EXPECT_NE(line.find("\xE2\x82\xAC...), 1.3.6.1.2.1.1.6.0"), std::string::npos) << line;
+    EXPECT_EQ(WholeReplyStatusText(pdu, kNow),
+              kHead + "badValue(" + euros + "), 1.3.6.1.2.1.1.6.0");
+}
+
+TEST(InputCheck, ACommunityIsHeldToTheSwitchsLimit) {
+    CSnmpOid community(g_TrapReceiverTable[1]);
+    EXPECT_EQ(RefusalOf(community, std::string(32, 'c')), "");
+    EXPECT_EQ(RefusalOf(community, std::string(33, 'c')), "longer than 32 bytes");
+    // 81 characters of four bytes fit the field but not the object.
+    std::string emoji;
+    for (int i = 0; i < 81; ++i)
+        emoji += "\xF0\x9F\x98\x80";
+    EXPECT_EQ(RefusalOf(CSnmpOid(g_ConfigTable[kConfigGeneralFirstRow]), emoji),
+              "longer than 255 bytes");
+}
+
+TEST(SlotsShowing, FormsAndPagesThatShowAWrittenObject) {
+    const std::string authTrap = "1.3.6.1.2.1.11.30.0";
+    EXPECT_EQ(FormSlotsShowing({authTrap}), (std::vector<int>{1, 7}))
+        << "the Traps page and Trap Settings";
+    EXPECT_EQ(SlotsShowing({authTrap}), std::vector<int>{}) << "no table shows it";
+    const std::string speed = std::string(g_PortSettingsTable[2].szOid);
+    EXPECT_EQ(FormSlotsShowing({speed + ".1.5"}), std::vector<int>{84}) << "port 5's settings";
+    // The forms for a chosen entry show whichever row they were opened for.
+    EXPECT_EQ(FormSlotsShowing({"1.3.6.1.4.1.88888.11.1.3.10.1.2.192.0.2.9"}), std::vector<int>{6});
+    EXPECT_EQ(FormSlotsShowing({"1.3.6.1.4.1.88888.11.1.3.2.1.4.2"}), std::vector<int>{4});
+    EXPECT_EQ(FormSlotsShowing({"1.3.6.1.4.1.88888.11.1.2.4.0"}), std::vector<int>{})
+        << "a write-only object is shown by no window";
+}
+
+TEST(ConfigPageTable, EveryObjectOfTheConfigurationTableHasOneInput) {
+    int next = 0;
+    for (const ConfigPage& page : ConfigPageTable()) {
+        EXPECT_EQ(page.firstRow, next) << page.name;
+        next += page.rowCount;
+        for (int i = 0; i < page.rowCount; ++i) {
+            const PageInput& input = page.inputs[std::size_t(i)];
+            const bool enumerated = g_ConfigTable[page.firstRow + i].pEnum != nullptr;
+            EXPECT_EQ(input.kind == PageInputKind::ChoiceList, enumerated) << input.label;
+            if (input.choices) {
+                int labels = 0;
+                while (input.choices[labels])
+                    ++labels;
+                EXPECT_EQ(labels, EnumCount(g_ConfigTable[page.firstRow + i].pEnum))
+                    << "a label for every entry of " << input.label;
+            }
+        }
+    }
+    EXPECT_EQ(next, kConfigRowCount);
 }

@@ -30,3 +30,30 @@ TEST(OctetText, TypedTextGoesOutAsUtf8AndComesBackTheSame) {
     EXPECT_EQ(octets, "B\xC3\xBCro 3 \xE2\x80\x93 Raum");
     EXPECT_EQ(TextFromOctets(octets), typed);
 }
+
+TEST(OctetText, CharactersNoWindowCanShowAreMarkedByteForByte) {
+    // A zero byte and a tab in UTF-8 text, and C1 bytes in a Latin-1 reading.
+    EXPECT_EQ(ShowableText(std::string("A\x00"
+                                       "B\x09",
+                                       4)),
+              "A\u2039"
+              "00\u203AB\u2039"
+              "09\u203A");
+    EXPECT_EQ(ShowableText("caf\xE9\x85"), "caf\xC3\xA9\u2039"
+                                           "85\u203A");
+    EXPECT_EQ(ShowableText("\xC2\x85"), "\u2039"
+                                        "C2\u203A\u2039"
+                                        "85\u203A")
+        << "NEL in UTF-8: both of its octets";
+    EXPECT_EQ(ShowableText("B\xC3\xBCro \xF0\x9F\x98\x80"), "B\xC3\xBCro \xF0\x9F\x98\x80");
+
+    const std::vector<ShownPiece> pieces = ShownPieces(std::string("\x7F"
+                                                                   "x\xFC",
+                                                                   3));
+    ASSERT_EQ(pieces.size(), 3u) << "Latin-1: one piece a byte";
+    EXPECT_TRUE(pieces[0].isMark);
+    EXPECT_EQ(pieces[0].octets, "\x7F");
+    EXPECT_FALSE(pieces[1].isMark);
+    EXPECT_EQ(pieces[2].shown, "\xC3\xBC");
+    EXPECT_EQ(pieces[2].octets, "\xFC");
+}

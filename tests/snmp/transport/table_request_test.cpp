@@ -323,4 +323,46 @@ TEST(FormatValue, Counter64InFullAndExceptionsWhateverTheRowsType) {
     }
 }
 
+TEST_F(TableRequestTest, AnOctetStringKeepsEveryOctetFromReplyToSet) {
+    const std::string bytes("A\x00"
+                            "B\x09",
+                            4);
+    CSnmpOid plain(SNMP_TYPE_OCTETS, RW, "1.1", "location", "");
+    CSnmpOid hex(SNMP_TYPE_OCTETS, RW | SNMP_ACCESS_HEX, "1.1", "key", "");
+    EXPECT_EQ(CSnmpClass::ValueText(Octets(bytes, SNMP_TYPE_OCTETS).get(), &plain), bytes);
+    EXPECT_EQ(CSnmpClass::ValueText(Octets(bytes, SNMP_TYPE_OCTETS).get(), nullptr), bytes);
+    EXPECT_EQ(CSnmpClass::FormatValue(Octets(bytes, SNMP_TYPE_OCTETS).get(), &plain), "A")
+        << "shown as a C string, the text ends at the zero byte";
+    EXPECT_EQ(CSnmpClass::ValueText(Octets(bytes, SNMP_TYPE_OCTETS).get(), &hex), "41004209");
+
+    const _NmOidTable row[] = {{SNMP_TYPE_OCTETS, RW, "1.3.6.1.2.1.1.6", "Location", nullptr, 0}};
+    auto request = Make(row, 1, ".0");
+    request->GetOidList().front()->m_strValue =
+        CSnmpClass::ValueText(Octets(bytes, SNMP_TYPE_OCTETS).get(), request->GetOidList().front());
+    auto msg = SendAndCapture(*request, SNMP_PDU_SET);
+    ASSERT_NE(msg, nullptr);
+    const auto sent = Bindings(*msg);
+    ASSERT_EQ(sent.size(), 1u);
+    EXPECT_EQ(sent[0].text, bytes);
+}
+
+TEST(SetCarriesAnything, OnlyObjectsASetWouldCarry) {
+    const _NmOidTable rows[] = {
+        {SNMP_TYPE_INTEGER, RO, "1.1", "read-only", nullptr, 0},
+        {SNMP_TYPE_INTEGER, RW | SNMP_ACCESS_INDEX, "1.2", "index", nullptr, 0},
+        {SNMP_TYPE_INTEGER, RW, "1.3", "choice", kAdminStatus, 0},
+        {SNMP_TYPE_MAC, RW, "1.4", "mac", nullptr, 0},
+    };
+    CSnmpClass request(nullptr, "127.0.0.1", "r", "w", 4, rows, ".0");
+    auto object = [&](int i) { return *std::next(request.GetOidList().begin(), i); };
+    object(2)->m_strValue = "7 (unknown)";
+    object(3)->m_strValue = "0080c8123456";
+    EXPECT_FALSE(request.SetCarriesAnything()) << "no entry named, no MAC address";
+    object(3)->m_strValue = "00:80:c8:12:34:56";
+    EXPECT_TRUE(request.SetCarriesAnything());
+    object(3)->m_strValue.clear();
+    object(2)->m_strValue = "Disabled";
+    EXPECT_TRUE(request.SetCarriesAnything());
+}
+
 } // namespace
