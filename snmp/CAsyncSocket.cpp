@@ -441,5 +441,8 @@ void CAsyncSocket::DeliverPendingDatagrams(Binding* binding) {
         if (m_nReads == readsBefore) {
             recv(binding->fd, &probe, 1, MSG_DONTWAIT);
         }
+        if (m_bOneReceivePerNotification) {
+            return;
+        }
     }
 }

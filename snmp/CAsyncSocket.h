@@ -67,6 +67,10 @@ public:
 protected:
     // Called once per waiting datagram, on the owning thread.
     virtual void OnReceive(int nErrorCode);
+    // For a handler that reads a batch of datagrams itself: one OnReceive per notification,
+    // then back to the event loop, which notifies again while datagrams wait. A flood then
+    // never holds the thread for longer than one batch.
+    void SetOneReceivePerNotification() { m_bOneReceivePerNotification = true; }
     void SetLastError(int error) { m_nLastError = error; }
 
     // What the system tells about one datagram besides its bytes, for a listener that must know
@@ -102,4 +106,5 @@ private:
     std::uint64_t m_nCloses = 0;
     int m_nLastError = 0;
     std::uint64_t m_nReads = 0;
+    bool m_bOneReceivePerNotification = false;
 };

@@ -7,6 +7,9 @@
 #include "module/app/ManualText.h"
 #include "module/app/PrintDialogs.h"
 #include "module/app/StartDialogRule.h"
+#include "module/events/CEventFeed.h"
+#include "module/events/EventSources.h"
+#include "module/graphs/CGraphDlg.h"
 #include "module/mainwnd/CModuleMainDlg.h"
 #include "platform/ui/Prompt.h"
 #include "snmp/CSnmpDll.h"
@@ -18,6 +21,7 @@
 #include <QTimer>
 #include <QWidget>
 #include <cstdio>
+#include <cstdlib>
 
 namespace {
 
@@ -38,6 +42,7 @@ bool SaveWindow(CWnd* wnd, const std::string& file) {
 CModuleApp::CModuleApp(ProgramOptions options) : m_options(std::move(options)) {}
 
 CModuleApp::~CModuleApp() {
+    m_events.reset(); // its listener is a socket of the engine's socket layer
     if (m_bSnmpStarted)
         SnmpDone();
     m_demo.reset();
@@ -60,10 +65,30 @@ ModuleIdentity CModuleApp::Identity() const {
             DescribeSnmpSession(session)};
 }
 
+void CModuleApp::StartEventListener() {
+    m_events = std::make_unique<CEventFeed>();
+    if (!m_options.trapPort && !m_options.demo)
+        return;
+    // The demo's switch is on this machine: its traps need no other address, and what the
+    // listener keeps lasts as long as that switch.
+    const bool own = bool(m_options.trapPort);
+    const std::string journal =
+        own ? UserJournalPath(std::getenv("XDG_DATA_HOME"), std::getenv("HOME")) : std::string();
+    std::string error;
+    if (!m_events->Listen(own ? "0.0.0.0" : "127.0.0.1", own ? *m_options.trapPort : 0, journal,
+                          error))
+        std::fprintf(stderr, "taurel: cannot receive traps on port %u: %s\n",
+                     unsigned(own ? *m_options.trapPort : 0), error.c_str());
+}
+
 bool CModuleApp::StartDemoAgent() {
     m_demo = std::make_unique<CDemoAgent>();
     std::string error;
-    if (m_demo->Start(error, DemoAgentProtocols(m_options.snmp.version)))
+    DemoAgentTraps traps;
+    traps.receiverPort = m_events ? m_events->ListenPort() : 0;
+    traps.linkFlapPort = m_options.linkFlapPort;
+    traps.linkFlapSeconds = m_options.linkFlapSeconds;
+    if (m_demo->Start(error, DemoAgentProtocols(m_options.snmp.version), traps))
         return true;
     std::fprintf(stderr, "taurel: cannot start the demo switch: %s\n", error.c_str());
     m_demo.reset();
@@ -105,6 +130,7 @@ BOOL CModuleApp::InitInstance() {
     });
     if (!first)
         return FALSE; // the instance managing this device came to the front
+    StartEventListener();
     if (m_options.demo) {
         if (!StartDemoAgent()) {
             m_exitCode = 1;
@@ -113,6 +139,8 @@ BOOL CModuleApp::InitInstance() {
         m_strAgentAddress = m_demo->Address();
         m_bAgentOctetsValid = ParseAgentOctets(m_strAgentAddress, m_byAgentOctets);
     }
+    // The demo's switch sends only to the program's own listener.
+    m_events->Start(m_strAgentAddress, m_options.demo ? std::string() : kSystemJournalPath);
     RunMainWindow(running);
     return FALSE;
 }
@@ -122,6 +150,7 @@ void CModuleApp::RunMainWindow(CModuleMainDlg*& running) {
         return;
 
     CModuleMainDlg main(Identity());
+    main.SetEventFeed(m_events.get());
     running = &main;
     m_pMainWnd = &main;
     main.SetManualText(ManualText());

@@ -17,6 +17,7 @@
 #include <string>
 
 class CDemoAgent;
+class CEventFeed;
 class CModuleMainDlg;
 
 class CModuleApp : public CWinApp, public CModuleIdentitySource {
@@ -58,6 +59,8 @@ private:
     // The engine told how to speak to the switch (CModuleAppSession.cpp); false, the exit code
     // set and the reason written, when the passphrases could not be had or used.
     bool StartSession();
+    // The program's own listener, before the demo switch starts (it sends its coldStart then).
+    void StartEventListener();
     // Runs the main window; `running` points at it meanwhile, for the instance lock.
     void RunMainWindow(CModuleMainDlg*& running);
     void ScheduleProgramOptions(CModuleMainDlg& main);
@@ -65,6 +68,7 @@ private:
     void SaveScreenshots(CModuleMainDlg& main) const;
 
     ProgramOptions m_options;
+    std::unique_ptr<CEventFeed> m_events;
     std::unique_ptr<CDemoAgent> m_demo;
     PassphraseAsker m_askPassphrases = AskPassphrasesInDialog;
     SwitchChooser m_chooseSwitch = ChooseSwitchInDialog;

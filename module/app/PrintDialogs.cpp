@@ -1,6 +1,7 @@
 #include "module/app/PrintDialogs.h"
 
 #include "module/dialogbase/TableExport.h"
+#include "module/events/CEventsDlg.h"
 #include "module/graphs/CGraphDlg.h"
 #include "module/mainwnd/CModuleMainDlg.h"
 #include "module/monitor/CSwitchInfoDlg.h"
@@ -25,6 +26,10 @@ std::string PrintedDialogs(const CModuleMainDlg& main) {
             out += PrintedDialog(slot, grid->GetWindowText(), grid->GridText().rows);
         else if (auto* graph = dynamic_cast<CGraphDlg*>(child))
             out += PrintedDialog(slot, graph->GetWindowText(), graph->CounterRows());
+        else if (auto* events = dynamic_cast<CEventsDlg*>(child)) {
+            events->ShowEvents(); // what arrived since the window last drew
+            out += PrintedDialog(slot, events->GetWindowText(), events->GridText().rows);
+        }
     }
     return out;
 }

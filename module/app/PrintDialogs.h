@@ -1,7 +1,8 @@
 #pragma once
 // What `taurel --print` writes when the program quits: the main window's status line, and for
-// every open dialog that shows a grid or a graph, a line "slot N: TITLE" and then its rows,
-// cells separated by tabs, so a script can capture what an operator sees.
+// every open dialog that shows a grid or a graph (the events window too), a line
+// "slot N: TITLE" and then its rows, cells separated by tabs, so a script can capture what an
+// operator sees.
 
 #include <string>
 #include <vector>

@@ -2,6 +2,7 @@
 
 #include "agent/AgentOptions.h"
 #include "module/app/CommandLine.h"
+#include "module/events/EventSources.h"
 #include "module/slots/SlotNames.h"
 #include "snmp/CSnmpDll.h"
 #include "snmp/SnmpAgentAddress.h"
@@ -11,6 +12,27 @@
 #include <cstdlib>
 
 namespace {
+
+bool ParsePort(const std::string& text, std::uint16_t& port) {
+    errno = 0;
+    char* end = nullptr;
+    const long value = text.empty() ? 0 : std::strtol(text.c_str(), &end, 10);
+    if (text.empty() || errno || *end || value < 1 || value > 65535)
+        return false;
+    port = std::uint16_t(value);
+    return true;
+}
+
+// The simulated switch's own rule (the port must exist, the period be 2 s or more).
+bool ParseLinkFlap(const std::string& text, ProgramOptions& options) {
+    AgentOptions agent;
+    std::string ignored;
+    if (text.empty() || !ParseAgentOptions({"--link-flap", text}, agent, ignored))
+        return false;
+    options.linkFlapPort = agent.linkFlapPort;
+    options.linkFlapSeconds = agent.linkFlapSeconds;
+    return true;
+}
 
 bool ParseSeconds(const std::string& text, double& seconds) {
     if (text.empty())
@@ -70,6 +92,15 @@ ProgramOptions ParseProgramOptions(const std::vector<std::string>& args) {
                        (v.empty() ? std::string() : ": " + v));
             else
                 options.openSlots.push_back(*slot);
+        } else if (name == "--trap-port") {
+            std::uint16_t port = 0;
+            if (!value(v) || !ParsePort(v, port))
+                refuse("--trap-port needs a UDP port from 1 to 65535");
+            else
+                options.trapPort = port;
+        } else if (name == "--link-flap") {
+            if (!value(v) || !ParseLinkFlap(v, options))
+                refuse("--link-flap needs PORT[,SECONDS]: a port of the switch, 2 s or more");
         } else if (name == "--screenshot") {
             if (!value(v) || v.empty())
                 refuse("--screenshot needs a file prefix");
@@ -100,6 +131,8 @@ ProgramOptions ParseProgramOptions(const std::vector<std::string>& args) {
             refuse("unknown option " + arg);
         }
     }
+    if (options.linkFlapPort && !options.demo)
+        refuse("--link-flap is for the demo switch (--demo)");
     options.commandLine = joined;
     if (std::string why; !CheckSnmpSessionOptions(options.snmp, options.demo, why))
         refuse(why);
@@ -175,6 +208,10 @@ std::string ProgramUsage() {
            "                    ignored: the demo switch has its own SNMPv3 user)\n"
            "  --open SLOT       open a window once the main window is up: a slot number or\n"
            "                    one of the names below (repeat to open several)\n"
+           "  --trap-port PORT  receive the switch's traps and informs on this UDP port and\n"
+           "                    keep them in $XDG_DATA_HOME/taurel/notifications.sqlite\n"
+           "  --link-flap P[,S] with --demo: the switch takes port P down and up again every\n"
+           "                    S seconds (default 10)\n"
            "  --screenshot P    save P-main.png and P-slotN.png just before quitting\n"
            "  --quit-after S    close the window after S seconds\n"
            "  --print           on quitting, write every open table's and graph's rows to\n"
@@ -198,6 +235,12 @@ std::string ProgramUsage() {
            "whatever else runs. With --demo and --snmp-version 3 the demo switch has an\n"
            "SNMPv3 user of its own, named with its passphrases in the first lines the program\n"
            "writes.\n"
+           "\n"
+           "The events window shows the switch's traps from the journal of the taurel-trapd\n"
+           "service (" +
+           std::string(kSystemJournalPath) +
+           ") where it may be read, and from\n"
+           "--trap-port; --demo receives its switch's traps on a free loopback port.\n"
            "\n"
            "Exit status: 0 when the window closed or another one already manages the device,\n"
            "1 when the sockets or the demo switch could not start, 2 when the start dialog or\n"

@@ -4,6 +4,8 @@
 
 #include "module/app/SnmpSessionOptions.h"
 
+#include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -22,6 +24,11 @@ struct ProgramOptions {
     std::optional<int> timeoutMs;
     // How the switch is spoken to: --snmp-version and the --v3-... options.
     SnmpSessionOptions snmp;
+    // The program's own notification listener: traps and informs to this UDP port.
+    std::optional<std::uint16_t> trapPort;
+    // The demo switch takes this port (from 1) down and up again every linkFlapSeconds.
+    std::size_t linkFlapPort = 0;
+    int linkFlapSeconds = 10;
     // The remaining arguments joined by single spaces: what the four options are read from.
     std::string commandLine;
     // Set when an argument is refused; the program then says it and ends with code 64.

@@ -2,6 +2,7 @@
 
 #include "controls/KoDlgMsg/CDlgMsgControl.h"
 #include "controls/KoMenu/CKoMCtrl.h"
+#include "module/events/EventKind.h"
 #include "module/mainwnd/AgentStatusText.h"
 #include "module/mainwnd/ControlRegistration.h"
 #include "module/mainwnd/DialogFactory.h"
@@ -35,6 +36,7 @@ CModuleMainDlg::CModuleMainDlg(const ModuleIdentity& identity, CWnd* parent)
 }
 
 CModuleMainDlg::~CModuleMainDlg() {
+    SetEventFeed(nullptr);
     for (CWnd* wnd : m_windowList)
         delete wnd;
     m_windowList.clear();
@@ -121,6 +123,10 @@ void CModuleMainDlg::OpenSlot(int n, const CDlgData* keys) {
             Format("Error PANEL_MSG:\nWPARAM: %d>= PANEL_CHILD_DIALOG_NUMBER", n).c_str());
         return;
     }
+    if (n == Slot::kEvents && m_nUnseenEvents) {
+        m_nUnseenEvents = 0; // the window shows them all
+        m_menu.ShowUnseenEvents(0);
+    }
     if (CWnd* open = GetChildDialog(n)) {
         // Asked for again, the open window comes to the front where the operator can see it.
         open->ShowWindow(SW_SHOW);
@@ -148,6 +154,28 @@ void CModuleMainDlg::OpenSlot(int n, const CDlgData* keys) {
     m_pChildDlg[n] = dialog;
     if (dialog && dialog->m_hWnd)
         m_hChildWnd[n] = dialog->m_hWnd;
+}
+
+void CModuleMainDlg::SetEventFeed(CEventFeed* feed) {
+    if (m_pEvents && m_nEventSubscription)
+        m_pEvents->Unsubscribe(m_nEventSubscription);
+    m_pEvents = feed;
+    m_nEventSubscription = feed ? feed->Subscribe([this](const std::vector<EventEntry>& fresh) {
+        OnFreshEvents(fresh);
+    })
+                                : 0;
+}
+
+void CModuleMainDlg::OnFreshEvents(const std::vector<EventEntry>& fresh) {
+    bool panelChanged = false;
+    for (const EventEntry& event : fresh)
+        panelChanged = panelChanged || EventChangesPanel(event.genericTrap);
+    if (panelChanged && m_pPanel)
+        m_pPanel->PollNow();
+    if (GetChildDialog(Slot::kEvents))
+        return; // shown as they come
+    m_nUnseenEvents += int(fresh.size());
+    m_menu.ShowUnseenEvents(m_nUnseenEvents);
 }
 
 LPARAM CModuleMainDlg::StoreKeys(const CDlgData& keys) {

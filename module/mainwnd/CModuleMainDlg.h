@@ -3,6 +3,7 @@
 // child-dialog slots with their records. Every request to open a window arrives here as
 // PANEL_MSG; a slot holds at most one open dialog.
 
+#include "module/events/CEventFeed.h"
 #include "module/identity/ModuleIdentity.h"
 #include "module/mainwnd/MainMenu.h"
 #include "module/slots/SlotOpening.h"
@@ -19,7 +20,7 @@ class CDlgMsgControl;
 class CKoMCtrl;
 class CPanelWnd;
 
-class CModuleMainDlg : public CDialog, public CSlotKeyStore {
+class CModuleMainDlg : public CDialog, public CSlotKeyStore, public CEventFeedSource {
 public:
     static constexpr UINT kTemplateId = 102;
     static constexpr UINT kButtonMenuId = 1000;
@@ -57,6 +58,12 @@ public:
     CKoMCtrl* GetButtonMenu() const { return m_pButtonMenu; }
     HMENU GetMenuPopup(int entry) const { return m_menu.Popup(entry); }
     const ModuleIdentity& GetIdentity() const { return m_identity; }
+    // The switch's events: the panel asks at once after a link change or a restart, and the
+    // Events item counts what came while the events window was not open. The feed outlives
+    // the window.
+    void SetEventFeed(CEventFeed* feed);
+    CEventFeed* EventFeed() const override { return m_pEvents; }
+    int UnseenEvents() const { return m_nUnseenEvents; }
     // Runs first when the main window closes (the program saves its screenshots there).
     void SetBeforeClose(std::function<void()> hook) { m_beforeClose = std::move(hook); }
     // What the status line says: empty while the switch answers.
@@ -72,6 +79,7 @@ private:
     void OnAgentState(WPARAM state);
     void OnContextMenu(HWND source, CPoint screenPoint);
     void OnPaint();
+    void OnFreshEvents(const std::vector<EventEntry>& fresh);
     LPARAM StoreKeys(const CDlgData& keys) override;
     void DropKeys(LPARAM ticket) override { m_pendingKeys.erase(ticket); }
 
@@ -91,4 +99,7 @@ private:
     std::map<LPARAM, CDlgData> m_pendingKeys;
     LPARAM m_nextTicket = 0;
     std::function<void()> m_beforeClose;
+    CEventFeed* m_pEvents = nullptr;
+    int m_nEventSubscription = 0;
+    int m_nUnseenEvents = 0;
 };

@@ -4,6 +4,7 @@
 #include "module/config/CResetDlg.h"
 #include "module/config/CSetConfigDlg.h"
 #include "module/config/CTextFormDlg.h"
+#include "module/events/CEventsDlg.h"
 #include "module/graphs/CBarGraphDlg.h"
 #include "module/graphs/CLineGraphDlg.h"
 #include "module/mainwnd/CAboutDlg.h"
@@ -25,6 +26,7 @@ const SlotDialogRow kRows[] = {
     {50, 77, &CInfoDlg::CreateFor},        {80, 107, &CChoiceFormDlg::CreateFor},
     {140, 167, &CStatTableDlg::CreateFor}, {170, 197, &CStatTableDlg::CreateFor},
     {200, 257, &CLineGraphDlg::CreateFor}, {260, 317, &CBarGraphDlg::CreateFor},
+    {318, 318, &CEventsDlg::CreateFor},
 };
 
 } // namespace

@@ -27,6 +27,7 @@ const NamedSlot kNames[] = {
     {"reset", Slot::kReset, false},
     {"about", Slot::kAbout, false},
     {"help", Slot::kHelp, false},
+    {"events", Slot::kEvents, false},
     {"port-information", SlotBase::kPortInformation, true},
     {"port-settings", SlotBase::kPortSettings, true},
     {"error-table", SlotBase::kPortErrors, true},

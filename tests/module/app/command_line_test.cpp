@@ -135,4 +135,22 @@ TEST(ProgramOptionsTest, UnknownOrIncompleteOptionsAreRefused) {
     EXPECT_FALSE(ParseProgramOptions({"--demo=yes"}).error.empty());
 }
 
+TEST(ProgramOptionsTest, EventsOptionsTakeTheWordEventsAPortAndADemoFlap) {
+    ProgramOptions o = ParseProgramOptions(
+        {"--open", "events", "--trap-port", "1162", "--demo", "--link-flap=3,4", "/I/tmp/x"});
+    EXPECT_TRUE(o.error.empty()) << o.error;
+    EXPECT_EQ(o.openSlots, (std::vector<int>{318}));
+    EXPECT_EQ(o.trapPort, 1162);
+    EXPECT_EQ(o.linkFlapPort, 3u);
+    EXPECT_EQ(o.linkFlapSeconds, 4);
+    EXPECT_EQ(o.commandLine, "/I/tmp/x");
+    for (const char* port : {"0", "65536", "162x", ""})
+        EXPECT_FALSE(ParseProgramOptions({"--trap-port", port}).error.empty()) << port;
+    // The flap follows the simulated switch's own rules, and only the demo has that switch.
+    EXPECT_FALSE(ParseProgramOptions({"--demo", "--link-flap", "3,1"}).error.empty());
+    EXPECT_FALSE(ParseProgramOptions({"--demo", "--link-flap", "99"}).error.empty());
+    EXPECT_EQ(ParseProgramOptions({"--link-flap", "3"}).error,
+              "--link-flap is for the demo switch (--demo)");
+}
+
 } // namespace

@@ -9,6 +9,8 @@
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
 
+#include <vector>
+
 #include <gtest/gtest.h>
 
 #include "tests/agent/AgentProcess.h"
@@ -155,6 +157,33 @@ TEST(Program, ASecondStartForTheSameDeviceRaisesTheFirstAndEnds) {
 
     Program other({name, "/I127.0.0.2:9", "--quit-after", "30"});
     EXPECT_FALSE(other.process.waitForFinished(1500)) << "another address is another device";
+}
+
+TEST(Program, TheDemoPrintsItsSwitchsStartAndAScheduledLinkFlapInTheEventsWindow) {
+    Program p({"--demo", "--open", "events", "--link-flap", "1,3", "--quit-after", "5", "--print"});
+    ASSERT_TRUE(p.process.waitForFinished(30000));
+    EXPECT_EQ(p.process.exitCode(), 0) << p.process.readAllStandardError().toStdString();
+    const QString out = QString::fromUtf8(p.process.readAllStandardOutput());
+    const QStringList lines = out.split('\n');
+    ASSERT_TRUE(lines.contains("slot 318: Events")) << out.toStdString();
+    // Rows by their kind, newest first as printed.
+    auto rows = [&](const QString& kind) {
+        std::vector<int> at;
+        for (int i = 0; i < lines.size(); ++i)
+            if (lines[i].split('\t').value(1) == kind)
+                at.push_back(i);
+        return at;
+    };
+    const auto started = rows("coldStart");
+    const auto down = rows("linkDown port 1");
+    const auto up = rows("linkUp port 1");
+    ASSERT_EQ(started.size(), 1u) << out.toStdString();
+    ASSERT_FALSE(down.empty()) << out.toStdString();
+    ASSERT_FALSE(up.empty()) << out.toStdString();
+    EXPECT_TRUE(lines[down.back()].endsWith("\tifIndex.1 = 1")) << out.toStdString();
+    // The switch started, then the link went down, then it came back.
+    EXPECT_LT(down.back(), started.front());
+    EXPECT_LT(up.front(), down.back());
 }
 
 } // namespace

@@ -52,6 +52,12 @@ TEST_F(MainWindowTest, LaysOutMenuAndPanelUnderTheDeviceTitle) {
     ASSERT_EQ(items.size(), 5u);
     EXPECT_EQ(items[1].text, "Set Configuration...");
     EXPECT_EQ(items[4].id, MenuCmd::kTrapReceivers);
+    // "Events" follows the specified "Network Statistics".
+    auto monitor = CMenu::Items(main->GetMenuPopup(1));
+    ASSERT_EQ(monitor.size(), 2u);
+    EXPECT_EQ(monitor[0].text, "Network Statistics");
+    EXPECT_EQ(monitor[1].text, "Events");
+    EXPECT_EQ(SlotOfCommand(monitor[1].id, -1), 318);
     auto help = CMenu::Items(main->GetMenuPopup(3));
     ASSERT_EQ(help.size(), 3u);
     EXPECT_EQ(help[2].text, "About Mirova");
@@ -77,7 +83,7 @@ TEST_F(MainWindowTest, PortStatisticsItemsFollowTheSelection) {
 }
 
 TEST_F(MainWindowTest, SlotsWithoutARecordOrOutOfRangeSayWhy) {
-    for (int slot : {25, 108, 318}) {
+    for (int slot : {25, 108, 319}) {
         OpenSlot(slot);
         EXPECT_EQ(LastMessageBox(),
                   "There has no Dialog Data in m_DlgData[" + std::to_string(slot) + "]");
