@@ -8,6 +8,7 @@
 #include "platform/core/CArchive.h"
 #include "platform/core/Clock.h"
 #include "snmp/SnmpAgentAddress.h"
+#include "snmp/SnmpDecodedReply.h"
 #include "snmp/SnmpDelivery.h"
 #include "snmp/SnmpMessageHeader.h"
 #include "snmp/SnmpPacketLog.h"
@@ -269,11 +270,8 @@ void CSnmpSocket::MatchReply(CSnmpMsg& reply) {
         return;
     }
     CSnmpMsg* request = *match;
-    std::copy(std::begin(reply.m_buf), std::end(reply.m_buf), std::begin(request->m_buf));
-    request->m_largeImage.swap(reply.m_largeImage);
-    request->m_nLen = reply.m_nLen;
-    request->m_pPdu->RemoveVarBinds();
-    request->SnmpDecode();
+    // The reply was decoded in the request's version; the request takes it over as it stands.
+    SnmpTakeDecodedReply(*request, reply);
     // Unlisted only once the reply is in place: the receiver may send (and list) new requests.
     m_msgList.erase(match);
     SnmpDeliver(request, 0);
