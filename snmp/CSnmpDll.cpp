@@ -1,6 +1,10 @@
 #include "snmp/CSnmpDll.h"
 
+#include <algorithm>
+#include <climits>
 #include <cstdio>
+
+#include <QPointer>
 
 #include "platform/core/TextFormat.h"
 
@@ -23,6 +27,10 @@ CSnmpDll::CSnmpDll(CWinApp* app) {
     m_timer.setInterval(kTickMs);
     QObject::connect(&m_timer, &QTimer::timeout, this, [this] { OnTimer(kTimerId); });
     m_timer.start();
+    // A coarse timer may fire several percent late; a time-out must end when it is due.
+    m_deadline.setSingleShot(true);
+    m_deadline.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&m_deadline, &QTimer::timeout, this, [this] { OnDeadline(); });
 
     m_pSnmpSocket = new CSnmpSocket(app);
     if (!m_pSnmpSocket->Create()) {
@@ -44,7 +52,44 @@ void CSnmpDll::OnTimer(int nIDEvent) {
 
 void CSnmpDll::SetPreciseTimeouts(bool precise) {
     m_pSnmpSocket->m_bPreciseTimeouts = precise;
-    m_timer.setInterval(precise ? kPreciseTickMs : kTickMs);
+    if (precise) {
+        m_timer.stop();
+        m_pSnmpSocket->m_onDeadlinesChanged = [this] { ArmDeadline(); };
+        ArmDeadline();
+    } else {
+        m_pSnmpSocket->m_onDeadlinesChanged = nullptr;
+        m_deadline.stop();
+        m_timer.start(kTickMs);
+    }
+}
+
+void CSnmpDll::SetTimeout(int milliseconds) {
+    m_nTimeout = milliseconds;
+    if (m_pSnmpSocket->m_bPreciseTimeouts) {
+        ArmDeadline();
+    }
+}
+
+void CSnmpDll::ArmDeadline() {
+    const std::int64_t due = m_pSnmpSocket->NextTimeoutDueUs(m_nTimeout);
+    if (due < 0) {
+        m_deadline.stop();
+        return;
+    }
+    // Whole milliseconds, rounded up: a wake before the time is due would only sleep again.
+    const std::int64_t waitMs = (due - m_pSnmpSocket->TimeoutClockUs() + 999) / 1000;
+    m_deadline.start(static_cast<int>(std::clamp<std::int64_t>(waitMs, 0, INT_MAX)));
+}
+
+void CSnmpDll::OnDeadline() {
+    // A receiver may stop the engine, which deletes this object.
+    const QPointer<CSnmpDll> alive(this);
+    while (m_pSnmpSocket->m_bPreciseTimeouts && m_pSnmpSocket->TimeOutOldest(m_nTimeout)) {
+        if (!alive) {
+            return;
+        }
+    }
+    ArmDeadline();
 }
 
 void CSnmpDll::SetAlertHandler(std::function<void(const std::string&)> handler) {

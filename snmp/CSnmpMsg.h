@@ -63,8 +63,8 @@ public:
     int m_nLen = 0;
     CSnmpException m_exception;
     std::int64_t m_timeSent = 0;
-    // When the request last went out on the engine's time-out clock, in milliseconds.
-    std::int64_t m_timeSentMs = 0;
+    // When the request last went out on the engine's time-out clock, in microseconds.
+    std::int64_t m_timeSentUs = 0;
     // How long this request may go unanswered, in milliseconds; 0 takes the engine's time-out.
     int m_nTimeoutMs = 0;
     SNMPCALLBACK m_pfnCallback = nullptr;
