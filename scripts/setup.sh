@@ -14,6 +14,7 @@ packages=(
   libsqlite3-dev sqlite3 systemd
   clang libclang-rt-14-dev
   help2man dpkg-dev file lintian desktop-file-utils appstream
+  strace python3
 )
 
 missing=()

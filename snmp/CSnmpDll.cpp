@@ -1,8 +1,13 @@
 #include "snmp/CSnmpDll.h"
 
+#include <algorithm>
+#include <climits>
 #include <cstdio>
 
 #include "platform/core/Clock.h"
+
+#include <QPointer>
+
 #include "platform/core/TextFormat.h"
 
 namespace {
@@ -34,6 +39,10 @@ CSnmpDll::CSnmpDll(CWinApp* app) {
         OnTimer(kTimerId);
     });
     m_phaseTimer.start(FirstTickDelayMs(Clock::nowMs()));
+    // A coarse timer may fire several percent late; a time-out must end when it is due.
+    m_deadline.setSingleShot(true);
+    m_deadline.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&m_deadline, &QTimer::timeout, this, [this] { OnDeadline(); });
 
     m_pSnmpSocket = new CSnmpSocket(app);
     // Opened on the loopback address: an agent elsewhere gets a socket of its own when it is
@@ -63,14 +72,47 @@ void CSnmpDll::OnTimer(int nIDEvent) {
 
 void CSnmpDll::SetPreciseTimeouts(bool precise) {
     m_pSnmpSocket->m_bPreciseTimeouts = precise;
-    m_phaseTimer.stop();
     if (precise) {
-        m_timer.start(kPreciseTickMs);
+        m_phaseTimer.stop();
+        m_timer.stop();
+        m_pSnmpSocket->m_onDeadlinesChanged = [this] { ArmDeadline(); };
+        ArmDeadline();
     } else {
+        m_pSnmpSocket->m_onDeadlinesChanged = nullptr;
+        m_deadline.stop();
         m_timer.stop();
         m_timer.setInterval(kTickMs);
         m_phaseTimer.start(FirstTickDelayMs(Clock::nowMs()));
     }
+}
+
+void CSnmpDll::SetTimeout(int milliseconds) {
+    m_nTimeout = milliseconds;
+    if (m_pSnmpSocket->m_bPreciseTimeouts) {
+        ArmDeadline();
+    }
+}
+
+void CSnmpDll::ArmDeadline() {
+    const std::int64_t due = m_pSnmpSocket->NextTimeoutDueUs(m_nTimeout);
+    if (due < 0) {
+        m_deadline.stop();
+        return;
+    }
+    // Whole milliseconds, rounded up: a wake before the time is due would only sleep again.
+    const std::int64_t waitMs = (due - m_pSnmpSocket->TimeoutClockUs() + 999) / 1000;
+    m_deadline.start(static_cast<int>(std::clamp<std::int64_t>(waitMs, 0, INT_MAX)));
+}
+
+void CSnmpDll::OnDeadline() {
+    // A receiver may stop the engine, which deletes this object.
+    const QPointer<CSnmpDll> alive(this);
+    while (m_pSnmpSocket->m_bPreciseTimeouts && m_pSnmpSocket->TimeOutOldest(m_nTimeout)) {
+        if (!alive) {
+            return;
+        }
+    }
+    ArmDeadline();
 }
 
 void CSnmpDll::SetAlertHandler(std::function<void(const std::string&)> handler) {

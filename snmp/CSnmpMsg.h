@@ -66,8 +66,8 @@ public:
     int m_nLen = 0;
     CSnmpException m_exception;
     std::int64_t m_timeSent = 0;
-    // When the request last went out on the engine's time-out clock, in milliseconds.
-    std::int64_t m_timeSentMs = 0;
+    // When the request last went out on the engine's time-out clock, in microseconds.
+    std::int64_t m_timeSentUs = 0;
     // When the reply's datagram was read from the socket, in milliseconds on the injectable
     // clock (Clock::nowMs); 0 until a reply arrived. Rates are timed by it: a reply handled
     // late, behind a busy window, still counts from when it came.

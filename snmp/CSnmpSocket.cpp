@@ -9,6 +9,7 @@
 #include "platform/core/CArchive.h"
 #include "platform/core/Clock.h"
 #include "snmp/SnmpAgentAddress.h"
+#include "snmp/SnmpDecodedReply.h"
 #include "snmp/SnmpDelivery.h"
 #include "snmp/SnmpMessageHeader.h"
 #include "snmp/SnmpPacketLog.h"
@@ -21,6 +22,12 @@ IMPLEMENT_DYNCREATE(CSnmpSocket, CAsyncSocket)
 namespace {
 constexpr const char* kReceiveErrorText = "CSnmpSocket::OnReceive(): Socket Error!";
 constexpr const char* kResponseTooBigText = "Response too big.";
+
+// A request falls due once more than its time-out has passed since it went out.
+std::int64_t DueUs(const CSnmpMsg& msg, int timeoutMs) {
+    const int limit = msg.m_nTimeoutMs > 0 ? msg.m_nTimeoutMs : timeoutMs;
+    return msg.m_timeSentUs + std::int64_t{limit} * 1000 + 1;
+}
 } // namespace
 
 CSnmpSocket::CSnmpSocket() = default;
@@ -57,7 +64,7 @@ std::uint32_t CSnmpSocket::SendSnmpMsg(CSnmpMsg* msg) {
             SnmpProtectImage(*msg);
         }
         msg->m_timeSent = Clock::now();
-        msg->m_timeSentMs = TimeoutClockMs();
+        msg->m_timeSentUs = TimeoutClockUs();
         msg->m_nSendCount = 0;
         if (!Resend(msg)) {
             throw SnmpSocketError(GetLastError());
@@ -72,7 +79,14 @@ std::uint32_t CSnmpSocket::SendSnmpMsg(CSnmpMsg* msg) {
         return reqId;
     }
     m_msgList.push_back(msg);
+    DeadlinesChanged();
     return msg->m_pPdu->m_dwReqId;
+}
+
+void CSnmpSocket::DeadlinesChanged() {
+    if (m_onDeadlinesChanged) {
+        m_onDeadlinesChanged();
+    }
 }
 
 // Sends the message's image as it stands and logs it; false with GetLastError set on failure.
@@ -92,32 +106,33 @@ bool CSnmpSocket::Resend(CSnmpMsg* msg) {
     return true;
 }
 
-std::int64_t CSnmpSocket::TimeoutClockMs() const {
+std::int64_t CSnmpSocket::TimeoutClockUs() const {
     if (m_bPreciseTimeouts) {
-        return std::chrono::duration_cast<std::chrono::milliseconds>(
+        return std::chrono::duration_cast<std::chrono::microseconds>(
                    std::chrono::steady_clock::now().time_since_epoch())
             .count();
     }
-    return Clock::now() * 1000;
+    return Clock::now() * 1000000;
 }
 
 bool CSnmpSocket::TimeOutOldest(int timeoutMs) {
-    const std::int64_t nowMs = TimeoutClockMs();
+    const std::int64_t nowUs = TimeoutClockUs();
     const auto expired = std::find_if(m_msgList.begin(), m_msgList.end(), [&](CSnmpMsg* msg) {
-        const int limit = msg->m_nTimeoutMs > 0 ? msg->m_nTimeoutMs : timeoutMs;
-        return nowMs - msg->m_timeSentMs > limit;
+        return nowUs >= DueUs(*msg, timeoutMs);
     });
     if (expired == m_msgList.end()) {
         return false;
     }
     CSnmpMsg* msg = *expired;
     m_msgList.erase(expired);
+    DeadlinesChanged();
     if (msg->m_nSendCount <= msg->m_nRetries) {
         // Sent again, it waits a whole time-out anew, behind the requests sent since.
         msg->m_timeSent = Clock::now();
-        msg->m_timeSentMs = nowMs;
+        msg->m_timeSentUs = nowUs;
         if (Resend(msg)) {
             m_msgList.push_back(msg);
+            DeadlinesChanged();
             return true;
         }
         msg->m_exception = SnmpSocketError(GetLastError());
@@ -126,6 +141,28 @@ bool CSnmpSocket::TimeOutOldest(int timeoutMs) {
     }
     SnmpDeliver(msg, SNMP_ERR_TIMEOUT);
     return true;
+}
+
+void CSnmpSocket::ForgetRequestsOf(const CObject* requester) {
+    m_msgList.remove_if([requester](CSnmpMsg* msg) {
+        if (msg->m_pRequester != requester) {
+            return false;
+        }
+        CSnmpMsg::Release(msg);
+        return true;
+    });
+    DeadlinesChanged();
+}
+
+std::int64_t CSnmpSocket::NextTimeoutDueUs(int timeoutMs) const {
+    std::int64_t next = -1;
+    for (const CSnmpMsg* msg : m_msgList) {
+        const std::int64_t due = DueUs(*msg, timeoutMs);
+        if (next < 0 || due < next) {
+            next = due;
+        }
+    }
+    return next;
 }
 
 void CSnmpSocket::OnReceive(int nErrorCode) {
@@ -202,6 +239,7 @@ void CSnmpSocket::RefuseTooBig(CSnmpMsg& reply) {
         if (request != m_msgList.end() && (*request)->m_nVersion == header.version) {
             CSnmpMsg* msg = *request;
             m_msgList.erase(request);
+            DeadlinesChanged();
             msg->m_exception = tooBig;
             SnmpDeliver(msg, SNMP_ERR_RESPONSE_TOO_BIG);
         }
@@ -250,11 +288,12 @@ void CSnmpSocket::AnswerUsmReport(std::list<CSnmpMsg*>::iterator request, const 
         ++msg->m_nUsmResends;
         msg->m_nSendCount = 0;
         msg->m_timeSent = Clock::now();
-        msg->m_timeSentMs = TimeoutClockMs();
+        msg->m_timeSentUs = TimeoutClockUs();
         try {
             msg->SnmpEncodeImage();
             SnmpProtectImage(*msg);
             if (Resend(msg)) {
+                DeadlinesChanged(); // it waits a whole time-out anew
                 return;
             }
             msg->m_exception = SnmpSocketError(GetLastError());
@@ -265,6 +304,7 @@ void CSnmpSocket::AnswerUsmReport(std::list<CSnmpMsg*>::iterator request, const 
         msg->m_exception = CSnmpException(SNMP_ERR_SECURITY, UsmFailureText(failure));
     }
     m_msgList.erase(request);
+    DeadlinesChanged();
     SnmpDeliver(msg, msg->m_exception.m_wCode);
 }
 
@@ -274,14 +314,12 @@ void CSnmpSocket::MatchReply(CSnmpMsg& reply) {
         return;
     }
     CSnmpMsg* request = *match;
-    std::copy(std::begin(reply.m_buf), std::end(reply.m_buf), std::begin(request->m_buf));
-    request->m_largeImage.swap(reply.m_largeImage);
-    request->m_nLen = reply.m_nLen;
+    // The reply was decoded in the request's version; the request takes it over as it stands.
+    SnmpTakeDecodedReply(*request, reply);
     request->m_timeReceivedMs = reply.m_timeReceivedMs;
-    request->m_pPdu->RemoveVarBinds();
-    request->SnmpDecode();
     // Unlisted only once the reply is in place: the receiver may send (and list) new requests.
     m_msgList.erase(match);
+    DeadlinesChanged();
     SnmpDeliver(request, 0);
 }
 

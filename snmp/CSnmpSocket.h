@@ -3,6 +3,7 @@
 // hands every outcome to the request's receiver.
 
 #include <cstdint>
+#include <functional>
 #include <list>
 #include <map>
 #include <memory>
@@ -35,6 +36,13 @@ public:
     // one), at most one per call, and reports whether there was one: a request with retries
     // left is sent again (same id, same bytes) and waits anew; any other is timed out.
     bool TimeOutOldest(int timeoutMs);
+    // Gives back every listed request of `requester` without calling it.
+    void ForgetRequestsOf(const CObject* requester);
+    // When, on the time-out clock, the first listed request falls due (`timeoutMs` for requests
+    // without a time-out of their own); -1 when none is listed.
+    std::int64_t NextTimeoutDueUs(int timeoutMs) const;
+    // Now on the time-out clock, in microseconds (whole seconds unless m_bPreciseTimeouts).
+    std::int64_t TimeoutClockUs() const;
 
     int m_bLogPackets = 0;
     // Set once the packet log could not be written and standard error was told.
@@ -51,9 +59,12 @@ public:
     // name them: a request to one of them that names no security session goes in this version.
     std::map<std::string, int> m_agentVersion;
     // Off: time-outs count whole seconds of the injectable clock, as the switch's windows
-    // always had them. On: milliseconds of a monotonic clock, so that a time-out such as
-    // 250 ms means 250 ms (the command-line tools; the tick must then run often).
+    // always had them. On: a monotonic clock to the microsecond, so that a time-out such as
+    // 250 ms means 250 ms (the command-line tools, whose engine then wakes when one is due).
     bool m_bPreciseTimeouts = false;
+    // Called whenever a request is listed or leaves the list, so an owner that sleeps until the
+    // next time-out can wake at the right moment (and not at all while nothing is listed).
+    std::function<void()> m_onDeadlinesChanged;
 
 protected:
     CSnmpSocket();
@@ -61,7 +72,7 @@ protected:
     void LogSnmpPacket(CSnmpMsg* msg);
 
 private:
-    std::int64_t TimeoutClockMs() const;
+    void DeadlinesChanged();
     // Reads the waiting datagram into `reply`; returns its full length, or throws.
     int ReceiveDatagram(CSnmpMsg& reply);
     std::list<CSnmpMsg*>::iterator FindRequest(std::uint32_t requestId);

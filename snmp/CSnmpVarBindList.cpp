@@ -91,3 +91,22 @@ void CSnmpVarBindList::Clear() {
         m_capacity = kInlineSlots;
     }
 }
+
+void CSnmpVarBindList::TakeAll(CSnmpVarBindList& other) {
+    if (&other == this) {
+        return;
+    }
+    Clear();
+    if (other.m_items == other.m_inline) {
+        std::copy(other.m_items, other.m_items + other.m_size, m_inline);
+    } else {
+        m_items = other.m_items;
+        m_capacity = other.m_capacity;
+    }
+    m_size = other.m_size;
+    m_blocks = other.m_blocks;
+    other.m_items = other.m_inline;
+    other.m_size = 0;
+    other.m_capacity = kInlineSlots;
+    other.m_blocks = nullptr;
+}

@@ -45,6 +45,9 @@ public:
     void Adopt(CSnmpVarBind* bind);
     // Destroys every binding, from the tail, and empties the list.
     void Clear();
+    // Destroys this list's bindings, then takes every binding of `other`, in its order, with the
+    // storage they live in; `other` is left empty. The bindings themselves do not move.
+    void TakeAll(CSnmpVarBindList& other);
 
 private:
     struct Block;

@@ -41,7 +41,7 @@ std::uint32_t SendSnmpMsg(CSnmpMsg* msg) {
 
 void SetSnmpTimeout(int milliseconds) {
     if (g_pSnmpDll) {
-        g_pSnmpDll->m_nTimeout = milliseconds;
+        g_pSnmpDll->SetTimeout(milliseconds);
     }
 }
 
@@ -93,13 +93,9 @@ CSnmpSocket* GetSnmpSocket() {
 }
 
 void ForgetSnmpRequests(const CObject* requester) {
-    if (CSnmpSocket* socket = GetSnmpSocket())
-        socket->m_msgList.remove_if([requester](CSnmpMsg* msg) {
-            if (msg->m_pRequester != requester)
-                return false;
-            CSnmpMsg::Release(msg);
-            return true;
-        });
+    if (CSnmpSocket* socket = GetSnmpSocket()) {
+        socket->ForgetRequestsOf(requester);
+    }
 }
 
 CSnmpDll* GetSnmpDllDlg() {
