@@ -49,6 +49,8 @@ CConnectDlg* ShownStartDialog() {
 }
 
 void Key(Qt::Key key) {
+    // On a busy machine the dialog may not have the keyboard yet when the test starts typing.
+    ASSERT_TRUE(QTest::qWaitFor([] { return QApplication::focusWidget() != nullptr; }, 5000));
     QTest::keyClick(QApplication::focusWidget(), key);
     PumpMessages();
 }
