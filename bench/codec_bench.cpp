@@ -83,28 +83,40 @@ netsnmp_session V1Session(const char* community) {
     return session;
 }
 
-void NetSnmpEncode(benchmark::State& state) {
-    netsnmp_session session = V1Session("");
+// net-snmp's GetRequest for sysName.0.
+netsnmp_pdu* NetSnmpGetRequest() {
     netsnmp_pdu* pdu = snmp_pdu_create(SNMP_MSG_GET);
     oid name[MAX_OID_LEN];
     size_t nameLen = MAX_OID_LEN;
     read_objid(kSysName, name, &nameLen);
     snmp_add_null_var(pdu, name, nameLen);
+    return pdu;
+}
+
+// One encoding of it with request id 1, as ours carries; its length, or 0 when it fails.
+std::size_t NetSnmpEncodeOnce(netsnmp_session& session, netsnmp_pdu* pdu) {
+    u_char* pkt = nullptr;
+    size_t pktLen = 0;
+    size_t offset = 0;
+    pdu->reqid = 1;
+    pdu->version = SNMP_VERSION_1;
+    const bool built = snmp_build(&pkt, &pktLen, &offset, &session, pdu) == 0;
+    benchmark::DoNotOptimize(pkt);
+    free(pkt);
+    return built ? offset : 0;
+}
+
+void NetSnmpEncode(benchmark::State& state) {
+    netsnmp_session session = V1Session("");
+    netsnmp_pdu* pdu = NetSnmpGetRequest();
     size_t encoded = 0;
     for (auto _ : state) {
-        u_char* pkt = nullptr;
-        size_t pktLen = 0;
-        size_t offset = 0;
-        pdu->reqid = 1;
-        pdu->version = SNMP_VERSION_1;
-        if (snmp_build(&pkt, &pktLen, &offset, &session, pdu) != 0) {
+        encoded = NetSnmpEncodeOnce(session, pdu);
+        if (encoded == 0) {
             std::fprintf(stderr, "snmp_build: %s\n", snmp_api_errstring(snmp_errno));
             state.SkipWithError("snmp_build failed");
             break;
         }
-        encoded = offset;
-        benchmark::DoNotOptimize(pkt);
-        free(pkt);
     }
     if (encoded != 34) {
         state.SkipWithError("net-snmp encoded another length");
@@ -156,21 +168,9 @@ bool EncodeLoop(const std::string& codec, long n) {
 #if TAUREL_HAVE_NETSNMP
     else if (codec == "netsnmp") {
         netsnmp_session session = V1Session("");
-        netsnmp_pdu* pdu = snmp_pdu_create(SNMP_MSG_GET);
-        oid name[MAX_OID_LEN];
-        size_t nameLen = MAX_OID_LEN;
-        read_objid(kSysName, name, &nameLen);
-        snmp_add_null_var(pdu, name, nameLen);
+        netsnmp_pdu* pdu = NetSnmpGetRequest();
         for (long i = 0; i < n; ++i) {
-            u_char* pkt = nullptr;
-            size_t pktLen = 0;
-            size_t offset = 0;
-            pdu->reqid = 1;
-            pdu->version = SNMP_VERSION_1;
-            if (snmp_build(&pkt, &pktLen, &offset, &session, pdu) == 0) {
-                total += offset;
-            }
-            free(pkt);
+            total += NetSnmpEncodeOnce(session, pdu);
         }
         snmp_free_pdu(pdu);
     }

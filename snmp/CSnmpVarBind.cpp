@@ -24,12 +24,7 @@ std::uint8_t* CSnmpVarBind::AllocBytes(std::size_t size) {
 }
 
 void CSnmpVarBind::SetValue(std::int64_t value, std::uint8_t type) {
-    FreeValue();
-    std::memcpy(m_inline, &value, sizeof value);
-    m_pValue = m_inline;
-    m_storage = Storage::Number64;
-    m_byType = type;
-    m_wLength = 8;
+    SetNumber(value, Storage::Number64, type);
 }
 
 void CSnmpVarBind::SetValue(const std::string& value, std::uint8_t type) {

@@ -25,14 +25,9 @@ public:
     CSnmpVarBind& operator=(const CSnmpVarBind&) = delete;
 
     // A binding receives its value once, right after construction.
+    // Inline: a reply's counters are set this way, one per binding.
     void SetValue(std::uint32_t value, std::uint8_t type) {
-        // Inline: a reply's counters are set this way, one per binding.
-        FreeValue();
-        std::memcpy(m_inline, &value, sizeof value);
-        m_pValue = m_inline;
-        m_storage = Storage::Number32;
-        m_byType = type;
-        m_wLength = 4;
+        SetNumber(value, Storage::Number32, type);
     }
     void SetValue(std::int64_t value, std::uint8_t type);
     // Type 6 keeps the text as dotted OID text; any other type keeps the bytes (zeros included).
@@ -68,6 +63,15 @@ private:
         m_storage = Storage::None;
     }
     void FreeHeapValue();
+    // A number kept inside the binding: 4 or 8 bytes, by its type.
+    template <class Number> void SetNumber(Number value, Storage storage, std::uint8_t type) {
+        FreeValue();
+        std::memcpy(m_inline, &value, sizeof value);
+        m_pValue = m_inline;
+        m_storage = storage;
+        m_byType = type;
+        m_wLength = sizeof value;
+    }
     std::uint8_t* AllocBytes(std::size_t size);
 
     Storage m_storage = Storage::None;
