@@ -3,6 +3,9 @@
 #include <charconv>
 #include <cstdio>
 
+#include "snmp/UsmAuthoritativeEngine.h"
+#include "snmp/UsmUserOptions.h"
+
 namespace {
 
 // A whole number in decimal, or in hexadecimal with a 0x prefix, within [lo, hi].
@@ -15,16 +18,20 @@ bool ParseNumber(const std::string& text, std::uint64_t lo, std::uint64_t hi,
     return begin != end && ec == std::errc() && ptr == end && value >= lo && value <= hi;
 }
 
+// ADDR:PORT, with an IPv6 address in brackets ("[::1]:1161"); port 0 takes a free one.
 bool ParseListen(const std::string& text, AgentOptions& options) {
-    const std::size_t colon = text.rfind(':');
-    if (colon == std::string::npos || colon == 0) {
+    const bool bracketed = !text.empty() && text.front() == '[';
+    const std::size_t close = bracketed ? text.find("]:") : std::string::npos;
+    const std::size_t colon = bracketed ? close + 1 : text.rfind(':');
+    if ((bracketed && (close == std::string::npos || close < 2)) || colon == std::string::npos ||
+        colon == 0) {
         return false;
     }
     std::uint64_t port = 0;
     if (!ParseNumber(text.substr(colon + 1), 0, 65535, port)) {
         return false;
     }
-    options.listenAddress = text.substr(0, colon);
+    options.listenAddress = bracketed ? text.substr(1, colon - 2) : text.substr(0, colon);
     options.listenPort = static_cast<std::uint16_t>(port);
     return true;
 }
@@ -80,6 +87,10 @@ bool ParseAgentOptions(const std::vector<std::string>& args, AgentOptions& optio
             options.version = true;
             continue;
         }
+        if (name == "--v2c") {
+            options.protocols.v2c = true;
+            continue;
+        }
         if (i + 1 >= args.size()) {
             error = name.rfind("--", 0) == 0 ? "missing value for " + name
                                              : "unknown argument: " + name;
@@ -120,6 +131,17 @@ bool ParseAgentOptions(const std::vector<std::string>& args, AgentOptions& optio
         } else if (name == "--delay") {
             ok = ParseNumber(value, 0, 60000, n);
             options.faults.delayMs = static_cast<int>(n);
+        } else if (name == "--v3-user") {
+            UsmUser user;
+            if (!ParseAgentUser(value, user, error)) {
+                return false; // the error never repeats the value: it holds passphrases
+            }
+            options.protocols.v3Users.push_back(std::move(user));
+        } else if (name == "--v3-engine-id") {
+            UsmUser parsed;
+            ok = ParseUsmOption('e', value, parsed, error) &&
+                 parsed.engineId.size() >= UsmAuthoritativeEngine::kMinEngineId;
+            options.protocols.engineId = parsed.engineId;
         } else {
             error = "unknown option: " + name;
             return false;
@@ -140,9 +162,10 @@ std::string AgentUsage() {
     return "Usage: taurel-agent [OPTION]...\n"
            "\n"
            "A simulated 28-port switch answering SNMPv1 on UDP, with live counters and LEDs,\n"
-           "trap-receiver rows, resets and fault injection, until SIGINT or SIGTERM.\n"
+           "trap-receiver rows, resets and fault injection, until SIGINT or SIGTERM; with\n"
+           "--v2c also SNMPv2c, with --v3-user also SNMPv3 as its own authoritative engine.\n"
            "\n"
-           "  --listen ADDR:PORT     address and UDP port to answer on\n"
+           "  --listen ADDR:PORT     address and UDP port to answer on ([::1]:PORT for IPv6)\n"
            "  --read-community C     community of get and get-next requests\n"
            "  --write-community C    community of set requests\n"
            "  --modules WORD         the modules-present word the switch reports (0x for hex)\n"
@@ -157,17 +180,28 @@ std::string AgentUsage() {
            "  --trap-port N          the UDP port traps go to at every receiver\n"
            "  --link-flap P[,S]      take port P's link down and up again every S seconds\n"
            "                         (at least 2; default 10)\n"
+           "  --v2c                  answer SNMPv2c too (the v2 exceptions, GetBulk)\n"
+           "  --v3-user NAME:AUTH:PASS[:PRIV:PASS]\n"
+           "                         an SNMPv3 user, at authNoPriv or (with PRIV) authPriv;\n"
+           "                         AUTH is MD5, SHA, SHA-224, SHA-256, SHA-384 or SHA-512,\n"
+           "                         PRIV is AES, passphrases have 8 characters or more.\n"
+           "                         Repeat it for more users; every user may read and write.\n"
+           "                         The passphrases are wiped from the process's arguments\n"
+           "  --v3-engine-id HEX     the SNMPv3 engine ID (5 to 32 octets; default: a new\n"
+           "                         one at each start)\n"
            "  --verbose              log every request and print counts on exit\n"
            "  --help                 print this text and exit\n"
            "  --version              print the version and exit\n"
            "\n"
            "Defaults: --listen 127.0.0.1:1161 --read-community tessla\n"
            "--write-community marbelo --modules 0x336A --seed 1 --reset-seconds 5, no faults,\n"
-           "--trap-port 162, the factory trap receiver 192.0.2.10/public only.\n"
+           "--trap-port 162, the factory trap receiver 192.0.2.10/public only; SNMPv1 only.\n"
            "The switch sends SNMPv1 traps to every row of its Trap Receivers table: coldStart\n"
            "when it starts and after a cold start, warmStart after a warm start, linkDown and\n"
            "linkUp with the port's ifIndex, and authenticationFailure for a wrong community\n"
            "while Authentication Fail Trap (1.3.6.1.2.1.11.30) is Enable.\n"
+           "The SNMPv3 engine's boots follow the wall clock, so they grow from one start to the\n"
+           "next; a reset of the switch counts one boot more.\n"
            "The port is not SNMP's 161, so no root rights are needed; taurel reaches the\n"
            "defaults with /I127.0.0.1:1161.\n"
            "\n"

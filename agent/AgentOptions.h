@@ -16,6 +16,7 @@ struct AgentOptions {
     TrapReceiverMap trapReceivers;
     std::size_t linkFlapPort = 0; // from 1; 0: none
     int linkFlapSeconds = 10;
+    AgentProtocols protocols;
     bool verbose = false;
     bool help = false;
     bool version = false;

@@ -1,78 +1,28 @@
 #include "agent/CAgentEngine.h"
 
 #include <cstring>
+#include <optional>
 
+#include "agent/AgentV2Read.h"
 #include "agent/OidText.h"
+#include "agent/SetRefusal.h"
 #include "snmp/CSnmpMsg.h"
 #include "snmp/NmOidTable.h"
-#include "snmp/SnmpValueType.h"
+#include "snmp/SnmpErrorStatus.h"
+#include "snmp/SnmpV3Message.h"
+#include "snmp/UsmAuthoritativeEngine.h"
 
 namespace {
-
-SnmpStorage StorageOf(std::uint8_t type) {
-    const SnmpValueType* row = SnmpValueTypeOf(type);
-    return row ? row->storage : SnmpStorage::Bytes;
-}
 
 MibValue ValueOf(const CSnmpVarBind& bind) {
     MibValue value;
     value.type = bind.m_byType;
-    if (StorageOf(bind.m_byType) == SnmpStorage::Number) {
+    if (ValueStorageOf(bind.m_byType) == SnmpStorage::Number) {
         value.number = bind.GetInt64();
     } else {
         value.bytes = bind.GetText();
     }
     return value;
-}
-
-void AddValue(CSnmpPdu& pdu, const std::string& oid, const MibValue& value) {
-    switch (StorageOf(value.type)) {
-    case SnmpStorage::Number:
-        // Counters are kept wide; the wire carries them modulo 2^32, which is their wrap.
-        pdu.AddOid(oid, static_cast<std::uint32_t>(value.number & 0xFFFFFFFF), value.type);
-        break;
-    case SnmpStorage::Number64:
-        pdu.AddOid(oid, value.number, value.type);
-        break;
-    case SnmpStorage::Text:
-        pdu.AddOid(oid, value.bytes, SNMP_TYPE_OID);
-        break;
-    case SnmpStorage::None:
-        pdu.AddOid(oid);
-        pdu.m_varBindList.back()->m_byType = value.type;
-        break;
-    case SnmpStorage::Bytes:
-        pdu.AddOid(oid, reinterpret_cast<const std::uint8_t*>(value.bytes.data()),
-                   static_cast<int>(value.bytes.size()), value.type);
-        break;
-    }
-}
-
-// Encodes `msg` as a response into `reply`; false when it does not fit a response.
-bool EncodeResponse(CSnmpMsg& msg, std::vector<std::uint8_t>& reply) {
-    try {
-        msg.SnmpEncodeImage();
-    } catch (const CSnmpException&) {
-        return false;
-    }
-    if (msg.m_nLen > kMaxResponseOctets) {
-        return false;
-    }
-    reply.assign(msg.m_buf, msg.m_buf + msg.m_nLen);
-    return true;
-}
-
-// The request sent back with an error status: the same bindings, as RFC 1157 asks. Should even
-// that not fit, the bindings are left out.
-void EchoRequest(CSnmpMsg& request, std::uint32_t status, std::uint32_t index,
-                 std::vector<std::uint8_t>& reply) {
-    request.m_wPduType = SNMP_PDU_RESPONSE;
-    request.m_pPdu->m_dwErrorStatus = status;
-    request.m_pPdu->m_dwErrorIndex = index;
-    if (!EncodeResponse(request, reply)) {
-        request.m_pPdu->RemoveVarBinds();
-        EncodeResponse(request, reply);
-    }
 }
 
 const char* PduName(std::uint16_t type) {
@@ -83,15 +33,11 @@ const char* PduName(std::uint16_t type) {
         return "get-next";
     case SNMP_PDU_SET:
         return "set";
+    case SNMP_PDU_GETBULK:
+        return "get-bulk";
     default:
         return "pdu";
     }
-}
-
-const char* StatusName(std::uint32_t status) {
-    static const char* const names[] = {"noError",  "tooBig",   "noSuchName",
-                                        "badValue", "readOnly", "genErr"};
-    return status < std::size(names) ? names[status] : "error";
 }
 
 std::string Describe(const CSnmpMsg& request) {
@@ -109,11 +55,15 @@ std::string Describe(const CSnmpMsg& request) {
 } // namespace
 
 CAgentEngine::CAgentEngine(const SwitchSetup& setup, AgentCommunities communities,
-                           std::int64_t nowMs)
-    : m_switch(setup, nowMs), m_communities(std::move(communities)) {
+                           std::int64_t nowMs, AgentProtocols protocols)
+    : m_switch(setup, nowMs), m_communities(std::move(communities)), m_bV2c(protocols.v2c) {
     m_mib.Rebuild(m_switch);
     m_indexedGeneration = m_switch.Generation();
+    StartV3Engine(protocols, nowMs);
+    WipePassphrases(protocols);
 }
+
+CAgentEngine::~CAgentEngine() = default;
 
 void CAgentEngine::SyncIndex() {
     if (m_indexedGeneration != m_switch.Generation()) {
@@ -155,6 +105,10 @@ bool CAgentEngine::HandleDatagram(const std::uint8_t* data, int length, std::int
         }
         return false;
     }
+    if (m_pUsm && length > 0 &&
+        PeekSnmpVersion(data, static_cast<std::size_t>(length)) == SNMP_VERSION_3) {
+        return HandleV3(data, static_cast<std::size_t>(length), nowMs, reply, summary);
+    }
     CSnmpMsg request(nullptr, {}, {}, 0);
     if (length <= 0 || length > kSnmpBufferSize) {
         ++m_stats.malformed;
@@ -165,26 +119,39 @@ bool CAgentEngine::HandleDatagram(const std::uint8_t* data, int length, std::int
     }
     std::memcpy(request.m_buf, data, static_cast<std::size_t>(length));
     request.m_nLen = length;
+    // SNMPv2c is read only when the switch answers it; otherwise it fails as a version the
+    // switch does not speak.
+    if (m_bV2c && PeekSnmpVersion(data, static_cast<std::size_t>(length)) == SNMP_VERSION_2C) {
+        request.m_nVersion = SNMP_VERSION_2C;
+    }
     try {
         request.SnmpDecode();
     } catch (const CSnmpException& e) {
         const bool version = e.m_wCode == SNMP_ERR_VERSION;
         ++(version ? m_stats.badVersion : m_stats.malformed);
         if (summary) {
-            *summary = version ? "dropped: not SNMPv1" : "dropped: not an SNMP message";
+            *summary = version ? "dropped: a version the switch does not answer"
+                               : "dropped: not an SNMP message";
         }
         return false;
     }
+    return Respond(request, nowMs, reply, summary, false);
+}
 
-    const std::string description = summary ? Describe(request) : std::string();
-    const Result result = Dispatch(request, nowMs, reply);
+bool CAgentEngine::Respond(CSnmpMsg& request, std::int64_t nowMs, std::vector<std::uint8_t>& reply,
+                           std::string* summary, bool fromUser) {
+    // SNMPv3 requests are decoded as SNMPv2c; their summary names the user instead.
+    const bool v2c = request.m_nVersion == SNMP_VERSION_2C && !fromUser;
+    const std::string description =
+        summary ? (v2c ? "v2c " : "") + Describe(request) : std::string();
+    const Result result = Dispatch(request, nowMs, reply, fromUser);
     if (result.outcome == Outcome::Reply) {
         ++m_stats.answered;
     }
     if (summary) {
         switch (result.outcome) {
         case Outcome::Reply:
-            *summary = description + " -> " + StatusName(result.status);
+            *summary = description + " -> " + SnmpErrorStatusName(result.status);
             break;
         case Outcome::Refused:
             *summary = description + " -> dropped: community or PDU type refused";
@@ -198,14 +165,18 @@ bool CAgentEngine::HandleDatagram(const std::uint8_t* data, int length, std::int
 }
 
 CAgentEngine::Result CAgentEngine::Dispatch(CSnmpMsg& request, std::int64_t nowMs,
-                                            std::vector<std::uint8_t>& reply) {
+                                            std::vector<std::uint8_t>& reply, bool fromUser) {
     const std::uint8_t type = request.m_wPduType & 0xFF;
-    if (type != SNMP_PDU_GET && type != SNMP_PDU_GETNEXT && type != SNMP_PDU_SET) {
+    const bool v2 = request.m_nVersion == SNMP_VERSION_2C;
+    if (type != SNMP_PDU_GET && type != SNMP_PDU_GETNEXT && type != SNMP_PDU_SET &&
+        !(v2 && type == SNMP_PDU_GETBULK)) {
         ++m_stats.unsupportedPdu;
         return {Outcome::Refused, 0};
     }
+    // An SNMPv3 request comes from a user the security model has checked: it carries no
+    // community, and every user may read and write.
     const std::string& community = request.m_strCommunity;
-    const bool mayWrite = community == m_communities.write;
+    const bool mayWrite = fromUser || community == m_communities.write;
     const bool mayRead = mayWrite || community == m_communities.read;
     if (!(type == SNMP_PDU_SET ? mayWrite : mayRead)) {
         ++m_stats.badCommunity;
@@ -217,6 +188,9 @@ CAgentEngine::Result CAgentEngine::Dispatch(CSnmpMsg& request, std::int64_t nowM
     }
     if (type == SNMP_PDU_SET) {
         return Write(request, nowMs, reply);
+    }
+    if (v2) {
+        return {Outcome::Reply, AnswerV2Read(m_mib, m_switch, request, nowMs, reply)};
     }
     return {Outcome::Reply, Read(request, type == SNMP_PDU_GETNEXT, nowMs, reply)};
 }
@@ -276,17 +250,26 @@ CAgentEngine::Result CAgentEngine::Write(CSnmpMsg& request, std::int64_t nowMs,
     for (const Target& target : targets) {
         ++index;
         const MibObject* object = target.object;
-        if (!object || object->access == MibAccess::ReadOnly ||
-            !CSwitchMib::IsWritableInstance(*object, target.suffix, m_switch)) {
-            EchoRequest(request, SNMP_NO_SUCH_NAME, index, reply);
-            return {Outcome::Reply, SNMP_NO_SUCH_NAME};
+        std::optional<SetRefusal> refusal;
+        if (!object) {
+            refusal = SetRefusal::NoObject;
+        } else if (object->access == MibAccess::ReadOnly) {
+            refusal = SetRefusal::NotWritable;
+        } else if (!CSwitchMib::IsWritableInstance(*object, target.suffix, m_switch)) {
+            refusal = SetRefusal::NoSuchRow;
+        } else if (target.value.type != object->type) {
+            refusal = SetRefusal::WrongType;
+        } else if (!SatisfiesRule(object->rule, target.value)) {
+            refusal = SetRefusal::WrongValue;
         }
-        if (target.value.type != object->type || !SatisfiesRule(object->rule, target.value)) {
-            EchoRequest(request, SNMP_BAD_VALUE, index, reply);
-            return {Outcome::Reply, SNMP_BAD_VALUE};
+        if (refusal) {
+            const std::uint32_t status = SetRefusalStatus(*refusal, request.m_nVersion);
+            EchoRequest(request, status, index, reply);
+            return {Outcome::Reply, status};
         }
-        const SnmpErrorStatus status = object->set(context, target.suffix, target.value);
-        if (status != SNMP_NO_ERROR) {
+        const SnmpErrorStatus setterStatus = object->set(context, target.suffix, target.value);
+        if (setterStatus != SNMP_NO_ERROR) {
+            const std::uint32_t status = SetterStatus(setterStatus, request.m_nVersion);
             EchoRequest(request, status, index, reply);
             return {Outcome::Reply, status};
         }
@@ -296,12 +279,14 @@ CAgentEngine::Result CAgentEngine::Write(CSnmpMsg& request, std::int64_t nowMs,
 
     if (context.resetAction == 2) {
         m_switch.ColdStart(nowMs); // the switch goes down before it can answer
+        RestartV3Engine(nowMs);
         SyncIndex();
         return {Outcome::ColdStart, SNMP_NO_ERROR};
     }
     EchoRequest(request, SNMP_NO_ERROR, 0, reply);
     if (context.resetAction == 3) {
         m_switch.WarmStart(nowMs);
+        RestartV3Engine(nowMs);
         SyncIndex();
     }
     return {Outcome::Reply, SNMP_NO_ERROR};

@@ -1,27 +1,33 @@
 #pragma once
 // The agent's protocol side: one request datagram in, at most one response datagram out, with
-// SNMPv1 semantics (RFC 1157) over the simulated switch. Time is passed in, never read, so
+// SNMPv1 semantics (RFC 1157) over the simulated switch, and when asked for SNMPv2c's (RFC 3416)
+// and SNMPv3 as an authoritative engine with its own users. Time is passed in, never read, so
 // every rule can be driven by a test.
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "agent/AgentProtocols.h"
+#include "agent/AgentResponse.h"
 #include "agent/CSimSwitch.h"
 #include "agent/CSwitchMib.h"
 #include "agent/SwitchTraps.h"
 
 class CSnmpMsg;
+class UsmAuthoritativeEngine;
 
 // Requests that got no answer, by reason, and those that did.
 struct AgentStats {
     std::uint64_t received = 0;
     std::uint64_t answered = 0;
     std::uint64_t malformed = 0;      // not a decodable SNMP message
-    std::uint64_t badVersion = 0;     // a version other than SNMPv1
+    std::uint64_t badVersion = 0;     // a version the switch does not answer
     std::uint64_t badCommunity = 0;   // unknown community, or a set with the read community
-    std::uint64_t unsupportedPdu = 0; // neither get, get-next nor set
+    std::uint64_t unsupportedPdu = 0; // neither get, get-next, set nor (SNMPv2c) get-bulk
     std::uint64_t whileResetting = 0; // arrived while a cold start kept the switch silent
+    std::uint64_t v3Refused = 0;      // SNMPv3 messages the security model refused
 };
 
 struct AgentCommunities {
@@ -29,12 +35,14 @@ struct AgentCommunities {
     std::string write = "marbelo";
 };
 
-// A response may not exceed what every SNMP entity must accept.
-constexpr int kMaxResponseOctets = 484;
-
 class CAgentEngine {
 public:
-    CAgentEngine(const SwitchSetup& setup, AgentCommunities communities, std::int64_t nowMs);
+    // `protocols` adds SNMPv2c and SNMPv3; its passphrases are made into keys and wiped.
+    CAgentEngine(const SwitchSetup& setup, AgentCommunities communities, std::int64_t nowMs,
+                 AgentProtocols protocols = {});
+    ~CAgentEngine();
+    CAgentEngine(const CAgentEngine&) = delete;
+    CAgentEngine& operator=(const CAgentEngine&) = delete;
 
     // Answers one request. Returns false when the request gets no answer (it was dropped and
     // counted, or it cold-started the switch). `summary`, when given, receives one line
@@ -53,6 +61,11 @@ public:
     const CSimSwitch& Switch() const { return m_switch; }
     CSimSwitch& Switch() { return m_switch; }
     const CSwitchMib& Mib() const { return m_mib; }
+    // The SNMPv3 engine with the switch's users, null when it answers no SNMPv3: what the
+    // switch's own SNMPv3 messages (its notifications) are protected with.
+    UsmAuthoritativeEngine* V3Engine() const { return m_pUsm.get(); }
+    // The names of its users, in the order they were given.
+    const std::vector<std::string>& V3UserNames() const { return m_v3UserNames; }
 
 private:
     enum class Outcome { Reply, Refused, ColdStart };
@@ -61,7 +74,18 @@ private:
         std::uint32_t status; // error status of the reply
     };
 
-    Result Dispatch(CSnmpMsg& request, std::int64_t nowMs, std::vector<std::uint8_t>& reply);
+    // A request of a user the SNMPv3 engine checked (`fromUser`) needs no community.
+    Result Dispatch(CSnmpMsg& request, std::int64_t nowMs, std::vector<std::uint8_t>& reply,
+                    bool fromUser);
+    // Dispatches a decoded request and describes the outcome; whether there is an answer.
+    bool Respond(CSnmpMsg& request, std::int64_t nowMs, std::vector<std::uint8_t>& reply,
+                 std::string* summary, bool fromUser);
+    // SNMPv3 (CAgentEngineV3.cpp): the engine with the users, one datagram through it, and
+    // the new boots of a switch that restarted.
+    void StartV3Engine(AgentProtocols& protocols, std::int64_t nowMs);
+    bool HandleV3(const std::uint8_t* data, std::size_t size, std::int64_t nowMs,
+                  std::vector<std::uint8_t>& reply, std::string* summary);
+    void RestartV3Engine(std::int64_t nowMs);
     // Both give the error status they answered with.
     std::uint32_t Read(CSnmpMsg& request, bool next, std::int64_t nowMs,
                        std::vector<std::uint8_t>& reply);
@@ -73,4 +97,7 @@ private:
     AgentCommunities m_communities;
     AgentStats m_stats;
     std::uint32_t m_indexedGeneration = 0;
+    bool m_bV2c = false;
+    std::unique_ptr<UsmAuthoritativeEngine> m_pUsm;
+    std::vector<std::string> m_v3UserNames;
 };

@@ -19,7 +19,9 @@ CAgentServer::CAgentServer(AgentServerSettings settings, QObject* parent)
     if (!m_settings.clock) {
         m_settings.clock = SteadyMs;
     }
-    m_engine = std::make_unique<CAgentEngine>(m_settings.device, m_settings.communities, Now());
+    m_engine = std::make_unique<CAgentEngine>(m_settings.device, m_settings.communities, Now(),
+                                              m_settings.protocols);
+    WipePassphrases(m_settings.protocols);
     for (const auto& [key, community] : m_settings.trapReceivers) {
         m_engine->Switch().AddTrapReceiver(key, community);
     }
@@ -84,8 +86,11 @@ bool CAgentServer::Listen(const std::string& address, std::uint16_t port, std::s
 }
 
 std::string CAgentServer::ListenAddress() const {
-    return m_socket.localAddress().toString().toStdString() + ":" +
-           std::to_string(m_socket.localPort());
+    // An IPv6 address in brackets, so the text is one taurel's /I and --listen read back.
+    const QHostAddress local = m_socket.localAddress();
+    const std::string host = local.toString().toStdString();
+    const bool v6 = local.protocol() == QAbstractSocket::IPv6Protocol;
+    return (v6 ? "[" + host + "]" : host) + ":" + std::to_string(m_socket.localPort());
 }
 
 void CAgentServer::OnReadyRead() {

@@ -30,6 +30,8 @@ struct AgentServerSettings {
     // A port (from 1) whose link goes down and up again every linkFlapSeconds; 0: none.
     std::size_t linkFlapPort = 0;
     int linkFlapSeconds = 10;
+    // SNMPv2c and SNMPv3 besides SNMPv1; the passphrases are wiped once the engine has keys.
+    AgentProtocols protocols;
 };
 
 class CAgentServer : public QObject {

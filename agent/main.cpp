@@ -1,4 +1,5 @@
-// taurel-agent: a simulated switch answering SNMPv1 on UDP until SIGINT or SIGTERM.
+// taurel-agent: a simulated switch answering SNMPv1 (and, when asked, SNMPv2c and SNMPv3) on
+// UDP until SIGINT or SIGTERM.
 
 #include <csignal>
 #include <iostream>
@@ -8,6 +9,7 @@
 
 #include "TaurelVersion.h"
 #include "agent/AgentOptions.h"
+#include "snmp/UsmAuthoritativeEngine.h"
 
 namespace {
 
@@ -17,11 +19,21 @@ void RequestStop(int) {
     g_stopRequested = 1;
 }
 
+std::string HexText(const std::vector<std::uint8_t>& bytes) {
+    static const char* const kDigits = "0123456789abcdef";
+    std::string text;
+    for (const std::uint8_t byte : bytes) {
+        text += kDigits[byte >> 4];
+        text += kDigits[byte & 0x0F];
+    }
+    return text;
+}
+
 void PrintStats(const AgentStats& s) {
     std::cerr << "requests " << s.received << ", answered " << s.answered << ", malformed "
               << s.malformed << ", wrong version " << s.badVersion << ", wrong community "
               << s.badCommunity << ", other PDU " << s.unsupportedPdu << ", while resetting "
-              << s.whileResetting << "\n";
+              << s.whileResetting << ", refused by SNMPv3 " << s.v3Refused << "\n";
 }
 
 } // namespace
@@ -30,7 +42,11 @@ int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     AgentOptions options;
     std::string error;
-    if (!ParseAgentOptions(std::vector<std::string>(argv + 1, argv + argc), options, error)) {
+    std::vector<std::string> args(argv + 1, argv + argc);
+    const bool parsed = ParseAgentOptions(args, options, error);
+    // The users' keys are made; their passphrases need not stay readable in the process.
+    WipeAgentUserArguments(args, argc, argv);
+    if (!parsed) {
         std::cerr << "taurel-agent: " << error << "\n" << AgentUsage();
         return kAgentUsageExit;
     }
@@ -51,10 +67,13 @@ int main(int argc, char** argv) {
                                  options.trapPort,
                                  options.trapReceivers,
                                  options.linkFlapPort,
-                                 options.linkFlapSeconds};
+                                 options.linkFlapSeconds,
+                                 options.protocols};
     if (options.verbose) {
         settings.log = [](const std::string& line) { std::cerr << line << "\n"; };
     }
+    settings.protocols.engineBoots = EngineBootsFromClock();
+    WipePassphrases(options.protocols);
     CAgentServer server(std::move(settings));
     if (!server.Listen(options.listenAddress, options.listenPort, error)) {
         std::cerr << "taurel-agent: cannot listen on " << options.listenAddress << ":"
@@ -62,6 +81,10 @@ int main(int argc, char** argv) {
         return 1;
     }
     std::cout << "taurel-agent listening on " << server.ListenAddress() << std::endl;
+    if (const UsmAuthoritativeEngine* engine = server.Engine().V3Engine()) {
+        std::cout << "SNMPv3 engine ID " << HexText(engine->EngineId()) << ", boots "
+                  << engine->Boots() << std::endl;
+    }
 
     // The handlers only set a flag; the event loop looks at it and ends normally.
     std::signal(SIGINT, RequestStop);

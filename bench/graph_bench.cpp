@@ -62,11 +62,11 @@ struct Curve {
 struct Bare {
     explicit Bare(Curve& curve) : image(800, 400, QImage::Format_RGB32) {
         for (int c = 0; c < kCounters; ++c) {
-            std::vector<POINT> v =
-                CurveVertices(curve.line.Points(), c, curve.line.CurvePlot().GetScale());
             std::vector<QPoint> points;
-            for (const POINT& p : v)
-                points.emplace_back(p.x, p.y);
+            for (const auto& run :
+                 CurveRuns(curve.line.Points(), c, curve.line.CurvePlot().GetScale()))
+                for (const POINT& p : run)
+                    points.emplace_back(p.x, p.y);
             lines.push_back(points);
         }
     }

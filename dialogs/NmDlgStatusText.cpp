@@ -11,15 +11,16 @@ std::string ReplyStatusLine(const CSnmpPdu& pdu, std::int64_t t) {
     const std::uint32_t status = pdu.m_dwErrorStatus;
     if (status == 0)
         return line + "sucessful";
-    if (status > kSnmpV1LastErrorStatus)
+    if (status > kSnmpLastNamedErrorStatus)
         return line;
     // The failing binding is the one at the error index, the last one for index 0.
     CSnmpVarBind* const* entry = ErrorIndexEntry(pdu.m_varBindList, pdu.m_dwErrorIndex, true);
     const CSnmpVarBind* failing = entry ? *entry : nullptr;
     line += SnmpErrorStatusName(status);
-    if (failing && status == 2)
+    const SnmpStatusShape shape = SnmpErrorStatusShape(status);
+    if (failing && shape == SnmpStatusShape::Object)
         line += ", " + failing->m_strOid;
-    if (failing && status == 3)
+    if (failing && shape == SnmpStatusShape::ValueAndObject)
         line += "(" + CSnmpClass::FormatValue(failing, nullptr) + "), " + failing->m_strOid;
     return line;
 }

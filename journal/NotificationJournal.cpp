@@ -188,6 +188,26 @@ NotificationJournal::Open(const std::string& path, JournalRetention retention, s
     return journal;
 }
 
+std::unique_ptr<NotificationJournal> NotificationJournal::OpenForReading(const std::string& path,
+                                                                         std::string& error) {
+    sqlite3* db = nullptr;
+    const int opened =
+        sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY | SQLITE_OPEN_FULLMUTEX, nullptr);
+    std::unique_ptr<NotificationJournal> journal(new NotificationJournal(db, JournalRetention{}));
+    if (opened != SQLITE_OK) {
+        error = sqlite3_errmsg(db);
+        return nullptr;
+    }
+    sqlite3_busy_timeout(db, kBusyTimeoutMs);
+    Statement version(db, "PRAGMA user_version");
+    const bool read = version.get() && sqlite3_step(version.get()) == SQLITE_ROW;
+    if (!read || sqlite3_column_int(version.get(), 0) != kSchemaVersion) {
+        error = read ? "not a journal" : sqlite3_errmsg(db);
+        return nullptr;
+    }
+    return journal;
+}
+
 bool NotificationJournal::Prepare(std::string& error) {
     const char* notification =
         "INSERT INTO notification (received_ms, source_address, source_port, local_address, "
@@ -296,6 +316,10 @@ bool NotificationJournal::Append(const std::vector<SnmpNotification>& batch, std
     if (batch.empty()) {
         return true;
     }
+    if (!m_insertNotification) {
+        error = "the journal was opened for reading";
+        return false;
+    }
     if (!Exec("BEGIN IMMEDIATE")) {
         error = sqlite3_errmsg(m_db);
         return false;
@@ -316,8 +340,10 @@ bool NotificationJournal::Append(const std::vector<SnmpNotification>& batch, std
 
 std::vector<JournalEntry> NotificationJournal::ReadNewest(std::size_t limit,
                                                           const std::string& sourceAddress,
-                                                          std::int64_t beforeId) const {
-    std::string sql = std::string("SELECT ") + kColumns + " FROM notification WHERE id < ?1";
+                                                          std::int64_t beforeId,
+                                                          std::int64_t afterId) const {
+    std::string sql =
+        std::string("SELECT ") + kColumns + " FROM notification WHERE id < ?1 AND id > ?4";
     if (!sourceAddress.empty()) {
         sql += " AND source_address = ?3";
     }
@@ -335,6 +361,7 @@ std::vector<JournalEntry> NotificationJournal::ReadNewest(std::size_t limit,
     if (!sourceAddress.empty()) {
         BindText(rows.get(), 3, sourceAddress);
     }
+    sqlite3_bind_int64(rows.get(), 4, afterId);
     while (sqlite3_step(rows.get()) == SQLITE_ROW) {
         JournalEntry entry{sqlite3_column_int64(rows.get(), 0), ReadRow(rows.get())};
         sqlite3_reset(bindings.get());
@@ -361,6 +388,14 @@ std::int64_t NotificationJournal::Count(const std::string& sourceAddress) const 
         BindText(count.get(), 1, sourceAddress);
     }
     return sqlite3_step(count.get()) == SQLITE_ROW ? sqlite3_column_int64(count.get(), 0) : 0;
+}
+
+std::int64_t NotificationJournal::NewestId() const {
+    Statement newest(m_db, "SELECT max(id) FROM notification");
+    if (!newest.get() || sqlite3_step(newest.get()) != SQLITE_ROW) {
+        return -1;
+    }
+    return sqlite3_column_int64(newest.get(), 0);
 }
 
 std::optional<std::string> NotificationJournal::Setting(const std::string& key) const {

@@ -72,6 +72,11 @@ public:
     // cannot be opened or is not a journal.
     static std::unique_ptr<NotificationJournal>
     Open(const std::string& path, JournalRetention retention, std::string& error);
+    // Opens an existing journal only to read it: nothing is created or written, so a journal
+    // another user's receiver keeps can be read where its file may be read. Null with `error`
+    // set when it is missing, unreadable or not a journal.
+    static std::unique_ptr<NotificationJournal> OpenForReading(const std::string& path,
+                                                               std::string& error);
 
     // Keeps `batch` in one transaction and applies the retention; true once it is on disk.
     // On failure nothing of the batch is kept.
@@ -81,10 +86,13 @@ public:
     }
 
     // At most `limit` notifications, newest first, with ids below `beforeId` (0: from the
-    // newest) and, when `sourceAddress` is not empty, from that sender only.
+    // newest) and above `afterId`, and, when `sourceAddress` is not empty, from that sender only.
     std::vector<JournalEntry> ReadNewest(std::size_t limit, const std::string& sourceAddress = {},
-                                         std::int64_t beforeId = 0) const;
+                                         std::int64_t beforeId = 0, std::int64_t afterId = 0) const;
     std::int64_t Count(const std::string& sourceAddress = {}) const;
+    // The id of the newest notification of any sender (0 when there is none, -1 when the file
+    // cannot be read): a reader asks this to learn cheaply whether anything came in.
+    std::int64_t NewestId() const;
 
     std::optional<std::string> Setting(const std::string& key) const;
     bool SetSetting(const std::string& key, const std::string& value);

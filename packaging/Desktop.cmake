@@ -1,5 +1,6 @@
-# The menu entry, the AppStream metainfo and the hicolor icons. The icons are drawn at build
-# time by make-icons, one image per theme size.
+# The menu entries (the program, which asks which switch to manage, and its demo), the AppStream
+# metainfo and the hicolor icons. The icons are drawn at build time by make-icons, one image per
+# theme size.
 
 set(taurel_icon_sizes 16 22 24 32 48 64 128 256)
 set(taurel_icon_dir ${CMAKE_CURRENT_BINARY_DIR}/icons/hicolor)
@@ -26,10 +27,11 @@ set(TAUREL_RELEASE_DATE ${taurel_release_date})
 configure_file(desktop/org.example.taurel.metainfo.xml.in
                ${CMAKE_CURRENT_BINARY_DIR}/desktop/org.example.taurel.metainfo.xml @ONLY)
 set(TAUREL_DESKTOP_FILE ${CMAKE_CURRENT_SOURCE_DIR}/desktop/taurel.desktop)
+set(TAUREL_DEMO_DESKTOP_FILE ${CMAKE_CURRENT_SOURCE_DIR}/desktop/taurel-demo.desktop)
 set(TAUREL_METAINFO_FILE ${CMAKE_CURRENT_BINARY_DIR}/desktop/org.example.taurel.metainfo.xml)
 
 add_custom_target(taurel_icons ALL DEPENDS ${taurel_icon_files})
-install(FILES ${TAUREL_DESKTOP_FILE}
+install(FILES ${TAUREL_DESKTOP_FILE} ${TAUREL_DEMO_DESKTOP_FILE}
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications COMPONENT Runtime)
 install(FILES ${TAUREL_METAINFO_FILE}
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo COMPONENT Runtime)

@@ -7,7 +7,7 @@ find_program(GZIP gzip REQUIRED)
 
 set(taurel_man_names
     "manage one SNMP Ethernet switch"
-    "simulated SNMPv1 switch for testing and demonstration"
+    "simulated SNMP switch for testing and demonstration"
     "command-line SNMP client (v1, v2c, v3) printing net-snmp's lines"
     "generic MIB dialogs on any SNMPv1, SNMPv2c or SNMPv3 agent"
     "receive SNMP traps and informs into an SQLite journal")

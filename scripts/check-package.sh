@@ -37,5 +37,6 @@ if [ -e /usr/share/man/man1/taurel.1.gz ] && command -v man >/dev/null; then
   man -w taurel >/dev/null || { echo "man cannot find taurel's page"; exit 1; }
 fi
 desktop-file-validate /usr/share/applications/taurel.desktop
+desktop-file-validate /usr/share/applications/taurel-demo.desktop
 appstreamcli validate --no-net /usr/share/metainfo/*.metainfo.xml >/dev/null
 echo "== the installed package runs =="

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/core/CObject.h"
 #include "snmp/NmSnmpApi.h"
@@ -18,6 +19,7 @@ enum : int {
     SOCK_ERR_ACCESS = 10013,         // the network layer refused the destination (broadcast)
     SOCK_ERR_MSGSIZE = 10040,        // datagram larger than the network accepts
     SOCK_ERR_NOTSOCK = 10038,        // the socket was never opened
+    SOCK_ERR_AFNOSUPPORT = 10047,    // the system has no sockets of the address's family
     SOCK_ERR_ADDRINUSE = 10048,      // the local port is taken
     SOCK_ERR_ADDRNOTAVAIL = 10049,   // the destination address or port is not usable
     SOCK_ERR_NETUNREACH = 10051,     // no route to the destination network
@@ -35,13 +37,20 @@ public:
     CAsyncSocket(const CAsyncSocket&) = delete;
     CAsyncSocket& operator=(const CAsyncSocket&) = delete;
 
-    // Opens a datagram socket on `port` (0: any free port) of `address` (empty: any IPv4
-    // address) and enables the receive notification. False with GetLastError set on failure.
+    // Opens a datagram socket on `port` (0: any free port) of the local `address` (empty: any
+    // IPv4 address; "127.0.0.1", "::1", "::" or an address of this host) and enables the
+    // receive notification; what was open before is closed. False with GetLastError set on
+    // failure.
     bool Create(std::uint16_t port = 0, const std::string& address = {});
     void Close();
 
-    // Sends one datagram to `host` (dotted address or host name) and `port`. Returns the byte
-    // count, or -1 with GetLastError set.
+    // Sends one datagram to `host` (IPv4 or IPv6 address, or host name) and `port`. It leaves
+    // from a local socket of the destination's family that the destination can answer: one
+    // bound to the loopback address for a loopback destination, else one bound to any address
+    // (a listener so answers from where it listens). When there is none, one is opened on a
+    // free port, bound to the loopback address for a loopback destination (no other host can
+    // reach it) and to any address for others. Returns the byte count, or -1 with GetLastError
+    // set.
     int SendTo(const void* data, int length, std::uint16_t port, const std::string& host);
     // Reads the waiting datagram (at most `capacity` bytes; the rest of a longer one is lost).
     // Returns the byte count, or -1 with GetLastError set. `datagramLength`, when given,
@@ -50,12 +59,18 @@ public:
                     int* datagramLength = nullptr);
 
     int GetLastError() const { return m_nLastError; }
-    // The local port the socket is bound to; 0 before Create.
+    // The local port and address of the socket the last datagram left from, or before any was
+    // sent of the one Create opened; 0 and empty before Create.
     std::uint16_t GetLocalPort() const;
+    std::string GetLocalAddress() const;
 
 protected:
     // Called once per waiting datagram, on the owning thread.
     virtual void OnReceive(int nErrorCode);
+    // For a handler that reads a batch of datagrams itself: one OnReceive per notification,
+    // then back to the event loop, which notifies again while datagrams wait. A flood then
+    // never holds the thread for longer than one batch.
+    void SetOneReceivePerNotification() { m_bOneReceivePerNotification = true; }
     void SetLastError(int error) { m_nLastError = error; }
 
     // What the system tells about one datagram besides its bytes, for a listener that must know
@@ -78,11 +93,18 @@ protected:
     int ReceiveWithArrival(void* data, int capacity, Arrival& arrival);
 
 private:
-    void DeliverPendingDatagrams();
-    bool HasPendingDatagram() const;
+    struct Binding;
+    // Opens a socket bound to `local` (`size` bytes); null with GetLastError set on failure.
+    Binding* Open(const void* local, unsigned size);
+    Binding* BindingFor(int family, bool loopback);
+    void DeliverPendingDatagrams(Binding* binding);
+    const Binding* Shown() const;
 
-    int m_fd = -1;
-    std::unique_ptr<QSocketNotifier> m_notifier;
+    std::vector<std::unique_ptr<Binding>> m_bindings;
+    Binding* m_pReading = nullptr; // whose datagram OnReceive is reading
+    Binding* m_pLastSent = nullptr;
+    std::uint64_t m_nCloses = 0;
     int m_nLastError = 0;
     std::uint64_t m_nReads = 0;
+    bool m_bOneReceivePerNotification = false;
 };

@@ -163,6 +163,12 @@ bool CSnmpClass::IsEndOfTable(const CSnmpPdu* pdu) {
     // Inside the table only when the name continues the prefix by a whole sub-identifier: the
     // prefix text found elsewhere in a name ("….1" within "….10.1", or inside another subtree)
     // is not a row of this table.
+    // An SNMPv2 agent past its last object answers endOfMibView under the name asked for,
+    // which still lies inside the table: taken as a row, the walk would ask for it for ever.
+    if (pdu->m_varBindList.front()->m_byType == SNMP_TYPE_ENDOFMIBVIEW) {
+        m_strPosition.clear();
+        return true;
+    }
     const std::string& name = pdu->m_varBindList.front()->m_strOid;
     // An SNMPv2c agent ends its objects with endOfMibView under the name asked for: another
     // step from there would ask for the same name for ever.

@@ -29,8 +29,9 @@ public:
     // Builds a request of `pduType` (get, get-next or set) from the objects and sends it; the
     // outcome reaches the receiver. Returns the request id.
     std::uint32_t SendSnmp(std::uint16_t pduType);
-    // After a get-next reply: true when the walk has left the table (the position is reset),
-    // otherwise the position moves to the reply's row.
+    // After a get-next reply: true when the walk has left the table or reached the end of the
+    // agent's view (endOfMibView; the position is reset), otherwise the position moves to the
+    // reply's row.
     bool IsEndOfTable(const CSnmpPdu* pdu);
     // Drops the read-only objects except index columns.
     void RemoveReadOnlyObjid();

@@ -67,9 +67,10 @@ std::string CSnmpClass::ValueText(const CSnmpVarBind* vb, const CSnmpOid* oid) {
     if (!vb) {
         return {};
     }
-    // An agent's exception stands in place of the value, whatever the row's type.
-    const SnmpValueType* type =
-        SnmpValueTypeOf(oid && !SnmpIsException(vb->m_byType) ? oid->m_byType : vb->m_byType);
+    // An agent's exception stands in place of the value, whatever the row's type; so does a
+    // Counter64 an SNMPv2 agent sends for a row of 32 bits, whose high half must not be lost.
+    const bool ownType = SnmpIsException(vb->m_byType) || vb->m_byType == SNMP_TYPE_COUNTER64;
+    const SnmpValueType* type = SnmpValueTypeOf(oid && !ownType ? oid->m_byType : vb->m_byType);
     switch (type ? type->form : SnmpForm::Null) {
     case SnmpForm::Unsigned64:
         return FormatText("%llu", static_cast<unsigned long long>(vb->GetInt64()));

@@ -3,6 +3,7 @@
 // out requests, or, with precise time-outs, sleeps until the next request falls due. It is a
 // plain QObject with QTimers; nothing of it is ever shown.
 
+#include <cstdint>
 #include <functional>
 #include <string>
 
@@ -37,6 +38,11 @@ public:
     void SetTimeout(int milliseconds);
     // True while a wake is set for the next request to fall due (precise time-outs only).
     bool DeadlineArmed() const { return m_deadline.isActive(); }
+    // How long after `wallClockMs` (milliseconds since the epoch) the one-second tick comes:
+    // it runs in the middle of each second of the clock that stamps requests, so a request
+    // times out between 0.5 and 1.5 seconds after it was sent, never sooner than the default
+    // time-out and never a second later than needed.
+    static int FirstTickDelayMs(std::int64_t wallClockMs);
 
     // Where the engine's one user-visible alert goes; the program installs a message box, the
     // default writes to standard error. An empty function restores the default.
@@ -52,5 +58,6 @@ private:
     void OnDeadline();
 
     QTimer m_timer;
-    QTimer m_deadline;
+    QTimer m_phaseTimer; // until the first tick in the middle of a second
+    QTimer m_deadline;   // precise time-outs: when the next request falls due
 };

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "platform/core/CArchive.h"
+#include "platform/core/Clock.h"
 
 IMPLEMENT_SERIAL(CSnmpMsg, CObject, 1)
 
@@ -43,6 +44,10 @@ int CSnmpMsg::ImageLength() const {
     const int capacity =
         m_largeImage.empty() ? kSnmpBufferSize : static_cast<int>(m_largeImage.size());
     return m_nLen < 0 ? 0 : (m_nLen > capacity ? capacity : m_nLen);
+}
+
+std::int64_t CSnmpMsg::ReceivedMs() const {
+    return m_timeReceivedMs != 0 ? m_timeReceivedMs : Clock::nowMs();
 }
 
 void CSnmpMsg::Serialize(CArchive& ar) {

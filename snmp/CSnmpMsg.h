@@ -50,6 +50,9 @@ public:
     const std::uint8_t* ImageData() const;
     int ImageLength() const;
 
+    // When the reply arrived (m_timeReceivedMs), or now for a message that came another way.
+    std::int64_t ReceivedMs() const;
+
     void Release() { delete this; }
     static void Release(CSnmpMsg* p) { delete p; }
     void Serialize(CArchive& ar) override;
@@ -65,6 +68,10 @@ public:
     std::int64_t m_timeSent = 0;
     // When the request last went out on the engine's time-out clock, in microseconds.
     std::int64_t m_timeSentUs = 0;
+    // When the reply's datagram was read from the socket, in milliseconds on the injectable
+    // clock (Clock::nowMs); 0 until a reply arrived. Rates are timed by it: a reply handled
+    // late, behind a busy window, still counts from when it came.
+    std::int64_t m_timeReceivedMs = 0;
     // How long this request may go unanswered, in milliseconds; 0 takes the engine's time-out.
     int m_nTimeoutMs = 0;
     SNMPCALLBACK m_pfnCallback = nullptr;

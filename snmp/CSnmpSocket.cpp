@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstdio>
 #include <cstring>
 #include <memory>
 
@@ -49,9 +50,14 @@ std::uint32_t CSnmpSocket::SendSnmpMsg(CSnmpMsg* msg) {
                 msg->m_pUsm = agent->second;
             }
         }
-        const auto version = m_agentVersion.find(msg->m_strIpAddr);
-        if (msg->m_pUsm || version != m_agentVersion.end()) {
-            msg->m_nVersion = SNMP_VERSION_2C; // a v3 message carries v2 PDUs too
+        if (!msg->m_pUsm) {
+            const auto agent = m_agentVersion.find(msg->m_strIpAddr);
+            if (agent != m_agentVersion.end()) {
+                msg->m_nVersion = agent->second;
+            }
+        }
+        if (msg->m_pUsm) {
+            msg->m_nVersion = SNMP_VERSION_2C; // a v3 message carries v2 PDUs
         }
         msg->SnmpEncode();
         if (msg->m_pUsm) {
@@ -64,10 +70,8 @@ std::uint32_t CSnmpSocket::SendSnmpMsg(CSnmpMsg* msg) {
             throw SnmpSocketError(GetLastError());
         }
     } catch (const CSnmpException& e) {
+        // Not logged: the log holds what went over the wire, and this never did.
         msg->m_exception = e;
-        if (m_bLogPackets) {
-            LogSnmpPacket(msg);
-        }
         const std::uint32_t reqId = msg->m_pPdu->m_dwReqId;
         if (SnmpHasReceiver(msg)) {
             SnmpCallReceiver(msg, e.m_wCode);
@@ -218,6 +222,7 @@ int CSnmpSocket::ReceiveDatagram(CSnmpMsg& reply) {
     // Named as requests name agents: the port follows unless it is SNMP's own.
     reply.m_strIpAddr =
         senderPort == kSnmpAgentPort ? sender : sender + ":" + std::to_string(senderPort);
+    reply.m_timeReceivedMs = Clock::nowMs();
     return length;
 }
 
@@ -322,5 +327,12 @@ void CSnmpSocket::LogSnmpPacket(CSnmpMsg* msg) {
     // on its own.
     CArchive ar;
     WriteSnmpLogRecord(ar, *msg);
-    AppendToFile(kSnmpPacketLogName, ar.Bytes());
+    std::string error;
+    if (!AppendToFile(kSnmpPacketLogName, ar.Bytes(), &error) && !m_bLogFailureTold) {
+        // Said once: an operator who asked for a log must learn it is not being kept, but a
+        // line per packet would bury everything else on standard error.
+        m_bLogFailureTold = true;
+        std::fprintf(stderr, "cannot write the packet log %s: %s\n", kSnmpPacketLogName,
+                     error.c_str());
+    }
 }

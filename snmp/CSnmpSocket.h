@@ -45,6 +45,8 @@ public:
     std::int64_t TimeoutClockUs() const;
 
     int m_bLogPackets = 0;
+    // Set once the packet log could not be written and standard error was told.
+    bool m_bLogFailureTold = false;
     std::list<CSnmpMsg*> m_msgList;
     // Longest reply accepted, in bytes. A longer one is refused: its request, when listed, is
     // handed back with SNMP_ERR_RESPONSE_TOO_BIG. 512 for the switch; at most kSnmpMaxDatagram.
@@ -53,8 +55,8 @@ public:
     // that names no security session of its own is sent in this one. Hosts whose dialogs build
     // their requests themselves (NmDialog's) reach a v3 agent this way.
     std::map<std::string, std::shared_ptr<UsmSession>> m_agentSecurity;
-    // Agents spoken to with SNMPv2c, by address as requests name them: a request to one of
-    // them goes as SNMPv2c whatever version it was made with.
+    // Agents spoken to in another community-based version than SNMPv1, by address as requests
+    // name them: a request to one of them that names no security session goes in this version.
     std::map<std::string, int> m_agentVersion;
     // Off: time-outs count whole seconds of the injectable clock, as the switch's windows
     // always had them. On: a monotonic clock to the microsecond, so that a time-out such as

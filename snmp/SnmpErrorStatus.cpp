@@ -4,39 +4,49 @@
 
 #include "platform/core/TextFormat.h"
 #include "snmp/CSnmpMsg.h"
+#include "snmp/CSnmpPdu.h"
+#include "snmp/SnmpTypes.h"
 
 namespace {
 
 struct StatusWords {
     const char* name;
     const char* phrase;
-    // Whether the phrase names the failing object (and, for badValue, its value).
-    enum { Plain, Object, ValueAndObject } shape;
+    SnmpStatusShape shape;
 };
+
+constexpr auto kPlain = SnmpStatusShape::Plain;
+constexpr auto kObject = SnmpStatusShape::Object;
+constexpr auto kValueAndObject = SnmpStatusShape::ValueAndObject;
 
 const StatusWords kWords[] = {
-    {"noError", "", StatusWords::Plain},
-    {"tooBig", "Response too big", StatusWords::Plain},
-    {"noSuchName", "No such name", StatusWords::Object},
-    {"badValue", "Bad value", StatusWords::ValueAndObject},
-    {"readOnly", "Read only", StatusWords::Plain},
-    {"genErr", "General error", StatusWords::Plain},
-    {"noAccess", "No access", StatusWords::Object},
-    {"wrongType", "Wrong type", StatusWords::Object},
-    {"wrongLength", "Wrong length", StatusWords::Object},
-    {"wrongEncoding", "Wrong encoding", StatusWords::Object},
-    {"wrongValue", "Wrong value", StatusWords::ValueAndObject},
-    {"noCreation", "No creation", StatusWords::Object},
-    {"inconsistentValue", "Inconsistent value", StatusWords::ValueAndObject},
-    {"resourceUnavailable", "Resource unavailable", StatusWords::Object},
-    {"commitFailed", "Commit failed", StatusWords::Plain},
-    {"undoFailed", "Undo failed", StatusWords::Plain},
-    {"authorizationError", "Authorization error", StatusWords::Plain},
-    {"notWritable", "Not writable", StatusWords::Object},
-    {"inconsistentName", "Inconsistent name", StatusWords::Object},
+    {"noError", "", kPlain},
+    {"tooBig", "Response too big", kPlain},
+    {"noSuchName", "No such name", kObject},
+    {"badValue", "Bad value", kValueAndObject},
+    {"readOnly", "Read only", kPlain},
+    {"genErr", "General error", kPlain},
+    {"noAccess", "No access", kObject},
+    {"wrongType", "Wrong type", kObject},
+    {"wrongLength", "Wrong length", kObject},
+    {"wrongEncoding", "Wrong encoding", kObject},
+    {"wrongValue", "Wrong value", kValueAndObject},
+    {"noCreation", "No creation", kObject},
+    {"inconsistentValue", "Inconsistent value", kValueAndObject},
+    {"resourceUnavailable", "Resource unavailable", kObject},
+    {"commitFailed", "Commit failed", kPlain},
+    {"undoFailed", "Undo failed", kPlain},
+    {"authorizationError", "Authorization error", kPlain},
+    {"notWritable", "Not writable", kObject},
+    {"inconsistentName", "Inconsistent name", kObject},
 };
+static_assert(std::size(kWords) == kSnmpLastNamedErrorStatus + 1);
 
 } // namespace
+
+SnmpStatusShape SnmpErrorStatusShape(std::uint32_t status) {
+    return status < std::size(kWords) ? kWords[status].shape : kPlain;
+}
 
 std::string SnmpErrorStatusName(std::uint32_t status) {
     if (status < std::size(kWords))
@@ -50,11 +60,32 @@ std::string SnmpErrorStatusPhrase(std::uint32_t status, const std::string& name,
         return {};
     const StatusWords& words = kWords[status];
     std::string text = words.phrase;
-    if (words.shape == StatusWords::ValueAndObject)
+    if (words.shape == kValueAndObject)
         text += "(" + value + ")";
-    if (words.shape != StatusWords::Plain)
+    if (words.shape != kPlain)
         text += ", " + name;
     return text.substr(0, text.find('\n'));
+}
+
+std::string SnmpExceptionPhrase(std::uint8_t type, const std::string& name) {
+    const char* words = type == SNMP_TYPE_NOSUCHOBJECT     ? "No such object"
+                        : type == SNMP_TYPE_NOSUCHINSTANCE ? "No such instance"
+                        : type == SNMP_TYPE_ENDOFMIBVIEW   ? "End of MIB view"
+                                                           : nullptr;
+    if (!words)
+        return {};
+    const std::string text = std::string(words) + ", " + name;
+    return text.substr(0, text.find('\n'));
+}
+
+std::uint32_t SnmpFirstException(const CSnmpPdu& pdu) {
+    std::uint32_t position = 0;
+    for (const CSnmpVarBind* binding : pdu.m_varBindList) {
+        ++position;
+        if (binding && SnmpIsException(binding->m_byType))
+            return position;
+    }
+    return 0;
 }
 
 std::string SnmpReceiverCodeText(std::uint16_t code, const std::string& engineText) {

@@ -12,9 +12,17 @@
 #include "snmp/NmSnmpApi.h"
 
 class CSnmpMsg;
+class CSnmpPdu;
 
-// The last error status an SNMPv1 agent sends (genErr); the windows of the module name these.
-constexpr std::uint32_t kSnmpV1LastErrorStatus = 5;
+// The last error status the windows name: every status up to inconsistentName, the SNMPv1 ones
+// (1-5) and those an SNMPv2c or SNMPv3 agent adds (6-18). A status past it is no status the
+// protocol knows, and a window names none for it.
+constexpr std::uint32_t kSnmpLastNamedErrorStatus = 18;
+
+// What a status's words name besides the status itself: nothing ("General error"), the failing
+// object ("No such name, NAME"), or its value and the object ("Bad value(VALUE), NAME").
+enum class SnmpStatusShape { Plain, Object, ValueAndObject };
+NMSNMP_API SnmpStatusShape SnmpErrorStatusShape(std::uint32_t status);
 
 // net-snmp's identifier: "noError" ... "inconsistentName"; a status outside 0-18 as "error(N)".
 NMSNMP_API std::string SnmpErrorStatusName(std::uint32_t status);
@@ -43,6 +51,15 @@ auto ErrorIndexEntry(const List& entries, std::uint32_t index, bool zeroIsLast)
             return &*it;
     return nullptr;
 }
+
+// The words of an SNMPv2 exception standing in place of a value, about the object `name`:
+// "No such object, NAME", "No such instance, NAME", "End of MIB view, NAME"; empty for a value
+// that is no exception. Cut at its first newline.
+NMSNMP_API std::string SnmpExceptionPhrase(std::uint8_t type, const std::string& name);
+// The position (from 1) of the reply's first binding that holds an exception instead of a
+// value; 0 when every binding holds a value. An SNMPv2 agent answers a request this way where
+// an SNMPv1 agent answers noSuchName.
+NMSNMP_API std::uint32_t SnmpFirstException(const CSnmpPdu& pdu);
 
 // The engine's own words for how a request that got no reply ended: the text it gave the
 // message (`msg` may be null; "Response too big.", "Unknown user name", why a send failed),

@@ -58,6 +58,8 @@ bool SnmpNotificationListener::Listen(const std::string& address, std::uint16_t 
         return false;
     }
     EnableArrivalInfo(kReceiveBuffer);
+    // A batch, then the event loop: under a flood the rest waits for the next notification.
+    SetOneReceivePerNotification();
     m_area.resize(kSnmpMaxDatagram);
     return true;
 }

@@ -69,10 +69,10 @@ void SetSnmpAgentVersion(const std::string& address, int version) {
         return;
     }
     auto& agents = g_pSnmpDll->m_pSnmpSocket->m_agentVersion;
-    if (version == SNMP_VERSION_2C) {
-        agents[address] = version;
-    } else {
+    if (version == SNMP_VERSION_1) {
         agents.erase(address);
+    } else {
+        agents[address] = version;
     }
 }
 

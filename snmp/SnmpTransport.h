@@ -30,8 +30,9 @@ NMSNMP_API void SetSnmpReceiveLimit(int bytes);
 // `session`; a null session makes them community-based again. Needs a running engine.
 NMSNMP_API void SetSnmpAgentSecurity(const std::string& address,
                                      std::shared_ptr<UsmSession> session);
-// From now on requests to `address` go as SNMPv2c (`version` SNMP_VERSION_2C) or as they were
-// made (SNMP_VERSION_1). Needs a running engine.
+// From now on community-based requests to `address` go in `version` (SNMP_VERSION_1 or
+// SNMP_VERSION_2C) and their replies are read in it; SNMPv1 is what an agent not named here is
+// spoken to in. A security session set for the address takes precedence. Needs a running engine.
 NMSNMP_API void SetSnmpAgentVersion(const std::string& address, int version);
 // Time-outs to the millisecond (see CSnmpDll::SetPreciseTimeouts); off by default.
 NMSNMP_API void SetSnmpPreciseTimeouts(bool precise);

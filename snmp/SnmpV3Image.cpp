@@ -9,12 +9,17 @@ std::int64_t SnmpV3MessageId(std::uint32_t requestId) {
     return static_cast<std::int64_t>(requestId & 0x7FFFFFFFu);
 }
 
-void SnmpProtectImage(CSnmpMsg& msg) {
-    BerReader in(msg.m_buf, static_cast<std::size_t>(msg.m_nLen));
+std::vector<std::uint8_t> SnmpCommunityPdu(const std::uint8_t* image, std::size_t size) {
+    BerReader in(image, size);
     BerReader message = in.Take(in.Enter(0x30, SNMP_ERR_AUTH_PARSE));
     message.GetInteger();
     message.GetOctets();
-    const std::vector<std::uint8_t> pdu = message.GetRawElement();
+    return message.GetRawElement();
+}
+
+void SnmpProtectImage(CSnmpMsg& msg) {
+    const std::vector<std::uint8_t> pdu =
+        SnmpCommunityPdu(msg.m_buf, static_cast<std::size_t>(msg.m_nLen));
     std::vector<std::uint8_t> wire =
         msg.m_pUsm->Protect(SnmpV3MessageId(msg.m_pPdu->m_dwReqId), pdu);
     if (wire.empty()) {

@@ -116,6 +116,13 @@ std::uint32_t UsmAuthoritativeEngine::Time(Clock::Seconds now) const {
                                               : static_cast<std::uint32_t>(elapsed);
 }
 
+void UsmAuthoritativeEngine::Restart(Clock::Seconds now) {
+    if (m_boots < UsmEngineTime::kMaxBoots) {
+        ++m_boots;
+    }
+    m_startedAt = now;
+}
+
 void UsmAuthoritativeEngine::AddUser(UsmUser user) {
     const std::vector<std::uint8_t> engine = user.engineId.empty() ? m_engineId : user.engineId;
     User entry;

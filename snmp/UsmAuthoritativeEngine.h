@@ -93,6 +93,12 @@ public:
                                                   Clock::Seconds now,
                                                   const std::string& contextName = {});
 
+    // The engine started again (its device rebooted): one boot more, its time from 0 at `now`.
+    // Messages of the earlier boot fall outside the time window; senders learn the new clock
+    // from the notInTimeWindow report. At the last boots value the engine stays there, and
+    // accepts nothing authenticated until it is given a new ID.
+    void Restart(Clock::Seconds now);
+
     const std::vector<std::uint8_t>& EngineId() const { return m_engineId; }
     std::uint32_t Boots() const { return m_boots; }
     std::uint32_t Time(Clock::Seconds now) const;

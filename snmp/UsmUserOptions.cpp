@@ -80,7 +80,30 @@ constexpr std::pair<const char*, UsmPrivProtocol> kPriv[] = {{"AES", UsmPrivProt
                                                              {"AES128", UsmPrivProtocol::AES128},
                                                              {"AES-128", UsmPrivProtocol::AES128}};
 
+// The first word of each level or protocol in the lists above is the one the tools print.
+template <typename T, std::size_t N>
+std::string WordOf(const std::pair<const char*, T> (&names)[N], T value) {
+    for (const auto& [name, item] : names) {
+        if (item == value) {
+            return name;
+        }
+    }
+    return {};
+}
+
 } // namespace
+
+std::string UsmSecurityLevelName(UsmSecurityLevel level) {
+    return WordOf(kLevels, level);
+}
+
+std::string UsmAuthProtocolName(UsmAuthProtocol protocol) {
+    return WordOf(kAuth, protocol);
+}
+
+std::string UsmPrivProtocolName(UsmPrivProtocol protocol) {
+    return WordOf(kPriv, protocol);
+}
 
 bool ParseUsmOption(char letter, const std::string& value, UsmUser& user, std::string& error) {
     switch (letter) {
@@ -133,17 +156,20 @@ bool ParseUsmOption(char letter, const std::string& value, UsmUser& user, std::s
     }
 }
 
-bool CheckUsmUser(const UsmUser& user, std::string& error) {
+bool CheckUsmUser(const UsmUser& user, std::string& error, bool nameOptions) {
+    const auto option = [nameOptions](const char* letter) {
+        return nameOptions ? std::string(" (") + letter + ")" : std::string();
+    };
     if (user.userName.empty()) {
-        error = "SNMPv3 needs a user name (-u)";
+        error = "SNMPv3 needs a user name" + option("-u");
         return false;
     }
     if (user.level != UsmSecurityLevel::NoAuthNoPriv && user.authPassword.size() < kMinPassphrase) {
-        error = "the authentication passphrase (-A) needs at least 8 characters";
+        error = "the authentication passphrase" + option("-A") + " needs at least 8 characters";
         return false;
     }
     if (user.level == UsmSecurityLevel::AuthPriv && user.privPassword.size() < kMinPassphrase) {
-        error = "the privacy passphrase (-X) needs at least 8 characters";
+        error = "the privacy passphrase" + option("-X") + " needs at least 8 characters";
         return false;
     }
     return true;

@@ -17,9 +17,14 @@ NMSNMP_API bool IsUsmOptionLetter(char letter);
 // Takes the option `letter` and its value into `user`; false with `error` set for a bad value.
 NMSNMP_API bool ParseUsmOption(char letter, const std::string& value, UsmUser& user,
                                std::string& error);
+// The words of the options above for a level or a protocol: "authPriv", "SHA-256", "AES".
+NMSNMP_API std::string UsmSecurityLevelName(UsmSecurityLevel level);
+NMSNMP_API std::string UsmAuthProtocolName(UsmAuthProtocol protocol);
+NMSNMP_API std::string UsmPrivProtocolName(UsmPrivProtocol protocol);
 // Checks that the options make a usable user: a name, and passphrases of at least 8 characters
-// for the levels that need them.
-NMSNMP_API bool CheckUsmUser(const UsmUser& user, std::string& error);
+// for the levels that need them. The error names the option letters unless `nameOptions` is
+// false (a program whose passphrases come from elsewhere).
+NMSNMP_API bool CheckUsmUser(const UsmUser& user, std::string& error, bool nameOptions = true);
 // Overwrites the passphrases given with -A and -X (apart, or joined as -APASS) in the program's
 // own argument strings and in `args`, so they are not left readable in memory (or in the
 // process list) for the whole run.

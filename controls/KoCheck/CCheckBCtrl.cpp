@@ -69,7 +69,9 @@ LRESULT CCheckBCtrl::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         Toggle();
         break;
     case WM_GETDLGCODE:
-        return DLGC_BUTTON;
+        // Space and the mnemonic press the box; Return is the dialog's, for its default button,
+        // as a desktop dialog's check box leaves it.
+        return wParam == VK_RETURN ? 0 : DLGC_BUTTON;
     case WM_GETOBJECT: {
         auto& info = *reinterpret_cast<AccessibleInfo*>(lParam);
         info.self.role = AccRole::CheckBox;

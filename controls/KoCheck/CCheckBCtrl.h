@@ -1,7 +1,8 @@
 #pragma once
 // CCheckBCtrl ("CheckBoxCtrlClass"): a square that toggles on each left click between a
 // raised empty face (unchecked) and a sunken face with a check mark (checked); Space toggles it
-// too. It tells nobody; the owner reads GetCheck.
+// too; Return is left to the dialog's default button. It tells nobody; the owner reads
+// GetCheck.
 
 #include "controls/common/ControlClass.h"
 #include "platform/ui/CWnd.h"

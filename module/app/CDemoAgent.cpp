@@ -5,10 +5,20 @@
 CDemoAgent::CDemoAgent() = default;
 CDemoAgent::~CDemoAgent() = default;
 
-bool CDemoAgent::Start(std::string& error) {
-    m_server = std::make_unique<CAgentServer>(AgentServerSettings{});
-    if (m_server->Listen("127.0.0.1", 0, error))
+bool CDemoAgent::Start(std::string& error, AgentProtocols protocols, const DemoAgentTraps& traps) {
+    AgentServerSettings settings;
+    settings.protocols = std::move(protocols);
+    m_server = std::make_unique<CAgentServer>(std::move(settings));
+    if (traps.receiverPort) {
+        m_server->SetTrapPort(traps.receiverPort);
+        m_server->AddTrapReceiver("127.0.0.1", "public");
+    }
+    if (m_server->Listen("127.0.0.1", 0, error)) {
+        // After the start, so its coldStart comes first and the port's changes follow it.
+        if (traps.linkFlapPort)
+            m_server->SetLinkFlap(traps.linkFlapPort, traps.linkFlapSeconds);
         return true;
+    }
     m_server.reset();
     return false;
 }

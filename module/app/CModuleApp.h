@@ -3,16 +3,21 @@
 // the SNMP engine, makes sure only one window manages the device, and runs the main module
 // window until it closes. Its destruction shuts the engine down.
 
+#include "module/app/PassphrasePrompt.h"
 #include "module/app/ProgramOptions.h"
+#include "module/app/RecentSwitches.h"
+#include "module/app/StartDialogPrompt.h"
 #include "module/identity/ModuleIdentity.h"
 #include "platform/ui/CWinApp.h"
 
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 class CDemoAgent;
+class CEventFeed;
 class CModuleMainDlg;
 
 class CModuleApp : public CWinApp, public CModuleIdentitySource {
@@ -29,6 +34,12 @@ public:
     void TakeCommandLine(const std::string& commandLine);
     ModuleIdentity Identity() const override;
     std::string WindowTitle() const { return ModuleWindowTitle(Identity()); }
+    // Where SNMPv3 passphrases come from when no secrets file gives them: the start-up dialog
+    // unless a test says otherwise.
+    void SetPassphraseAsker(PassphraseAsker ask) { m_askPassphrases = std::move(ask); }
+    // Where the switch is chosen when the command line names none: the start dialog unless a
+    // test says otherwise.
+    void SetSwitchChooser(SwitchChooser choose) { m_chooseSwitch = std::move(choose); }
 
     std::string m_strDeviceName;
     std::string m_strAgentAddress;
@@ -38,14 +49,31 @@ public:
     bool m_bAgentOctetsValid = false;
 
 private:
+    // Asks which switch to manage and takes the answer as the command line it stands for;
+    // false, the exit code set, when nothing is to start (CModuleAppChoice.cpp).
+    bool ChooseSwitch();
+    // Adds the chosen switch to the recent ones once its session started, with the
+    // passphrases it started with when they are to be remembered.
+    void RememberChosenSwitch(const SnmpSecrets& secrets);
     bool StartDemoAgent();
-    void RunMainWindow();
+    // The engine told how to speak to the switch (CModuleAppSession.cpp); false, the exit code
+    // set and the reason written, when the passphrases could not be had or used.
+    bool StartSession();
+    // The program's own listener, before the demo switch starts (it sends its coldStart then).
+    void StartEventListener();
+    // Runs the main window; `running` points at it meanwhile, for the instance lock.
+    void RunMainWindow(CModuleMainDlg*& running);
     void ScheduleProgramOptions(CModuleMainDlg& main);
     static void QuitWhenUnwound(CModuleMainDlg& main, int attempt);
     void SaveScreenshots(CModuleMainDlg& main) const;
 
     ProgramOptions m_options;
+    std::unique_ptr<CEventFeed> m_events;
     std::unique_ptr<CDemoAgent> m_demo;
+    PassphraseAsker m_askPassphrases = AskPassphrasesInDialog;
+    SwitchChooser m_chooseSwitch = ChooseSwitchInDialog;
+    // The switch chosen in the start dialog, until it joins the recent ones.
+    std::optional<RecentSwitch> m_chosenSwitch;
     bool m_bSnmpStarted = false;
     int m_exitCode = 0;
 };

@@ -15,11 +15,18 @@ void TakeOption(const std::string& text, const char* option, std::string& value)
 
 } // namespace
 
+bool NamesSwitch(const std::string& text) {
+    for (const char* option : kSwitchOptions)
+        if (text.find(option) != std::string::npos)
+            return true;
+    return false;
+}
+
 void ParseCommandLine(const std::string& text, ModuleIdentity& identity) {
-    TakeOption(text, "/N", identity.deviceName);
-    TakeOption(text, "/I", identity.agentAddress);
-    TakeOption(text, "/R", identity.readCommunity);
-    TakeOption(text, "/W", identity.writeCommunity);
+    TakeOption(text, kSwitchOptions[0], identity.deviceName);
+    TakeOption(text, kSwitchOptions[1], identity.agentAddress);
+    TakeOption(text, kSwitchOptions[2], identity.readCommunity);
+    TakeOption(text, kSwitchOptions[3], identity.writeCommunity);
 }
 
 bool ParseAgentOctets(const std::string& address, std::array<std::uint8_t, 4>& octets) {

@@ -10,6 +10,12 @@
 #include <cstdint>
 #include <string>
 
+// The four options, in the order they are looked up.
+constexpr std::array<const char*, 4> kSwitchOptions = {"/N", "/I", "/R", "/W"};
+
+// True when `text` holds one of the four options anywhere, as the search for them finds it.
+bool NamesSwitch(const std::string& text);
+
 // Overrides the values of `identity` whose options occur in `commandLine`.
 void ParseCommandLine(const std::string& commandLine, ModuleIdentity& identity);
 

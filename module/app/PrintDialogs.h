@@ -1,7 +1,8 @@
 #pragma once
-// What `taurel --print` writes when the program quits: for every open dialog that shows a grid
-// or a graph, a line "slot N: TITLE" and then its rows, cells separated by tabs, so a script
-// can capture the numbers an operator sees.
+// What `taurel --print` writes when the program quits: the main window's status line, and for
+// every open dialog that shows a grid or a graph (the events window too), a line
+// "slot N: TITLE" and then its rows, cells separated by tabs, so a script can capture what an
+// operator sees.
 
 #include <string>
 #include <vector>
@@ -11,5 +12,6 @@ class CModuleMainDlg;
 // One dialog's block: the "slot N: TITLE" line and one line per row.
 std::string PrintedDialog(int slot, const std::string& title,
                           const std::vector<std::vector<std::string>>& rows);
-// The blocks of every open grid and graph dialog, in slot order.
+// A line "main: TEXT" with the main window's status line, then the blocks of every open grid
+// and graph dialog, in slot order.
 std::string PrintedDialogs(const CModuleMainDlg& main);

@@ -27,6 +27,10 @@ int main(int argc, char** argv) {
         std::printf("taurel %s\n", kTaurelVersion);
         return 0;
     }
+    if (std::string refusal = AgentAddressRefusal(options); !refusal.empty()) {
+        std::fprintf(stderr, "taurel: %s\n", refusal.c_str());
+        return kUsageExitCode;
+    }
     std::optional<StartupDisplayGuard> guard(std::in_place, "taurel");
     QApplication qtApp(argc, argv);
     guard.reset();

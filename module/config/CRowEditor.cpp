@@ -385,7 +385,9 @@ void CRowEditor::OnReply(std::uint16_t code, CSnmpMsg* msg) {
         m_bRemoveOld = false;
     } else {
         const CSnmpPdu& pdu = *msg->m_pPdu;
-        good = pdu.m_dwErrorStatus == 0;
+        // An object an SNMPv2 agent says it does not have was not read, as after noSuchName:
+        // the words of its exception must not stand in an input and be written back.
+        good = pdu.m_dwErrorStatus == 0 && SnmpFirstException(pdu) == 0;
         // A re-read before a write reports only when it failed; the set's answer follows.
         if (step != Step::PreRead || !good)
             ShowReplyStatus(m_pStatus, *msg, StatusLead(pdu, step));

@@ -7,6 +7,7 @@
 #include "snmp/CSnmpPdu.h"
 #include "snmp/SnmpErrorStatus.h"
 
+#include <iterator>
 #include <limits>
 
 namespace {
@@ -56,24 +57,34 @@ std::string StatusText(const CSnmpPdu& pdu, std::int64_t now, std::size_t room,
                        const LineFits& fits) {
     const std::string head = FormatLocalTime(now, "Received at %H:%M:%S, ");
     const std::uint32_t status = pdu.m_dwErrorStatus;
-    if (status == 0)
+    if (status == 0) {
+        // An SNMPv2 agent's exception is its noSuchName, and is written the same way.
+        if (const std::uint32_t missing = SnmpFirstException(pdu)) {
+            const CSnmpVarBind* failing = *std::next(pdu.m_varBindList.begin(), missing - 1);
+            return FitToWidth(head + CSnmpClass::FormatValue(failing, nullptr) + ",", "", "",
+                              failing->m_strOid, room, fits);
+        }
         return head + "sucessful";
-    if (status > kSnmpV1LastErrorStatus)
+    }
+    if (status > kSnmpLastNamedErrorStatus)
         return head;
     // The failing binding is the one the error index names, the last one for index 0.
     CSnmpVarBind* const* entry = ErrorIndexEntry(pdu.m_varBindList, pdu.m_dwErrorIndex, true);
     const CSnmpVarBind* failing = entry ? *entry : nullptr;
     const std::string oid = failing ? failing->m_strOid : std::string();
     const std::string word = SnmpErrorStatusName(status);
-    switch (status) {
-    case 2:
+    // Every status that names the object is written as noSuchName is, every one that names a
+    // value too as badValue is.
+    switch (SnmpErrorStatusShape(status)) {
+    case SnmpStatusShape::Object:
         return FitToWidth(head + word + ",", "", "", oid, room, fits);
-    case 3:
+    case SnmpStatusShape::ValueAndObject:
         return FitToWidth(head + word + "(", CSnmpClass::FormatValue(failing, nullptr), "), ", oid,
                           room, fits);
-    default:
-        return head + word;
+    case SnmpStatusShape::Plain:
+        break;
     }
+    return head + word;
 }
 
 } // namespace

@@ -10,7 +10,10 @@ class CSnmpPdu;
 
 // "Received at %H:%M:%S, " at local time `now`, then by error status "sucessful", "tooBig",
 // "noSuchName," and the failing object, "badValue(" value "), " and the object, "readOnly",
-// "genErr" (nothing for other codes). The failing binding is the one the error index names
+// "genErr"; the statuses an SNMPv2 agent adds by their names in the same two shapes
+// ("notWritable," and the object, "wrongValue(" value "), " and the object); nothing for a
+// status past those; for a reply without error whose binding holds an exception, its name
+// ("noSuchInstance,") and that object. The failing binding is the one the error index names
 // (from 1), the last one for index 0. The line is fitted into the status room (FitStatusLine)
 // and, when `fits` is given, shortened the same way until the line it shows fits: a status line
 // cut at its right edge would hide the end of the identifier, which names the object.

@@ -37,8 +37,8 @@ void CFlatButtonColumn::MoveLeftTo(CWnd* dialog, int left) {
         }
 }
 
-void CFlatButtonColumn::AddToTemplate(DialogTemplate& tpl, const int (&tops)[kButtons]) {
+void CFlatButtonColumn::AddToTemplate(DialogTemplate& tpl, const int (&tops)[kButtons], int left) {
     for (int i = 0; i < kButtons; ++i)
-        tpl.items.push_back({kFirstId + UINT(i), "FlatBtnCtrlClass", 252, tops[i], 45, 17,
+        tpl.items.push_back({kFirstId + UINT(i), "FlatBtnCtrlClass", left, tops[i], 45, 17,
                              WS_VISIBLE | WS_TABSTOP, ""});
 }

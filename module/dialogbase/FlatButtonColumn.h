@@ -16,8 +16,8 @@ public:
     static constexpr int kButtons = CTableDlgData::kButtons;
     static constexpr UINT kFirstId = 1013;
 
-    // Adds the seven buttons (45 × 17 dialog units at x 252) at the given tops to a template.
-    static void AddToTemplate(DialogTemplate& tpl, const int (&tops)[kButtons]);
+    // Adds the seven buttons (45 × 17 dialog units at x `left`) at the given tops to a template.
+    static void AddToTemplate(DialogTemplate& tpl, const int (&tops)[kButtons], int left = 252);
     // Takes the dialog's buttons by id and gives them the records' labels.
     void Init(CWnd* dialog, const CDlgButton (&records)[kButtons]);
     // The button index of a control id, or -1 when the id is not one of the column's.

@@ -3,6 +3,7 @@
 #include "controls/BannerCtl/CMsgControl.h"
 #include "controls/FlatKeyCtl/CFBCtrl.h"
 #include "controls/common/FixedText.h"
+#include "module/dialogbase/CObjectReader.h"
 #include "module/dialogbase/DialogFrame.h"
 #include "module/graphs/GraphCounterRows.h"
 #include "module/graphs/GraphDlgIds.h"
@@ -12,6 +13,7 @@
 #include "module/graphs/windows/CGraphFrameWnd.h"
 #include "module/graphs/windows/GraphIds.h"
 #include "module/slots/PanelMessages.h"
+#include "module/tables/PortLineRates.h"
 #include "platform/core/Clock.h"
 #include "platform/core/TextFormat.h"
 
@@ -29,9 +31,6 @@ DialogTemplate GraphTemplate() {
     return tpl; // every child is made by the dialog itself
 }
 
-constexpr COLORREF kFirstColours[kMaxLegendItems] = {RGB(255, 0, 0), RGB(0, 0, 255), RGB(0, 128, 0),
-                                                     RGB(128, 0, 128)};
-
 const char* const kBannerLabels[CTableDlgData::kHeaderFields] = {"Name", "Open", "IP Address",
                                                                  "Target"};
 
@@ -45,6 +44,8 @@ void CGraphDlg::RegisterTemplate() {
 CGraphDlg::CGraphDlg(CWnd* mainWnd, CTableDlgData* record)
     : CModelessDialog(kTemplateId, mainWnd), m_pRecord(record), m_pMainWnd(mainWnd) {
     RegisterTemplate();
+    m_pSpeed = std::make_unique<CObjectReader>(
+        PortSpeedRow(), *record, [this](std::int64_t value) { TakePortSpeed(value); });
 }
 
 CGraphDlg::~CGraphDlg() = default;
@@ -75,6 +76,9 @@ bool CGraphDlg::Build() {
     if (!Graph().Create(l.graph, this, IDC_GRAPH_WINDOW, names))
         return false;
     Graph().SetScale(kStartSpan, kStartValueRange);
+    Graph().SetExportCaption(FormatText("%s, %s at %s", m_pRecord->m_strTitle.c_str(),
+                                        m_pRecord->m_szHeaderValue[0],
+                                        m_pRecord->m_szHeaderValue[2]));
 
     char labels[CTableDlgData::kHeaderFields][80] = {};
     char values[CTableDlgData::kHeaderFields][80] = {};
@@ -125,9 +129,20 @@ bool CGraphDlg::Build() {
 
 BOOL CGraphDlg::OnInitDialog() {
     SetWindowText(m_pRecord->m_strTitle.c_str());
+    ChooseFirstCounters();
     Poll();
+    m_pSpeed->Read();
     SetTimer(kGraphPollTimer, UINT(m_nInterval) * 1000);
     return TRUE;
+}
+
+void CGraphDlg::TakePortSpeed(std::int64_t value) {
+    const std::uint64_t bits = PortSpeedBits(value);
+    for (int i = 0; i < m_objects.ValueCount(); ++i) {
+        const std::uint64_t rate = CounterLineRate(*m_objects.ValueRows(i), bits);
+        m_stats.SetLineRate(i, rate);
+        Graph().SetLineRate(i, rate);
+    }
 }
 
 void CGraphDlg::LayOut() {
@@ -171,26 +186,36 @@ std::vector<std::vector<std::string>> CGraphDlg::CounterRows() const {
 
 void CGraphDlg::ChooseFirstCounters() {
     for (int i = 0; i < kMaxLegendItems; ++i) {
-        CLegendItem* item = Graph().GetLegendItem(i);
-        if (!item)
+        if (!Graph().GetLegendItem(i))
             break;
-        item->SetBkColor(kFirstColours[i]);
         Graph().SendMessage(LEGEND_PICKED, IDC_GRAPH_LEGEND + UINT(i), LPARAM(i + 1));
     }
     if (m_objects.ValueCount() > 0)
         SendMessage(LEGEND_PICKED, IDC_GRAPH_PICKER, 1);
-    m_bFitRange = true;
+    m_nFitSamples = kFitSamples;
 }
 
 void CGraphDlg::FitValueRange() {
-    if (!m_bFitRange || m_stats.GetIntervals() == 0)
+    if (m_nFitSamples == 0)
         return;
-    m_bFitRange = false;
+    --m_nFitSamples;
+    // Widened to the measured rates of the shown counters until each has one: a counter too
+    // fast to be believed before its pace is confirmed gives its first rate a sample later.
+    bool allMeasured = true;
     std::uint32_t highest = 0;
-    for (int i = 0; i < kMaxLegendItems; ++i)
-        if (CLegendItem* item = Graph().GetLegendItem(i))
-            highest = std::max(highest, m_stats.GetRecord(item->GetCounter() - 1).m_dwRate);
+    for (int i = 0; i < kMaxLegendItems; ++i) {
+        CLegendItem* item = Graph().GetLegendItem(i);
+        if (!item || item->GetCounter() == 0)
+            continue;
+        const CRateRecord record = m_stats.GetRecord(item->GetCounter() - 1);
+        if (record.m_step == CounterStep::Rated)
+            highest = std::max(highest, record.m_dwRate);
+        else
+            allMeasured = false;
+    }
     Graph().SetScale(-1, WidenValueRangeToFit(Graph().GetValueRange(), highest));
+    if (allMeasured && m_stats.GetIntervals() > 0)
+        m_nFitSamples = 0;
 }
 
 void CGraphDlg::OnSampleReady() {
@@ -198,11 +223,14 @@ void CGraphDlg::OnSampleReady() {
         Graph().SetStatusText(m_objects.GetStatusText());
         return;
     }
-    Graph().SetStatusText("");
-    CSampleRecord sample = m_objects.MakeSample(SequenceCounter()++, std::uint32_t(Clock::now()));
-    sample.m_timeMs = Clock::nowMs();
+    // Timed by the replies' receipt, not by when this message came through the queue.
+    const CSampleRecord sample =
+        m_objects.MakeSample(SequenceCounter()++, std::uint32_t(Clock::now()));
     Graph().AddSample(sample);
     m_stats.AddSample(sample);
+    Graph().SetStatusText(m_stats.Sampler().AnyUnmeasured() ? kCounterWrapWarning : "");
+    if (m_stats.Sampler().AnyOverLine())
+        m_pSpeed->Read(); // the port may have changed its speed since it was read
     FitValueRange();
     ShowSelectedCounter();
 }

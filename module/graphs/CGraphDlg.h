@@ -15,11 +15,13 @@
 #include "module/slots/CDlgData.h"
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
 class CFBCtrl;
 class CGraphFrameWnd;
+class CObjectReader;
 class CMsgControl;
 
 class CGraphDlg : public CModelessDialog {
@@ -49,9 +51,9 @@ public:
     CMsgControl* Banner() const { return m_pBanner; }
     // Every counter's name, rate, average, peak and peak time, as `taurel --print` writes them.
     std::vector<std::vector<std::string>> CounterRows() const;
-    // Shows the first counters in the drawing window's legend items, each in its own colour,
-    // and the first counter's statistics; once their first rates are in, widens the value range
-    // to take them, as an operator would (the demo does so for the graphs it opens).
+    // Shows the first counters in the drawing window's legend items, each in its item's own
+    // colour, and the first counter's statistics; once their first rates are in, widens the
+    // value range to take them, as an operator would. Every graph starts so.
     void ChooseFirstCounters();
 
 protected:
@@ -69,12 +71,15 @@ private:
     void OnValueBox(UINT id, bool up);
     void OnButton(UINT id);
     void SetRunning(bool running);
+    // The port's speed object read `value`: the counters' line rates follow it.
+    void TakePortSpeed(std::int64_t value);
 
     CTableDlgData* m_pRecord;
     CWnd* m_pMainWnd;
     CStatPoller m_poller;
     CStatObjects m_objects;
     CRateStats m_stats;
+    std::unique_ptr<CObjectReader> m_pSpeed;
     CMsgControl* m_pBanner = nullptr; // the controls delete themselves with their windows
     CFBCtrl* m_pPause = nullptr;
     CFBCtrl* m_pStart = nullptr;
@@ -85,5 +90,7 @@ private:
     int m_nSpan = kStartSpan;
     int m_nSelected = 0;
     bool m_bRunning = true;
-    bool m_bFitRange = false;
+    // Samples the value range still widens to fit the shown counters' first rates.
+    static constexpr int kFitSamples = 5;
+    int m_nFitSamples = 0;
 };

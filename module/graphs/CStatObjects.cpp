@@ -55,7 +55,7 @@ int CStatObjects::RunLength(int first) const {
     return first >= 0 ? std::clamp(ValueCount() - first, 0, kRunLength) : 0;
 }
 
-bool CStatObjects::TakeValue(const CSnmpVarBind& vb) {
+bool CStatObjects::TakeValue(const CSnmpVarBind& vb, std::int64_t receivedMs) {
     std::string oid = vb.m_strOid;
     const std::string& suffix = m_strInstance;
     if (oid.size() < suffix.size() ||
@@ -65,11 +65,13 @@ bool CStatObjects::TakeValue(const CSnmpVarBind& vb) {
     const auto found = m_valueByOid.find(oid);
     if (found == m_valueByOid.end())
         return false;
-    std::unique_ptr<CMibData>& value = m_values[size_t(found->second)].m_pValue;
+    CStatObject& object = m_values[size_t(found->second)];
+    std::unique_ptr<CMibData>& value = object.m_pValue;
     // The object keeps the value class of its row: a binding of another kind is not taken.
     if (!value || MibDataClassOf(vb.m_byType) != value->GetRuntimeClass())
         return false;
     MibDataForVarBind(value, vb);
+    object.m_receivedMs = receivedMs;
     return true;
 }
 
@@ -88,8 +90,13 @@ CSampleRecord CStatObjects::MakeSample(std::uint32_t sequence, std::uint32_t tim
     sample.m_dwSeq = sequence;
     sample.m_time = time;
     sample.m_values.reserve(m_values.size());
-    for (int i = 0; i < ValueCount(); ++i)
+    for (int i = 0; i < ValueCount(); ++i) {
         sample.m_values.push_back(CounterValue(i));
+        const std::int64_t receivedMs = m_values[size_t(i)].m_receivedMs;
+        sample.m_valueMs.push_back(receivedMs);
+        if (receivedMs > sample.m_timeMs)
+            sample.m_timeMs = receivedMs;
+    }
     return sample;
 }
 

@@ -22,6 +22,7 @@ struct CStatObject {
     std::string m_strOid;
     std::string m_strName;
     std::unique_ptr<CMibData> m_pValue; // CMibInt32, CMibOctetString or CMibIPAddress
+    std::int64_t m_receivedMs = 0;      // when the reply with the value arrived; 0: none yet
 };
 
 class CStatObjects {
@@ -43,12 +44,14 @@ public:
     // Whether the request starting at `first` is the last of a poll.
     bool IsLastRun(int first) const { return first + kRunLength >= ValueCount(); }
 
-    // Copies a reply binding into the value object whose OID is the binding's without the
-    // instance; false when no value object has that OID or the value's type does not fit.
-    bool TakeValue(const CSnmpVarBind& vb);
+    // Copies a reply binding, received at `receivedMs`, into the value object whose OID is the
+    // binding's without the instance; false when no value object has that OID or the value's
+    // type does not fit.
+    bool TakeValue(const CSnmpVarBind& vb, std::int64_t receivedMs = 0);
     // Value object i as a 32-bit counter (0 when it holds no number).
     std::uint32_t CounterValue(int i) const;
-    // Every value object's counter value, in value-object order.
+    // Every value object's counter value, in value-object order, each with the time its reply
+    // arrived (the sample's milliseconds are the latest of those); `time` in whole seconds.
     CSampleRecord MakeSample(std::uint32_t sequence, std::uint32_t time) const;
 
     void SetStatus(std::uint16_t code, const std::string& text);

@@ -6,9 +6,11 @@
 #include "platform/core/Clock.h"
 #include "platform/ui/CWnd.h"
 #include "snmp/CSnmpClass.h"
+#include "snmp/SnmpErrorStatus.h"
 #include "snmp/SnmpTransport.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace {
 
@@ -100,26 +102,38 @@ void CStatPoller::TakeOutcome(const CStatRequest& request, std::uint16_t code, C
     const CSnmpPdu* pdu = msg ? msg->m_pPdu : nullptr;
     std::uint16_t status = POLL_OK;
     std::string name, value;
-    if (code != 0 || !pdu) {
-        status = POLL_NO_REPLY;
-    } else if (request.m_nKind == STAT_REQUEST_GETNEXT && m_pSnmp->IsEndOfTable(pdu)) {
-        status = POLL_END_OF_TABLE;
-    } else if (pdu->m_dwErrorStatus != 0) {
-        status = std::uint16_t(std::min<std::uint32_t>(pdu->m_dwErrorStatus, 0xFFFF));
-        // The error index counts from the request's first object; 0 names that one.
-        // An index past the request names no object (the switch's reply is not trusted).
-        const std::uint32_t offset = std::max<std::uint32_t>(pdu->m_dwErrorIndex, 1) - 1;
+    // The object at a position the reply names, counted from 1 from the request's first
+    // object; 0 names that one. A position past the request names no object (the switch's
+    // reply is not trusted).
+    const auto nameObjectAt = [&](std::uint32_t position) {
+        const std::uint32_t offset = std::max<std::uint32_t>(position, 1) - 1;
         if (offset < std::uint32_t(objects.RunLength(request.m_nFirst))) {
             const CStatObject& object = objects.ValueObjects()[size_t(request.m_nFirst) + offset];
             name = object.m_strName;
             value = object.m_pValue ? object.m_pValue->Format() : std::string();
         }
+    };
+    if (code == SNMP_ERR_SECURITY) {
+        status = POLL_REFUSED;
+    } else if (code != 0 || !pdu) {
+        status = POLL_NO_REPLY;
+    } else if (request.m_nKind == STAT_REQUEST_GETNEXT && m_pSnmp->IsEndOfTable(pdu)) {
+        status = POLL_END_OF_TABLE;
+    } else if (pdu->m_dwErrorStatus != 0) {
+        status = PollErrorStatusCode(pdu->m_dwErrorStatus);
+        nameObjectAt(pdu->m_dwErrorIndex);
+    } else if (const std::uint32_t missing = SnmpFirstException(*pdu)) {
+        // No sample: a counter the agent does not have is no counter that fell to zero.
+        const CSnmpVarBind* binding = *std::next(pdu->m_varBindList.begin(), missing - 1);
+        status = std::uint16_t(POLL_EXCEPTION_BASE + binding->m_byType);
+        nameObjectAt(missing);
     } else {
         for (const CSnmpVarBind* vb : pdu->m_varBindList)
-            objects.TakeValue(*vb);
+            objects.TakeValue(*vb, msg->ReceivedMs());
     }
     m_wStatus = status;
-    m_strStatus = PollStatusText(status, name, value, Clock::now());
+    m_strStatus = PollStatusText(status, name, value, Clock::now(),
+                                 msg ? msg->m_exception.m_strMessage : std::string());
 }
 
 void CStatPoller::DropRestOfPoll(const CStatRequest& failed) {

@@ -7,8 +7,8 @@ std::vector<std::vector<std::string>> GraphCounterRows(const CRateStats& stats,
     std::vector<std::vector<std::string>> rows;
     for (std::size_t i = 0; i < names.size(); ++i) {
         const CRateRecord r = stats.GetRecord(int(i));
-        rows.push_back({names[i], std::to_string(r.m_dwRate), std::to_string(r.m_dwAverage),
-                        std::to_string(r.m_dwPeak), PeakTimeText(r.m_peakTime)});
+        rows.push_back({names[i], CounterRateText(r.m_step, r.m_dwRate),
+                        std::to_string(r.m_dwAverage), std::to_string(r.m_dwPeak), PeakAtText(r)});
     }
     return rows;
 }

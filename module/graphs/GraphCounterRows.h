@@ -1,7 +1,8 @@
 #pragma once
 // A graph dialog's statistics as rows of text, one per counter whether picked or not: name,
-// rate, average rate, peak rate (per second, unsigned decimal) and when the peak was seen
-// ("%I:%M:%S %p", local time, as the "Pk at:" box shows it). What `taurel --print` writes.
+// rate, average rate, peak rate (per second, unsigned decimal; the rate marked as the
+// statistics table marks it) and when the peak was seen (as the "Pk at:" box shows it). What
+// `taurel --print` writes.
 
 #include "module/graphs/windows/CRateStats.h"
 

@@ -8,10 +8,10 @@ SelectedCounterTexts SelectedCounterStats(const CRateStats& stats, int selected)
     SelectedCounterTexts texts;
     texts.average = FormatText("%u/s", record.m_dwAverage);
     texts.peak = FormatText("%u/s", record.m_dwPeak);
-    texts.peakAt = PeakTimeText(record.m_peakTime);
+    texts.peakAt = PeakAtText(record);
     return texts;
 }
 
-std::string PeakTimeText(std::uint32_t peakTime) {
-    return FormatLocalTime(peakTime, "%I:%M:%S %p");
+std::string PeakAtText(const CRateRecord& record) {
+    return record.m_dwPeak > 0 ? PeakTimeText(record.m_peakTime) : std::string();
 }

@@ -12,6 +12,9 @@ struct ModuleIdentity {
     std::string agentAddress = "127.0.0.1";
     std::string readCommunity = "tessla";
     std::string writeCommunity = "marbelo";
+    // How the switch is spoken to, in the words of the program's log lines ("SNMPv1",
+    // "SNMPv2c", "SNMPv3 user ..."), so the About box can say so.
+    std::string snmpSession = "SNMPv1";
 };
 
 // Device name, ":", agent address, with no spaces: the main window's title, by which a second

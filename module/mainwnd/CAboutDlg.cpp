@@ -2,6 +2,7 @@
 
 #include "TaurelVersion.h"
 #include "controls/FlatKeyCtl/CFBCtrl.h"
+#include "module/mainwnd/CModuleMainDlg.h"
 #include "module/slots/PanelMessages.h"
 #include "platform/ui/ControlStyles.h"
 
@@ -18,15 +19,17 @@ DialogTemplate AboutTemplate() {
     tpl.title = "About Taurel";
     tpl.x = 40;
     tpl.y = 40;
-    tpl.cx = 210;
-    tpl.cy = 86;
+    tpl.cx = 250;
+    tpl.cy = 114;
     tpl.style = WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
     tpl.items = {
-        {kNameId, "STATIC", 10, 8, 190, 10, WS_VISIBLE | SS_LEFT,
+        {kNameId, "STATIC", 10, 8, 230, 10, WS_VISIBLE | SS_LEFT,
          "Taurel switch management module"},
-        {kVersionId, "STATIC", 10, 22, 190, 10, WS_VISIBLE | SS_LEFT, ""},
-        {kDirectoryId, "STATIC", 10, 36, 190, 10, WS_VISIBLE | SS_LEFT, ""},
-        {CAboutDlg::kOkId, "FlatBtnCtrlClass", 80, 64, 50, 14, WS_VISIBLE | WS_TABSTOP, ""},
+        {kVersionId, "STATIC", 10, 22, 230, 10, WS_VISIBLE | SS_LEFT, ""},
+        {kDirectoryId, "STATIC", 10, 36, 230, 10, WS_VISIBLE | SS_LEFT, ""},
+        {CAboutDlg::kSwitchId, "STATIC", 10, 54, 230, 10, WS_VISIBLE | SS_LEFT, ""},
+        {CAboutDlg::kSessionId, "STATIC", 10, 68, 230, 10, WS_VISIBLE | SS_LEFT, ""},
+        {CAboutDlg::kOkId, "FlatBtnCtrlClass", 100, 92, 50, 14, WS_VISIBLE | WS_TABSTOP, ""},
     };
     return tpl;
 }
@@ -41,16 +44,18 @@ std::string AboutDirectoryText(const std::string& programDirectory) {
     return "Program directory: " + programDirectory;
 }
 
-CAboutDlg::CAboutDlg(CWnd* mainWnd) : CDialog(AboutTemplate(), mainWnd), m_pMainWnd(mainWnd) {}
+std::string AboutSwitchText(const ModuleIdentity& identity) {
+    return "Switch: " + identity.deviceName + " at " + identity.agentAddress;
+}
+
+std::string AboutSessionText(const ModuleIdentity& identity) {
+    return "SNMP: " + identity.snmpSession;
+}
+
+CAboutDlg::CAboutDlg(CWnd* mainWnd) : CSlotBoxDlg(AboutTemplate(), mainWnd, kSlot, kOkId) {}
 
 CWnd* CAboutDlg::CreateFor(CWnd* mainWnd, CDlgData*) {
-    auto* dlg = new CAboutDlg(mainWnd);
-    if (!dlg->Create()) {
-        delete dlg;
-        return nullptr;
-    }
-    dlg->ShowWindow(SW_SHOW);
-    return dlg;
+    return Show(new CAboutDlg(mainWnd));
 }
 
 BOOL CAboutDlg::OnInitDialog() {
@@ -59,22 +64,15 @@ BOOL CAboutDlg::OnInitDialog() {
     std::string dir = QCoreApplication::applicationDirPath().toStdString();
     if (CWnd* directory = GetDlgItem(kDirectoryId))
         directory->SetWindowText(AboutDirectoryText(dir).c_str());
+    // The identity of the window this box belongs to: the one every request of it uses.
+    auto* main = dynamic_cast<CModuleMainDlg*>(MainWnd());
+    const ModuleIdentity identity = main ? main->GetIdentity() : SwitchIdentity();
+    if (CWnd* managed = GetDlgItem(kSwitchId))
+        managed->SetWindowText(AboutSwitchText(identity).c_str());
+    if (CWnd* session = GetDlgItem(kSessionId))
+        session->SetWindowText(AboutSessionText(identity).c_str());
     if (auto* ok = dynamic_cast<CFBCtrl*>(GetDlgItem(kOkId)))
         ok->InitFlatButton("OK");
     SetDefID(kOkId);
     return TRUE;
-}
-
-void CAboutDlg::OnCancel() {
-    if (m_pMainWnd && m_pMainWnd->m_hWnd)
-        m_pMainWnd->PostMessage(PANEL_CHILD_CLOSED, kSlot, 0);
-    DestroyWindow();
-}
-
-LRESULT CAboutDlg::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (msg == CTRL_CLICK_MSG && UINT(lParam) == kOkId) {
-        OnCancel();
-        return 0;
-    }
-    return CDialog::WindowProc(msg, wParam, lParam);
 }

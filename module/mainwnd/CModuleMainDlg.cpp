@@ -1,6 +1,9 @@
 #include "module/mainwnd/CModuleMainDlg.h"
 
+#include "controls/KoDlgMsg/CDlgMsgControl.h"
 #include "controls/KoMenu/CKoMCtrl.h"
+#include "module/events/EventKind.h"
+#include "module/mainwnd/AgentStatusText.h"
 #include "module/mainwnd/ControlRegistration.h"
 #include "module/mainwnd/DialogFactory.h"
 #include "module/panel/CPanelWnd.h"
@@ -33,6 +36,7 @@ CModuleMainDlg::CModuleMainDlg(const ModuleIdentity& identity, CWnd* parent)
 }
 
 CModuleMainDlg::~CModuleMainDlg() {
+    SetEventFeed(nullptr);
     for (CWnd* wnd : m_windowList)
         delete wnd;
     m_windowList.clear();
@@ -57,14 +61,19 @@ BOOL CModuleMainDlg::OnInitDialog() {
     BringWindowToTop();
     if (m_pButtonMenu)
         m_pButtonMenu->MoveWindow(0, 0, kClientWidth, kMenuHeight);
+    m_pStatusLine = dynamic_cast<CDlgMsgControl*>(GetDlgItem(kStatusLineId));
+    if (m_pStatusLine) {
+        m_pStatusLine->MoveWindow(0, kMenuHeight + kPanelHeight, kClientWidth, kStatusHeight);
+        m_pStatusLine->InitDlgMsg();
+    }
 
     // Children open beside or below the main window; where the screen has no room for them
     // there, below the button menu, so they never cover its menus.
     SetChildCascade(CPoint(0, kMenuHeight));
 
     m_pPanel =
-        new CPanelWnd(0, kMenuHeight, kClientWidth, kClientHeight - kMenuHeight, this,
-                      m_identity.agentAddress, m_identity.readCommunity, m_identity.writeCommunity);
+        new CPanelWnd(0, kMenuHeight, kClientWidth, kPanelHeight, this, m_identity.agentAddress,
+                      m_identity.readCommunity, m_identity.writeCommunity);
     CRect panelRect = m_pPanel->GetPanelRect();
     m_pPanel->MoveWindow(&panelRect);
     m_windowList.push_back(m_pPanel);
@@ -114,13 +123,17 @@ void CModuleMainDlg::OpenSlot(int n, const CDlgData* keys) {
             Format("Error PANEL_MSG:\nWPARAM: %d>= PANEL_CHILD_DIALOG_NUMBER", n).c_str());
         return;
     }
+    if (n == Slot::kEvents && m_nUnseenEvents) {
+        m_nUnseenEvents = 0; // the window shows them all
+        m_menu.ShowUnseenEvents(0);
+    }
     if (CWnd* open = GetChildDialog(n)) {
         // Asked for again, the open window comes to the front where the operator can see it.
         open->ShowWindow(SW_SHOW);
         open->SetForegroundWindow();
         return;
     }
-    if (!m_DlgData[n] && n != Slot::kAbout) {
+    if (!m_DlgData[n] && n != Slot::kAbout && n != Slot::kHelp) {
         AfxMessageBox(Format("There has no Dialog Data in m_DlgData[%d]", n).c_str());
         return;
     }
@@ -141,6 +154,28 @@ void CModuleMainDlg::OpenSlot(int n, const CDlgData* keys) {
     m_pChildDlg[n] = dialog;
     if (dialog && dialog->m_hWnd)
         m_hChildWnd[n] = dialog->m_hWnd;
+}
+
+void CModuleMainDlg::SetEventFeed(CEventFeed* feed) {
+    if (m_pEvents && m_nEventSubscription)
+        m_pEvents->Unsubscribe(m_nEventSubscription);
+    m_pEvents = feed;
+    m_nEventSubscription = feed ? feed->Subscribe([this](const std::vector<EventEntry>& fresh) {
+        OnFreshEvents(fresh);
+    })
+                                : 0;
+}
+
+void CModuleMainDlg::OnFreshEvents(const std::vector<EventEntry>& fresh) {
+    bool panelChanged = false;
+    for (const EventEntry& event : fresh)
+        panelChanged = panelChanged || EventChangesPanel(event.genericTrap);
+    if (panelChanged && m_pPanel)
+        m_pPanel->PollNow();
+    if (GetChildDialog(Slot::kEvents))
+        return; // shown as they come
+    m_nUnseenEvents += int(fresh.size());
+    m_menu.ShowUnseenEvents(m_nUnseenEvents);
 }
 
 LPARAM CModuleMainDlg::StoreKeys(const CDlgData& keys) {
@@ -169,10 +204,16 @@ void CModuleMainDlg::OnRefresh(int n, LPARAM why) {
 }
 
 void CModuleMainDlg::OnAgentState(WPARAM state) {
+    if (m_pStatusLine)
+        m_pStatusLine->SetText(AgentStatusText(state, m_identity.agentAddress).c_str());
     if (!m_pButtonMenu)
         return;
     m_pButtonMenu->SetActive(state == 0);
     m_pButtonMenu->RedrawWindow(nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+}
+
+std::string CModuleMainDlg::GetStatusText() const {
+    return m_pStatusLine ? m_pStatusLine->GetText() : "";
 }
 
 void CModuleMainDlg::OnContextMenu(HWND source, CPoint screen) {

@@ -3,6 +3,7 @@
 // child-dialog slots with their records. Every request to open a window arrives here as
 // PANEL_MSG; a slot holds at most one open dialog.
 
+#include "module/events/CEventFeed.h"
 #include "module/identity/ModuleIdentity.h"
 #include "module/mainwnd/MainMenu.h"
 #include "module/slots/SlotOpening.h"
@@ -15,17 +16,22 @@
 #include <map>
 #include <vector>
 
+class CDlgMsgControl;
 class CKoMCtrl;
 class CPanelWnd;
 
-class CModuleMainDlg : public CDialog, public CSlotKeyStore {
+class CModuleMainDlg : public CDialog, public CSlotKeyStore, public CEventFeedSource {
 public:
     static constexpr UINT kTemplateId = 102;
     static constexpr UINT kButtonMenuId = 1000;
+    static constexpr UINT kStatusLineId = 1001;
     static constexpr UINT kIconId = 128;
     static constexpr int kClientWidth = 495;
-    static constexpr int kClientHeight = 194;
     static constexpr int kMenuHeight = 50;
+    static constexpr int kPanelHeight = 144;
+    // Below the panel: whether the switch answers, in words.
+    static constexpr int kStatusHeight = 18;
+    static constexpr int kClientHeight = kMenuHeight + kPanelHeight + kStatusHeight;
 
     explicit CModuleMainDlg(const ModuleIdentity& identity, CWnd* parent = nullptr);
     ~CModuleMainDlg() override;
@@ -52,8 +58,19 @@ public:
     CKoMCtrl* GetButtonMenu() const { return m_pButtonMenu; }
     HMENU GetMenuPopup(int entry) const { return m_menu.Popup(entry); }
     const ModuleIdentity& GetIdentity() const { return m_identity; }
+    // The switch's events: the panel asks at once after a link change or a restart, and the
+    // Events item counts what came while the events window was not open. The feed outlives
+    // the window.
+    void SetEventFeed(CEventFeed* feed);
+    CEventFeed* EventFeed() const override { return m_pEvents; }
+    int UnseenEvents() const { return m_nUnseenEvents; }
     // Runs first when the main window closes (the program saves its screenshots there).
     void SetBeforeClose(std::function<void()> hook) { m_beforeClose = std::move(hook); }
+    // What the status line says: empty while the switch answers.
+    std::string GetStatusText() const;
+    // The program's manual, shown by Help > Help; the program gives it (its usage text).
+    void SetManualText(std::string text) { m_manualText = std::move(text); }
+    const std::string& GetManualText() const { return m_manualText; }
 
 private:
     void OnChildClosed(int slot);
@@ -62,6 +79,7 @@ private:
     void OnAgentState(WPARAM state);
     void OnContextMenu(HWND source, CPoint screenPoint);
     void OnPaint();
+    void OnFreshEvents(const std::vector<EventEntry>& fresh);
     LPARAM StoreKeys(const CDlgData& keys) override;
     void DropKeys(LPARAM ticket) override { m_pendingKeys.erase(ticket); }
 
@@ -71,6 +89,8 @@ private:
     SlotRecordTable m_DlgData;
     CMainMenu m_menu;
     CKoMCtrl* m_pButtonMenu = nullptr;
+    CDlgMsgControl* m_pStatusLine = nullptr;
+    std::string m_manualText;
     // Windows the main window draws; the panel is the first.
     std::vector<CWnd*> m_windowList;
     CPanelWnd* m_pPanel = nullptr;
@@ -79,4 +99,7 @@ private:
     std::map<LPARAM, CDlgData> m_pendingKeys;
     LPARAM m_nextTicket = 0;
     std::function<void()> m_beforeClose;
+    CEventFeed* m_pEvents = nullptr;
+    int m_nEventSubscription = 0;
+    int m_nUnseenEvents = 0;
 };

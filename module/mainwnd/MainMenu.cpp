@@ -1,6 +1,7 @@
 #include "module/mainwnd/MainMenu.h"
 
 #include "controls/common/FixedText.h"
+#include "module/events/EventSources.h"
 #include "module/slots/SlotRecords.h"
 
 int SlotOfCommand(UINT command, int sel) {
@@ -32,8 +33,12 @@ int SlotOfCommand(UINT command, int sel) {
         return Slot::kReset;
     case MenuCmd::kAbout:
         return Slot::kAbout;
+    case MenuCmd::kHelp:
+        return Slot::kHelp;
+    case MenuCmd::kEvents:
+        return Slot::kEvents;
     default:
-        return -1; // "Help" and anything else open nothing
+        return -1;
     }
 }
 
@@ -68,6 +73,7 @@ void CMainMenu::Build() {
         network.AppendMenu(MF_POPUP, sub.GetSafeHmenu(), kinds[i].name);
     }
     m_entries[1].menu.AppendMenu(MF_POPUP, network.GetSafeHmenu(), "Network Statistics");
+    m_entries[1].menu.AppendMenu(MF_STRING, MenuCmd::kEvents, EventsMenuText(0).c_str());
 
     m_entries[2].menu.AppendMenu(MF_STRING, MenuCmd::kReset, "Reset");
 
@@ -80,4 +86,9 @@ void CMainMenu::Build() {
 void CMainMenu::EnablePortStatistics(bool enable) {
     for (UINT command : kPortStatisticsCommands)
         m_entries[1].menu.EnableMenuItem(command, MF_BYCOMMAND | (enable ? MF_ENABLED : MF_GRAYED));
+}
+
+void CMainMenu::ShowUnseenEvents(int unseen) {
+    m_entries[1].menu.ModifyMenu(MenuCmd::kEvents, MF_BYCOMMAND | MF_STRING, MenuCmd::kEvents,
+                                 EventsMenuText(unseen).c_str());
 }

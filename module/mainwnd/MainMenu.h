@@ -22,6 +22,8 @@ constexpr UINT kBarErrors = 4179;
 constexpr UINT kReset = 4145;
 constexpr UINT kHelp = 4161;
 constexpr UINT kAbout = 4160;
+// "Monitor" / "Events", after the specified items.
+constexpr UINT kEvents = 4180;
 // The system-menu command of the About box (string 101, "&About Taurel...").
 constexpr UINT kSystemAbout = 16;
 } // namespace MenuCmd
@@ -43,6 +45,8 @@ public:
     void Build();
     // Greys or enables the six port-statistics items.
     void EnablePortStatistics(bool enable);
+    // "Events", or "Events (3)" while three events have not been seen.
+    void ShowUnseenEvents(int unseen);
 
     CKoMenuObj* Entries() { return m_entries.data(); }
     HMENU Popup(int entry) const { return m_entries[entry].menu.GetSafeHmenu(); }

@@ -5,12 +5,15 @@
 #include "controls/KoSample/CSampMsgControl.h"
 #include "controls/KoSpin/CUDCtrl.h"
 #include "controls/common/FixedText.h"
+#include "module/dialogbase/CObjectReader.h"
 #include "module/dialogbase/DialogFrame.h"
 #include "module/monitor/ObjectDisplay.h"
 #include "module/monitor/ReplyStatus.h"
 #include "module/slots/PanelMessages.h"
 #include "module/slots/SlotOpening.h"
+#include "module/tables/PortLineRates.h"
 #include "platform/core/Clock.h"
+#include "platform/core/CounterColumns.h"
 #include "platform/core/TextFormat.h"
 #include "platform/ui/ControlStyles.h"
 #include "platform/ui/DialogTemplate.h"
@@ -28,8 +31,6 @@ std::size_t ShownCounterCount(const CTableDlgData& record) {
             ++n;
     return n;
 }
-
-enum Column { kName, kTotal, kRate, kAverage, kPeak, kPeakAt };
 
 } // namespace
 
@@ -52,6 +53,8 @@ CStatTableDlg::CStatTableDlg(CWnd* mainWnd, CTableDlgData* record)
         this, record->m_szHeaderValue[2], record->m_strReadCommunity, record->m_strWriteCommunity,
         record->m_nRowCount, record->m_pOidTable, record->InstanceSuffix());
     m_pRead->SetSnmpCallback(static_cast<SNMPCALLBACK>(&CStatTableDlg::OnPollReply));
+    m_pSpeed = std::make_unique<CObjectReader>(
+        PortSpeedRow(), *record, [this](std::int64_t value) { TakePortSpeed(value); });
 }
 
 CStatTableDlg::~CStatTableDlg() = default;
@@ -65,10 +68,10 @@ int CStatTableDlg::SteppedInterval(int seconds, bool up) {
 }
 
 void CStatTableDlg::InitGrid() {
-    SetCaptions({ColumnCaption(130, "Object Name"), ColumnCaption(70, "Total"),
-                 ColumnCaption(70, "Rate/s"), ColumnCaption(70, "Avg Rate/s"),
-                 ColumnCaption(70, "Peak Rate/s"), ColumnCaption(140, "Peak At")},
-                0);
+    std::vector<_CAPTIONDATA> captions;
+    for (const CounterColumnInfo& column : CounterColumns())
+        captions.push_back(ColumnCaption(column.tableWidth, column.tableHeading));
+    SetCaptions(captions, 0);
     CTableControl* grid = GetGrid();
     int row = 0;
     for (const CSnmpOid* oid : m_pRead->GetOidList()) {
@@ -77,11 +80,23 @@ void CStatTableDlg::InitGrid() {
         const std::int32_t attribute = CellAttribute(oid->m_wAccess);
         _DATAOBJ name = MakeCell(oid->m_strName, attribute);
         grid->AppendItemString(&name);
-        for (int column = kTotal; column <= kPeakAt; ++column) {
-            _DATAOBJ cell = MakeCell(column == kPeakAt ? "" : "0", attribute);
+        // Before the first reply: "0" for the numbers, nothing for when a peak was seen.
+        for (int column = 1; column < int(CounterColumns().size()); ++column) {
+            const bool peakAt = CounterColumns()[std::size_t(column)].role == CounterColumn::PeakAt;
+            _DATAOBJ cell = MakeCell(peakAt ? "" : "0", attribute);
             grid->SetItemString(row, column, &cell);
         }
         ++row;
+    }
+}
+
+void CStatTableDlg::TakePortSpeed(std::int64_t value) {
+    const std::uint64_t bits = PortSpeedBits(value);
+    std::size_t counter = 0;
+    for (int row = 0; row < m_pRecord->m_nRowCount; ++row) {
+        const _NmOidTable& oidRow = m_pRecord->m_pOidTable[row];
+        if (!IsIndexAccess(oidRow.wAccess))
+            m_statistics.SetLineRate(counter++, CounterLineRate(oidRow, bits));
     }
 }
 
@@ -168,6 +183,10 @@ void CStatTableDlg::OnButton(const CDlgButton& button) {
 void CStatTableDlg::Poll() {
     if (!m_request.IsBusy())
         m_request.Start([this] { return m_pRead->SendSnmp(SNMP_PDU_GET); });
+    if (!m_bSpeedAsked) {
+        m_bSpeedAsked = true;
+        m_pSpeed->Read();
+    }
 }
 
 std::vector<std::uint32_t> CStatTableDlg::CounterValues(const CSnmpPdu& pdu) const {
@@ -190,12 +209,10 @@ void CStatTableDlg::ShowCounters() {
         if (IsIndexAccess(oid->m_wAccess))
             continue;
         const CCounterStatistics::Counter& c = m_statistics.At(std::size_t(row));
-        const std::array<std::string, 4> rates = CounterRateTexts(c);
-        const std::string texts[] = {std::to_string(c.total), rates[0], rates[1], rates[2],
-                                     rates[3]};
         const std::int32_t attribute = CellAttribute(oid->m_wAccess);
-        for (int column = kTotal; column <= kPeakAt; ++column) {
-            _DATAOBJ cell = MakeCell(texts[column - kTotal], attribute);
+        for (int column = 1; column < int(CounterColumns().size()); ++column) {
+            _DATAOBJ cell =
+                MakeCell(CounterCellText(c, CounterColumns()[std::size_t(column)].role), attribute);
             grid->SetItemString(row, column, &cell);
         }
         ++row;
@@ -207,15 +224,27 @@ void CStatTableDlg::OnPollReply(std::uint16_t code, CSnmpMsg* msg) {
     if (!pdu)
         return;
     const std::int64_t now = Clock::now();
-    if (pdu->m_dwErrorStatus == 0) {
-        m_statistics.TakeSample(CounterValues(*pdu), Clock::nowMs(), CTimeText(now));
+    const std::string missing = ExceptionLogText(*pdu, m_pRead->GetOidList());
+    if (pdu->m_dwErrorStatus == 0 && missing.empty()) {
+        // Timed by the datagram's receipt, so a reply handled late still counts from when it
+        // came.
+        const std::int64_t receivedMs = msg->ReceivedMs();
+        m_statistics.TakeSample(CounterValues(*pdu), receivedMs,
+                                PeakTimeText(Clock::SecondOf(receivedMs)));
         ShowCounters();
         ShowCounter(++m_nSamples);
+        const bool unmeasured = m_statistics.AnyUnmeasured();
+        if (unmeasured && !m_bWrapWarned)
+            AppendLog(kCounterWrapWarning);
+        m_bWrapWarned = unmeasured;
+        if (m_statistics.AnyOverLine())
+            m_pSpeed->Read(); // the port may have changed its speed since it was read
     } else {
-        // An error reply carries no counters: the sample times stay as they were, so the
-        // next good reply's interval is counted once.
+        // An error reply carries no counters, nor does one in which the agent says a counter
+        // does not exist: the sample times stay as they were, so the next good reply's
+        // interval is counted once.
         TakeReplyValues(*m_pRead, *pdu);
-        AppendLog(ReplyLogText(*pdu, m_pRead->GetOidList(), now));
+        AppendLog(missing.empty() ? ReplyLogText(*pdu, m_pRead->GetOidList(), now) : missing);
     }
     CSnmpMsg::Release(msg);
     RedrawGrid();

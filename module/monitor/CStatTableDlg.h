@@ -3,7 +3,9 @@
 // counters with one get every poll interval and shows, per counter, the total, the rate over the
 // last interval, the average rate since the first sample, and the peak rate with its time. The
 // operator sets the interval with the up/down control and stops and restarts polling with
-// "Pause" and "Resume". The samples box counts the good replies taken.
+// "Pause" and "Resume". The samples box counts the good replies taken. The port's speed, read
+// when the dialog opens (and again when a counter went faster than it allows), bounds what a
+// counter may plausibly count.
 
 #include "module/monitor/CSwitchInfoDlg.h"
 #include "platform/core/CounterStatistics.h"
@@ -11,6 +13,7 @@
 #include <cstdint>
 #include <memory>
 
+class CObjectReader;
 class CSampMsgControl;
 class CSnmpClass;
 class CSnmpMsg;
@@ -64,8 +67,13 @@ private:
     // The values of the shown counters in a reply, index columns skipped.
     std::vector<std::uint32_t> CounterValues(const CSnmpPdu& pdu) const;
     void MoveUpDownWithBoxes();
+    // The port's speed object read `value`: the counters' line rates follow it.
+    void TakePortSpeed(std::int64_t value);
 
     std::unique_ptr<CSnmpClass> m_pRead;
+    std::unique_ptr<CObjectReader> m_pSpeed;
+    bool m_bSpeedAsked = false;
+    bool m_bWrapWarned = false; // the log says once per run of unmeasured intervals
     CCounterStatistics m_statistics;
     CSampMsgControl* m_pIntervalBox = nullptr;
     CUDCtrl* m_pUpDown = nullptr;

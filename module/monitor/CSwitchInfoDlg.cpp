@@ -7,6 +7,7 @@
 #include "controls/LogListCtl/CLMsgControl.h"
 #include "controls/common/FixedText.h"
 #include "module/dialogbase/GridContextMenu.h"
+#include "module/monitor/ReplyStatus.h"
 #include "module/slots/PanelMessages.h"
 #include "platform/core/Clock.h"
 #include "platform/core/TextFormat.h"
@@ -194,7 +195,7 @@ const CSnmpPdu* CSwitchInfoDlg::AcceptReply(std::uint16_t code, CSnmpMsg* msg) {
     m_request.Clear();
     const CSnmpPdu* pdu = msg ? msg->m_pPdu : nullptr;
     if (code != 0 || !pdu) {
-        AppendLog("No response");
+        AppendLog(NoReplyLogText(code, msg));
         CSnmpMsg::Release(msg);
         return nullptr;
     }

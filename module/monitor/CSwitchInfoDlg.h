@@ -72,7 +72,8 @@ protected:
     static _CAPTIONDATA ColumnCaption(int width, const char* text);
     void AppendLog(const std::string& text);
     // The reply's PDU when it answers the request this dialog waits for and carries one; null
-    // (the message released, "No response" logged for a failed exchange) otherwise. Either
+    // (the message released, "No response" or the engine's words for a security refusal
+    // logged for a failed exchange) otherwise. Either
     // way the dialog no longer waits, so Refresh works again once the switch answers.
     const CSnmpPdu* AcceptReply(std::uint16_t code, CSnmpMsg* msg);
     void ShowCounter(int n);

@@ -16,6 +16,10 @@ bool IsIndexColumn(const _NmOidTable& row) {
     return IsIndexAccess(row.wAccess);
 }
 
+// Room beside a caption as wide as its column's name, so the next caption does not run into
+// it: the grid draws a caption one pixel in and its column's border at the right edge.
+constexpr int kCaptionMargin = 8;
+
 } // namespace
 
 CTableDlg::CTableDlg(CWnd* mainWnd, CEntryTableDlgData* record)
@@ -44,7 +48,7 @@ void CTableDlg::InitGrid() {
     std::vector<_CAPTIONDATA> captions;
     for (const CSnmpOid* oid : m_pWalk->GetOidList()) {
         _CAPTIONDATA caption{};
-        caption.width = TextWidth(oid->m_strName.c_str());
+        caption.width = TextWidth(oid->m_strName.c_str()) + kCaptionMargin;
         CopyFixedText(caption.caption, oid->m_strName.c_str());
         captions.push_back(caption);
     }
@@ -151,7 +155,7 @@ void CTableDlg::OnRemoveReply(std::uint16_t code, CSnmpMsg* msg) {
             AppendLog(ReplyLogText(*msg->m_pPdu, m_pWalk->GetOidList(), Clock::now()));
             StartWalk();
         } else {
-            AppendLog("No response");
+            AppendLog(NoReplyLogText(code, msg));
         }
     }
     CSnmpMsg::Release(msg);

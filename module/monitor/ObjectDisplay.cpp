@@ -8,6 +8,7 @@
 #include "snmp/NmOidTable.h"
 #include "snmp/SnmpTypes.h"
 
+#include <cctype>
 #include <cstdlib>
 
 namespace {
@@ -45,6 +46,10 @@ std::string TimeDisplayText(long n) {
 }
 
 std::string TimeValueDisplayText(const std::string& valueText, std::uint16_t access) {
+    // An agent's exception ("noSuchInstance") stands where the number would: read as one, it
+    // would show as a time of 00 s.
+    if (!valueText.empty() && !std::isdigit(static_cast<unsigned char>(valueText.front())))
+        return valueText;
     long n = std::atol(valueText.c_str());
     if ((access & kUnitBits) == kHundredths)
         n /= 100;

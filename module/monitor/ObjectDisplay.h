@@ -14,7 +14,8 @@ class CSnmpOid;
 // 93784 gives "01 day: 02 h: 03 m: 04 s".
 std::string TimeDisplayText(long seconds);
 // A time value's text read as a number in the unit its access code names (bits 0x0C: 0x04
-// hundredths, 0x08 thousandths, otherwise seconds), shown with TimeDisplayText.
+// hundredths, 0x08 thousandths, otherwise seconds), shown with TimeDisplayText; a text that
+// is no number (an exception's words) is shown as it is.
 std::string TimeValueDisplayText(const std::string& valueText, std::uint16_t access);
 // The display text of an object's current value text.
 std::string ObjectDisplayText(const CSnmpOid& oid);

@@ -10,6 +10,7 @@
 
 #include <cstdlib>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -129,6 +130,14 @@ void CPanelWnd::ReportAgentState(WPARAM state) {
         m_pMainWnd->PostMessage(PANEL_AGENT_STATE, state, 0);
 }
 
+void CPanelWnd::PollNow() {
+    SendModuleTypesRequest();
+    if (m_ledRequest.IsBusy())
+        m_bAskAgain = true;
+    else
+        SendLedStatusRequest();
+}
+
 void CPanelWnd::OnLedStatusReply(std::uint16_t code, CSnmpMsg* msg) {
     m_ledRequest.Clear();
     const CSnmpPdu* pdu = msg ? msg->m_pPdu : nullptr;
@@ -151,6 +160,8 @@ void CPanelWnd::OnLedStatusReply(std::uint16_t code, CSnmpMsg* msg) {
         DrawNow(&CPanelWnd::DrawSelection);
     }
     CSnmpMsg::Release(msg);
+    if (std::exchange(m_bAskAgain, false))
+        SendLedStatusRequest();
 }
 
 void CPanelWnd::OnModuleTypesReply(std::uint16_t code, CSnmpMsg* msg) {

@@ -42,6 +42,10 @@ public:
     int GetCursorPort() const { return m_nCursorPort; }
     CRect GetPanelRect() const { return m_rect; }
 
+    // Asks the switch now, as the device timer does: after a trap says a link changed or the
+    // switch restarted, the panel shows it without waiting for its next poll.
+    void PollNow();
+
     // What the panel shows now (for the main window and tests).
     std::uint16_t ModuleTypes() const { return m_wModuleTypes; }
     const CPanelPort& Port(int index) const { return m_ports[index]; }
@@ -112,4 +116,7 @@ private:
     PanelLayout m_layout{};
     int m_nAgent = 0;
     bool m_bFailed = false;
+    // A poll was asked for while an LED status request was out: that answer may predate the
+    // change, so one more request follows it.
+    bool m_bAskAgain = false;
 };

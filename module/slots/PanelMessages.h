@@ -24,6 +24,8 @@ constexpr LPARAM PANEL_REFRESH_WRITTEN = 1;
 constexpr UINT PANEL_REMOVE = 2027;
 constexpr UINT PANEL_PAUSE = 2028;
 constexpr UINT PANEL_RESUME = 2029;
+// The events window's own button: hide the events shown.
+constexpr UINT PANEL_CLEAR = 2033;
 // From the panel: the selected port index (-1 none), a port to open, whether the switch answers
 // (0 answers again, 6 no answer, else the reply's error status).
 constexpr UINT PANEL_PORT_SELECTED = 2030;

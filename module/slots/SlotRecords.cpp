@@ -108,6 +108,17 @@ void BuildDeviceRecords(SlotRecordTable& records, const ModuleIdentity& id) {
     Place(records, Slot::kReset, std::move(reset));
 }
 
+// The events window's record comes after every specified one.
+void BuildEventsRecord(SlotRecordTable& records, const ModuleIdentity& id) {
+    auto events = std::make_unique<CTableDlgData>();
+    events->m_strTitle = "Events";
+    events->m_strReadCommunity = id.readCommunity;
+    events->m_strWriteCommunity = id.writeCommunity;
+    events->SetHeader(id.deviceName, id.agentAddress, "Device");
+    events->AddButton("Clear", PANEL_CLEAR, 0);
+    Place(records, Slot::kEvents, std::move(events));
+}
+
 void AddSamplingButtons(CTableDlgData& record) {
     record.AddButton("Pause", PANEL_PAUSE, 0);
     record.AddButton("Resume", PANEL_RESUME, 0);
@@ -164,4 +175,5 @@ void BuildSlotRecords(SlotRecordTable& records, const ModuleIdentity& id) {
         AddSamplingButtons(*record);
         return record;
     });
+    BuildEventsRecord(records, id);
 }

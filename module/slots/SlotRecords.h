@@ -35,6 +35,10 @@ constexpr int kTrapReceiverForm = 6;
 constexpr int kTrapSettings = 7;
 constexpr int kReset = 26;
 constexpr int kAbout = 27;
+// The program's manual, opened from Help > Help; like the About box it has no record.
+constexpr int kHelp = 28;
+// The switch's events (traps and informs), after the slots of the port ranges.
+constexpr int kEvents = 318;
 } // namespace Slot
 
 // The value of a row-status column that removes the row (the trap receivers' "Disable").

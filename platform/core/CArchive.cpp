@@ -1,5 +1,7 @@
 #include "platform/core/CArchive.h"
 
+#include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <fstream>
 
@@ -211,14 +213,27 @@ CObject* CArchive::ReadObject(const CRuntimeClass* expected) {
     return obj;
 }
 
-bool AppendToFile(const std::string& path, const std::vector<std::uint8_t>& bytes) {
-    std::ofstream file(path, std::ios::binary | std::ios::app);
+bool AppendToFile(const std::string& path, const std::vector<std::uint8_t>& bytes,
+                  std::string* error) {
+    // Written and closed with the C library, whose failures carry their reason, and checked
+    // at the close too: a full disk refuses the bytes only when the buffer is written out.
+    std::FILE* file = std::fopen(path.c_str(), "ab");
     if (!file) {
+        if (error) {
+            *error = std::strerror(errno);
+        }
         return false;
     }
-    file.write(reinterpret_cast<const char*>(bytes.data()),
-               static_cast<std::streamsize>(bytes.size()));
-    return static_cast<bool>(file);
+    bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+    int reason = written ? 0 : errno;
+    if (std::fclose(file) != 0 && written) {
+        written = false;
+        reason = errno;
+    }
+    if (!written && error) {
+        *error = std::strerror(reason);
+    }
+    return written;
 }
 
 bool ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& bytes) {

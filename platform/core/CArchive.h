@@ -99,7 +99,10 @@ private:
     std::map<std::uint32_t, CObject*> m_loadObjects;
 };
 
-// Appends `bytes` to the file at `path`, creating it when missing; false when it cannot.
-bool AppendToFile(const std::string& path, const std::vector<std::uint8_t>& bytes);
+// Appends `bytes` to the file at `path`, creating it when missing; false when it cannot be
+// opened or written to the end (a folder, no permission, a full disk), with `error` (when given)
+// the system's reason.
+bool AppendToFile(const std::string& path, const std::vector<std::uint8_t>& bytes,
+                  std::string* error = nullptr);
 // Reads a whole file; false when it cannot be opened.
 bool ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& bytes);

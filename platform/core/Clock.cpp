@@ -5,36 +5,43 @@
 
 namespace Clock {
 namespace {
-std::function<Seconds()>& Source() {
-    static std::function<Seconds()> source;
+std::function<Milliseconds()>& Source() {
+    static std::function<Milliseconds()> source;
     return source;
 }
 } // namespace
 
 Seconds now() {
     const auto& source = Source();
-    return source ? source() : static_cast<Seconds>(std::time(nullptr));
+    return source ? SecondOf(source()) : static_cast<Seconds>(std::time(nullptr));
 }
 
 Milliseconds nowMs() {
     const auto& source = Source();
     if (source)
-        return source() * 1000;
+        return source();
     return std::chrono::duration_cast<std::chrono::milliseconds>(
                std::chrono::system_clock::now().time_since_epoch())
         .count();
 }
 
 void setSource(std::function<Seconds()> source) {
+    if (source)
+        Source() = [source = std::move(source)] { return source() * 1000; };
+    else
+        Source() = {};
+}
+
+void setSourceMs(std::function<Milliseconds()> source) {
     Source() = std::move(source);
 }
 
-Manual::Manual(Seconds start) : m_now(start) {
-    setSource([this] { return m_now; });
+Manual::Manual(Seconds start) : m_nowMs(start * 1000) {
+    setSourceMs([this] { return m_nowMs; });
 }
 
 Manual::~Manual() {
-    setSource({});
+    setSourceMs({});
 }
 
 } // namespace Clock

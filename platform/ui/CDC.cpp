@@ -278,8 +278,22 @@ BOOL CDC::TextOut(int x, int y, const std::string& text) {
     if (m_bkMode == OPAQUE)
         FillPixels(QRect(x, y, fm.horizontalAdvance(s), fm.height()), m_bkColor);
     ApplyState(*p, true);
-    p->setFont(font);
     p->setPen(toQColor(m_textColor));
+    const int scale = int(m_target->devicePixelRatio());
+    if (scale > 1 && font.pixelSize() > 0) {
+        // On a surface of k pixels per unit the text is laid out in a font k times the size, in
+        // the surface's own pixels: glyphs rendered large at the small font's hinted advances
+        // would stand apart after wide letters ("Softw are"). The clip, already set, stays.
+        QFont large = font;
+        large.setPixelSize(font.pixelSize() * scale);
+        const QTransform units = p->worldTransform();
+        p->setWorldTransform(QTransform::fromScale(1.0 / scale, 1.0 / scale), true);
+        p->setFont(large);
+        p->drawText(x * scale, y * scale + QFontMetrics(large).ascent(), s);
+        p->setWorldTransform(units);
+        return TRUE;
+    }
+    p->setFont(font);
     p->drawText(x, y + fm.ascent(), s);
     return TRUE;
 }

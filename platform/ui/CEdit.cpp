@@ -164,6 +164,11 @@ void CEdit::SetSel(int start, int end) {
     edit->setSelection(start, end - start);
 }
 
+void CEdit::SetPasswordChar(char mark) {
+    if (QLineEdit* edit = editOf(this))
+        edit->setEchoMode(mark ? QLineEdit::Password : QLineEdit::Normal);
+}
+
 LRESULT CEdit::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     if (msg == WM_SETFONT) {
         if (QWidget* edit = GetWidget()) {

@@ -21,6 +21,9 @@ public:
     // Selects characters start … end − 1; end −1 selects to the end of the text. A multi-line
     // edit scrolls the selection into view.
     void SetSel(int start, int end);
+    // A non-zero character shows every typed character as a mark, for passwords (the
+    // platform's own mark; the clipboard then takes nothing from the edit); 0 shows the text.
+    void SetPasswordChar(char mark);
 
     // WM_SETFONT shows the edit's text in the given font (null: the default font).
     LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;

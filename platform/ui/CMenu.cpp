@@ -95,6 +95,16 @@ UINT CMenu::EnableMenuItem(UINT item, UINT flags) {
     return updateBits(m_hMenu, item, flags, MF_GRAYED | MF_DISABLED);
 }
 
+BOOL CMenu::ModifyMenu(UINT item, UINT flags, UINT_PTR newId, const char* text) {
+    MenuItem* m = findItem(m_hMenu, item, flags);
+    if (!m || (m->flags & (MF_POPUP | MF_SEPARATOR)) || (flags & (MF_POPUP | MF_SEPARATOR)))
+        return FALSE;
+    m->flags = flags & (MF_GRAYED | MF_DISABLED | MF_CHECKED);
+    m->id = UINT(newId);
+    m->text = text ? text : "";
+    return TRUE;
+}
+
 UINT CMenu::CheckMenuItem(UINT item, UINT flags) {
     return updateBits(m_hMenu, item, flags, MF_CHECKED);
 }

@@ -50,6 +50,9 @@ public:
     // By command (searching submenus) or by position; returns the previous MF_GRAYED /
     // MF_DISABLED (or MF_CHECKED) bits, 0xFFFFFFFF when there is no such item.
     UINT EnableMenuItem(UINT item, UINT flags);
+    // Gives a string item (by command, searching submenus, or by position) new flags, command
+    // and text; the grey and check bits come from `flags`. FALSE when there is no such item.
+    BOOL ModifyMenu(UINT item, UINT flags, UINT_PTR newId, const char* text);
     UINT CheckMenuItem(UINT item, UINT flags);
     UINT GetMenuState(UINT item, UINT flags) const;
     int GetMenuItemCount() const;

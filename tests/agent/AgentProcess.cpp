@@ -15,17 +15,19 @@ void EnsureQtApplication() {
     }
 }
 
-AgentProcess::AgentProcess(const QStringList& extraArgs) {
+AgentProcess::AgentProcess(const QStringList& extraArgs, bool ipv6)
+    : m_host(ipv6 ? "[::1]" : "127.0.0.1") {
     EnsureQtApplication();
     m_process.setProcessChannelMode(QProcess::SeparateChannels);
-    m_process.start(TAUREL_AGENT_PATH, QStringList{"--listen", "127.0.0.1:0"} + extraArgs);
+    m_process.start(TAUREL_AGENT_PATH,
+                    QStringList{"--listen", QString::fromStdString(m_host) + ":0"} + extraArgs);
     if (!m_process.waitForStarted(10000)) {
         return;
     }
     while (!m_process.canReadLine() && m_process.waitForReadyRead(10000)) {
     }
     const QString line = QString::fromUtf8(m_process.readLine()).trimmed();
-    const QString prefix = "taurel-agent listening on 127.0.0.1:";
+    const QString prefix = QString::fromStdString("taurel-agent listening on " + m_host + ":");
     if (line.startsWith(prefix)) {
         m_port = static_cast<std::uint16_t>(line.mid(prefix.size()).toUInt());
     }

@@ -47,8 +47,9 @@ std::string Ent(const std::string& tail);
 // Talks to an engine at a test-controlled time.
 class EngineClient {
 public:
-    explicit EngineClient(const SwitchSetup& setup = {}, std::int64_t startMs = 1'000'000)
-        : now(startMs), engine(setup, AgentCommunities{}, startMs) {}
+    explicit EngineClient(const SwitchSetup& setup = {}, std::int64_t startMs = 1'000'000,
+                          AgentProtocols protocols = {})
+        : now(startMs), engine(setup, AgentCommunities{}, startMs, std::move(protocols)) {}
 
     // No value when the agent gave no answer.
     std::optional<TestReply> Send(std::uint16_t pduType, const std::string& community,

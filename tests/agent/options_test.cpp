@@ -55,19 +55,26 @@ TEST(AgentOptions, EveryOptionIsRead) {
     EXPECT_EQ(options.device.modulesWord, 0x336A);
 }
 
+TEST(AgentOptions, AnIPv6ListenAddressIsWrittenInBrackets) {
+    AgentOptions options;
+    std::string error;
+    ASSERT_TRUE(Parse({"--listen", "[::1]:0"}, options, error)) << error;
+    EXPECT_EQ(options.listenAddress, "::1");
+    EXPECT_EQ(options.listenPort, 0);
+    ASSERT_TRUE(Parse({"--listen", "[fe80::1:2]:1161"}, options, error)) << error;
+    EXPECT_EQ(options.listenAddress, "fe80::1:2");
+    EXPECT_EQ(options.listenPort, 1161);
+}
+
 TEST(AgentOptions, BadCommandLinesAreRefused) {
     const std::vector<std::vector<std::string>> bad = {
-        {"--listen", "127.0.0.1"},
-        {"--listen", "127.0.0.1:70000"},
-        {"--listen", ":161"},
-        {"--modules", "0x10000"},
-        {"--modules", "zz"},
-        {"--drop", "101"},
-        {"--corrupt", "-1"},
-        {"--delay", "1.5"},
-        {"--seed"},
-        {"--frobnicate", "1"},
-        {"stray"},
+        {"--listen", "127.0.0.1"}, {"--listen", "127.0.0.1:70000"},
+        {"--listen", ":161"},      {"--listen", "[::1]"},
+        {"--listen", "[]:161"},    {"--listen", "[::1]1161"},
+        {"--modules", "0x10000"},  {"--modules", "zz"},
+        {"--drop", "101"},         {"--corrupt", "-1"},
+        {"--delay", "1.5"},        {"--seed"},
+        {"--frobnicate", "1"},     {"stray"},
     };
     for (const auto& args : bad) {
         AgentOptions options;
@@ -90,4 +97,27 @@ TEST(AgentOptions, HelpAndVersionTakeNoValue) {
     AgentOptions alone;
     ASSERT_TRUE(Parse({"--version"}, alone, error)) << error;
     EXPECT_TRUE(alone.version);
+}
+
+TEST(AgentOptions, SnmpV2cAndV3AreOptInWithUsersRepeatable) {
+    AgentOptions plain;
+    std::string error;
+    ASSERT_TRUE(Parse({}, plain, error));
+    EXPECT_FALSE(plain.protocols.v2c);
+    EXPECT_TRUE(plain.protocols.v3Users.empty());
+
+    AgentOptions options;
+    ASSERT_TRUE(Parse({"--v2c", "--v3-user", "a:SHA:pass-word-1", "--v3-user",
+                       "b:MD5:pass-word-1:AES:pass-word-2", "--v3-engine-id", "8000000001"},
+                      options, error))
+        << error;
+    EXPECT_TRUE(options.protocols.v2c);
+    ASSERT_EQ(options.protocols.v3Users.size(), 2u);
+    EXPECT_EQ(options.protocols.v3Users[1].level, UsmSecurityLevel::AuthPriv);
+    EXPECT_EQ(options.protocols.engineId.size(), 5u);
+
+    AgentOptions bad;
+    EXPECT_FALSE(Parse({"--v3-engine-id", "80000001"}, bad, error)) << "under 5 octets";
+    EXPECT_FALSE(Parse({"--v3-user", "a:SHA:short"}, bad, error));
+    EXPECT_EQ(error.find("short"), std::string::npos) << error;
 }

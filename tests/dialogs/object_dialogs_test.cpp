@@ -17,6 +17,7 @@
 #include "snmp/CSnmpClass.h"
 #include "snmp/SnmpTransport.h"
 #include "tests/dialogs/DialogTestSupport.h"
+#include "tests/module/support/ScriptedResponder.h"
 
 #include <QApplication>
 #include <QTest>
@@ -31,6 +32,17 @@ const _NmOidTable kPortRows[] = {
     {SNMP_TYPE_INTEGER, 2, "1.3.6.1.4.1.88888.11.9.1.2.2.1.3", "Port Lock", g_DisableEnableEnum, 0},
 };
 const _NmOidTable* const kPortLockRows = g_PortSettingsTable + 5; // lock, link alarm
+
+// Port 1's twenty-one counters: one get for all of them overflowed the 512-byte message area.
+const std::vector<_NmOidTable>& PortCounterRows() {
+    static const std::vector<_NmOidTable> rows = [] {
+        std::vector<_NmOidTable> all(g_PortPacketTable + 2,
+                                     g_PortPacketTable + kPortPacketRowCount);
+        all.insert(all.end(), g_PortErrorTable + 2, g_PortErrorTable + kPortErrorRowCount);
+        return all;
+    }();
+    return rows;
+}
 
 class ObjectDialogTest : public ::testing::Test {
 protected:
@@ -401,7 +413,7 @@ TEST_F(ObjectDialogTest, StatisticShowsTotalsThenRatesAndItsSpinSetsThePollInter
     clock.advance(10);
     dlg->SendMessage(WM_TIMER, CNmDlgStatistic::kPollTimer);
     ASSERT_TRUE(PumpUntil([&] { return Lines(dlg->m_strStatus) == 2; }));
-    const long rate = long(total(0) - first) / 10;
+    const long rate = (long(total(0) - first) + 5) / 10; // rounded to the nearest
     EXPECT_EQ(dlg->m_listCtrl.GetItemText(0, 2), std::to_string(rate));
     EXPECT_EQ(dlg->m_listCtrl.GetItemText(0, 3), std::to_string(rate));
     EXPECT_EQ(dlg->m_listCtrl.GetItemText(0, 4), std::to_string(rate));
@@ -428,6 +440,81 @@ TEST_F(ObjectDialogTest, StatisticShowsTotalsThenRatesAndItsSpinSetsThePollInter
     EXPECT_EQ(dlg->m_numberBox.GetWindowText(), "30000");
     dlg->SendMessage(WM_TIMER, CNmDlgStatistic::kPollTimer);
     EXPECT_EQ(dlg->m_numberBox.GetWindowText(), "3600");
+}
+
+TEST_F(ObjectDialogTest, StatisticAsksForAnyNumberOfCountersInRunsThatFit) {
+    Clock::Manual clock;
+    const std::vector<_NmOidTable>& rows = PortCounterRows();
+    ASSERT_EQ(rows.size(), 21u);
+    auto* dlg = new CNmDlgStatistic(nullptr, "port 1 counters", agent.ListenAddress(), "tessla",
+                                    "marbelo", int(rows.size()), rows.data(), ".1.1");
+    dlg->ShowWindow(SW_SHOW);
+    EXPECT_GE(dlg->Runs().size(), 2u);
+    ASSERT_TRUE(PumpUntil([&] { return Lines(dlg->m_strStatus) == 1; })) << dlg->m_strStatus;
+    EXPECT_NE(dlg->m_strStatus.find("sucessful"), std::string::npos) << dlg->m_strStatus;
+    std::vector<unsigned long> first;
+    for (int row = 0; row < 21; ++row) {
+        const std::string total = dlg->m_listCtrl.GetItemText(row, 1);
+        ASSERT_FALSE(total.empty()) << "row " << row << " got no value";
+        first.push_back(std::stoul(total));
+    }
+    PumpUntil([] { return false; }, 300);
+    clock.advance(10);
+    dlg->SendMessage(WM_TIMER, CNmDlgStatistic::kPollTimer);
+    ASSERT_TRUE(PumpUntil([&] { return Lines(dlg->m_strStatus) == 2; }));
+    for (int row : {0, 20}) { // the first run's first counter and the last run's last
+        const unsigned long total = std::stoul(dlg->m_listCtrl.GetItemText(row, 1));
+        EXPECT_EQ(dlg->m_listCtrl.GetItemText(row, 2),
+                  std::to_string((std::uint32_t(total - first[std::size_t(row)]) + 5) / 10))
+            << "row " << row;
+    }
+}
+
+TEST_F(ObjectDialogTest, StatisticHalvesARunTheAgentFindsTooBig) {
+    ScriptedResponder narrow([](int, const CSnmpMsg& request, CSnmpMsg& reply) {
+        if (request.m_pPdu->m_varBindList.size() > 6)
+            return EchoWithError(request, reply, 1); // tooBig
+        for (const CSnmpVarBind* vb : request.m_pPdu->m_varBindList)
+            reply.m_pPdu->AddOid(vb->m_strOid, 5u, SNMP_TYPE_COUNTER);
+    });
+    const std::vector<_NmOidTable>& rows = PortCounterRows();
+    auto* dlg = new CNmDlgStatistic(nullptr, "narrow", narrow.Address(), "tessla", "marbelo",
+                                    int(rows.size()), rows.data(), ".1.1");
+    dlg->ShowWindow(SW_SHOW);
+    ASSERT_TRUE(PumpUntil([&] { return Lines(dlg->m_strStatus) == 1; })) << dlg->m_strStatus;
+    EXPECT_NE(dlg->m_strStatus.find("sucessful"), std::string::npos) << dlg->m_strStatus;
+    for (const NmRequestRun& run : dlg->Runs())
+        EXPECT_LE(run.count, 6);
+    for (int row = 0; row < 21; ++row)
+        EXPECT_EQ(dlg->m_listCtrl.GetItemText(row, 1), "5") << row;
+}
+
+TEST_F(ObjectDialogTest, StatisticTakesNoSampleOfARunAnSnmpV2AgentLacksACounterIn) {
+    // The agent has every counter but the third: it names that one with noSuchObject.
+    ScriptedResponder lacking([](int n, const CSnmpMsg& request, CSnmpMsg& reply) {
+        int i = 0;
+        for (const CSnmpVarBind* vb : request.m_pPdu->m_varBindList) {
+            reply.m_pPdu->AddOid(vb->m_strOid, std::uint32_t(100 * n), SNMP_TYPE_COUNTER);
+            if (n > 1 && i++ == 2)
+                reply.m_pPdu->m_varBindList.back()->m_byType = SNMP_TYPE_NOSUCHOBJECT;
+        }
+    });
+    SetSnmpAgentVersion(lacking.Address(), SNMP_VERSION_2C);
+    Clock::Manual clock;
+    auto* dlg = new CNmDlgStatistic(nullptr, "lacking", lacking.Address(), "tessla", "marbelo", 4,
+                                    g_PortPacketTable + 2, ".1.1");
+    dlg->ShowWindow(SW_SHOW);
+    ASSERT_TRUE(PumpUntil([&] { return Lines(dlg->m_strStatus) == 1; })) << dlg->m_strStatus;
+    clock.advance(10);
+    dlg->SendMessage(WM_TIMER, CNmDlgStatistic::kPollTimer);
+    ASSERT_TRUE(PumpUntil([&] { return Lines(dlg->m_strStatus) == 2; })) << dlg->m_strStatus;
+    EXPECT_NE(dlg->m_strStatus.find("No such object, " + std::string(g_PortPacketTable[4].szName)),
+              std::string::npos)
+        << dlg->m_strStatus;
+    for (int row = 0; row < 4; ++row) {
+        EXPECT_EQ(dlg->m_listCtrl.GetItemText(row, 1), "100") << "row " << row;
+        EXPECT_EQ(dlg->m_listCtrl.GetItemText(row, 2), "0") << "no rate from a run not taken";
+    }
 }
 
 } // namespace

@@ -4,8 +4,10 @@
 #include <gtest/gtest.h>
 
 #include "dialogs/NmDlgObjectRules.h"
+#include "dialogs/NmDlgRequestRuns.h"
 #include "dialogs/NmPortCtrlRules.h"
 #include "platform/core/TextFormat.h"
+#include "snmp/CSnmpMsg.h"
 #include "snmp/CSnmpOid.h"
 #include "snmp/CSnmpVarBind.h"
 
@@ -114,6 +116,56 @@ TEST(ObjectRules, PollIntervalStaysWithinASecondAndAnHour) {
     EXPECT_EQ(PollIntervalFromText("10s", 5), 5);
     EXPECT_TRUE(IsCounterObject(SNMP_TYPE_COUNTER));
     EXPECT_FALSE(IsCounterObject(SNMP_TYPE_INTEGER));
+}
+
+} // namespace
+
+namespace {
+
+// Encodes a reply to the objects of `run` with every value as long as this engine writes one
+// (four octets; an agent may send five for a counter of 2^31 or more, which the runs allow
+// for); false when the engine refuses it for its size.
+bool ReplyFits(const std::vector<std::string>& oids, const NmRequestRun& run,
+               const std::string& community) {
+    CSnmpMsg reply(nullptr, "127.0.0.1", community, SNMP_PDU_RESPONSE);
+    reply.m_pPdu->m_dwReqId = 0x7FFFFFFF;
+    for (int i = run.first; i < run.first + run.count; ++i)
+        reply.m_pPdu->AddOid(oids[std::size_t(i)], 0x7FFFFFFFu, SNMP_TYPE_COUNTER);
+    try {
+        reply.SnmpEncodeImage();
+    } catch (const CSnmpException&) {
+        return false;
+    }
+    return true;
+}
+
+TEST(RequestRuns, EveryRunsLongestReplyFitsAndRunsAreNotNeedlesslyShort) {
+    // Sixty counters of a port: one request for all of them overflowed the 512 bytes.
+    std::vector<std::string> oids;
+    for (int i = 0; i < 60; ++i)
+        oids.push_back("1.3.6.1.4.1.88888.11.9.1.2.3.1." + std::to_string(3 + i) + ".1.24");
+    const std::vector<std::uint8_t> types(oids.size(), SNMP_TYPE_COUNTER);
+    const std::string community = "a-longer-community";
+    const std::vector<NmRequestRun> runs = NmSplitIntoRuns(oids, types, community.size());
+    ASSERT_GT(runs.size(), 1u);
+    int next = 0;
+    for (std::size_t r = 0; r < runs.size(); ++r) {
+        EXPECT_EQ(runs[r].first, next) << "every object once, in order";
+        next += runs[r].count;
+        EXPECT_TRUE(ReplyFits(oids, runs[r], community)) << "run " << r;
+        if (r + 1 < runs.size()) {
+            const NmRequestRun longer{runs[r].first, runs[r].count + 2};
+            EXPECT_FALSE(ReplyFits(oids, longer, community)) << "run " << r << " could be longer";
+        }
+    }
+    EXPECT_EQ(next, 60);
+
+    const std::vector<NmRequestRun> halved = NmHalveRun(runs, 0);
+    ASSERT_EQ(halved.size(), runs.size() + 1);
+    EXPECT_EQ(halved[0].count + halved[1].count, runs[0].count);
+    EXPECT_EQ(halved[1].first, runs[0].first + halved[0].count);
+    const std::vector<NmRequestRun> one = NmHalveRun({{4, 1}}, 0);
+    ASSERT_EQ(one.size(), 1u) << "a run of one stays";
 }
 
 } // namespace

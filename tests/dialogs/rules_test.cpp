@@ -123,7 +123,14 @@ TEST_F(StatusText, NamesTheBindingAtTheErrorIndexOrTheLastOne) {
 TEST_F(StatusText, EveryStatusWordAndTheFailureTexts) {
     pdu.AddOid("1.3.6.1.2.1.1.5.0", std::string("x"), SNMP_TYPE_OCTETS);
     const std::map<std::uint32_t, std::string> words = {
-        {0, "sucessful"}, {1, "tooBig"}, {4, "readOnly"}, {5, "genErr"}, {9, ""}};
+        {0, "sucessful"},
+        {1, "tooBig"},
+        {4, "readOnly"},
+        {5, "genErr"},
+        {9, "wrongEncoding, 1.3.6.1.2.1.1.5.0"},
+        {12, "inconsistentValue(x), 1.3.6.1.2.1.1.5.0"},
+        {16, "authorizationError"},
+        {19, ""}};
     for (const auto& [status, word] : words) {
         pdu.m_dwErrorStatus = status;
         EXPECT_EQ(ReplyStatusLine(pdu, kT), "Received at 14:03:27, " + word);

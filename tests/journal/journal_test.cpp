@@ -7,6 +7,7 @@
 #include <chrono>
 #include <fstream>
 
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include "journal/NotificationJournal.h"
@@ -148,11 +149,34 @@ TEST_F(Journal, ASecondReaderSeesEachCommittedBatchAndSettingsLast) {
     EXPECT_EQ(Open()->Setting("missing"), std::nullopt);
 }
 
+TEST_F(Journal, AReaderOnlyReadsWhatExistsAndFollowsTheWriterFromAnId) {
+    std::string error;
+    EXPECT_FALSE(NotificationJournal::OpenForReading(path, error));
+    EXPECT_FALSE(QFileInfo::exists(QString::fromStdString(path))); // never created by a reader
+    auto writer = Open();
+    auto reader = NotificationJournal::OpenForReading(path, error);
+    ASSERT_TRUE(reader) << error;
+    EXPECT_EQ(reader->NewestId(), 0);
+    ASSERT_TRUE(writer->Append({Sample("10.1.1.1", kNow), Sample("10.2.2.2", kNow + 1)}, error));
+    const std::int64_t seen = reader->NewestId();
+    EXPECT_EQ(seen, 2);
+    ASSERT_TRUE(writer->Append(
+        {Sample("10.1.1.1", kNow + 2), Sample("10.2.2.2", kNow + 3), Sample("10.1.1.1", kNow + 4)},
+        error));
+    const auto fresh = reader->ReadNewest(10, "10.1.1.1", 0, seen);
+    ASSERT_EQ(fresh.size(), 2u);
+    EXPECT_EQ(fresh[0].notification.receivedMs, kNow + 4);
+    EXPECT_EQ(fresh[1].notification.receivedMs, kNow + 2);
+    EXPECT_FALSE(reader->Append(Sample("10.1.1.1", kNow + 5), error)); // a reader writes nothing
+    EXPECT_EQ(writer->Count(), 5);
+}
+
 TEST_F(Journal, RefusesAFileThatIsNotAJournal) {
     std::ofstream(path) << "these are the operator's notes, not a database\n";
     std::string error;
     EXPECT_FALSE(NotificationJournal::Open(path, {}, error));
     EXPECT_FALSE(error.empty());
+    EXPECT_FALSE(NotificationJournal::OpenForReading(path, error));
     std::ifstream kept(path);
     std::string line;
     std::getline(kept, line);

@@ -43,14 +43,20 @@ unit="$usr/lib/systemd/system/taurel-trapd.service"
 grep -q '^ExecStart=/usr/bin/taurel-trapd$' "$unit" || fail "the service does not start /usr/bin/taurel-trapd"
 [ ! -e "$usr/lib/systemd/system/multi-user.target.wants" ] || fail "the service is enabled by the package"
 
-[ -f "$usr/share/applications/taurel.desktop" ] || fail "no desktop entry"
+apps="$usr/share/applications"
+[ -f "$apps/taurel.desktop" ] || fail "no desktop entry"
+[ -f "$apps/taurel-demo.desktop" ] || fail "no desktop entry for the demo"
+# The program's entry asks for the switch (plain taurel); the demo's manages its own switch.
+grep -qx 'Exec=taurel' "$apps/taurel.desktop" || fail "the menu entry does not start plain taurel"
+grep -qx 'Exec=taurel --demo' "$apps/taurel-demo.desktop" || fail "the demo entry does not start taurel --demo"
+grep -qx 'Name=Taurel demo' "$apps/taurel-demo.desktop" || fail "the demo entry is not named Taurel demo"
 [ -f "$usr/share/metainfo/org.example.taurel.metainfo.xml" ] || fail "no metainfo"
 for size in 16 22 24 32 48 64 128 256; do
     icon="$usr/share/icons/hicolor/${size}x${size}/apps/taurel.png"
     grep -q "PNG image data, $size x $size," <<<"$(file "$icon")" || fail "icon $icon"
 done
 
-# What the menu entry starts, from the installed files.
+# What the demo's menu entry starts, from the installed files.
 cd "$stage"
 "$usr/bin/taurel" --demo --quit-after 1 --screenshot menu >/dev/null 2>&1 ||
     fail "taurel --demo did not end normally"

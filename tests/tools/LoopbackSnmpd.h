@@ -1,7 +1,7 @@
 #pragma once
-// net-snmp's snmpd as the real peer of the tools' tests: in the foreground on 127.0.0.1 and a
-// free port, with a generated configuration and its own state folder, logging to a file there,
-// and stopped however the test ends.
+// net-snmp's snmpd as the real peer of the tools' tests: in the foreground on 127.0.0.1 (or ::1)
+// and a free port, with a generated configuration and its own state folder, logging to a file
+// there, and stopped however the test ends.
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -22,9 +22,11 @@ inline std::string FindTool(const char* name) {
 
 class LoopbackSnmpd {
 public:
-    LoopbackSnmpd(const std::string& program, const std::string& configuration) {
+    // `ipv6`: on [::1] (udp6) instead of 127.0.0.1.
+    LoopbackSnmpd(const std::string& program, const std::string& configuration, bool ipv6 = false)
+        : m_ipv6(ipv6) {
         QUdpSocket probe;
-        probe.bind(QHostAddress::LocalHost, 0);
+        probe.bind(ipv6 ? QHostAddress::LocalHostIPv6 : QHostAddress::LocalHost, 0);
         m_port = probe.localPort();
         probe.close();
         const QString dir = m_dir.path();
@@ -35,7 +37,8 @@ public:
         m_process.setProcessEnvironment(env);
         m_process.start(QString::fromStdString(program),
                         {"-f", "-C", "-c", dir + "/snmpd.conf", "-Lf", dir + "/snmpd.log", "-p",
-                         dir + "/snmpd.pid", QString("udp:127.0.0.1:%1").arg(m_port)});
+                         dir + "/snmpd.pid",
+                         QString(ipv6 ? "udp6:[::1]:%1" : "udp:127.0.0.1:%1").arg(m_port)});
     }
     ~LoopbackSnmpd() {
         m_process.terminate();
@@ -59,11 +62,14 @@ public:
         QFile file(m_dir.path() + "/snmpd.log");
         return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string();
     }
-    std::string Address() const { return "127.0.0.1:" + std::to_string(m_port); }
+    std::string Address() const {
+        return (m_ipv6 ? "[::1]:" : "127.0.0.1:") + std::to_string(m_port);
+    }
     std::string Dir() const { return m_dir.path().toStdString(); }
 
 private:
     QTemporaryDir m_dir;
     QProcess m_process;
+    bool m_ipv6 = false;
     std::uint16_t m_port = 0;
 };

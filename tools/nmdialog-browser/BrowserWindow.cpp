@@ -6,7 +6,10 @@
 #include "dialogs/CNmDlgSet.h"
 #include "dialogs/CNmDlgStatistic.h"
 #include "dialogs/NmDlgResources.h"
+#include "platform/ui/AppWindow.h"
 #include "tools/nmdialog-browser/BrowserFit.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -90,8 +93,13 @@ void FitBrowserDialog(CNmDlgLayout& dlg, BrowserDialog kind) {
                  list.GetHeaderHeight() + rows * list.GetRowHeight() +
                      (client.Height() - rowsRect.Height() - list.GetHeaderHeight()) + 2);
     dlg.GetWindowRect(&window);
+    // Never past the screen: at twice the size a 1600-pixel screen holds 800 window pixels.
+    CSize largest = kLargestWindow;
+    const CRect area = GetDesktopWorkArea();
+    if (!area.IsRectEmpty())
+        largest = CSize(std::min(largest.cx, area.Width()), std::min(largest.cy, area.Height()));
     CSize size = GrownWindowSize(CSize(window.Width(), window.Height()),
-                                 CSize(client.Width(), client.Height()), needed, kLargestWindow);
+                                 CSize(client.Width(), client.Height()), needed, largest);
     if (size.cx != window.Width() || size.cy != window.Height())
         dlg.MoveWindow(window.left, window.top, size.cx, size.cy);
 }

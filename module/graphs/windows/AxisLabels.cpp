@@ -14,6 +14,11 @@ std::string PlainAxisLabel(double r) {
     return FormatText("%d", int(r));
 }
 
+std::string FittingAxisLabel(const std::string& label, double r, int room,
+                             const std::function<int(const std::string&)>& measure) {
+    return measure(label) <= room ? label : RateAxisLabel(r);
+}
+
 std::string DurationLabel(int t) {
     int h = t / 3600, m = t % 3600 / 60, s = t % 60;
     if (h > 0)

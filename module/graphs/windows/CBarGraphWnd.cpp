@@ -24,7 +24,12 @@ void CBarGraphWnd::UpdateGroups() {
             continue;
         }
         CRateRecord r = m_stats.GetRecord(counter - 1);
-        m_plot.SetGroup(g, std::array<std::uint32_t, 3>{r.m_dwRate, r.m_dwAverage, r.m_dwPeak});
+        // An interval without a measured rate shows no "val" bar.
+        std::uint32_t rate =
+            r.m_step == CounterStep::Discontinuity || r.m_step == CounterStep::Unmeasured
+                ? 0
+                : r.m_dwRate;
+        m_plot.SetGroup(g, std::array<std::uint32_t, 3>{rate, r.m_dwAverage, r.m_dwPeak});
     }
 }
 
@@ -76,8 +81,9 @@ void CBarGraphWnd::PaintBelowPlot(CDC& dc) {
     int top = StripTop();
     for (int i = 0; i < LegendCount(); ++i) {
         int counter = GetLegendItem(i)->GetCounter();
-        std::uint32_t rate = counter ? m_stats.GetRecord(counter - 1).m_dwRate : 0;
-        dc.TextOut(m_layout.legendItems[size_t(i)].left + 2, top + 2, FormatText("%u", rate));
+        const CRateRecord r = m_stats.GetRecord(counter - 1);
+        dc.TextOut(m_layout.legendItems[size_t(i)].left + 2, top + 2,
+                   counter ? CounterRateText(r.m_step, r.m_dwRate) : std::string("0"));
     }
     std::string now = FormatLocalTime(Clock::now(), "%I:%M:%S %p %m/%d/%Y");
     CRect client;

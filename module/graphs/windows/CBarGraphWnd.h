@@ -20,6 +20,7 @@ protected:
     void OnLegendPicked(int item, UINT choice) override;
     std::string ValueLabel(double rate) const override;
     void PaintBelowPlot(CDC& dc) override;
+    void OnLineRate(int i, std::uint64_t perSecond) override { m_stats.SetLineRate(i, perSecond); }
 
 private:
     void UpdateGroups();

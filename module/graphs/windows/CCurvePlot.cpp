@@ -43,11 +43,12 @@ void CCurvePlot::PaintContent(CDC& dc) {
     }
     if (m_points && m_valueMode == 0)
         for (Curve& curve : m_curves) {
-            std::vector<POINT> vertices = CurveVertices(*m_points, curve.counter, m_scale);
             dc.SelectObject(&curve.pen);
-            if (vertices.size() == 1) // a lone point still shows
-                dc.SetPixel(vertices[0].x, vertices[0].y, curve.colour);
-            dc.Polyline(vertices.data(), int(vertices.size()));
+            for (const std::vector<POINT>& run : CurveRuns(*m_points, curve.counter, m_scale)) {
+                if (run.size() == 1) // a lone point still shows
+                    dc.SetPixel(run[0].x, run[0].y, curve.colour);
+                dc.Polyline(run.data(), int(run.size()));
+            }
         }
     dc.SelectObject(static_cast<CPen*>(nullptr));
 }

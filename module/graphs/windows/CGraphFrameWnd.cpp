@@ -54,12 +54,22 @@ bool CGraphFrameWnd::CreateChildren() {
             return false;
         m_buttons[i].LoadBitmaps(kButtonFaces[i].up, kButtonFaces[i].down);
     }
-    for (int i = 0; i < LegendCount(); ++i)
+    for (int i = 0; i < LegendCount(); ++i) {
         if (!m_legend[i].Create(m_layout.legendItems[size_t(i)], this, IDC_GRAPH_LEGEND + UINT(i),
                                 m_names, HasProbe()))
             return false;
+        m_legend[i].SetBkColor(kLegendColours[i]);
+    }
     RecomputeScale();
     return true;
+}
+
+void CGraphFrameWnd::SetLineRate(int i, std::uint64_t perSecond) {
+    if (i < 0 || i >= m_counterCount)
+        return;
+    m_lineRates.resize(size_t(m_counterCount));
+    m_lineRates[size_t(i)] = perSecond;
+    OnLineRate(i, perSecond);
 }
 
 void CGraphFrameWnd::Relayout(int w, int h) {

@@ -12,6 +12,8 @@
 #include "platform/ui/CMenu.h"
 #include "platform/ui/CWnd.h"
 
+#include <QImage>
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -30,6 +32,14 @@ public:
     void SetScale(double timeSpan, double valueRange);
     // Shown in a box near the bottom; empty: no box.
     void SetStatusText(const std::string& text);
+    // The most the port's line carries of counter i (0-based) per second; 0: not known.
+    void SetLineRate(int i, std::uint64_t perSecond);
+    // What a saved picture shows, written across its top with the time it was saved (the
+    // port and the switch, say).
+    void SetExportCaption(const std::string& caption) { m_exportCaption = caption; }
+    const std::string& GetExportCaption() const { return m_exportCaption; }
+    // The picture as it is saved: the window under a strip with the caption and `savedAt`.
+    QImage ExportImage(std::int64_t savedAt);
 
     double GetValueRange() const { return m_valueRange; }
     const std::string& GetStatusText() const { return m_status; }
@@ -58,6 +68,8 @@ protected:
     // The plot's right-click menu beyond "Save As PNG...", and its commands.
     virtual void AddSaveCommands(CMenu&) {}
     virtual void OnSaveCommand(UINT) {}
+    // A line rate changed (SetLineRate); the window's own rate statistics take it.
+    virtual void OnLineRate(int, std::uint64_t) {}
 
     int LegendCount() const { return int(m_layout.legendItems.size()); }
     // The two rows of the label strip at the bottom of the window.
@@ -79,6 +91,7 @@ protected:
     double m_valueRange = 1000;
     double m_valuePerPixel = 1;
     COLORREF m_background = RGB(255, 255, 255);
+    std::vector<std::uint64_t> m_lineRates; // by counter, as SetLineRate gave them
 
 private:
     bool CreateChildren();
@@ -91,6 +104,7 @@ private:
     void PaintStatus(CDC& dc);
 
     std::string m_status;
+    std::string m_exportCaption;
     CBitmapButton m_buttons[5];
     CLegendItem m_legend[kMaxLegendItems];
 };

@@ -1,6 +1,7 @@
 #include "module/graphs/windows/CLegendItem.h"
 
 #include "module/graphs/windows/GraphIds.h"
+#include "module/graphs/windows/LegendText.h"
 #include "module/res/graphs/GraphBitmaps.h"
 #include "platform/ui/WindowDC.h"
 
@@ -8,6 +9,7 @@
 
 namespace {
 constexpr int kButtonWidth = 14, kButtonHeight = 10;
+constexpr int kTextLeft = 4;
 
 std::string FindText(HMENU menu, UINT id) {
     for (const MenuItem& item : CMenu::Items(menu)) {
@@ -41,6 +43,7 @@ BOOL CLegendItem::Create(const RECT& rect, CWnd* owner, UINT id,
     }
     m_menu.AppendMenu(MF_STRING, ID_LEGEND_NONE, "No Selection");
     m_counterCount = int(names.size());
+    m_names = names;
     for (size_t i = 0; i < names.size(); ++i)
         m_menu.AppendMenu(MF_STRING, i + 1, names[i].c_str());
     m_owner = owner ? owner->m_hWnd : 0;
@@ -85,6 +88,17 @@ std::string CLegendItem::ChoiceText(UINT choice) const {
     return choice ? FindText(m_menu.m_hMenu, choice) : std::string();
 }
 
+std::string CLegendItem::ShownText(CDC& dc) const {
+    const int counter = GetCounter();
+    if (counter == 0)
+        return ChoiceText(m_choice);
+    CRect client;
+    GetClientRect(&client);
+    const int width = client.right - kButtonWidth - 3 - kTextLeft;
+    return LegendText(m_names, std::size_t(counter - 1), width,
+                      [&dc](const std::string& text) { return int(dc.GetTextExtent(text).cx); });
+}
+
 void CLegendItem::OpenMenu() {
     CRect client;
     GetClientRect(&client);
@@ -115,7 +129,7 @@ void CLegendItem::Paint(CDC& dc) {
     dc.SetTextColor(m_textColor);
     dc.IntersectClipRect(1, 1, client.right - kButtonWidth - 3, client.bottom - 1);
     int textTop = (client.Height() - dc.GetTextExtent("Xg").cy) / 2;
-    dc.TextOut(4, textTop, ChoiceText(m_choice));
+    dc.TextOut(kTextLeft, textTop, ShownText(dc));
     dc.SelectObject(static_cast<CFont*>(nullptr));
 }
 

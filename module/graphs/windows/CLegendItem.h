@@ -35,6 +35,9 @@ public:
     void SetBkColor(COLORREF color);
     // The text of a menu command ("" when there is none).
     std::string ChoiceText(UINT choice) const;
+    // What the item shows of its choice: a counter's name cut to fit so it still names that
+    // counter only (LegendText).
+    std::string ShownText(CDC& dc) const;
 
     // Opens the menu under the item and posts the choice to the owner.
     void OpenMenu();
@@ -47,6 +50,7 @@ private:
 
     CMenu m_menu;
     std::unique_ptr<CMenu> m_colourMenu;
+    std::vector<std::string> m_names;
     int m_counterCount = 0;
     UINT m_choice = 0;
     bool m_pressed = false;

@@ -13,8 +13,11 @@ CLineCurveWnd::CLineCurveWnd() {
 }
 
 bool CLineCurveWnd::AddSample(const CSampleRecord& sample) {
-    if (m_points.CounterCount() != m_counterCount)
+    if (m_points.CounterCount() != m_counterCount) {
         m_points = CCurvePoints(m_counterCount);
+        for (size_t i = 0; i < m_lineRates.size(); ++i)
+            m_points.SetLineRate(int(i), m_lineRates[i]);
+    }
     switch (m_points.AddSample(sample)) {
     case CCurvePoints::Added::Refused:
         return false;
@@ -25,6 +28,11 @@ bool CLineCurveWnd::AddSample(const CSampleRecord& sample) {
     default:
         return true;
     }
+}
+
+void CLineCurveWnd::OnLineRate(int i, std::uint64_t perSecond) {
+    if (m_points.CounterCount() == m_counterCount)
+        m_points.SetLineRate(i, perSecond);
 }
 
 void CLineCurveWnd::SetTimeSpan(double span) {
@@ -85,8 +93,9 @@ std::vector<std::string> CLineCurveWnd::StripTexts() const {
     const CCurvePoint* point = ProbedPoint();
     for (int i = 0; i < LegendCount(); ++i) {
         int counter = const_cast<CLineCurveWnd*>(this)->GetLegendItem(i)->GetCounter();
-        std::uint32_t rate = point && counter ? point->rates[size_t(counter - 1)] : 0;
-        texts.push_back(FormatText("%u", rate));
+        texts.push_back(point && counter ? CounterRateText(point->steps[size_t(counter - 1)],
+                                                           point->rates[size_t(counter - 1)])
+                                         : std::string("0"));
     }
     const char* format = "%I:%M:%S %p %m/%d/%Y";
     texts.push_back(point ? FormatText("%d      %s", int(point->seq),

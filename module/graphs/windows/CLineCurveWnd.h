@@ -40,6 +40,7 @@ protected:
     void PaintBelowPlot(CDC& dc) override;
     void AddSaveCommands(CMenu& menu) override;
     void OnSaveCommand(UINT id) override;
+    void OnLineRate(int i, std::uint64_t perSecond) override;
 
 private:
     void UpdatePlotScale();

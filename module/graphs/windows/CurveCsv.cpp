@@ -24,9 +24,9 @@ std::string CurveCsvText(const CCurvePoints& points, const std::vector<int>& cou
     for (size_t i = 0; i < points.Size(); ++i) {
         const CCurvePoint& p = points.At(i);
         out += FormatText("%u,", p.seq) + FormatLocalTime(p.time, "%Y-%m-%d %H:%M:%S");
+        // An interval without a measured rate leaves its field empty, as the curve's gap.
         for (int c : counters)
-            out += c >= 0 && size_t(c) < p.rates.size() ? FormatText(",%u", p.rates[size_t(c)])
-                                                        : std::string(",");
+            out += IsDrawn(p, c) ? FormatText(",%u", p.rates[size_t(c)]) : std::string(",");
         out += "\r\n";
     }
     return out;

@@ -1,45 +1,36 @@
 #include "module/graphs/windows/CurvePoints.h"
 
-#include "module/graphs/windows/SampleInterval.h"
-
 #include <algorithm>
 #include <cmath>
 
 CCurvePoints::Added CCurvePoints::AddSample(const CSampleRecord& sample) {
     if (sample.m_nCount != m_counterCount || sample.m_values.size() != size_t(m_counterCount))
         return Added::Refused;
-    const auto restart = [this, &sample] {
-        m_primed = true;
-        m_previous = sample;
-        m_tracks.resize(size_t(m_counterCount));
-        for (size_t i = 0; i < m_tracks.size(); ++i)
-            m_tracks[i].Restart(sample.m_values[i]);
+    switch (TakeSampleValues(m_sampler, sample)) {
+    case CCounterStatistics::Taken::Started:
         return Added::Primed;
-    };
-    if (!m_primed)
-        return restart();
-    switch (CompareSampleTimes(sample, m_previous)) {
-    case SampleInterval::SameSecond:
+    case CCounterStatistics::Taken::TotalsOnly:
         return Added::Ignored;
-    case SampleInterval::Earlier:
-        return restart(); // the clock was set back: start the interval again
-    case SampleInterval::Later:
+    case CCounterStatistics::Taken::Interval:
         break;
     }
     CCurvePoint point;
     point.seq = sample.m_dwSeq;
     point.time = sample.m_time;
-    const auto dt = std::uint64_t(SampleIntervalMs(sample, m_previous));
-    // A counter that restarted keeps its last rate, so the curve shows no spike for it.
-    for (size_t i = 0; i < m_tracks.size(); ++i) {
-        m_tracks[i].Take(sample.m_values[i], dt, sample.m_time);
-        point.rates.push_back(m_tracks[i].Rate());
+    for (size_t i = 0; i < m_sampler.Size(); ++i) {
+        const CCounterTrack& track = m_sampler.At(i).track;
+        point.rates.push_back(track.Rate());
+        point.steps.push_back(track.Step());
     }
-    m_previous = sample;
     m_points.push_back(std::move(point));
     if (m_points.size() > kMaxPoints)
         m_points.pop_front();
     return Added::Point;
+}
+
+bool IsDrawn(const CCurvePoint& point, int counter) {
+    return counter >= 0 && size_t(counter) < point.steps.size() &&
+           point.steps[size_t(counter)] == CounterStep::Rated;
 }
 
 std::uint32_t CCurvePoints::HighestRate(const std::vector<int>& counters, double span) const {
@@ -49,7 +40,7 @@ std::uint32_t CCurvePoints::HighestRate(const std::vector<int>& counters, double
     const double oldest = double(m_points.back().time) - span;
     for (auto it = m_points.rbegin(); it != m_points.rend() && double(it->time) >= oldest; ++it)
         for (int c : counters)
-            if (c >= 0 && size_t(c) < it->rates.size())
+            if (c >= 0 && size_t(c) < it->rates.size() && IsDrawn(*it, c))
                 highest = std::max(highest, it->rates[size_t(c)]);
     return highest;
 }

@@ -2,6 +2,7 @@
 
 #include "module/graphs/windows/CGraphFrameWnd.h"
 
+#include "module/graphs/windows/AxisLabels.h"
 #include "platform/ui/WindowDC.h"
 
 void CGraphFrameWnd::Paint(CDC& dc) {
@@ -26,19 +27,22 @@ void CGraphFrameWnd::PaintValueAxis(CDC& dc) {
     const CRect& plot = m_layout.plot;
     int quarter = (plot.bottom - plot.top) / 4;
     int textHeight = dc.GetTextExtent("0").cy;
-    auto label = [&](int y, const std::string& text) {
-        int width = dc.GetTextExtent(text).cx;
+    const auto measure = [&dc](const std::string& text) { return int(dc.GetTextExtent(text).cx); };
+    auto label = [&](int y, double value) {
+        const std::string text = FittingAxisLabel(value > 0 ? ValueLabel(value) : std::string("0"),
+                                                  value, plot.left - 8, measure);
+        int width = measure(text);
         dc.TextOut(plot.left - 7 - width, y - textHeight / 2, text);
     };
-    label(plot.top, ValueLabel(m_valueRange));
+    label(plot.top, m_valueRange);
     dc.SelectObject(&m_pen);
     for (int k = 1; k <= 3; ++k) {
         int y = plot.top + k * quarter;
         dc.MoveTo(plot.left - 6, y);
         dc.LineTo(plot.left - 1, y);
-        label(y, ValueLabel(m_valueRange * (4 - k) / 4));
+        label(y, m_valueRange * (4 - k) / 4);
     }
-    label(plot.bottom - 1, "0");
+    label(plot.bottom - 1, 0);
     dc.TextOut(4, 3, "/sec");
 }
 

@@ -33,3 +33,8 @@ enum : UINT {
 };
 
 constexpr int kMaxLegendItems = 4;
+
+// The colours the legend items start with, so every curve can be told apart from the first:
+// red, blue, green and purple.
+constexpr COLORREF kLegendColours[kMaxLegendItems] = {RGB(255, 0, 0), RGB(0, 0, 255),
+                                                      RGB(0, 128, 0), RGB(128, 0, 128)};

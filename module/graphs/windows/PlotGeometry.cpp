@@ -2,25 +2,31 @@
 
 #include <algorithm>
 
-std::vector<POINT> CurveVertices(const CCurvePoints& points, int counter, const PlotScale& scale) {
-    std::vector<POINT> out;
+std::vector<std::vector<POINT>> CurveRuns(const CCurvePoints& points, int counter,
+                                          const PlotScale& scale) {
+    std::vector<std::vector<POINT>> runs;
     if (points.Empty() || counter < 0 || counter >= points.CounterCount())
-        return out;
+        return runs;
     int right = scale.width - 1, bottom = scale.height - 1;
     double newest = points.Newest().time;
-    out.reserve(points.Size());
+    bool gap = true;
     for (size_t i = points.Size(); i-- > 0;) {
         const CCurvePoint& p = points.At(i);
         double dx = (newest - p.time) / scale.secondsPerPixel;
-        double dy = std::min(p.rates[size_t(counter)] / scale.valuePerPixel, 10000.0);
-        POINT v;
-        v.x = right - int(std::min(dx, 100000.0));
-        v.y = bottom - int(dy);
-        out.push_back(v);
-        if (v.x < 0)
+        int x = right - int(std::min(dx, 100000.0));
+        if (!IsDrawn(p, counter)) {
+            gap = true;
+        } else {
+            if (gap)
+                runs.emplace_back();
+            gap = false;
+            double dy = std::min(p.rates[size_t(counter)] / scale.valuePerPixel, 10000.0);
+            runs.back().push_back(POINT{x, bottom - int(dy)});
+        }
+        if (x < 0)
             break;
     }
-    return out;
+    return runs;
 }
 
 BarGroup BarGroupRects(int group, const std::uint32_t values[3], const PlotScale& scale) {

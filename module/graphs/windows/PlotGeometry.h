@@ -15,9 +15,12 @@ struct PlotScale {
     double valuePerPixel = 1;
 };
 
-// One vertex per point of `counter`, from the newest point back, stopping after the first
-// point that lies left of the plot; the y offset is kept within ±10000 pixels.
-std::vector<POINT> CurveVertices(const CCurvePoints& points, int counter, const PlotScale& scale);
+// The curve of `counter` as runs of joined vertices, one vertex per point with a rate, from the
+// newest point back, stopping after the first point that lies left of the plot; a point
+// without a rate (see IsDrawn) ends a run, so the curve shows a gap there. The y offset is kept
+// within ±10000 pixels.
+std::vector<std::vector<POINT>> CurveRuns(const CCurvePoints& points, int counter,
+                                          const PlotScale& scale);
 
 // The three bars of legend group g (rate, average, peak), each rising from the bottom by its
 // value / valuePerPixel, at most to the top.

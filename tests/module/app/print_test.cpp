@@ -6,6 +6,7 @@
 #include "module/graphs/CGraphDlg.h"
 #include "module/graphs/GraphDlgIds.h"
 #include "module/monitor/CStatTableDlg.h"
+#include "tests/module/app/PrintedCells.h"
 #include "tests/module/support/ModuleFixture.h"
 #include "tests/module/support/ScriptedResponder.h"
 #include "tests/platform/ui/UiTestSupport.h"
@@ -37,25 +38,14 @@ std::map<std::string, std::uint32_t> kTrafficLimit = {{"Good Bytes Received", 50
                                                       {"Good Bytes Transmitted", 1000u},
                                                       {"Good Frames Received", 10000u}};
 
-std::vector<std::string> SplitTabs(const std::string& line) {
-    std::vector<std::string> cells(1);
-    for (char c : line) {
-        if (c == '\t')
-            cells.emplace_back();
-        else
-            cells.back() += c;
-    }
-    return cells; // an empty last cell ("Peak At" of a counter that never moved) stays
-}
-
 // The printed blocks: heading → rows of cells.
 std::map<std::string, std::vector<std::vector<std::string>>> ParsePrint(const std::string& text) {
     std::map<std::string, std::vector<std::vector<std::string>>> blocks;
     std::string heading;
     std::stringstream in(text);
     for (std::string line; std::getline(in, line);) {
-        if (line.rfind("slot ", 0) == 0)
-            heading = line;
+        if (line.rfind("slot ", 0) == 0 || line.rfind("main: ", 0) == 0)
+            heading = line; // a heading with no rows makes no block
         else
             blocks[heading].push_back(SplitTabs(line));
     }
@@ -109,7 +99,9 @@ TEST_F(PrintTest, TableAndGraphPrintTheSameExactAveragesAndPeaksThroughWrapsAndA
     for (int t = 5; t <= 30; t += 5)
         TickBoth(5);
 
-    auto blocks = ParsePrint(PrintedDialogs(*main));
+    const std::string printed = PrintedDialogs(*main);
+    EXPECT_EQ(printed.rfind("main: \nslot 173: ", 0), 0u) << "the status line first, empty";
+    auto blocks = ParsePrint(printed);
     ASSERT_EQ(blocks.size(), 2u);
     const auto& table = blocks["slot 173: Port 4 Packet Analysis"];
     const auto& graph = blocks["slot 203: Port 4 Statistic Line Graph"];

@@ -57,7 +57,18 @@ TEST(ReplyStatusText, NamesTheOutcomeAndTheObjectTheErrorIndexNames) {
     EXPECT_EQ(ReplyStatusText(Reply(1, 0).pdu, kNow), kHead + "tooBig");
     EXPECT_EQ(ReplyStatusText(Reply(4, 1).pdu, kNow), kHead + "readOnly");
     EXPECT_EQ(ReplyStatusText(Reply(5, 1).pdu, kNow), kHead + "genErr");
-    EXPECT_EQ(ReplyStatusText(Reply(7, 1).pdu, kNow), kHead);
+    // The statuses an SNMPv2 agent adds, in the shapes of noSuchName and badValue; a status
+    // past those names nothing.
+    EXPECT_EQ(ReplyStatusText(Reply(17, 1).pdu, kNow), kHead + "notWritable,1.3.6.1.2.1.1.4.0");
+    EXPECT_EQ(ReplyStatusText(Reply(10, 2).pdu, kNow),
+              kHead + "wrongValue(sw-1), 1.3.6.1.2.1.1.5.0");
+    EXPECT_EQ(ReplyStatusText(Reply(16, 1).pdu, kNow), kHead + "authorizationError");
+    EXPECT_EQ(ReplyStatusText(Reply(19, 1).pdu, kNow), kHead);
+    // No error, but an exception in place of a value: written as noSuchName is.
+    Reply missing(0, 0);
+    missing.pdu.AddOid("1.3.6.1.2.1.1.6.0");
+    missing.pdu.m_varBindList.back()->m_byType = SNMP_TYPE_NOSUCHINSTANCE;
+    EXPECT_EQ(ReplyStatusText(missing.pdu, kNow), kHead + "noSuchInstance,1.3.6.1.2.1.1.6.0");
     EXPECT_EQ(ReplyStatusText(Reply(2, 9).pdu, kNow), kHead + "noSuchName,")
         << "an index past the bindings names nothing rather than reading past them";
 }

@@ -7,6 +7,7 @@
 #include "module/graphs/SelectedCounter.h"
 #include "platform/core/Clock.h"
 #include "platform/core/TextFormat.h"
+#include "snmp/SnmpTypes.h"
 
 #include <gtest/gtest.h>
 
@@ -49,6 +50,16 @@ TEST(GraphDialogRules, PollStatusTexts) {
     EXPECT_EQ(PollStatusText(4, "Jabbers", "7", 0), "Read only");
     EXPECT_EQ(PollStatusText(5, "Jabbers", "7", 0), "General error");
     EXPECT_EQ(PollStatusText(2, "two\nlines", "", 0), "No such name, two");
+    // The SNMPv2 statuses keep codes of their own: noAccess (6) is no "does not reply".
+    EXPECT_EQ(PollErrorStatusCode(5), 5);
+    EXPECT_NE(PollErrorStatusCode(6), POLL_NO_REPLY);
+    EXPECT_NE(PollErrorStatusCode(7), POLL_END_OF_TABLE);
+    EXPECT_EQ(PollStatusText(PollErrorStatusCode(6), "Jabbers", "7", 0), "No access, Jabbers");
+    EXPECT_EQ(PollStatusText(PollErrorStatusCode(40), "Jabbers", "7", 0), "");
+    EXPECT_EQ(PollStatusText(std::uint16_t(POLL_EXCEPTION_BASE + int(SNMP_TYPE_NOSUCHINSTANCE)),
+                             "Jabbers", "", 0),
+              "No such instance, Jabbers");
+    EXPECT_EQ(PollStatusText(POLL_REFUSED, "", "", 0, "Unknown user name"), "Unknown user name");
     const std::int64_t t = 1700000000;
     EXPECT_EQ(PollStatusText(POLL_OK, "", "", t),
               "Response received at " + FormatLocalTime(t, "%I:%M:%S %p"));
@@ -86,10 +97,11 @@ TEST(GraphDialogRules, SelectedCounterShowsAverageAndPeakOfItsRecord) {
     const SelectedCounterTexts texts = SelectedCounterStats(stats, 1);
     EXPECT_EQ(texts.average, "30/s");
     EXPECT_EQ(texts.peak, "30/s");
-    EXPECT_EQ(texts.peakAt, FormatLocalTime(5010, "%I:%M:%S %p"));
+    EXPECT_EQ(texts.peakAt, PeakTimeText(5010)) << "the one peak time format of every view";
     // "No Selection" (997) and no choice show a record of zeros.
     EXPECT_EQ(SelectedCounterStats(stats, 997).peak, "0/s");
-    EXPECT_EQ(SelectedCounterStats(stats, 0).peakAt, FormatLocalTime(0, "%I:%M:%S %p"));
+    EXPECT_EQ(SelectedCounterStats(stats, 0).peakAt, "") << "no peak: no time, not the epoch";
+    EXPECT_EQ(SelectedCounterStats(stats, 2).peakAt, "") << "a counter that never moved";
 }
 
 TEST(GraphDialogRules, ValueRangeWidensUntilTheRateFits) {

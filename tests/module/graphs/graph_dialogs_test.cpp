@@ -49,20 +49,29 @@ TEST_F(GraphDialogsTest, LineCurveOfPortFourShowsRatesAndTheChosenCounter) {
     EXPECT_EQ(dlg->Box(IDC_GRAPH_SPAN).GetValue(), "1 min");
     EXPECT_EQ(dlg->GetTimerInterval(kGraphPollTimer), 5000u);
     EXPECT_TRUE(dlg->Curve().Points().Empty()); // the first sample only primes
-
-    dlg->Curve().SendMessage(LEGEND_PICKED, IDC_GRAPH_LEGEND, 1);
-    dlg->SendMessage(LEGEND_PICKED, IDC_GRAPH_PICKER, 1);
+    // Opened from the menu it shows its first four counters, each in its own colour, and the
+    // first counter's numbers; no peak yet, so no peak time.
+    for (int i = 0; i < kMaxLegendItems; ++i) {
+        EXPECT_EQ(dlg->Curve().GetLegendItem(i)->GetCounter(), i + 1);
+        EXPECT_EQ(dlg->Curve().CurvePlot().Curves()[std::size_t(i)].colour, kLegendColours[i]);
+    }
+    EXPECT_EQ(dlg->Picker().GetChoice(), 1u);
+    EXPECT_EQ(dlg->Box(IDC_GRAPH_PEAK_AT).GetValue(), "");
     EXPECT_EQ(dlg->Box(IDC_GRAPH_AVERAGE).GetValue(), "0/s");
     const std::uint32_t before = dlg->Objects().CounterValue(0);
     Tick(dlg, 5);
     const std::uint32_t after = dlg->Objects().CounterValue(0);
-    ASSERT_GT(after, before); // port 4 carries traffic
-    const std::uint32_t rate = (after - before) / 5;
+    ASSERT_GT(after, before);                                   // port 4 carries traffic
+    const std::uint32_t rate = (2 * (after - before) + 5) / 10; // rounded to the nearest
     ASSERT_EQ(dlg->Curve().Points().Size(), 1u);
     EXPECT_EQ(dlg->Curve().Points().Newest().rates[0], rate);
     EXPECT_EQ(dlg->Box(IDC_GRAPH_AVERAGE).GetValue(), FormatText("%d/s", int(rate)));
     EXPECT_EQ(dlg->Box(IDC_GRAPH_PEAK).GetValue(), FormatText("%d/s", int(rate)));
-    EXPECT_EQ(dlg->Box(IDC_GRAPH_PEAK_AT).GetValue(), FormatLocalTime(clock.get(), "%I:%M:%S %p"));
+    EXPECT_EQ(dlg->Box(IDC_GRAPH_PEAK_AT).GetValue(), PeakTimeText(clock.get()));
+    std::uint32_t highest = 0;
+    for (int i = 0; i < kMaxLegendItems; ++i)
+        highest = std::max(highest, dlg->Curve().Points().Newest().rates[std::size_t(i)]);
+    EXPECT_GE(dlg->Curve().GetValueRange(), highest) << "the axis fits the first rates";
     EXPECT_EQ(dlg->Picker().GetChoice(), 1u);
     EXPECT_EQ(dlg->Curve().GetStatusText(), "");
     Screenshot(dlg, "graph-line-port4");

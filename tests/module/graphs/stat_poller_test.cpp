@@ -139,6 +139,24 @@ TEST_F(StatPollerTest, WideTableIsPolledInRunsOfTwentyAndGivesOneSamplePerPoll) 
     EXPECT_EQ(AnswerNext(tenTimes).front(), "1.3.6.1.9.1.1.4");
 }
 
+TEST_F(StatPollerTest, EachValueIsTimedByTheReceiptOfItsOwnReply) {
+    ASSERT_TRUE(poller.Poll(Poll(peer.Address())));
+    auto one = [](int) { return 1u; };
+    const std::int64_t start = clock.getMs();
+    for (int run = 0; run < 3; ++run) {
+        AnswerNext(one);
+        clock.advanceMs(40); // the next reply is read 40 ms later
+    }
+    const CSampleRecord sample = objects.MakeSample(1, std::uint32_t(clock.get()));
+    ASSERT_EQ(sample.m_valueMs.size(), std::size_t(kValueRows));
+    EXPECT_EQ(sample.m_valueMs[0], start);
+    EXPECT_EQ(sample.m_valueMs[19], start);
+    EXPECT_EQ(sample.m_valueMs[20], start + 40);
+    EXPECT_EQ(sample.m_valueMs[44], start + 80);
+    EXPECT_EQ(sample.m_timeMs, start + 80);
+    EXPECT_EQ(ValueMilliseconds(sample, 25), start + 40);
+}
+
 TEST_F(StatPollerTest, ErrorReplyEndsThePollAndNamesTheObject) {
     ASSERT_TRUE(poller.Poll(Poll(peer.Address())));
     AnswerNext([](int n) { return std::uint32_t(n); });

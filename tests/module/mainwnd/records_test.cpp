@@ -150,8 +150,16 @@ TEST_F(SlotRecordsTest, FormValuesAndEmptySlots) {
     EXPECT_TRUE(traps->m_bHasStatusColumn);
     EXPECT_EQ(traps->m_strRemoveText, "Disable");
     EXPECT_STREQ(traps->m_pStatusRow->szName, "Entry Status");
-    for (int empty : {25, 27, 108, 139, 168, 169, 198, 318, 319})
+    for (int empty : {25, 27, 108, 139, 168, 169, 198, 319})
         EXPECT_EQ(records[empty], nullptr) << empty;
+    // The events window follows the specified slots, with the device's header and "Clear".
+    auto* events = dynamic_cast<CTableDlgData*>(records[318].get());
+    ASSERT_NE(events, nullptr);
+    EXPECT_EQ(events->m_strTitle, "Events");
+    EXPECT_STREQ(events->m_szHeaderValue[3], "Device");
+    EXPECT_STREQ(events->m_buttons[0].label, "Clear");
+    EXPECT_EQ(events->m_buttons[0].message, std::int32_t(PANEL_CLEAR));
+    EXPECT_EQ(events->ButtonCount(), 1);
     EXPECT_NE(records[167], nullptr);
     EXPECT_NE(records[197], nullptr);
     EXPECT_NE(records[317], nullptr);

@@ -7,6 +7,8 @@
 #include "module/monitor/ObjectDisplay.h"
 #include "module/monitor/ReplyStatus.h"
 #include "platform/core/TextFormat.h"
+#include "snmp/CSnmpException.h"
+#include "snmp/CSnmpMsg.h"
 #include "snmp/CSnmpOid.h"
 #include "snmp/SnmpTypes.h"
 
@@ -53,9 +55,31 @@ TEST(ReplyStatus, EachErrorStatusNamesTheObjectItsIndexPointsAt) {
     EXPECT_EQ(ReplyLogText(3, 2, objects, now), "Bad value(Enable), Beta");
     EXPECT_EQ(ReplyLogText(4, 1, objects, now), "Read only");
     EXPECT_EQ(ReplyLogText(5, 1, objects, now), "General error");
-    EXPECT_EQ(ReplyLogText(6, 1, objects, now), "");
+    EXPECT_EQ(ReplyLogText(6, 1, objects, now), "No access, Alpha");
+    EXPECT_EQ(ReplyLogText(12, 2, objects, now), "Inconsistent value(Enable), Beta");
+    EXPECT_EQ(ReplyLogText(19, 1, objects, now), "") << "no status the protocol knows";
     EXPECT_EQ(ReplyLogText(2, 9, objects, now), "No such name, ")
         << "an index past the request names no object";
+}
+
+TEST(ReplyStatus, ExceptionsAndRefusalsReadInWords) {
+    auto a = std::make_unique<CSnmpOid>(SNMP_TYPE_COUNTER, 1, "1.1", "Alpha", "");
+    auto b = std::make_unique<CSnmpOid>(SNMP_TYPE_TIMETICKS, 1, "1.2", "Beta", "");
+    std::list<CSnmpOid*> objects{a.get(), b.get()};
+    CSnmpPdu pdu;
+    pdu.AddOid("1.1.0", std::uint32_t(5), SNMP_TYPE_COUNTER);
+    EXPECT_EQ(ExceptionLogText(pdu, objects), "");
+    pdu.AddOid("1.2.0");
+    pdu.m_varBindList.back()->m_byType = SNMP_TYPE_NOSUCHINSTANCE;
+    EXPECT_EQ(ExceptionLogText(pdu, objects), "No such instance, Beta");
+    EXPECT_EQ(TimeValueDisplayText("noSuchInstance", 0x05), "noSuchInstance")
+        << "not a time of 00 s";
+
+    CSnmpMsg refused(nullptr, "", "", SNMP_PDU_GET);
+    refused.m_exception = CSnmpException(SNMP_ERR_SECURITY, "Unknown user name");
+    EXPECT_EQ(NoReplyLogText(SNMP_ERR_SECURITY, &refused), "Unknown user name");
+    EXPECT_EQ(NoReplyLogText(SNMP_ERR_TIMEOUT, &refused), "No response");
+    EXPECT_EQ(NoReplyLogText(SNMP_ERR_SOCKET, nullptr), "No response");
 }
 
 TEST(TableExport, TabSeparatedAndCsvStartWithTheCaptionRow) {

@@ -138,6 +138,21 @@ TEST_F(TableDialogsTest, TrapReceiversWalkRemoveAndOpenTheFormWithTheEntry) {
     EXPECT_EQ(dlg->GetGrid()->GetRowCount(), 0) << "the switch no longer has it";
 }
 
+TEST_F(TableDialogsTest, TrapReceiverCaptionsKeepAGapBeforeTheNextColumn) {
+    auto* dlg = Open<CTableDlg>(5);
+    ASSERT_NE(dlg, nullptr);
+    CTableControl* grid = dlg->GetGrid();
+    const COLORREF band = GetSysColor(COLOR_ACTIVEBORDER);
+    int border = 32;
+    for (int c = 0; c + 1 < grid->GetColumnCount(); ++c) {
+        border += grid->GetColumnWidth(c);
+        // No caption pixel in the last four columns before the next caption starts.
+        for (int x = border - 4; x <= border; ++x)
+            for (int y = 1; y < 17; ++y)
+                ASSERT_EQ(Pixel(grid, x, y), band) << "column " << c << " at " << x << "," << y;
+    }
+}
+
 TEST_F(TableDialogsTest, TheGridsMenuCopiesAndSavesTheTable) {
     auto* dlg = Open<CTableDlg>(3);
     ASSERT_NE(dlg, nullptr);

@@ -16,6 +16,7 @@ bool ModuleFixture::StartAgent(std::uint16_t port, FaultSettings faults) {
     settings.device.modulesWord = m_modulesWord;
     settings.faults = faults;
     settings.clock = agentClock;
+    settings.protocols = agentProtocols;
     agent = std::make_unique<CAgentServer>(settings);
     std::string error;
     if (!agent->Listen("127.0.0.1", port, error)) {
@@ -33,6 +34,8 @@ void ModuleFixture::StartEngine(std::uint16_t modulesWord, FaultSettings faults)
     app = std::make_unique<CModuleApp>();
     SnmpInit(app.get());
     app->TakeCommandLine("/I" + AgentAddress());
+    std::string error;
+    ASSERT_TRUE(InstallSnmpSession(session, AgentAddress(), sessionSecrets, error)) << error;
 }
 
 void ModuleFixture::StartModule(std::uint16_t modulesWord, FaultSettings faults) {
@@ -124,6 +127,21 @@ void ModuleFixture::ClickControl(CWnd* dialog, UINT id) {
 }
 
 void ModuleFixture::Screenshot(CWnd* wnd, const std::string& name) const {
+    SaveTestScreenshot(wnd, name);
+}
+
+UsmUser TestOpsUser() {
+    UsmUser user;
+    user.userName = "ops";
+    user.level = UsmSecurityLevel::AuthPriv;
+    user.auth = UsmAuthProtocol::SHA256;
+    user.priv = UsmPrivProtocol::AES128;
+    user.authPassword = UsmSecret("auth-pass-1");
+    user.privPassword = UsmSecret("priv-pass-1");
+    return user;
+}
+
+void SaveTestScreenshot(CWnd* wnd, const std::string& name) {
     QByteArray dir = qgetenv("TAUREL_SCREENSHOTS");
     if (dir.isEmpty() || !wnd || !wnd->GetWidget())
         return;

@@ -6,6 +6,7 @@
 
 #include "agent/CAgentServer.h"
 #include "module/app/CModuleApp.h"
+#include "module/app/SnmpSessionStart.h"
 #include "module/mainwnd/CModuleMainDlg.h"
 #include "platform/core/Clock.h"
 #include "platform/ui/ScriptedPrompt.h"
@@ -16,6 +17,13 @@
 #include <functional>
 #include <memory>
 #include <string>
+
+// The SNMPv3 user the program's tests give the simulated switch: "ops" at authPriv with SHA-256
+// and AES, passphrases "auth-pass-1" and "priv-pass-1".
+UsmUser TestOpsUser();
+
+// With TAUREL_SCREENSHOTS=DIR set, saves a PNG of the window as DIR/NAME.png.
+void SaveTestScreenshot(CWnd* wnd, const std::string& name);
 
 class ModuleFixture : public ::testing::Test {
 protected:
@@ -50,6 +58,11 @@ protected:
     // The switch's time in milliseconds (its traffic follows it); the steady clock when empty.
     // Set before StartModule or StartEngine.
     std::function<std::int64_t()> agentClock;
+    // What the switch answers besides SNMPv1, and how the engine speaks to it (SNMPv1 unless
+    // set), with the passphrases of an SNMPv3 session. Set before StartModule or StartEngine.
+    AgentProtocols agentProtocols;
+    SnmpSessionOptions session;
+    SnmpSecrets sessionSecrets;
     ScriptedPrompt prompt;
     std::unique_ptr<CAgentServer> agent;
     std::unique_ptr<CModuleApp> app;

@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "module/mib/CIndexSuffix.h"
+#include "module/tables/PortLineRates.h"
+#include "module/tables/PortTables.h"
 #include "tests/module/TableCatalog.h"
 
 namespace {
@@ -145,4 +147,25 @@ TEST(ModuleTables, FormsWriteEveryNonKeyObjectAndRemovalWritesDisable) {
     ASSERT_TRUE(IsRowStatusColumn(status));
     EXPECT_EQ(status.pEnum[0].nValue, 2); // the remove value
     EXPECT_STREQ(status.pEnum[0].pszText, "Disable");
+}
+
+TEST(PortLineRates, BytesAtAnEighthOfTheSpeedAndFramesAtTheShortestFramesRate) {
+    EXPECT_STREQ(PortSpeedRow().szName, "Speed");
+    EXPECT_EQ(PortSpeedBits(2), 10000000u);
+    EXPECT_EQ(PortSpeedBits(3), 100000000u);
+    EXPECT_EQ(PortSpeedBits(4), 1000000000u);
+    EXPECT_EQ(PortSpeedBits(7), 0u) << "an unknown speed bounds nothing";
+    std::map<std::string, std::uint64_t> at100;
+    for (int i = 0; i < kPortPacketRowCount; ++i)
+        at100[g_PortPacketTable[i].szName] = CounterLineRate(g_PortPacketTable[i], 100000000);
+    for (int i = 0; i < kPortErrorRowCount; ++i)
+        at100[g_PortErrorTable[i].szName] = CounterLineRate(g_PortErrorTable[i], 100000000);
+    for (const char* bytes :
+         {"Good Bytes Received", "Good Bytes Transmitted", "Total Bytes Received"})
+        EXPECT_EQ(at100[bytes], 12500000u) << bytes;
+    // 64-byte frames with preamble and gap: 148,809 a second at 100 Mbps.
+    for (const char* frames : {"Good Frames Received", "Frame lengths of 64 Bytes",
+                               "Frame lengths between 1024-1518 Bytes", "Collisions"})
+        EXPECT_EQ(at100[frames], 148809u) << frames;
+    EXPECT_EQ(CounterLineRate(g_PortInfoTable[2], 100000000), 0u) << "not a port counter";
 }

@@ -1,3 +1,5 @@
+#include "platform/core/Clock.h"
+#include "platform/core/CounterColumns.h"
 #include "platform/core/CounterStatistics.h"
 #include "platform/core/CounterTrack.h"
 
@@ -49,7 +51,7 @@ TEST(CounterTrack, AWrapGivesTheTrueRateAndAResetGivesNone) {
     reset.Take(0, 5000, 0);
     reset.Take(1000000, 5000, 5);
     EXPECT_EQ(reset.Take(10, 5000, 10), CounterStep::Discontinuity);
-    EXPECT_EQ(reset.Rate(), 200000u) << "the last rate stays";
+    EXPECT_EQ(reset.Rate(), 0u) << "a reset interval shows no rate";
     EXPECT_EQ(reset.Average(), 200000u);
     EXPECT_EQ(reset.Peak(), 200000u);
     EXPECT_EQ(reset.PeakTime(), 5);
@@ -74,8 +76,9 @@ TEST(CounterTrack, ADropThatWouldBeFasterThanTheCounterEverWentIsAReset) {
     EXPECT_EQ(first.Peak(), 0u);
     EXPECT_EQ(first.Take(4705032704u - 2000000000u, 5000, 10), CounterStep::Rated);
 
-    EXPECT_TRUE(IsCounterWrap(kSmallCounterWrap - 1, 1000, 0));
-    EXPECT_FALSE(IsCounterWrap(kSmallCounterWrap, 1000, 0));
+    // Without a pace yet, an increase reads as signed: under 2^31 a count, from 2^31 a step back.
+    EXPECT_TRUE(IsCounterWrap((1u << 31) - 1, 1000, 0));
+    EXPECT_FALSE(IsCounterWrap(1u << 31, 1000, 0));
     EXPECT_TRUE(IsCounterWrap(kTop, 1000, kTop) && IsCounterWrap(kTop, 2000, kTop / 4 + 1))
         << "the products are taken in 64 bits";
     EXPECT_FALSE(IsCounterWrap(kTop, 499, kTop));
@@ -104,17 +107,20 @@ TEST(CounterStatistics, FirstSampleOnlySetsTotalsThenRatesAveragesAndPeaksFollow
 
     s.TakeSample({140, 7, 0x00000100u}, 1010000, "t2"); // the switch was reset
     EXPECT_EQ(s.At(0).total, 140u);
-    EXPECT_EQ(CounterRateTexts(s.At(0)), (std::array<std::string, 4>{"10", "10", "10", "t1"}))
-        << "a reset changes no rate, average or peak";
+    EXPECT_EQ(CounterRateTexts(s.At(0)), (std::array<std::string, 4>{"-", "10", "10", "t1"}))
+        << "a reset shows no rate and changes no average or peak";
     EXPECT_EQ(s.Elapsed(), 10);
 }
 
 TEST(CounterStatistics, RatesOfTwoToTheThirtyFirstAndMoreShowUnsigned) {
+    // 3,000,000,000 a second: the first interval reads as a step back and is confirmed by the
+    // second at the same pace.
     CCounterStatistics s(1);
     s.TakeSample({0}, 0, "a");
-    s.TakeSample({kTop}, 1000, "b");
+    s.TakeSample({3000000000u}, 1000, "b");
+    s.TakeSample({1705032704u}, 2000, "c"); // 6,000,000,000 modulo 2^32
     EXPECT_EQ(CounterRateTexts(s.At(0)),
-              (std::array<std::string, 4>{"4294967295", "4294967295", "4294967295", "b"}));
+              (std::array<std::string, 4>{"3000000000", "3000000000", "3000000000", "c"}));
 }
 
 TEST(CounterStatistics, EqualRatesKeepTheFirstPeakTime) {
@@ -158,6 +164,192 @@ TEST(CounterStatistics, NoTimeBetweenRepliesKeepsTheShownRatesAndLosesNoIncrease
     s.TakeSample({130}, 53000, "c");
     EXPECT_EQ(s.At(0).track.Rate(), 10u);
     EXPECT_EQ(s.Elapsed(), 7);
+}
+
+// A counter followed at `rate` a second for `intervals` polls `ms` apart, from `start`.
+CCounterTrack Steady(std::uint32_t start, std::uint64_t rate, int intervals, std::uint64_t ms) {
+    CCounterTrack t;
+    std::uint64_t value = start;
+    t.Take(std::uint32_t(value), ms, 0);
+    for (int i = 1; i <= intervals; ++i) {
+        value += rate * ms / 1000;
+        t.Take(std::uint32_t(value), ms, i);
+    }
+    return t;
+}
+
+TEST(CounterTrack, StepsBackAndResetsNearTheTopGiveNoRateWithOrWithoutAPace) {
+    // 14000 → 4294958296 is 23,000 back across zero, not 4.29e9 forward (858,817,095/s).
+    CCounterTrack paced = Steady(4000, 2000, 1, 5000); // 2000/s, now at 14000
+    EXPECT_EQ(paced.Take(4294958296u, 5000, 10), CounterStep::Discontinuity);
+    EXPECT_EQ(paced.Peak(), 2000u);
+    EXPECT_EQ(paced.Average(), 2000u);
+    EXPECT_EQ(paced.Take(1000, 5000, 15), CounterStep::Rated)
+        << "counting goes on from the stepped-back value (10,000 more, over the top)";
+    EXPECT_EQ(paced.Rate(), 2000u);
+
+    CCounterTrack first;
+    first.Take(14000, 5000, 0);
+    EXPECT_EQ(first.Take(4294958296u, 5000, 5), CounterStep::Discontinuity)
+        << "no pace yet: an increase of 2^31 or more reads as a step back";
+    EXPECT_EQ(first.Peak(), 0u);
+
+    // A 10/s counter reset to 0 near the top: taken as a wrap it was 193,404/s.
+    CCounterTrack quiet = Steady(4293999950u, 10, 1, 5000);
+    EXPECT_EQ(quiet.Take(20, 5000, 10), CounterStep::Discontinuity);
+    EXPECT_EQ(quiet.Peak(), 10u);
+    EXPECT_EQ(CounterRateText(quiet), "-");
+
+    // A wrap in the first interval, under 2^31: its rate, not a drop to 0.
+    CCounterTrack wrapsAtOnce;
+    wrapsAtOnce.Take(4294967000u, 5000, 0);
+    EXPECT_EQ(wrapsAtOnce.Take(4000, 5000, 5), CounterStep::Rated);
+    EXPECT_EQ(wrapsAtOnce.Rate(), 859u) << "4296 over 5 s, rounded";
+}
+
+TEST(CounterTrack, RatesAndAveragesAreRoundedToTheNearest) {
+    CCounterTrack once = Steady(0, 1, 0, 1000);
+    EXPECT_EQ(once.Take(1, 1003, 1), CounterStep::Rated);
+    EXPECT_EQ(once.Rate(), 1u) << "a steady 1/s counter read 0 when cut down";
+    once.Take(6, 5004, 6);
+    EXPECT_EQ(once.Rate(), 1u);
+    EXPECT_EQ(once.Average(), 1u);
+    EXPECT_EQ(RatePerSecond(5000, 5001), 1000u) << "1000/s read 999 when cut down";
+    EXPECT_EQ(RatePerSecond(2, 3000), 1u);
+    EXPECT_EQ(RatePerSecond(1, 2000), 1u) << "a half rounds up";
+    EXPECT_EQ(RatePerSecond(1, 2001), 0u);
+}
+
+TEST(CounterTrack, AnIntervalThatMayHoldUnseenWrapsIsMarkedAndLeftOut) {
+    // 800,000,000 a second wraps 2^32 in 5.37 s: 5 s polls are measured, a 20 s silence is not
+    // (counted as one wrap it averaged 588,465,204 against a true 800,000,000).
+    CCounterTrack t = Steady(0, 800000000, 3, 5000);
+    ASSERT_EQ(t.Step(), CounterStep::Rated);
+    ASSERT_EQ(t.Peak(), 800000000u);
+    const std::uint32_t now = std::uint32_t(3ull * 4000000000ull);
+    const std::uint32_t later = std::uint32_t(3ull * 4000000000ull + 16000000000ull);
+    EXPECT_EQ(now, t.Last());
+    EXPECT_EQ(t.Take(later, 20000, 35), CounterStep::Unmeasured);
+    EXPECT_EQ(t.Average(), 800000000u);
+    EXPECT_EQ(t.Peak(), 800000000u);
+    EXPECT_EQ(t.TotalMilliseconds(), 10000u)
+        << "left out of the average (the first interval waited for its confirmation)";
+    EXPECT_EQ(CounterRateText(t), "\xE2\x89\xA5" + std::to_string(t.Rate()));
+    EXPECT_LT(t.Rate(), 800000000u) << "only a lower bound";
+    EXPECT_EQ(t.Take(std::uint32_t(std::uint64_t(later) + 4000000000ull), 5000, 40),
+              CounterStep::Rated);
+    EXPECT_EQ(t.Rate(), 800000000u);
+    // A counter that has shown 800,000,000 a second and now reads 5 more could as well have
+    // counted 2^32 + 5 once 1,600,000,000 a second (twice its pace) could do that: 2684.4 ms.
+    EXPECT_EQ(JudgeInterval(0, 5, 2684, {800000000, 0, 0}).step, CounterStep::Rated);
+    EXPECT_EQ(JudgeInterval(0, 5, 2685, {800000000, 0, 0}).step, CounterStep::Unmeasured);
+    // Passing 2^32 in an interval at a new, higher pace reads as a slower one: the first
+    // interval after it is unmeasured, and so are the next ones at that pace.
+    CCounterTrack sped = Steady(0, 829000000, 3, 5000);
+    std::uint64_t spedValue = sped.Last();
+    for (int i = 0; i < 3; ++i) {
+        spedValue += 5000000000ull; // 1,000,000,000 a second
+        EXPECT_EQ(sped.Take(std::uint32_t(spedValue), 5000, 20 + 5 * i), CounterStep::Unmeasured);
+    }
+    EXPECT_EQ(sped.Average(), 829000000u);
+}
+
+TEST(CounterTrack, ACounterThatReallyGotFasterIsConfirmedByItsNextInterval) {
+    // From 100,000,000 to 600,000,000 a second: 3e9 per 5 s reads as a step back and is faster
+    // than twice the pace shown; the next interval at the same pace confirms it.
+    CCounterTrack t = Steady(0, 100000000, 2, 5000);
+    std::uint64_t value = t.Last();
+    value += 3000000000ull;
+    EXPECT_EQ(t.Take(std::uint32_t(value), 5000, 15), CounterStep::Discontinuity);
+    value += 3000000000ull;
+    EXPECT_EQ(t.Take(std::uint32_t(value), 5000, 20), CounterStep::Rated);
+    EXPECT_EQ(t.Rate(), 600000000u);
+    EXPECT_EQ(t.Peak(), 600000000u);
+    // A step back is not confirmed by normal counting after it, and raises nothing.
+    CCounterTrack back = Steady(100000, 1000, 2, 5000);
+    back.Take(back.Last() - 500, 5000, 15);
+    EXPECT_EQ(back.Step(), CounterStep::Discontinuity);
+    EXPECT_EQ(back.Take(back.Last() + 5000, 5000, 20), CounterStep::Rated);
+    EXPECT_EQ(back.Peak(), 1000u);
+}
+
+TEST(CounterTrack, ThePortsLineBoundsEveryIncrease) {
+    // A 100 Mbps port carries at most 12,500,000 bytes a second (a quarter more for jitter).
+    const std::uint64_t line = 12500000;
+    IntervalVerdict jump = JudgeInterval(14000, 1000014000u, 5000, {1000, 0, line});
+    EXPECT_EQ(jump.step, CounterStep::Discontinuity) << "a forward jump of 200,000,000/s";
+    EXPECT_TRUE(jump.overLine);
+    EXPECT_EQ(JudgeInterval(0, 78125000, 5000, {0, 0, line}).step, CounterStep::Rated)
+        << "15,625,000/s: within the quarter";
+    EXPECT_TRUE(JudgeInterval(0, 78125010, 5000, {0, 0, line}).overLine);
+    EXPECT_EQ(JudgeInterval(0, 60000000, 5000, {10, 0, line}).step, CounterStep::Rated)
+        << "a burst forward within the line is believed whatever the pace so far";
+
+    // A gigabit port's bytes can pass 2^32 in 27.5 s (with the quarter for jitter): a longer
+    // interval may hold unseen wraps however little it shows.
+    EXPECT_EQ(JudgeInterval(0, 5, 27487, {0, 0, 125000000}).step, CounterStep::Rated);
+    EXPECT_EQ(JudgeInterval(0, 5, 27488, {0, 0, 125000000}).step, CounterStep::Unmeasured);
+    EXPECT_EQ(MostPlausibleRate({10, 0, 125000000}), 156250000u) << "the line allows more";
+    EXPECT_EQ(MostPlausibleRate({0, 0, 0}), 0u);
+
+    CCounterTrack t;
+    t.SetLineRate(line);
+    t.Take(0, 5000, 0);
+    EXPECT_EQ(t.Take(1000000000u, 5000, 5), CounterStep::Discontinuity);
+    EXPECT_TRUE(t.OverLine());
+    EXPECT_EQ(t.Take(1000000000u + 50000000u, 5000, 10), CounterStep::Rated)
+        << "an over-line interval is no pace for the next";
+    EXPECT_FALSE(t.OverLine());
+}
+
+TEST(CounterStatistics, EachPartOfAPollIsTimedByItsOwnReplyAndSaysWhatItTook) {
+    using Taken = CCounterStatistics::Taken;
+    CCounterStatistics s(3);
+    EXPECT_EQ(s.TakeValues(0, {0, 0}, 100000, "a"), Taken::Started);
+    EXPECT_EQ(s.TakeValues(2, {0}, 100400, "a"), Taken::Started);
+    EXPECT_EQ(s.TakeValues(0, {500, 500}, 100600, "a"), Taken::TotalsOnly);
+    EXPECT_EQ(s.TakeValues(0, {5000, 5000}, 105000, "b"), Taken::Interval);
+    EXPECT_EQ(s.TakeValues(2, {5000}, 105400, "b"), Taken::Interval);
+    for (std::size_t k = 0; k < 3; ++k)
+        EXPECT_EQ(s.At(k).track.Rate(), 1000u) << k;
+    EXPECT_FALSE(s.AnyUnmeasured());
+    EXPECT_EQ(s.TakeValues(0, {4000}, 104000, "back"), Taken::Started) << "the clock went back";
+
+    CCounterStatistics fast(1);
+    fast.SetLineRate(0, 1000);
+    fast.TakeSample({0}, 0, "a");
+    fast.TakeSample({100000}, 5000, "b");
+    EXPECT_TRUE(fast.AnyOverLine());
+    EXPECT_EQ(CounterRateTexts(fast.At(0))[3], "") << "no peak, no peak time";
+}
+
+TEST(CounterColumns, BothViewsReadOneDescription) {
+    const auto& columns = CounterColumns();
+    std::string table, list;
+    for (const CounterColumnInfo& c : columns) {
+        table += std::string(c.tableHeading) + ",";
+        list += std::string(c.listHeading) + ",";
+    }
+    EXPECT_EQ(table, "Object Name,Total,Rate/s,Avg Rate/s,Peak Rate/s,Peak At,");
+    EXPECT_EQ(list, "Object,Total,Rate/s,Avg Rate/s,Peak Rate/s,Peak At,");
+    CCounterStatistics s(1);
+    s.TakeSample({4000000000u}, 0, "t0");
+    s.TakeSample({4000005000u}, 5000, "t1");
+    EXPECT_EQ(CounterCellText(s.At(0), CounterColumn::Total), "4000005000");
+    EXPECT_EQ(CounterCellText(s.At(0), CounterColumn::Rate), "1000");
+    EXPECT_EQ(CounterCellText(s.At(0), CounterColumn::PeakAt), "t1");
+    EXPECT_EQ(CounterCellText(s.At(0), CounterColumn::Name), "");
+}
+
+TEST(Clock, AManualClockKeepsMillisecondsAndWholeSecondsRoundDown) {
+    Clock::Manual clock(100);
+    clock.advanceMs(1999);
+    EXPECT_EQ(Clock::nowMs(), 101999);
+    EXPECT_EQ(Clock::now(), 101);
+    clock.setMs(-1);
+    EXPECT_EQ(Clock::now(), -1) << "before the epoch too";
+    clock.advance(2);
+    EXPECT_EQ(clock.getMs(), 1999);
 }
 
 } // namespace

@@ -52,3 +52,42 @@ TEST(DoubleScale, BitmapsDoubleWholePixelsAndLinesAreDrawnAtTheScreensResolution
     EXPECT_NE(qGray(surface.pixel(30, 9)), 0);
     EXPECT_NE(qGray(surface.pixel(30, 12)), 0);
 }
+
+TEST(DoubleScale, TextIsLaidOutAtTheScreensResolution) {
+    // Glyphs placed at the advances of the small font but drawn twice as large leave gaps
+    // after wide letters ("Softw are"). At 2x, text must come out as the same text in a font
+    // of twice the size would on a plain screen.
+    CWnd frame;
+    ASSERT_TRUE(
+        frame.Create(nullptr, "x", WS_POPUP | WS_VISIBLE, CRect(0, 0, 200, 30), nullptr, 0));
+    CFont small, large;
+    small.CreateFont(-11, "Arial");
+    large.CreateFont(-22, "Arial");
+    const std::string text = "Runtime Software Version";
+    {
+        CClientDC dc(&frame);
+        dc.FillSolidRect(0, 0, 200, 30, RGB(255, 255, 255));
+        dc.SelectObject(&small);
+        dc.SetBkMode(TRANSPARENT);
+        dc.TextOut(3, 4, text);
+    }
+    CBitmap bitmap;
+    bitmap.CreateCompatibleBitmap(400, 60);
+    {
+        CDC dc;
+        dc.CreateCompatibleDC(nullptr);
+        dc.SelectObject(&bitmap);
+        dc.FillSolidRect(0, 0, 400, 60, RGB(255, 255, 255));
+        dc.SelectObject(&large);
+        dc.SetBkMode(TRANSPARENT);
+        dc.TextOut(6, 8, text);
+    }
+    const QImage plain = bitmap.Image().copy();
+    const QImage& surface = frame.GetSurface();
+    ASSERT_EQ(surface.size(), QSize(400, 60));
+    int differing = 0;
+    for (int y = 0; y < 60; ++y)
+        for (int x = 0; x < 400; ++x)
+            differing += (qGray(surface.pixel(x, y)) < 128) != (qGray(plain.pixel(x, y)) < 128);
+    EXPECT_EQ(differing, 0);
+}

@@ -227,6 +227,34 @@ TEST_F(TableRequestTest, GetNextWalkFollowsTheRowPositionUntilTheTableEnds) {
     EXPECT_EQ(request->m_strPosition, "");
 }
 
+TEST_F(TableRequestTest, AnAgentNamedForSnmpV2cGetsEveryTableRequestInIt) {
+    const _NmOidTable rows[] = {{SNMP_TYPE_OCTETS, RO, "1.3.6.1.2.1.1.5", "Name", nullptr, 0}};
+    auto request = Make(rows, 1, ".0");
+    request->SetSnmpCallback(Recorder::Callback());
+    SetSnmpAgentVersion(peer.Address(), SNMP_VERSION_2C);
+    auto v2 = SendAndCapture(*request, SNMP_PDU_GET);
+    ASSERT_NE(v2, nullptr);
+    EXPECT_EQ(v2->m_nVersion, SNMP_VERSION_2C);
+    // Its reply is read as SNMPv2c: an exception in it arrives in words, not as a failure.
+    peer.SendRaw(EncodeResponse(
+        v2->m_pPdu->m_dwReqId,
+        [](CSnmpPdu& pdu) {
+            pdu.AddOid("1.3.6.1.2.1.1.5.0");
+            pdu.m_varBindList.back()->m_byType = SNMP_TYPE_NOSUCHOBJECT;
+        },
+        0, 0, "tessla", SNMP_VERSION_2C));
+    ASSERT_TRUE(ProcessEventsUntil([&] { return !recorder.calls.empty(); }));
+    EXPECT_EQ(recorder.calls[0].code, 0);
+    EXPECT_EQ(CSnmpClass::FormatValue(recorder.calls[0].msg->m_pPdu->m_varBindList.front(),
+                                      request->GetOidList().front()),
+              "noSuchObject");
+
+    SetSnmpAgentVersion(peer.Address(), SNMP_VERSION_1);
+    auto v1 = SendAndCapture(*request, SNMP_PDU_GET);
+    ASSERT_NE(v1, nullptr);
+    EXPECT_EQ(v1->m_nVersion, SNMP_VERSION_1) << "named back to SNMPv1, the default";
+}
+
 TEST_F(TableRequestTest, RepliesReachTheRegisteredReceiverOfTheRequester) {
     const _NmOidTable rows[] = {{SNMP_TYPE_OCTETS, RO, "1.3.6.1.2.1.1.5", "Name", nullptr, 0}};
     auto request = Make(rows, 1, ".0");
@@ -320,6 +348,9 @@ TEST(FormatValue, Counter64InFullAndExceptionsWhateverTheRowsType) {
     CSnmpVarBind big("1.1");
     big.SetValue(std::int64_t{-1}, SNMP_TYPE_COUNTER64);
     EXPECT_EQ(CSnmpClass::FormatValue(&big, nullptr), "18446744073709551615");
+    CSnmpOid counter32(SNMP_TYPE_COUNTER, RO, "1.1", "octets", "");
+    big.SetValue(std::int64_t{0x100000005}, SNMP_TYPE_COUNTER64);
+    EXPECT_EQ(CSnmpClass::FormatValue(&big, &counter32), "4294967301") << "not 5";
     CSnmpOid counter(SNMP_TYPE_INTEGER, RO, "1.1", "count", "");
     const std::vector<std::pair<std::uint8_t, std::string>> exceptions = {
         {SNMP_TYPE_NOSUCHOBJECT, "noSuchObject"},

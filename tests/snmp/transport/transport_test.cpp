@@ -73,6 +73,20 @@ TEST_F(TransportTest, ReplyIsDecodedIntoTheRequestAndHandedToItsReceiver) {
     EXPECT_EQ(Outstanding(), 1u);
 }
 
+TEST_F(TransportTest, AReplyCarriesTheMillisecondItsDatagramWasRead) {
+    // Rates are timed by it: a reply handled late still counts from when it came.
+    const std::uint32_t id = SendGet();
+    clock.advanceMs(250);
+    peer.SendResponse(id);
+    ASSERT_TRUE(WaitForCalls(1));
+    const CSnmpMsg& reply = *recorder.calls[0].msg;
+    EXPECT_EQ(reply.m_timeReceivedMs, 5000250);
+    clock.advanceMs(700);
+    EXPECT_EQ(reply.ReceivedMs(), 5000250);
+    const CSnmpMsg built(nullptr, "127.0.0.1", "tessla", SNMP_PDU_RESPONSE);
+    EXPECT_EQ(built.ReceivedMs(), 5000950) << "never read from a socket: now";
+}
+
 TEST_F(TransportTest, RepliesAreMatchedByRequestIdOnlyWhateverTheirSenderOrType) {
     const std::uint32_t first = SendGet();
     const std::uint32_t second = SendGet();
@@ -213,6 +227,15 @@ TEST_F(TransportTest, EncodingFailureReachesTheReceiverAndIsNotListed) {
     EXPECT_EQ(Outstanding(), 0u);
 }
 
+TEST(TransportLifecycle, TheTickComesInTheMiddleOfEachSecond) {
+    // Requests are stamped in whole seconds; a tick at x.5 times each one out 0.5 to 1.5 s
+    // after it was sent, whenever in its second it went.
+    EXPECT_EQ(CSnmpDll::FirstTickDelayMs(5000000), 500);
+    EXPECT_EQ(CSnmpDll::FirstTickDelayMs(5000499), 1);
+    EXPECT_EQ(CSnmpDll::FirstTickDelayMs(5000500), 0);
+    EXPECT_EQ(CSnmpDll::FirstTickDelayMs(5000999), 501);
+}
+
 TEST(TransportLifecycle, InitNestsAndSendingWithoutEngineIsASocketError) {
     EnsureQtApplication();
     SnmpInit(nullptr);
@@ -265,26 +288,45 @@ protected:
     std::filesystem::path m_dir;
 };
 
-TEST_F(PacketLogTest, ExchangesAndFailuresAreAppendedRecordByRecord) {
-    SendSnmpMsg(NewGet("127.0.0.1:0"));
+TEST_F(PacketLogTest, ExchangesAreAppendedRecordByRecordAndFailedSendsAreNot) {
+    for (const char* refused : {"127.0.0.1:0", "127.0.0.1:99999", "foo.invalid."})
+        SendSnmpMsg(NewGet(refused));
     peer.SendRaw({0x31, 0x00}); // not a message
     SyncWithPeer();
     SyncWithPeer();
 
     SnmpPacketLogContents log = ReadLog();
     EXPECT_FALSE(log.damaged) << log.damage;
-    ASSERT_EQ(log.records.size(), 6u);
-    EXPECT_EQ(log.records[0]->m_strIpAddr, "127.0.0.1:0") << "the failed send";
-    const CSnmpMsg& request = *log.records[1];
+    ASSERT_EQ(log.records.size(), 5u) << "nothing for the three requests that were never sent";
+    const CSnmpMsg& request = *log.records[0];
     EXPECT_EQ(request.m_strIpAddr, peer.Address());
     EXPECT_EQ(request.m_wPduType, SNMP_PDU_GET);
     EXPECT_EQ(request.m_pPdu->m_varBindList.front()->m_strOid, kSysDescr);
-    EXPECT_EQ(log.records[2]->m_wPduType, 0) << "the datagram that failed to decode";
-    const CSnmpMsg& reply = *log.records[3];
+    EXPECT_EQ(log.records[1]->m_wPduType, 0) << "the datagram that failed to decode";
+    const CSnmpMsg& reply = *log.records[2];
     EXPECT_EQ(reply.m_strIpAddr, peer.Address()) << "the sender's address and port";
     EXPECT_EQ(reply.m_wPduType, SNMP_PDU_RESPONSE);
     EXPECT_EQ(reply.m_pPdu->m_dwReqId, request.m_pPdu->m_dwReqId);
-    EXPECT_EQ(log.records[5]->m_wPduType, SNMP_PDU_RESPONSE);
+    EXPECT_EQ(log.records[4]->m_wPduType, SNMP_PDU_RESPONSE);
+}
+
+TEST_F(PacketLogTest, ALogThatCannotBeWrittenIsToldOnceOnStandardError) {
+    // A folder where the file should be, then a full disk: both refuse every record.
+    std::filesystem::create_directory("snmp.log");
+    testing::internal::CaptureStderr();
+    SyncWithPeer();
+    SyncWithPeer();
+    std::string told = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(told, "cannot write the packet log snmp.log: Is a directory\n");
+
+    std::filesystem::remove("snmp.log");
+    GetSnmpSocket()->m_bLogFailureTold = false;
+    std::filesystem::create_symlink("/dev/full", "snmp.log");
+    testing::internal::CaptureStderr();
+    SyncWithPeer();
+    told = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(told, "cannot write the packet log snmp.log: No space left on device\n");
+    EXPECT_EQ(recorder.calls.size(), 3u) << "the exchanges themselves went on";
 }
 
 TEST(PacketLogReader, StopsAtADamagedRecordAndKeepsTheOnesBefore) {

@@ -49,6 +49,11 @@ std::vector<std::vector<std::uint8_t>> UdpRelay::ClientDatagrams() const {
     return m_sent;
 }
 
+std::vector<std::vector<std::uint8_t>> UdpRelay::AgentDatagrams() const {
+    const std::lock_guard<std::mutex> lock(m_mutex);
+    return m_answered;
+}
+
 void UdpRelay::Run() {
     std::vector<std::uint8_t> buffer(65536);
     sockaddr_in client{};
@@ -74,6 +79,10 @@ void UdpRelay::Run() {
         if (fds[1].revents & POLLIN) {
             const ssize_t n = recv(m_back, buffer.data(), buffer.size(), 0);
             if (n > 0) {
+                {
+                    const std::lock_guard<std::mutex> lock(m_mutex);
+                    m_answered.emplace_back(buffer.begin(), buffer.begin() + n);
+                }
                 sendto(m_front, buffer.data(), static_cast<std::size_t>(n), 0,
                        reinterpret_cast<const sockaddr*>(&client), sizeof client);
             }

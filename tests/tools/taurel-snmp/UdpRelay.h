@@ -1,6 +1,7 @@
 #pragma once
 // A UDP relay on 127.0.0.1 between clients and one agent, on a thread of its own, recording
-// every datagram the clients send: the test sees exactly the bytes a program put on the wire.
+// every datagram the clients send and the agent answers: the test sees exactly the bytes a
+// program put on the wire.
 
 #include <atomic>
 #include <cstdint>
@@ -19,6 +20,8 @@ public:
     // The address clients are pointed at.
     std::string Address() const { return "127.0.0.1:" + std::to_string(m_port); }
     std::vector<std::vector<std::uint8_t>> ClientDatagrams() const;
+    // Every datagram the agent sent back, in order.
+    std::vector<std::vector<std::uint8_t>> AgentDatagrams() const;
 
 private:
     void Run();
@@ -30,6 +33,7 @@ private:
     std::atomic<bool> m_stop{false};
     mutable std::mutex m_mutex;
     std::vector<std::vector<std::uint8_t>> m_sent;
+    std::vector<std::vector<std::uint8_t>> m_answered;
     std::thread m_thread;
 };
 

@@ -3,6 +3,7 @@
 // skipped, except in CI.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <map>
@@ -30,6 +31,27 @@ TEST(ClientProgram, BadArgumentsExitWith1AndTheUsage) {
     const ClientRun run = RunClient({"set", "127.0.0.1", "1.3", "q", "1"});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_NE(run.err.find("Usage: taurel-snmp"), std::string::npos) << run.err;
+}
+
+TEST(NetSnmpInterop, GetAndWalkReachSnmpdOverIPv6) {
+    const std::string snmpd = FindTool("snmpd");
+    const std::string snmpget = FindTool("snmpget");
+    if (snmpd.empty() || snmpget.empty())
+        GTEST_SKIP() << "snmpd or snmpget missing (Debian packages snmpd, snmp): skipped";
+    LoopbackSnmpd agent(snmpd, "rocommunity6 tessla ::1\n", true);
+    ASSERT_TRUE(agent.WaitReady()) << agent.Log();
+    ASSERT_EQ(agent.Address().rfind("[::1]:", 0), 0u);
+
+    const ClientRun get = RunClient({"get", agent.Address(), kSysDescr});
+    ASSERT_EQ(get.exitCode, 0) << get.err;
+    const ClientRun theirs =
+        RunNetSnmp("snmpget", {"-v1", "-c", "tessla", "udp6:" + agent.Address(), kSysDescr});
+    ASSERT_EQ(theirs.exitCode, 0) << theirs.err;
+    EXPECT_EQ(get.out, theirs.out) << "the same line as snmpget's";
+
+    const ClientRun walk = RunClient({"walk", agent.Address(), kSystem});
+    ASSERT_EQ(walk.exitCode, 0) << walk.err;
+    EXPECT_GE(Lines(walk.out).size(), 7u) << walk.out;
 }
 
 TEST(NetSnmpInterop, GetWalkSetReadBackAndLogdumpAgainstSnmpd) {
@@ -223,6 +245,9 @@ TEST(NetSnmpInterop, Counter64ValuesEqualNetSnmps) {
     // two of ours, and a quiet interface reads the same.
     const ClientRun before = RunClient({"-v2c", "bulkwalk", agent.Address(), kHCInOctets});
     QProcess theirs;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("MIBS", "");
+    theirs.setProcessEnvironment(env);
     theirs.start(QString::fromStdString(FindTool("snmpbulkwalk")),
                  {"-v2c", "-c", "tessla", "-On", QString::fromStdString(agent.Address()),
                   QString::fromStdString(kHCInOctets)});

@@ -2,11 +2,14 @@
 #include "module/graphs/windows/CRateStats.h"
 #include "module/graphs/windows/CurveCsv.h"
 #include "module/graphs/windows/CurvePoints.h"
+#include "module/graphs/windows/ExportHeading.h"
 #include "module/graphs/windows/GraphLayout.h"
+#include "module/graphs/windows/LegendText.h"
 #include "module/graphs/windows/PlotGeometry.h"
 #include "module/graphs/windows/TimeAxis.h"
 #include "module/graphs/windows/ValueZoom.h"
 #include "platform/core/Clock.h"
+#include "platform/core/TextFormat.h"
 
 #include <gtest/gtest.h>
 
@@ -106,7 +109,7 @@ TEST(CurvePoints, KeepFiveHundredRatesAndRestartWhenTheClockGoesBack) {
         EXPECT_EQ(points.AddSample(Sample(k * 2, {k * k}, k)), CCurvePoints::Added::Point);
     ASSERT_EQ(points.Size(), 500u);
     EXPECT_EQ(points.At(0).seq, 2u); // the 501st point pushed out the first
-    EXPECT_EQ(points.Newest().rates[0], (501u * 501 - 500u * 500) / 2);
+    EXPECT_EQ(points.Newest().rates[0], 501u) << "(501² − 500²) / 2 = 500.5, rounded";
 
     EXPECT_EQ(points.AddSample(Sample(5, {0})), CCurvePoints::Added::Primed);
     EXPECT_EQ(points.AddSample(Sample(15, {100})), CCurvePoints::Added::Point);
@@ -180,13 +183,15 @@ TEST(GraphGeometry, LayoutCurveVerticesAndBars) {
     for (std::uint32_t t = 0; t <= 40; t += 10)
         points.AddSample(Sample(t, {t * 50}));
     PlotScale scale{100, 101, 0.5, 1}; // 10 s = 20 px; 50/s = 50 px
-    std::vector<POINT> v = CurveVertices(points, 0, scale);
+    std::vector<std::vector<POINT>> runs = CurveRuns(points, 0, scale);
+    ASSERT_EQ(runs.size(), 1u);
+    const std::vector<POINT>& v = runs[0];
     ASSERT_EQ(v.size(), 4u);
     EXPECT_EQ(v[0].x, 99); // the newest at the right edge
     EXPECT_EQ(v[0].y, 50);
     EXPECT_EQ(v[3].x, 39);
     scale.secondsPerPixel = 0.1; // 100 px per 10 s: stop after the first point off the left
-    EXPECT_EQ(CurveVertices(points, 0, scale).size(), 2u);
+    EXPECT_EQ(CurveRuns(points, 0, scale)[0].size(), 2u);
 
     std::uint32_t values[3] = {100, 5000, 0};
     BarGroup bars = BarGroupRects(1, values, PlotScale{400, 100, 1, 10});
@@ -203,4 +208,64 @@ TEST(CurveCsv, OneRowPerPointWithTheChosenCounters) {
     std::string expectedStart = "Sequence,Time,c,\"In, Octets\"\r\n7,";
     EXPECT_EQ(csv.substr(0, expectedStart.size()), expectedStart);
     EXPECT_EQ(csv.substr(csv.size() - 8), ",100,1\r\n");
+}
+
+TEST(CurveRuns, AnIntervalWithoutARateLeavesAGapInTheCurveAndTheCsv) {
+    // 10/s, then the switch is reset (no rate), then 10/s again from the new value.
+    CCurvePoints points(1);
+    const std::uint32_t values[] = {1000, 1100, 1200, 5, 105, 205};
+    for (std::uint32_t i = 0; i < 6; ++i)
+        points.AddSample(Sample(10 * i, {values[i]}, i));
+    ASSERT_EQ(points.Size(), 5u);
+    EXPECT_EQ(points.At(2).steps[0], CounterStep::Discontinuity);
+    EXPECT_FALSE(IsDrawn(points.At(2), 0));
+    PlotScale scale{100, 101, 1, 1};
+    std::vector<std::vector<POINT>> runs = CurveRuns(points, 0, scale);
+    ASSERT_EQ(runs.size(), 2u) << "no line joins the two sides of the reset";
+    EXPECT_EQ(runs[0].size(), 2u);
+    EXPECT_EQ(runs[1].size(), 2u);
+    EXPECT_EQ(runs[0][0].y, 100 - 10);
+    EXPECT_EQ(points.HighestRate({0}, 100), 10u);
+    const std::string csv = CurveCsvText(points, {0}, {"a"});
+    EXPECT_NE(csv.find(",\r\n4,"), std::string::npos) << "point 3 has an empty field: " << csv;
+}
+
+TEST(LegendText, NamesTooWideAreShortenedOrCutSoTheyStillNameOneCounter) {
+    // One unit a character: widths are easy to follow.
+    const auto width = [](const std::string& text) {
+        int n = 0;
+        for (unsigned char c : text)
+            n += (c & 0xC0) != 0x80;
+        return n;
+    };
+    const std::vector<std::string> names = {"Good Bytes Received",
+                                            "Good Bytes Transmitted",
+                                            "Good Broadcast Frames Received",
+                                            "Good Multicast Frames Received",
+                                            "Frame lengths of 64 Bytes",
+                                            "Frame lengths between 65-127 Bytes",
+                                            "Frame lengths between 128-255 Bytes",
+                                            "Jabbers"};
+    EXPECT_EQ(LegendText(names, 7, 10, width), "Jabbers");
+    EXPECT_EQ(LegendText(names, 0, 10, width), "Good B Rx") << "cut, both read \"Good Bytes\"";
+    EXPECT_EQ(LegendText(names, 1, 10, width), "Good B Tx");
+    std::vector<std::string> shown;
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        const std::string text = LegendText(names, i, 10, width);
+        EXPECT_LE(width(text), 10) << text;
+        shown.push_back(text);
+    }
+    for (std::size_t i = 0; i < names.size(); ++i)
+        for (std::size_t j = i + 1; j < names.size(); ++j)
+            EXPECT_NE(shown[i], shown[j]) << i << " and " << j;
+    EXPECT_NE(shown[2].find("\xE2\x80\xA6"), std::string::npos) << "a cut shows: " << shown[2];
+    EXPECT_EQ(ShortCounterName("Frame lengths between 65-127 Bytes"), "Frm len 65-127 B");
+}
+
+TEST(ExportHeading, NamesTheCaptionAndTheTimeOfSaving) {
+    const std::int64_t t = 1700000000;
+    const std::string time = FormatLocalTime(t, "%Y-%m-%d %H:%M:%S");
+    EXPECT_EQ(ExportHeading("Port 4 Statistic Line Graph, Sw at 10.0.0.1", t),
+              "Port 4 Statistic Line Graph, Sw at 10.0.0.1 - saved " + time);
+    EXPECT_EQ(ExportHeading("", t), "saved " + time);
 }

@@ -1,3 +1,4 @@
+#include "module/graphs/windows/AxisLabels.h"
 #include "module/graphs/windows/CBarGraphWnd.h"
 #include "module/graphs/windows/CLineCurveWnd.h"
 #include "module/graphs/windows/ValueZoom.h"
@@ -106,7 +107,8 @@ TEST_F(LineCurveTest, ACounterIsDrawnInItsItemsColourAndMovesToASecondItem) {
     EXPECT_EQ(Item(1)->GetChoice(), 2u);
     EXPECT_EQ(CountIn(&line.CurvePlot(), kRed), 0);
     ASSERT_EQ(line.CurvePlot().Curves().size(), 1u);
-    EXPECT_EQ(line.CurvePlot().Curves()[0].colour, kBlack);
+    EXPECT_EQ(line.CurvePlot().Curves()[0].colour, kLegendColours[1])
+        << "each item starts in its own colour: curves were all black";
     Pick(1, ID_LEGEND_NONE);
     EXPECT_TRUE(line.CurvePlot().Curves().empty());
 }
@@ -120,9 +122,9 @@ TEST_F(LineCurveTest, CancelledColourDialogsChangeNothing) {
     Pick(0, ID_LEGEND_WORD_COLOR);
     EXPECT_EQ(prompt.colourRequests.size(), 3u);
     EXPECT_EQ(line.CurvePlot().GetBackground(), kWhite);
-    EXPECT_EQ(Item(0)->GetBkColor(), kBlack);
+    EXPECT_EQ(Item(0)->GetBkColor(), kLegendColours[0]);
     EXPECT_EQ(Item(0)->GetTextColor(), kWhite);
-    EXPECT_EQ(line.CurvePlot().Curves()[0].colour, kBlack);
+    EXPECT_EQ(line.CurvePlot().Curves()[0].colour, kLegendColours[0]);
 
     prompt.colourChoices = {RGB(0, 0, 128)};
     Click(colour, 8, 8);
@@ -158,6 +160,7 @@ TEST_F(LineCurveTest, SamplesOfAnotherCountOrTheSameSecondAreIgnored) {
 
 TEST_F(LineCurveTest, RightClickSavesThePictureAndThePoints) {
     Pick(0, 3);
+    line.SetExportCaption("Port 4 Statistic Line Graph, Sw at 10.0.0.1");
     std::string png = testing::TempDir() + "graph_test.png";
     std::string csv = testing::TempDir() + "graph_test.csv";
     QWidget* plot = line.CurvePlot().GetWidget();
@@ -169,7 +172,15 @@ TEST_F(LineCurveTest, RightClickSavesThePictureAndThePoints) {
     EXPECT_EQ(prompt.menus[1].itemTexts,
               (std::vector<std::string>{"Fit to data", "Save As PNG...", "Save As CSV..."}));
     QImage saved(QString::fromStdString(png));
-    EXPECT_EQ(saved.size(), QSize(640, 360));
+    EXPECT_EQ(saved.width(), 640);
+    EXPECT_GT(saved.height(), 360) << "a strip that says what the picture shows, above it";
+    EXPECT_EQ(saved.text("Title").toStdString(), "Port 4 Statistic Line Graph, Sw at 10.0.0.1");
+    EXPECT_FALSE(saved.text("Creation Time").isEmpty());
+    int dark = 0; // the heading's text in the strip
+    for (int x = 0; x < 320; ++x)
+        for (int y = 0; y < saved.height() - 360; ++y)
+            dark += qGray(saved.pixel(x, y)) < 128;
+    EXPECT_GT(dark, 50);
     QFile file(QString::fromStdString(csv));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     QList<QByteArray> rows = file.readAll().split('\n');
@@ -224,6 +235,29 @@ TEST(BarGraph, ChosenCountersShowRateAverageAndPeakBars) {
     EXPECT_FALSE(bars.BarPlot().Group(0));
     EXPECT_TRUE(bars.BarPlot().Group(1));
     EXPECT_EQ(bars.GetDlgItem(IDC_GRAPH_PROBE), nullptr);
+}
+
+TEST(BarGraph, AResetShowsNoRateBarAndItsLabelSaysSo) {
+    ScriptedPrompt prompt;
+    TestFrame frame{700, 400};
+    CBarGraphWnd bars;
+    ASSERT_TRUE(bars.Create(CRect(0, 0, 600, 300), &frame, 501, {"In", "Out", "Errors"}));
+    bars.AddSample(Sample(100, 100000));
+    bars.AddSample(Sample(110, 101000)); // 100, 200 and 300 a second
+    bars.SendMessage(LEGEND_PICKED, IDC_GRAPH_LEGEND, 1);
+    ASSERT_TRUE(bars.BarPlot().Group(0));
+    EXPECT_EQ((*bars.BarPlot().Group(0))[0], 100u);
+    bars.AddSample(Sample(120, 10)); // the switch was reset
+    EXPECT_EQ(*bars.BarPlot().Group(0), (std::array<std::uint32_t, 3>{0, 100, 100}))
+        << "no rate, average and peak as they were";
+    EXPECT_EQ(bars.Stats().GetRecord(0).m_step, CounterStep::Discontinuity);
+}
+
+TEST(AxisLabels, AFullNumberTooWideForTheMarginTakesItsShortForm) {
+    const auto width = [](const std::string& text) { return int(text.size()) * 5; };
+    EXPECT_EQ(FittingAxisLabel("2800", 2800, 32, width), "2800");
+    EXPECT_EQ(FittingAxisLabel("28000000", 28000000, 32, width), "28.0M")
+        << "drawn whole it lost its leading digits: \"3000000\"";
 }
 
 TEST(GraphBitmaps, EveryFaceHasItsSizeAndThePalettesColours) {
