@@ -1,12 +1,10 @@
 #include "snmp/BerBuffer.h"
 
+#include <algorithm>
 #include <array>
+#include <bit>
 
 #include "snmp/SnmpValueType.h"
-
-void ThrowCodecError(std::uint16_t code) {
-    throw CSnmpException(code);
-}
 
 BerBuffer::BerBuffer(const std::uint8_t* bytes, int length)
     : in(bytes), limit(length < 0 ? 0 : length) {}
@@ -22,56 +20,22 @@ void BerBuffer::PutBytes(const std::uint8_t* bytes, int n) {
 }
 
 void BerBuffer::PutHeader(std::uint8_t tag, int length) {
-    PutByte(tag);
-    if (length < 0x80) {
-        PutByte(static_cast<std::uint8_t>(length));
-    } else if (length <= 0xFF) {
-        PutByte(0x81);
-        PutByte(static_cast<std::uint8_t>(length));
-    } else {
-        PutByte(0x82);
-        PutByte(static_cast<std::uint8_t>(length >> 8));
-        PutByte(static_cast<std::uint8_t>(length));
-    }
+    std::uint8_t header[kBerMaxHeaderSize];
+    PutBytes(header, BerWriteHeader(header, tag, length));
 }
 
 void BerBuffer::PutInteger(std::uint8_t tag, std::uint32_t value) {
-    if (SnmpIsUnsignedNumber(tag)) {
-        // Counter, Gauge and TimeTicks are never negative: 2^31 and above take a leading zero
-        // octet rather than going out as a negative INTEGER that strict agents refuse.
-        PutUnsigned64(tag, value);
-        return;
-    }
-    // Fewest two's-complement octets: drop a top octet while the top 9 bits are all equal.
-    int n = 4;
-    while (n > 1) {
-        const std::uint32_t top9 = value & 0xFF800000u;
-        if (top9 != 0 && top9 != 0xFF800000u) {
-            break;
-        }
-        value <<= 8;
-        --n;
-    }
+    std::uint8_t content[kBerMaxNumberSize];
+    const int n = BerIntegerContent(content, tag, value);
     PutHeader(tag, n);
-    for (int i = 0; i < n; ++i) {
-        PutByte(static_cast<std::uint8_t>(value >> 24));
-        value <<= 8;
-    }
+    PutBytes(content, n);
 }
 
 void BerBuffer::PutUnsigned64(std::uint8_t tag, std::uint64_t value) {
-    int n = 1;
-    while (n < 8 && (value >> (8 * n)) != 0) {
-        ++n;
-    }
-    const bool leadingZero = (value >> (8 * n - 1)) & 1;
-    PutHeader(tag, n + (leadingZero ? 1 : 0));
-    if (leadingZero) {
-        PutByte(0);
-    }
-    for (int i = n - 1; i >= 0; --i) {
-        PutByte(static_cast<std::uint8_t>(value >> (8 * i)));
-    }
+    std::uint8_t content[kBerMaxNumberSize];
+    const int n = BerUnsignedContent(content, value);
+    PutHeader(tag, n);
+    PutBytes(content, n);
 }
 
 void BerBuffer::PutOctets(std::uint8_t tag, const std::uint8_t* bytes, int n) {
@@ -80,49 +44,10 @@ void BerBuffer::PutOctets(std::uint8_t tag, const std::uint8_t* bytes, int n) {
 }
 
 void BerBuffer::PutOid(std::uint8_t tag, std::string_view text) {
-    std::uint32_t numbers[kMaxOidNumbers];
-    const int count = ParseOidText(text, numbers);
-    std::uint8_t content[kMaxOidNumbers * 5];
-    int n = 0;
-    for (int i = 1; i < count; ++i) {
-        std::uint32_t v = i == 1 ? numbers[0] * 40 + numbers[1] : numbers[i];
-        std::uint8_t groups[5];
-        int g = 0;
-        do {
-            groups[g++] = static_cast<std::uint8_t>(v & 0x7F);
-            v >>= 7;
-        } while (v != 0);
-        while (g > 1) {
-            content[n++] = static_cast<std::uint8_t>(groups[--g] | 0x80);
-        }
-        content[n++] = groups[0];
-    }
+    std::uint8_t content[kBerMaxOidContent];
+    const int n = BerOidContent(content, text);
     PutHeader(tag, n);
     PutBytes(content, n);
-}
-
-int ParseOidText(std::string_view text, std::uint32_t* numbers) {
-    // Like atoi on each part: leading digits count, anything after them is ignored, and an
-    // empty or non-numeric part is 0.
-    int count = 0;
-    std::uint32_t value = 0;
-    bool inDigits = true;
-    for (const char c : text) {
-        if (c == '.') {
-            if (count == kMaxOidNumbers - 1) {
-                ThrowCodecError(SNMP_ERR_OID_TOO_LONG);
-            }
-            numbers[count++] = value;
-            value = 0;
-            inDigits = true;
-        } else if (inDigits && c >= '0' && c <= '9') {
-            value = value * 10 + static_cast<std::uint32_t>(c - '0');
-        } else {
-            inDigits = false;
-        }
-    }
-    numbers[count++] = value;
-    return count;
 }
 
 namespace {
@@ -208,25 +133,8 @@ std::uint32_t BerBuffer::PeekLength() {
     return static_cast<std::uint32_t>(last_length);
 }
 
-std::int64_t BerBuffer::GetSigned(int maxOctets) {
-    TakeByte(); // the tag is not checked: the caller chose this reader from it
-    const int n = static_cast<int>(GetLength());
-    if (n > maxOctets) {
-        ThrowCodecError(SNMP_ERR_VALUE_TOO_LONG);
-    }
-    std::uint64_t value = 0;
-    if (n > 0 && (in[pos] & 0x80)) {
-        value = ~std::uint64_t{0};
-    }
-    for (int i = 0; i < n; ++i) {
-        value = (value << 8) | in[pos++];
-    }
-    return static_cast<std::int64_t>(value);
-}
-
 std::uint64_t BerBuffer::GetUnsigned64() {
-    TakeByte();
-    int n = static_cast<int>(GetLength());
+    int n = static_cast<int>(SkipTagGetLength());
     if (n == 9 && in[pos] == 0) {
         ++pos; // the zero that keeps a value of 2^63 or more positive
         --n;
@@ -250,25 +158,15 @@ std::uint8_t BerBuffer::GetHeaderOnly() {
     return tag;
 }
 
-std::int32_t BerBuffer::GetInteger() {
-    return static_cast<std::int32_t>(GetSigned(4));
-}
-
-std::int64_t BerBuffer::GetInteger64() {
-    return GetSigned(8);
-}
-
 const std::uint8_t* BerBuffer::GetOctets(int& length) {
-    TakeByte();
-    length = static_cast<int>(GetLength());
+    length = static_cast<int>(SkipTagGetLength());
     const std::uint8_t* start = in + pos;
     pos += length;
     return start;
 }
 
 void BerBuffer::GetNull() {
-    TakeByte();
-    if (GetLength() != 0) {
+    if (SkipTagGetLength() != 0) {
         ThrowCodecError(SNMP_ERR_MALFORMED_NULL);
     }
 }
@@ -297,44 +195,110 @@ inline std::uint32_t TakeSubIdentifier(const std::uint8_t*& p, const std::uint8_
 }
 } // namespace
 
-int BerBuffer::GetOidText(char* text) {
+namespace {
+// How many of the first `n` octets of `a` and `b` are equal, eight compared at a time while
+// eight can be read before `aEnd`. `b` is the name before `a` in the same datagram, so its
+// octets can be read as far as `a`'s.
+inline int CommonPrefix(const std::uint8_t* a, const std::uint8_t* aEnd, const std::uint8_t* b,
+                        int n) {
+    int same = 0;
+    while (same < n && aEnd - (a + same) >= 8) {
+        std::uint64_t x = 0;
+        std::uint64_t y = 0;
+        std::memcpy(&x, a + same, 8);
+        std::memcpy(&y, b + same, 8);
+        if (x != y) {
+            // The first octet in memory is the lowest on a little-endian machine.
+            const std::uint64_t diff = x ^ y;
+            same += (std::endian::native == std::endian::little ? std::countr_zero(diff)
+                                                                : std::countl_zero(diff)) /
+                    8;
+            return std::min(same, n);
+        }
+        same += 8;
+    }
+    same = std::min(same, n);
+    while (same < n && a[same] == b[same]) {
+        ++same;
+    }
+    return same;
+}
+
+inline std::uint32_t Boundary(int textLength, int numbers) {
+    return static_cast<std::uint32_t>(textLength) | (static_cast<std::uint32_t>(numbers) << 16);
+}
+} // namespace
+
+std::string_view BerBuffer::GetOidText(BerOidTextMemo& memo) {
     if (PeekTag() != 0x06) {
         ThrowCodecError(SNMP_ERR_VARBIND_PARSE);
     }
     GetTag();
     // Locals rather than members: the text is written through a char pointer, which may alias
     // anything, and would otherwise make every octet reload the buffer's fields.
-    const std::uint8_t* p = in + pos;
-    const std::uint8_t* const end = p + last_length;
+    const std::uint8_t* const start = in + pos;
+    const std::uint8_t* const end = start + last_length;
     pos += last_length;
-    char* out = text;
-    if (p == end) {
-        return 0;
+
+    // The whole sub-identifiers this name repeats from the last one decode to the same numbers:
+    // a sub-identifier ends at an octet without bit 0x80, so the repeated octets are taken back
+    // to the last such octet, and the last name's text up to there is this one's too.
+    int from = 0;
+    if (memo.octetCount > 0) {
+        const int common =
+            std::min({last_length, memo.octetCount, BerOidTextMemo::kBoundaries - 1});
+        from = CommonPrefix(start, in + limit, memo.octets, common);
+        while (from > 0 && (start[from - 1] & 0x80)) {
+            --from;
+        }
     }
-    std::uint32_t value = TakeSubIdentifier(p, end);
-    const std::uint32_t first = value < 40 ? 0 : (value < 80 ? 1 : 2);
-    *out++ = static_cast<char>('0' + first);
-    out = WriteDottedNumber(out, value - first * 40);
-    // The decoder's table holds 64 numbers. The first octet holds two, so an element of fewer
-    // than 64 octets cannot hold more, and only longer ones need counting.
-    if (end - p < kMaxOidNumbers - 1) {
+    memo.octets = start;
+    memo.octetCount = 0; // until this name is read whole
+    const std::uint8_t* p = start;
+    char* out = memo.text;
+    int count = 0; // numbers so far
+    if (from > 0) {
+        const std::uint32_t boundary = memo.boundaries[from];
+        p = start + from;
+        out = memo.text + (boundary & 0xFFFF);
+        count = static_cast<int>(boundary >> 16);
+    } else {
+        if (p == end) {
+            return {memo.text, 0};
+        }
+        const std::uint32_t value = TakeSubIdentifier(p, end);
+        const std::uint32_t first = value < 40 ? 0 : (value < 80 ? 1 : 2);
+        *out++ = static_cast<char>('0' + first);
+        out = WriteDottedNumber(out, value - first * 40);
+        count = 2;
+        if (p - start < BerOidTextMemo::kBoundaries) {
+            memo.boundaries[p - start] = Boundary(static_cast<int>(out - memo.text), count);
+        }
+    }
+    // The decoder's table holds 64 numbers, the first sub-identifier two of them. Every number
+    // takes an octet at least, so only names with more octets left than numbers free count.
+    if (end - p <= kMaxOidNumbers - count && end - start < BerOidTextMemo::kBoundaries) {
         while (p < end) {
             out = WriteDottedNumber(out, TakeSubIdentifier(p, end));
+            memo.boundaries[p - start] = Boundary(static_cast<int>(out - memo.text), ++count);
         }
     } else {
-        for (int count = 2; p < end; ++count) {
-            value = TakeSubIdentifier(p, end);
+        for (; p < end; ++count) {
+            const std::uint32_t value = TakeSubIdentifier(p, end);
             if (count == kMaxOidNumbers) {
                 ThrowCodecError(SNMP_ERR_OID_TOO_LONG);
             }
             out = WriteDottedNumber(out, value);
+            if (p - start < BerOidTextMemo::kBoundaries) {
+                memo.boundaries[p - start] = Boundary(static_cast<int>(out - memo.text), count + 1);
+            }
         }
     }
-    return static_cast<int>(out - text);
+    memo.octetCount = last_length;
+    return {memo.text, static_cast<std::size_t>(out - memo.text)};
 }
 
 void BerBuffer::GetOid(std::string& text) {
-    char buffer[kMaxOidTextSize];
-    const int n = GetOidText(buffer);
-    text.assign(buffer, static_cast<std::size_t>(n));
+    BerOidTextMemo memo;
+    text.assign(GetOidText(memo));
 }

@@ -3,20 +3,32 @@
 // here. Every operation is bounded by the 512-byte area (output) or the received length (input)
 // and reports a violation as a CSnmpException, never by reading or writing past the bytes.
 
+#include <bit>
 #include <cstdint>
 #include <cstring>
 #include <string>
 #include <string_view>
 
+#include "snmp/BerElement.h"
 #include "snmp/CSnmpException.h"
 
 constexpr int kBerBufferSize = 512;
 
-// Raises the codec failure `code`. Out of line and cold, so the readers that run for every
-// received element stay small enough to inline.
-[[noreturn, gnu::cold]] void ThrowCodecError(std::uint16_t code);
-constexpr int kMaxOidNumbers = 64;
 constexpr int kMaxOidTextSize = kMaxOidNumbers * 11; // 64 numbers of up to 10 digits and dots
+
+// The last name a decoder read: where its octets are and, for each octet offset at which one
+// of its sub-identifiers ends, how long its text is there and how many numbers it holds. The
+// names of one reply mostly share a long prefix (the bindings of one table row, or one
+// column), which the next name then takes as text instead of decoding and formatting it again.
+struct BerOidTextMemo {
+    static constexpr int kBoundaries = 256; // longer names are read without the memo past this
+    char text[kMaxOidTextSize];
+    const std::uint8_t* octets = nullptr;
+    int octetCount = 0; // 0: nothing to take from
+    // Text length (low 16 bits) and numbers (high 16) at each sub-identifier's end; only the
+    // entries at the ends of the last name's sub-identifiers are meaningful.
+    std::uint32_t boundaries[kBoundaries];
+};
 
 struct BerBuffer {
     std::uint8_t data[kBerBufferSize];
@@ -81,13 +93,16 @@ struct BerBuffer {
     void GetNull();
     // Reads an OBJECT IDENTIFIER element (tag must be 6) into dotted text.
     void GetOid(std::string& text);
-    // The same into `text` (kMaxOidTextSize chars); returns the text's length.
-    int GetOidText(char* text);
+    // The same into the memo's text, which the result views until the memo reads the next
+    // name. Whole sub-identifiers this name repeats from the memo's last one are copied as text.
+    std::string_view GetOidText(BerOidTextMemo& memo);
 
     int last_length = 0; // length read by the last GetTag/GetLength
 
 private:
     std::int64_t GetSigned(int maxOctets);
+    // Skips the tag octet of a value whose reader was chosen by it and reads its length.
+    std::uint32_t SkipTagGetLength();
     std::uint32_t GetLengthOctets(); // the length octets alone, unchecked
 };
 
@@ -119,7 +134,67 @@ inline std::uint32_t BerBuffer::GetLengthOctets() {
     return length;
 }
 
+// Integers are read for every binding and three times per message header.
+inline std::int64_t BerBuffer::GetSigned(int maxOctets) {
+    // The tag is not checked: the caller chose this reader from it.
+    const int n = static_cast<int>(SkipTagGetLength());
+    if (n > maxOctets) {
+        ThrowCodecError(SNMP_ERR_VALUE_TOO_LONG);
+    }
+    const std::uint8_t* p = in + pos;
+    pos += n;
+    if (n == 0) {
+        return 0;
+    }
+    if (limit - (pos - n) >= 8) {
+        // Eight octets at once (all within the received bytes), big-endian, then the sign
+        // carried down from the first content octet by an arithmetic shift.
+        std::uint64_t word = 0;
+        std::memcpy(&word, p, 8);
+        if constexpr (std::endian::native == std::endian::little) {
+            word = __builtin_bswap64(word);
+        }
+        return static_cast<std::int64_t>(word) >> (64 - 8 * n);
+    }
+    std::uint64_t value = (p[0] & 0x80) ? ~std::uint64_t{0} : 0;
+    for (int i = 0; i < n; ++i) {
+        value = (value << 8) | p[i];
+    }
+    return static_cast<std::int64_t>(value);
+}
+
+inline std::int32_t BerBuffer::GetInteger() {
+    return static_cast<std::int32_t>(GetSigned(4));
+}
+
+inline std::int64_t BerBuffer::GetInteger64() {
+    return GetSigned(8);
+}
+
+inline std::uint32_t BerBuffer::SkipTagGetLength() {
+    // Nearly every element has a short length: tag and length in one step.
+    if (limit - pos >= 2 && in[pos + 1] < 0x80) {
+        const std::uint32_t length = in[pos + 1];
+        pos += 2;
+        if (length > static_cast<std::uint32_t>(Remaining())) {
+            ThrowCodecError(SNMP_ERR_PACKET_OVERRUN);
+        }
+        last_length = static_cast<int>(length);
+        return length;
+    }
+    TakeByte();
+    return GetLength();
+}
+
 inline std::uint8_t BerBuffer::GetTag() {
+    if (limit - pos >= 2 && in[pos + 1] < 0x80) {
+        const std::uint8_t tag = in[pos];
+        if ((tag & 0x1F) == 0x1F) {
+            ThrowCodecError(SNMP_ERR_BAD_TAG);
+        }
+        SkipTagGetLength();
+        return tag;
+    }
     const std::uint8_t tag = TakeByte();
     if ((tag & 0x1F) == 0x1F) {
         ThrowCodecError(SNMP_ERR_BAD_TAG);
@@ -128,8 +203,5 @@ inline std::uint8_t BerBuffer::GetTag() {
     return tag;
 }
 
-// Splits dotted text into at most 64 numbers; an empty or non-numeric part is 0.
-// Throws 13 on a 65th part. Returns the count.
-int ParseOidText(std::string_view text, std::uint32_t* numbers);
 // Writes the numbers as dotted decimal text.
 void FormatOidText(const std::uint32_t* numbers, int count, std::string& text);

@@ -4,10 +4,9 @@
 #include <climits>
 #include <cstdio>
 
-#include "platform/core/Clock.h"
-
 #include <QPointer>
 
+#include "platform/core/Clock.h"
 #include "platform/core/TextFormat.h"
 
 namespace {
@@ -61,6 +60,7 @@ int CSnmpDll::FirstTickDelayMs(std::int64_t wallClockMs) {
 CSnmpDll::~CSnmpDll() {
     m_phaseTimer.stop();
     m_timer.stop();
+    m_deadline.stop();
     delete m_pSnmpSocket;
 }
 
@@ -72,8 +72,8 @@ void CSnmpDll::OnTimer(int nIDEvent) {
 
 void CSnmpDll::SetPreciseTimeouts(bool precise) {
     m_pSnmpSocket->m_bPreciseTimeouts = precise;
+    m_phaseTimer.stop();
     if (precise) {
-        m_phaseTimer.stop();
         m_timer.stop();
         m_pSnmpSocket->m_onDeadlinesChanged = [this] { ArmDeadline(); };
         ArmDeadline();

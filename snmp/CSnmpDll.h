@@ -34,15 +34,15 @@ public:
     // no wake at all while no request is outstanding. Or back to whole seconds and the
     // one-second tick.
     void SetPreciseTimeouts(bool precise);
+    // The time-out of requests without one of their own, in milliseconds.
+    void SetTimeout(int milliseconds);
+    // True while a wake is set for the next request to fall due (precise time-outs only).
+    bool DeadlineArmed() const { return m_deadline.isActive(); }
     // How long after `wallClockMs` (milliseconds since the epoch) the one-second tick comes:
     // it runs in the middle of each second of the clock that stamps requests, so a request
     // times out between 0.5 and 1.5 seconds after it was sent, never sooner than the default
     // time-out and never a second later than needed.
     static int FirstTickDelayMs(std::int64_t wallClockMs);
-    // The time-out of requests without one of their own, in milliseconds.
-    void SetTimeout(int milliseconds);
-    // True while a wake is set for the next request to fall due (precise time-outs only).
-    bool DeadlineArmed() const { return m_deadline.isActive(); }
 
     // Where the engine's one user-visible alert goes; the program installs a message box, the
     // default writes to standard error. An empty function restores the default.
@@ -59,5 +59,5 @@ private:
 
     QTimer m_timer;
     QTimer m_phaseTimer; // until the first tick in the middle of a second
-    QTimer m_deadline;
+    QTimer m_deadline;   // precise time-outs: when the next request falls due
 };

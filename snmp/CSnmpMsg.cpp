@@ -1,5 +1,7 @@
 #include "snmp/CSnmpMsg.h"
 
+#include <cstring>
+
 #include "platform/core/CArchive.h"
 #include "platform/core/Clock.h"
 
@@ -9,10 +11,26 @@ std::uint32_t CSnmpMsg::m_sdwReqid = 0;
 
 CSnmpMsg::CSnmpMsg() : CSnmpMsg(nullptr, {}, {}, 0) {}
 
+namespace {
+// A message is made for every datagram received: its buffer is zeroed with plain vector stores,
+// which the compiler would otherwise turn into a string instruction whose start-up costs more
+// than the 512 bytes themselves.
+void ZeroImage(std::uint8_t (&image)[kSnmpBufferSize]) {
+    static_assert(kSnmpBufferSize % 64 == 0);
+    const std::uint64_t zero[8] = {};
+#pragma GCC unroll 8
+    for (int i = 0; i < kSnmpBufferSize; i += 64) {
+        std::memcpy(image + i, zero, sizeof zero);
+    }
+}
+} // namespace
+
 CSnmpMsg::CSnmpMsg(CObject* requester, std::string ipAddr, std::string community,
                    std::uint16_t pduType)
     : m_pRequester(requester), m_strIpAddr(std::move(ipAddr)), m_strCommunity(std::move(community)),
-      m_wPduType(pduType), m_pPdu(new CSnmpPdu) {}
+      m_wPduType(pduType), m_pPdu(new CSnmpPdu) {
+    ZeroImage(m_buf);
+}
 
 CSnmpMsg::~CSnmpMsg() {
     delete m_pPdu;

@@ -62,7 +62,7 @@ public:
     std::string m_strCommunity;
     std::uint16_t m_wPduType = 0;
     CSnmpPdu* m_pPdu = nullptr;
-    std::uint8_t m_buf[kSnmpBufferSize] = {};
+    std::uint8_t m_buf[kSnmpBufferSize]; // zero-filled by the constructors
     int m_nLen = 0;
     CSnmpException m_exception;
     std::int64_t m_timeSent = 0;

@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "snmp/NmSnmpApi.h"
+#include "snmp/SmallCopy.h"
 
 // The name of a variable binding as dotted text.
 //
@@ -96,7 +97,12 @@ private:
     // Every binding of a reply builds its name here: inline, the copy is a few moves.
     void Init(std::string_view text) {
         m_size = text.size();
-        m_data = m_size <= kInlineSize ? m_inline : new char[m_size + 1];
+        if (m_size <= kInlineSize) {
+            SmallCopy(m_inline, text.data(), m_size);
+            m_inline[m_size] = 0;
+            return;
+        }
+        m_data = new char[m_size + 1];
         std::memcpy(m_data, text.data(), m_size);
         m_data[m_size] = 0;
     }

@@ -12,10 +12,6 @@ void CSnmpPdu::AddOid(std::string_view oid) {
     m_varBindList.Append(oid);
 }
 
-void CSnmpPdu::AddOid(std::string_view oid, std::uint32_t value, std::uint8_t type) {
-    m_varBindList.Append(oid)->SetValue(value, type);
-}
-
 void CSnmpPdu::AddOid(std::string_view oid, std::int64_t value, std::uint8_t type) {
     m_varBindList.Append(oid)->SetValue(value, type);
 }

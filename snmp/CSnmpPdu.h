@@ -20,7 +20,9 @@ public:
 
     // Each appends a new binding for `oid` at the tail of the list.
     void AddOid(std::string_view oid); // NULL value: the form of get and get-next
-    void AddOid(std::string_view oid, std::uint32_t value, std::uint8_t type);
+    void AddOid(std::string_view oid, std::uint32_t value, std::uint8_t type) {
+        m_varBindList.Append(oid)->SetValue(value, type); // a reply's counters: inline
+    }
     void AddOid(std::string_view oid, std::int64_t value, std::uint8_t type);
     void AddOid(std::string_view oid, const std::string& value, std::uint8_t type);
     void AddOid(std::string_view oid, const std::uint8_t* bytes, int length, std::uint8_t type);

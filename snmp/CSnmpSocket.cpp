@@ -316,7 +316,6 @@ void CSnmpSocket::MatchReply(CSnmpMsg& reply) {
     CSnmpMsg* request = *match;
     // The reply was decoded in the request's version; the request takes it over as it stands.
     SnmpTakeDecodedReply(*request, reply);
-    request->m_timeReceivedMs = reply.m_timeReceivedMs;
     // Unlisted only once the reply is in place: the receiver may send (and list) new requests.
     m_msgList.erase(match);
     DeadlinesChanged();

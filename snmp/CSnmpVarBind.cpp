@@ -8,20 +8,12 @@
 
 IMPLEMENT_SERIAL(CSnmpVarBind, CObject, 1)
 
-CSnmpVarBind::CSnmpVarBind(std::string_view oid) : m_strOid(oid) {}
-
-CSnmpVarBind::~CSnmpVarBind() {
-    FreeValue();
-}
-
-void CSnmpVarBind::FreeValue() {
+void CSnmpVarBind::FreeHeapValue() {
     if (m_storage == Storage::Text) {
         delete static_cast<std::string*>(m_pValue);
-    } else if (m_storage == Storage::Bytes && m_pValue != m_inline) {
+    } else {
         delete[] static_cast<std::uint8_t*>(m_pValue);
     }
-    m_pValue = nullptr;
-    m_storage = Storage::None;
 }
 
 std::uint8_t* CSnmpVarBind::AllocBytes(std::size_t size) {
@@ -31,22 +23,8 @@ std::uint8_t* CSnmpVarBind::AllocBytes(std::size_t size) {
     return area;
 }
 
-void CSnmpVarBind::SetValue(std::uint32_t value, std::uint8_t type) {
-    FreeValue();
-    std::memcpy(m_inline, &value, sizeof value);
-    m_pValue = m_inline;
-    m_storage = Storage::Number32;
-    m_byType = type;
-    m_wLength = 4;
-}
-
 void CSnmpVarBind::SetValue(std::int64_t value, std::uint8_t type) {
-    FreeValue();
-    std::memcpy(m_inline, &value, sizeof value);
-    m_pValue = m_inline;
-    m_storage = Storage::Number64;
-    m_byType = type;
-    m_wLength = 8;
+    SetNumber(value, Storage::Number64, type);
 }
 
 void CSnmpVarBind::SetValue(const std::string& value, std::uint8_t type) {

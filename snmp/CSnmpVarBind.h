@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -18,13 +19,16 @@
 class NMSNMP_API CSnmpVarBind : public CObject {
     DECLARE_SERIAL(CSnmpVarBind)
 public:
-    explicit CSnmpVarBind(std::string_view oid);
-    ~CSnmpVarBind() override;
+    explicit CSnmpVarBind(std::string_view oid) : m_strOid(oid) {}
+    ~CSnmpVarBind() override { FreeValue(); }
     CSnmpVarBind(const CSnmpVarBind&) = delete;
     CSnmpVarBind& operator=(const CSnmpVarBind&) = delete;
 
     // A binding receives its value once, right after construction.
-    void SetValue(std::uint32_t value, std::uint8_t type);
+    // Inline: a reply's counters are set this way, one per binding.
+    void SetValue(std::uint32_t value, std::uint8_t type) {
+        SetNumber(value, Storage::Number32, type);
+    }
     void SetValue(std::int64_t value, std::uint8_t type);
     // Type 6 keeps the text as dotted OID text; any other type keeps the bytes (zeros included).
     void SetValue(const std::string& value, std::uint8_t type);
@@ -51,7 +55,23 @@ protected:
 private:
     friend class CSnmpVarBindList;
     enum class Storage : std::uint8_t { None, Number32, Number64, Bytes, Text };
-    void FreeValue();
+    void FreeValue() {
+        if (m_storage == Storage::Text || (m_storage == Storage::Bytes && m_pValue != m_inline)) {
+            FreeHeapValue();
+        }
+        m_pValue = nullptr;
+        m_storage = Storage::None;
+    }
+    void FreeHeapValue();
+    // A number kept inside the binding: 4 or 8 bytes, by its type.
+    template <class Number> void SetNumber(Number value, Storage storage, std::uint8_t type) {
+        FreeValue();
+        std::memcpy(m_inline, &value, sizeof value);
+        m_pValue = m_inline;
+        m_storage = storage;
+        m_byType = type;
+        m_wLength = sizeof value;
+    }
     std::uint8_t* AllocBytes(std::size_t size);
 
     Storage m_storage = Storage::None;

@@ -4,16 +4,11 @@
 #include <memory>
 #include <new>
 
-// Room for `capacity` bindings, filled in order and destroyed by the list.
+// Room for bindings after the header, filled in order; the bindings are destroyed by the list.
 struct CSnmpVarBindList::Block {
     Block* next;
-    std::size_t capacity;
-    std::size_t used;
 
-    CSnmpVarBind* Slot(std::size_t i) {
-        auto* first = reinterpret_cast<std::byte*>(this) + Header();
-        return reinterpret_cast<CSnmpVarBind*>(first + i * sizeof(CSnmpVarBind));
-    }
+    std::byte* First() { return reinterpret_cast<std::byte*>(this) + Header(); }
     static constexpr std::size_t Header() {
         return (sizeof(Block) + alignof(CSnmpVarBind) - 1) / alignof(CSnmpVarBind) *
                alignof(CSnmpVarBind);
@@ -45,25 +40,16 @@ void CSnmpVarBindList::AddBlock() {
     constexpr std::size_t capacity = (kBlockBytes - Block::Header()) / sizeof(CSnmpVarBind);
     static_assert(capacity >= 4);
     void* raw = ::operator new(Block::Header() + capacity * sizeof(CSnmpVarBind));
-    m_blocks = new (raw) Block{m_blocks, capacity, 0};
+    m_blocks = new (raw) Block{m_blocks};
+    m_free = m_blocks->First();
+    m_freeEnd = m_free + capacity * sizeof(CSnmpVarBind);
 }
 
-inline void CSnmpVarBindList::PushSlot(CSnmpVarBind* bind) {
+void CSnmpVarBindList::PushSlot(CSnmpVarBind* bind) {
     if (m_size == m_capacity) {
         GrowSlots();
     }
     m_items[m_size++] = bind;
-}
-
-CSnmpVarBind* CSnmpVarBindList::Append(std::string_view oid) {
-    if (!m_blocks || m_blocks->used == m_blocks->capacity) {
-        AddBlock();
-    }
-    void* space = m_blocks->Slot(m_blocks->used++);
-    auto* bind = new (space) CSnmpVarBind(oid);
-    bind->m_bInListStorage = true;
-    PushSlot(bind);
-    return bind;
 }
 
 void CSnmpVarBindList::Adopt(CSnmpVarBind* bind) {
@@ -74,7 +60,8 @@ void CSnmpVarBindList::Clear() {
     while (m_size > 0) {
         CSnmpVarBind* bind = m_items[--m_size];
         if (bind && bind->m_bInListStorage) {
-            bind->~CSnmpVarBind();
+            // Append built it as a CSnmpVarBind and nothing else: no virtual call needed.
+            bind->CSnmpVarBind::~CSnmpVarBind();
         } else {
             delete bind;
         }
@@ -85,6 +72,8 @@ void CSnmpVarBindList::Clear() {
         ::operator delete(m_blocks);
         m_blocks = next;
     }
+    m_free = nullptr;
+    m_freeEnd = nullptr;
     if (m_items != m_inline) {
         delete[] m_items;
         m_items = m_inline;
@@ -105,8 +94,12 @@ void CSnmpVarBindList::TakeAll(CSnmpVarBindList& other) {
     }
     m_size = other.m_size;
     m_blocks = other.m_blocks;
+    m_free = other.m_free;
+    m_freeEnd = other.m_freeEnd;
     other.m_items = other.m_inline;
     other.m_size = 0;
     other.m_capacity = kInlineSlots;
     other.m_blocks = nullptr;
+    other.m_free = nullptr;
+    other.m_freeEnd = nullptr;
 }

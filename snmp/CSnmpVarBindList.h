@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <new>
 #include <string_view>
 
 #include "snmp/CSnmpVarBind.h"
@@ -39,8 +40,21 @@ public:
     size_type size() const { return m_size; }
     bool empty() const { return m_size == 0; }
 
-    // Builds a binding for `oid` in the list's own storage and appends it.
-    CSnmpVarBind* Append(std::string_view oid);
+    // Builds a binding for `oid` in the list's own storage and appends it. Inline: a reply
+    // builds every binding through here.
+    CSnmpVarBind* Append(std::string_view oid) {
+        if (m_free == m_freeEnd) {
+            AddBlock();
+        }
+        auto* bind = new (m_free) CSnmpVarBind(oid);
+        m_free += sizeof(CSnmpVarBind);
+        bind->m_bInListStorage = true;
+        if (m_size == m_capacity) {
+            GrowSlots();
+        }
+        m_items[m_size++] = bind;
+        return bind;
+    }
     // Appends a binding made with new (as loading an archive makes them); the list deletes it.
     void Adopt(CSnmpVarBind* bind);
     // Destroys every binding, from the tail, and empties the list.
@@ -61,5 +75,8 @@ private:
     std::size_t m_size = 0;
     std::size_t m_capacity = kInlineSlots;
     Block* m_blocks = nullptr; // newest first
-    CSnmpVarBind* m_inline[kInlineSlots] = {};
+    // The room left in the newest block.
+    std::byte* m_free = nullptr;
+    std::byte* m_freeEnd = nullptr;
+    CSnmpVarBind* m_inline[kInlineSlots]; // only the first m_size are ever read
 };

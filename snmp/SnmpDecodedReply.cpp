@@ -12,6 +12,7 @@ void SnmpTakeDecodedReply(CSnmpMsg& request, CSnmpMsg& reply) {
     std::copy(std::begin(reply.m_buf), std::end(reply.m_buf), std::begin(request.m_buf));
     request.m_largeImage.swap(reply.m_largeImage);
     request.m_nLen = reply.m_nLen;
+    request.m_timeReceivedMs = reply.m_timeReceivedMs;
 
     request.m_strCommunity = reply.m_strCommunity;
     const std::uint8_t pduType = reply.m_wPduType & 0xFF;

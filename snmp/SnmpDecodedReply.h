@@ -6,7 +6,8 @@
 #include "snmp/NmSnmpApi.h"
 
 // Makes `request` hold the reply `reply` was decoded from, exactly as decoding that image into
-// the request would: the image (all 512 bytes of m_buf, a longer image, m_nLen), the reply's
+// the request would: the image (all 512 bytes of m_buf, a longer image, m_nLen) and when it
+// was received, the reply's
 // community, the low byte of its PDU type, and its request id, error status, error index (a
 // trap carries none, so the request keeps its own) and bindings in reply order. The request's
 // own bindings are given back first; `reply` is left with none.

@@ -35,6 +35,7 @@ std::unique_ptr<CSnmpMsg> Arrived(const Bytes& image, int version) {
         std::copy(image.begin(), image.end(), msg->m_buf);
     }
     msg->m_nLen = static_cast<int>(image.size());
+    msg->m_timeReceivedMs = 1234567;
     return msg;
 }
 
@@ -42,6 +43,7 @@ void ExpectSameMessage(const CSnmpMsg& a, const CSnmpMsg& b) {
     EXPECT_TRUE(std::equal(std::begin(a.m_buf), std::end(a.m_buf), std::begin(b.m_buf)));
     EXPECT_EQ(a.m_largeImage, b.m_largeImage);
     EXPECT_EQ(a.m_nLen, b.m_nLen);
+    EXPECT_EQ(a.m_timeReceivedMs, b.m_timeReceivedMs);
     EXPECT_EQ(a.m_strCommunity, b.m_strCommunity);
     EXPECT_EQ(a.m_wPduType, b.m_wPduType);
     EXPECT_EQ(a.m_pPdu->m_dwReqId, b.m_pPdu->m_dwReqId);
@@ -69,6 +71,7 @@ void ExpectTakeOverMatchesDecodingInPlace(const Bytes& image, int version) {
     std::copy(std::begin(arrived->m_buf), std::end(arrived->m_buf), std::begin(inPlace->m_buf));
     inPlace->m_largeImage = arrived->m_largeImage;
     inPlace->m_nLen = arrived->m_nLen;
+    inPlace->m_timeReceivedMs = arrived->m_timeReceivedMs;
     inPlace->m_pPdu->RemoveVarBinds();
     inPlace->SnmpDecode();
 

@@ -30,7 +30,8 @@ const char* const kClientUsage =
     "                T hex with text; n s S f u b e E X U 0 are taken and change nothing\n"
     "                (names are always numeric, as with -On)\n"
     "  -Cn NUM       bulkget: non-repeaters (default 0)\n"
-    "  -Cr NUM       bulkget, bulkwalk: max-repetitions (default 10)\n"
+    "  -Cr NUM       bulkget: max-repetitions (default 10); bulkwalk, walk -Cb: names\n"
+    "                per step, fixed (default: 10 at first, then adapted to the agent)\n"
     "  -Cb           walk: step with GetBulk instead of get-next (needs -v 2c or 3)\n"
     "  -Cc           walk, bulkwalk: do not check that the names increase\n"
     "  -Cf           get, getnext: do not ask again without the names the agent refused\n"
@@ -144,6 +145,7 @@ bool ApplyCOption(const std::string& value, ClientCommand& command, std::string&
     if (value.size() > 1 && (value[0] == 'n' || value[0] == 'r') &&
         ParseCount(value.substr(1),
                    value[0] == 'n' ? command.nonRepeaters : command.maxRepetitions)) {
+        command.maxRepetitionsGiven = command.maxRepetitionsGiven || value[0] == 'r';
         return true;
     }
     error = "bad -C option: " + value;

@@ -25,9 +25,10 @@ struct ClientCommand {
     int retries = 0; // the command line's default is kDefaultClientRetries
     int nonRepeaters = 0;
     int maxRepetitions = 10;
-    bool walkWithBulk = false;   // walk -Cb: GetBulk steps instead of get-next
-    bool checkIncreasing = true; // walk -Cc turns it off
-    bool fixPdus = true;         // get -Cf turns it off: a refused name ends the request
+    bool maxRepetitionsGiven = false; // -Cr: a walk's steps keep that count, else they adapt
+    bool walkWithBulk = false;        // walk -Cb: GetBulk steps instead of get-next
+    bool checkIncreasing = true;      // walk -Cc turns it off
+    bool fixPdus = true;              // get -Cf turns it off: a refused name ends the request
     bool logPackets = false;
     NetSnmpOutput output;            // -O
     std::string agent;               // as given: messages name it so

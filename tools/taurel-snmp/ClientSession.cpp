@@ -13,6 +13,7 @@
 #include "tools/taurel-snmp/ClientValueText.h"
 
 namespace {
+constexpr std::uint32_t kTooBig = 1;
 constexpr std::uint32_t kNoSuchName = 2;
 
 std::uint64_t NextNumber(const std::string& oid, std::size_t& pos) {
@@ -46,7 +47,12 @@ int CompareOids(const std::string& a, const std::string& b) {
 }
 
 ClientSession::ClientSession(const ClientCommand& command, std::ostream& out, std::ostream& err)
-    : m_command(command), m_out(out), m_err(err) {
+    : m_command(command),
+      // Replies may be as long as the engine takes them.
+      m_repetitions(command.maxRepetitionsGiven ? command.maxRepetitions : 0,
+                    GetSnmpSocket() ? GetSnmpSocket()->m_nReceiveLimit : kSnmpMaxDatagram,
+                    command.timeoutMs),
+      m_out(out), m_err(err) {
     if (m_command.version == SNMP_VERSION_3) {
         m_pUsm = std::make_shared<UsmSession>(m_command.usm);
         // The session holds the keys now; the passphrases are not needed again.
@@ -120,6 +126,9 @@ void ClientSession::SendWalkStep() {
     if (UsesBulk()) {
         // A walk's one name repeats; there is nothing to send only once.
         msg->m_pPdu->m_dwErrorStatus = 0;
+        m_stepAsked = m_repetitions.Current();
+        msg->m_pPdu->m_dwErrorIndex = static_cast<std::uint32_t>(m_stepAsked);
+        m_stepSent = std::chrono::steady_clock::now();
     }
     msg->m_pPdu->AddOid(m_walkPosition);
     Send(msg, static_cast<SNMPCALLBACK>(&ClientSession::OnReply));
@@ -159,6 +168,13 @@ bool ClientSession::TakeReply(const CSnmpMsg& msg) {
 void ClientSession::OnReply(std::uint16_t code, CSnmpMsg* msg) {
     const std::unique_ptr<CSnmpMsg> owned(msg);
     PrintRefusals(*msg);
+    // A bulk walk's step that was too much for the agent or the path is asked again smaller.
+    const bool bulkWalk = IsWalk() && UsesBulk();
+    if (bulkWalk && ((code == SNMP_ERR_TIMEOUT && m_repetitions.OnTimeout()) ||
+                     (code == SNMP_ERR_RESPONSE_TOO_BIG && m_repetitions.OnTooBig()))) {
+        SendWalkStep();
+        return;
+    }
     if (code == SNMP_ERR_TIMEOUT) {
         const bool withDot =
             m_command.action == ClientAction::Get || m_command.action == ClientAction::GetNext;
@@ -213,6 +229,16 @@ void ClientSession::HandleReply(const CSnmpMsg& msg) {
 
 void ClientSession::HandleWalkStep(const CSnmpMsg& msg) {
     const CSnmpPdu& pdu = *msg.m_pPdu;
+    if (UsesBulk() && pdu.m_dwErrorStatus == kTooBig && m_repetitions.OnTooBig()) {
+        SendWalkStep();
+        return;
+    }
+    if (UsesBulk() && pdu.m_dwErrorStatus == 0) {
+        const auto elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(
+            std::chrono::steady_clock::now() - m_stepSent);
+        m_repetitions.OnReply(m_stepAsked, static_cast<int>(pdu.m_varBindList.size()),
+                              msg.ImageLength(), static_cast<int>(elapsed.count()));
+    }
     if (pdu.m_dwErrorStatus != 0) {
         // An SNMPv1 agent answers the step past its last object with noSuchName.
         if (pdu.m_dwErrorStatus == kNoSuchName) {

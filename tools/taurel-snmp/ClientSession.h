@@ -3,6 +3,7 @@
 // net-snmp's lines and exit statuses. The session sends its requests and receives their
 // outcomes on the Qt event loop; it ends with an exit status.
 
+#include <chrono>
 #include <cstdint>
 #include <memory>
 #include <ostream>
@@ -10,6 +11,7 @@
 
 #include "platform/core/CObject.h"
 #include "snmp/CSnmpMsg.h"
+#include "tools/taurel-snmp/BulkRepetitions.h"
 #include "tools/taurel-snmp/ClientArgs.h"
 
 enum ClientExit : int {
@@ -53,6 +55,10 @@ private:
     void Finish(int exitCode);
 
     ClientCommand m_command;
+    // A bulk walk's names per step, and when its current step went out and how many it asked.
+    BulkRepetitions m_repetitions;
+    std::chrono::steady_clock::time_point m_stepSent;
+    int m_stepAsked = 0;
     std::ostream& m_out;
     std::ostream& m_err;
     std::string m_walkPosition;

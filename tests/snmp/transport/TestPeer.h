@@ -29,6 +29,8 @@ public:
 
     // Waits for the next datagram and decodes it in the version it carries; null when none came.
     std::unique_ptr<CSnmpMsg> ReceiveRequest(int maxMs = 2000);
+    // True when a datagram is waiting, without waiting for one.
+    bool HasRequest() { return m_socket.hasPendingDatagrams(); }
     // The bytes of the last datagram received.
     const std::vector<std::uint8_t>& LastDatagram() const { return m_lastDatagram; }
     // The port the last request came from (the engine's socket).
