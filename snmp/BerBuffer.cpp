@@ -31,13 +31,6 @@ void BerBuffer::PutInteger(std::uint8_t tag, std::uint32_t value) {
     PutBytes(content, n);
 }
 
-void BerBuffer::PutUnsigned64(std::uint8_t tag, std::uint64_t value) {
-    std::uint8_t content[kBerMaxNumberSize];
-    const int n = BerUnsignedContent(content, value);
-    PutHeader(tag, n);
-    PutBytes(content, n);
-}
-
 void BerBuffer::PutOctets(std::uint8_t tag, const std::uint8_t* bytes, int n) {
     PutHeader(tag, n);
     PutBytes(bytes, n);
@@ -114,17 +107,6 @@ inline char* WriteDottedNumber(char* out, std::uint32_t v) {
     return WriteDecimal(out + 1, v);
 }
 } // namespace
-
-void FormatOidText(const std::uint32_t* numbers, int count, std::string& text) {
-    char buffer[kMaxOidTextSize + 1];
-    char* out = buffer;
-    for (int i = 0; i < count; ++i) {
-        out = WriteDottedNumber(out, numbers[i]);
-    }
-    // Every number was written with a dot before it; the text starts after the first.
-    text.assign(count > 0 ? buffer + 1 : buffer,
-                count > 0 ? static_cast<std::size_t>(out - buffer - 1) : 0);
-}
 
 std::uint32_t BerBuffer::PeekLength() {
     const int saved = pos;

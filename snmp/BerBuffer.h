@@ -55,10 +55,8 @@ struct BerBuffer {
     void PutBytes(const std::uint8_t* bytes, int n);
     void PutHeader(std::uint8_t tag, int length);
     // Fewest two's-complement octets; for the unsigned types (Counter, Gauge, TimeTicks) the
-    // fewest octets of the unsigned number, as PutUnsigned64.
+    // fewest octets of the unsigned number, with a leading zero octet when its top bit is set.
     void PutInteger(std::uint8_t tag, std::uint32_t value);
-    // Fewest octets of an unsigned number: a leading zero octet when the top bit is set.
-    void PutUnsigned64(std::uint8_t tag, std::uint64_t value);
     void PutOctets(std::uint8_t tag, const std::uint8_t* bytes, int n);
     void PutNull() { PutHeader(0x05, 0); }
     // Throws 13 for more than 64 parts.
@@ -202,6 +200,3 @@ inline std::uint8_t BerBuffer::GetTag() {
     GetLength();
     return tag;
 }
-
-// Writes the numbers as dotted decimal text.
-void FormatOidText(const std::uint32_t* numbers, int count, std::string& text);

@@ -26,10 +26,6 @@ std::string NetSnmpOidText(const std::string& dotted) {
     return NetSnmpName(dotted, kNotificationOutput);
 }
 
-std::string NetSnmpValueText(const SnmpNotificationBinding& b) {
-    return NetSnmpValueText(ValueOf(b), kNotificationOutput);
-}
-
 std::string NetSnmpBindingText(const SnmpNotificationBinding& b) {
     return NetSnmpLine(b.oid, ValueOf(b), kNotificationOutput);
 }

@@ -12,7 +12,5 @@
 
 // Dotted text with its first number named: "ccitt", "iso" or "joint-iso-ccitt".
 NMSNMP_API std::string NetSnmpOidText(const std::string& dotted);
-// The value of `b` after its "OID = ".
-NMSNMP_API std::string NetSnmpValueText(const SnmpNotificationBinding& b);
 // "OID = value".
 NMSNMP_API std::string NetSnmpBindingText(const SnmpNotificationBinding& b);
