@@ -8,7 +8,7 @@
 #include "module/config/ChoiceValues.h"
 #include "module/config/ConfigSupport.h"
 #include "module/tables/ConfigTables.h"
-#include "platform/ui/CStatic.h"
+#include "platform/ui/ControlStyles.h"
 #include "snmp/SnmpTransport.h"
 
 namespace {

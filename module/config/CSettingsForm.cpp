@@ -5,7 +5,7 @@
 #include "module/config/ConfigSupport.h"
 #include "module/slots/CDlgData.h"
 #include "module/slots/PanelMessages.h"
-#include "platform/ui/CStatic.h"
+#include "platform/ui/ControlStyles.h"
 #include "snmp/SnmpTransport.h"
 
 #include <algorithm>

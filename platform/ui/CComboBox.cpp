@@ -138,17 +138,3 @@ int CComboBox::GetMinVisible() const {
     ComboWidget* combo = comboOf(this);
     return combo ? combo->maxVisibleItems() : 0;
 }
-
-void CComboBox::ShowDropDown(BOOL show) {
-    if (ComboWidget* combo = comboOf(this)) {
-        if (show)
-            combo->showPopup();
-        else
-            combo->hidePopup();
-    }
-}
-
-BOOL CComboBox::GetDroppedState() const {
-    ComboWidget* combo = comboOf(this);
-    return combo && combo->view()->isVisible();
-}

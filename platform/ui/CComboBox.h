@@ -29,6 +29,4 @@ public:
     // How many strings the open drop-down list shows before it scrolls.
     BOOL SetMinVisibleItems(int count);
     int GetMinVisible() const;
-    void ShowDropDown(BOOL show = TRUE);
-    BOOL GetDroppedState() const;
 };

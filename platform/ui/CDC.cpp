@@ -107,9 +107,6 @@ BOOL CDC::CreateCompatibleDC(CDC*) {
 CPen* CDC::SelectObject(CPen* pen) {
     return std::exchange(m_pen, pen);
 }
-CBrush* CDC::SelectObject(CBrush* brush) {
-    return std::exchange(m_brush, brush);
-}
 CFont* CDC::SelectObject(CFont* font) {
     return std::exchange(m_font, font);
 }
@@ -125,9 +122,6 @@ CBitmap* CDC::SelectObject(CBitmap* bitmap) {
 
 COLORREF CDC::SetTextColor(COLORREF color) {
     return std::exchange(m_textColor, color);
-}
-COLORREF CDC::SetBkColor(COLORREF color) {
-    return std::exchange(m_bkColor, color);
 }
 int CDC::SetBkMode(int mode) {
     return std::exchange(m_bkMode, mode);
@@ -215,7 +209,7 @@ BOOL CDC::Polyline(const POINT* vertices, int count) {
 }
 
 void CDC::FillRect(LPCRECT rect, const CBrush* brush) {
-    if (brush && !brush->m_hollow)
+    if (brush)
         FillSolidRect(rect, brush->m_color);
 }
 
@@ -233,28 +227,9 @@ void CDC::FillSolidRect(int x, int y, int cx, int cy, COLORREF color) {
 }
 
 void CDC::FrameRect(LPCRECT r, const CBrush* brush) {
-    if (!brush || brush->m_hollow || r->right <= r->left || r->bottom <= r->top)
+    if (!brush || r->right <= r->left || r->bottom <= r->top)
         return;
     Draw3dRect(r, brush->m_color, brush->m_color);
-}
-
-BOOL CDC::Rectangle(int left, int top, int right, int bottom) {
-    if (right <= left || bottom <= top)
-        return TRUE;
-    CBrush defaultBrush(RGB(255, 255, 255));
-    const CBrush* brush = m_brush ? m_brush : &defaultBrush;
-    if (!brush->m_hollow)
-        FillSolidRect(left + 1, top + 1, right - left - 2, bottom - top - 2, brush->m_color);
-    if (!m_pen || m_pen->m_style != PS_NULL) {
-        CPoint saved = m_pos;
-        MoveTo(left, top);
-        LineTo(right - 1, top);
-        LineTo(right - 1, bottom - 1);
-        LineTo(left, bottom - 1);
-        LineTo(left, top);
-        m_pos = saved;
-    }
-    return TRUE;
 }
 
 void CDC::Draw3dRect(LPCRECT r, COLORREF topLeft, COLORREF bottomRight) {

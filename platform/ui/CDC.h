@@ -37,14 +37,12 @@ public:
     BOOL CreateCompatibleDC(CDC* reference);
 
     // Selecting returns the previously selected object (null for the built-in defaults: black
-    // 1-pixel pen, white brush, default font). Selecting null restores the default.
+    // 1-pixel pen, default font). Selecting null restores the default.
     CPen* SelectObject(CPen* pen);
-    CBrush* SelectObject(CBrush* brush);
     CFont* SelectObject(CFont* font);
     CBitmap* SelectObject(CBitmap* bitmap);
 
     COLORREF SetTextColor(COLORREF color);
-    COLORREF SetBkColor(COLORREF color);
     int SetBkMode(int mode);
     int SetROP2(int mode);
 
@@ -61,11 +59,6 @@ public:
     void FillSolidRect(int x, int y, int cx, int cy, COLORREF color);
     // One-pixel border of the rectangle in the brush's colour.
     void FrameRect(LPCRECT rect, const CBrush* brush);
-    // Border with the current pen, inside with the current brush.
-    BOOL Rectangle(int left, int top, int right, int bottom);
-    BOOL Rectangle(LPCRECT rect) {
-        return Rectangle(rect->left, rect->top, rect->right, rect->bottom);
-    }
     // Top and left edges in topLeft, right and bottom edges in bottomRight, one pixel wide.
     void Draw3dRect(LPCRECT rect, COLORREF topLeft, COLORREF bottomRight);
     void Draw3dRect(int x, int y, int cx, int cy, COLORREF topLeft, COLORREF bottomRight);
@@ -110,7 +103,6 @@ private:
     std::optional<QRegion> m_baseClip;
     std::optional<QRegion> m_clip;
     CPen* m_pen = nullptr;
-    CBrush* m_brush = nullptr;
     CFont* m_font = nullptr;
     CBitmap* m_bitmap = nullptr;
     COLORREF m_textColor = RGB(0, 0, 0);

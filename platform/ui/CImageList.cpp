@@ -28,11 +28,6 @@ BOOL CImageList::SetOverlayImage(int image, int overlay) {
     return TRUE;
 }
 
-const QImage& CImageList::GetImage(int image) const {
-    static const QImage none;
-    return image >= 0 && image < GetImageCount() ? m_images[std::size_t(image)] : none;
-}
-
 namespace {
 // Mixes the opaque pixels with the highlight colour: a quarter or half of it.
 QImage blended(const QImage& image, int percent) {

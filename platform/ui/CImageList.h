@@ -31,8 +31,6 @@ public:
     // Draws image `image` at `pt`; the style's overlay bits (INDEXTOOVERLAYMASK) add the overlay,
     // ILD_BLEND25/ILD_BLEND50 mix the image with the highlight colour.
     BOOL Draw(CDC* dc, int image, POINT pt, UINT style);
-    // The image as drawn with ILD_TRANSPARENT (transparent where the mask colour was).
-    const QImage& GetImage(int image) const;
 
 private:
     std::vector<QImage> m_images;

@@ -35,10 +35,6 @@ CListCtrl::CListCtrl() : m_bkColor(GetSysColor(COLOR_WINDOW)) {}
 
 CListCtrl::~CListCtrl() = default;
 
-BOOL CListCtrl::Create(DWORD style, const RECT& rect, CWnd* parent, UINT id) {
-    return CWnd::Create(WC_LISTVIEW, nullptr, style, rect, parent, id);
-}
-
 int CListCtrl::InsertColumn(int col, const char* heading, int format, int width, int) {
     if (col < 0)
         return -1;
@@ -51,18 +47,6 @@ int CListCtrl::InsertColumn(int col, const char* heading, int format, int width,
     UpdateScrollBars();
     Invalidate(FALSE);
     return col;
-}
-
-BOOL CListCtrl::DeleteColumn(int col) {
-    if (col < 0 || col >= GetColumnCount())
-        return FALSE;
-    m_columns.erase(m_columns.begin() + col);
-    for (Row& row : m_rows)
-        if (col > 0 && std::size_t(col) < row.cells.size())
-            row.cells.erase(row.cells.begin() + col);
-    UpdateScrollBars();
-    Invalidate(FALSE);
-    return TRUE;
 }
 
 int CListCtrl::GetColumnWidth(int col) const {
@@ -116,16 +100,6 @@ int CListCtrl::InsertItem(UINT mask, int item, const char* text, UINT state, UIN
 
 int CListCtrl::InsertItem(int item, const char* text) {
     return InsertItem(LVIF_TEXT, item, text, 0, 0, 0, 0);
-}
-
-BOOL CListCtrl::DeleteItem(int item) {
-    if (item < 0 || item >= GetItemCount())
-        return FALSE;
-    m_rows.erase(m_rows.begin() + item);
-    ScrollTo(m_top, m_scrollX);
-    UpdateScrollBars();
-    Invalidate(FALSE);
-    return TRUE;
 }
 
 BOOL CListCtrl::DeleteAllItems() {

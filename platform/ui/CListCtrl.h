@@ -29,12 +29,9 @@ public:
     CListCtrl();
     ~CListCtrl() override;
 
-    BOOL Create(DWORD style, const RECT& rect, CWnd* parent, UINT id);
-
     // Columns. `subItem` is accepted for the framework's signature; cells are by column.
     int InsertColumn(int col, const char* heading, int format = LVCFMT_LEFT, int width = -1,
                      int subItem = -1);
-    BOOL DeleteColumn(int col);
     int GetColumnCount() const { return int(m_columns.size()); }
     int GetColumnWidth(int col) const;
     BOOL SetColumnWidth(int col, int width);
@@ -46,7 +43,6 @@ public:
     int InsertItem(UINT mask, int item, const char* text, UINT state, UINT stateMask, int image,
                    LPARAM lParam);
     int InsertItem(int item, const char* text);
-    BOOL DeleteItem(int item);
     BOOL DeleteAllItems();
     int GetItemCount() const { return int(m_rows.size()); }
 

@@ -115,11 +115,6 @@ UINT CMenu::GetMenuState(UINT item, UINT flags) const {
              : 0xFFFFFFFF;
 }
 
-int CMenu::GetMenuItemCount() const {
-    auto it = menus().find(m_hMenu);
-    return it == menus().end() ? -1 : int(it->second.size());
-}
-
 std::vector<MenuItem> CMenu::Items(HMENU menu) {
     auto it = menus().find(menu);
     return it == menus().end() ? std::vector<MenuItem>() : it->second;

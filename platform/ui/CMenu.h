@@ -55,7 +55,6 @@ public:
     BOOL ModifyMenu(UINT item, UINT flags, UINT_PTR newId, const char* text);
     UINT CheckMenuItem(UINT item, UINT flags);
     UINT GetMenuState(UINT item, UINT flags) const;
-    int GetMenuItemCount() const;
     // Shows the menu at the screen point with `owner` receiving the command. With
     // TPM_RETURNCMD the command is returned instead of posted. 0: dismissed.
     BOOL TrackPopupMenu(UINT flags, int x, int y, CWnd* owner, LPCRECT ignored = nullptr);

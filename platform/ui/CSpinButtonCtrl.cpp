@@ -5,18 +5,10 @@
 
 #include <string>
 
-BOOL CSpinButtonCtrl::Create(DWORD style, const RECT& rect, CWnd* parent, UINT id) {
-    return CWnd::Create(UPDOWN_CLASS, nullptr, style, rect, parent, id);
-}
-
 void CSpinButtonCtrl::SetRange(int lower, int upper) {
     m_lower = std::min(lower, upper);
     m_upper = std::max(lower, upper);
     SetPos(m_pos);
-}
-
-void CSpinButtonCtrl::GetRange(int& lower, int& upper) const {
-    lower = m_lower, upper = m_upper;
 }
 
 int CSpinButtonCtrl::SetPos(int pos) {

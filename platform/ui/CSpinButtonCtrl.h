@@ -11,9 +11,7 @@ constexpr const char* UPDOWN_CLASS = "msctls_updown32";
 
 class CSpinButtonCtrl : public CWnd {
 public:
-    BOOL Create(DWORD style, const RECT& rect, CWnd* parent, UINT id);
     void SetRange(int lower, int upper);
-    void GetRange(int& lower, int& upper) const;
     // Clamped to the range; returns the previous position.
     int SetPos(int pos);
     int GetPos() const { return m_pos; }

@@ -92,11 +92,6 @@ void CTabCtrl::Register() {
         WindowSystem::RegisterBuiltinClass("SysTabControl32", MakeTabWidget, nullptr);
 }
 
-BOOL CTabCtrl::Create(DWORD style, const RECT& rect, CWnd* parent, UINT id) {
-    Register();
-    return CWnd::Create("SysTabControl32", nullptr, style, rect, parent, id);
-}
-
 int CTabCtrl::InsertItem(int item, const char* text) {
     TabWidget* tabs = tabsOf(this);
     if (!tabs || item < 0)

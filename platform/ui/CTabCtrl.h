@@ -15,7 +15,6 @@ public:
     // Makes "SysTabControl32" known to the window layer (templates create it by that name).
     static void Register();
 
-    BOOL Create(DWORD style, const RECT& rect, CWnd* parent, UINT id);
     // Inserts a tab with the text before position `item`; its position, or -1.
     int InsertItem(int item, const char* text);
     int GetItemCount() const;

@@ -158,12 +158,6 @@ void CWnd::ScreenToClient(POINT* point) const {
     }
 }
 
-void CWnd::ClientToScreen(LPRECT rect) const {
-    POINT a{rect->left, rect->top}, b{rect->right, rect->bottom};
-    ClientToScreen(&a), ClientToScreen(&b);
-    *rect = CRect(a.x, a.y, b.x, b.y);
-}
-
 void CWnd::ScreenToClient(LPRECT rect) const {
     POINT a{rect->left, rect->top}, b{rect->right, rect->bottom};
     ScreenToClient(&a), ScreenToClient(&b);

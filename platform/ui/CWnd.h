@@ -72,7 +72,6 @@ public:
     void GetWindowRect(LPRECT rect) const;
     void ClientToScreen(POINT* point) const;
     void ScreenToClient(POINT* point) const;
-    void ClientToScreen(LPRECT rect) const;
     void ScreenToClient(LPRECT rect) const;
     // Position in the parent's client coordinates (screen for top-level windows).
     void MoveWindow(int x, int y, int width, int height, BOOL repaint = TRUE);

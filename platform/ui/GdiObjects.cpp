@@ -61,13 +61,6 @@ BOOL CPen::CreatePen(int style, int width, COLORREF color) {
 
 BOOL CBrush::CreateSolidBrush(COLORREF color) {
     m_color = color;
-    m_hollow = false;
-    m_created = true;
-    return TRUE;
-}
-
-BOOL CBrush::CreateHollowBrush() {
-    m_hollow = true;
     m_created = true;
     return TRUE;
 }
@@ -87,11 +80,6 @@ QFont MakeFont(const std::string& face, int pixelHeight, int weight) {
     font.setStyleStrategy(QFont::NoAntialias);
     font.setHintingPreference(QFont::PreferFullHinting);
     return font;
-}
-
-BOOL CFont::CreateFont(int height, int, int, int, int weight, BYTE, BYTE, BYTE, BYTE, BYTE, BYTE,
-                       BYTE, BYTE, const char* faceName) {
-    return CreateFont(height, faceName, weight);
 }
 
 BOOL CFont::CreateFont(int height, const char* faceName, int weight) {

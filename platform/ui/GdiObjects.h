@@ -66,9 +66,6 @@ public:
     CBrush() = default;
     explicit CBrush(COLORREF color) { CreateSolidBrush(color); }
     BOOL CreateSolidBrush(COLORREF color);
-    // A brush that paints nothing (the stock hollow brush).
-    BOOL CreateHollowBrush();
-    bool m_hollow = false;
     COLORREF m_color = RGB(255, 255, 255);
 };
 
@@ -78,13 +75,6 @@ CBrush* GetSysColorBrush(int index);
 class CFont : public CGdiObject {
 public:
     // height < 0: character height in pixels; > 0: cell height in pixels; 0: default (13).
-    // The unnamed parameters are the framework's width, escapement, orientation, italic,
-    // underline, strike-out, character set, precision, clip precision, quality and pitch;
-    // only weight and face shape the font here.
-    BOOL CreateFont(int height, int width, int escapement, int orientation, int weight, BYTE italic,
-                    BYTE underline, BYTE strikeOut, BYTE charSet, BYTE outPrecision,
-                    BYTE clipPrecision, BYTE quality, BYTE pitchAndFamily, const char* faceName);
-    // The same with every other parameter 0.
     BOOL CreateFont(int height, const char* faceName, int weight = 0);
     const QFont& GetQFont() const { return m_font; }
 

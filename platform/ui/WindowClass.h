@@ -31,8 +31,6 @@ HINSTANCE AfxGetInstanceHandle();
 BOOL RegisterClass(const WNDCLASS* wc);
 // Fills *wc when the class is known; FALSE otherwise.
 BOOL GetClassInfo(HINSTANCE instance, const char* className, WNDCLASS* wc);
-// Forgets a registered class (tests use it to start from an empty registry).
-BOOL UnregisterClass(const char* className, HINSTANCE instance);
 
 // Default processing of a message for a window: WM_NCCREATE succeeds, WM_CLOSE destroys the
 // window, WM_ERASEBKGND fills the class background (if any); everything else returns 0.

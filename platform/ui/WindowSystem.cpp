@@ -194,10 +194,6 @@ BOOL GetClassInfo(HINSTANCE, const char* className, WNDCLASS* wc) {
     return TRUE;
 }
 
-BOOL UnregisterClass(const char* className, HINSTANCE) {
-    return classes().erase(classKey(className)) ? TRUE : FALSE;
-}
-
 LRESULT DefWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     WindowRecord* rec = WindowSystem::Find(hwnd);
     switch (msg) {
