@@ -62,9 +62,6 @@ CArchive& CArchive::operator<<(std::uint32_t v) {
 CArchive& CArchive::operator<<(std::int32_t v) {
     return WriteLE(v), *this;
 }
-CArchive& CArchive::operator<<(std::uint64_t v) {
-    return WriteLE(v), *this;
-}
 CArchive& CArchive::operator<<(std::int64_t v) {
     return WriteLE(v), *this;
 }
@@ -80,9 +77,6 @@ CArchive& CArchive::operator>>(std::uint32_t& v) {
 }
 CArchive& CArchive::operator>>(std::int32_t& v) {
     return v = ReadLE<std::int32_t>(), *this;
-}
-CArchive& CArchive::operator>>(std::uint64_t& v) {
-    return v = ReadLE<std::uint64_t>(), *this;
 }
 CArchive& CArchive::operator>>(std::int64_t& v) {
     return v = ReadLE<std::int64_t>(), *this;

@@ -42,7 +42,6 @@ public:
     CArchive& operator<<(std::uint16_t v);
     CArchive& operator<<(std::uint32_t v);
     CArchive& operator<<(std::int32_t v);
-    CArchive& operator<<(std::uint64_t v);
     CArchive& operator<<(std::int64_t v);
     CArchive& operator<<(const std::string& s);
 
@@ -50,7 +49,6 @@ public:
     CArchive& operator>>(std::uint16_t& v);
     CArchive& operator>>(std::uint32_t& v);
     CArchive& operator>>(std::int32_t& v);
-    CArchive& operator>>(std::uint64_t& v);
     CArchive& operator>>(std::int64_t& v);
     CArchive& operator>>(std::string& s);
 

@@ -52,7 +52,3 @@ void CObject::Dump(std::string& out) const {
 bool CObject::IsKindOf(const CRuntimeClass* cls) const {
     return GetRuntimeClass()->IsDerivedFrom(cls);
 }
-
-bool CObject::IsSerializable() const {
-    return GetRuntimeClass()->m_wSchema != 0xFFFF;
-}

@@ -37,7 +37,6 @@ public:
     virtual void Dump(std::string& out) const;
 
     bool IsKindOf(const CRuntimeClass* cls) const;
-    bool IsSerializable() const;
 
     static const CRuntimeClass classCObject;
     static const CRuntimeClass* GetThisClass() { return &classCObject; }

@@ -25,13 +25,6 @@ Milliseconds nowMs() {
         .count();
 }
 
-void setSource(std::function<Seconds()> source) {
-    if (source)
-        Source() = [source = std::move(source)] { return source() * 1000; };
-    else
-        Source() = {};
-}
-
 void setSourceMs(std::function<Milliseconds()> source) {
     Source() = std::move(source);
 }

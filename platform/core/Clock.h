@@ -20,9 +20,7 @@ constexpr Seconds SecondOf(Milliseconds ms) {
     return ms >= 0 ? ms / 1000 : -((999 - ms) / 1000);
 }
 
-// Replaces the time source; an empty function restores the system clock. A source of whole
-// seconds reads as that second's first millisecond.
-void setSource(std::function<Seconds()> source);
+// Replaces the time source; an empty function restores the system clock.
 void setSourceMs(std::function<Milliseconds()> source);
 
 // A settable time source for tests: installs itself and restores the system clock on exit.
