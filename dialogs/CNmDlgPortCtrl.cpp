@@ -40,10 +40,6 @@ BOOL CNmDlgPortCtrl::OnInitDialog() {
     return TRUE;
 }
 
-CSnmpOid* CNmDlgPortCtrl::RowObject(int row) const {
-    return reinterpret_cast<CSnmpOid*>(m_listCtrl.GetItemData(row));
-}
-
 int CNmDlgPortCtrl::CellStateImage(int row, int col) const {
     LVITEM item;
     item.mask = LVIF_STATE;

@@ -38,7 +38,6 @@ private:
     // The walk is over: columns it did not reach are greyed; an incomplete walk says so.
     void EndWalk(bool complete);
     void ShowPortColumn(int col);
-    CSnmpOid* RowObject(int row) const;
     // The state image and toggle mark of a cell, and the value it asks for.
     int CellStateImage(int row, int col) const;
     bool CellToggled(int row, int col) const;

@@ -24,10 +24,6 @@ void Remove(CNmDlg* dlg) {
     list.erase(std::remove(list.begin(), list.end(), dlg), list.end());
 }
 
-const std::vector<CNmDlg*>& All() {
-    return dialogs();
-}
-
 } // namespace NmDlgRegistry
 
 CNmDlg* nmdlgFind(const std::string& key) {
