@@ -46,19 +46,12 @@ struct BerBuffer {
     BerBuffer& operator=(const BerBuffer&) = delete;
 
     // --- output ---
-    void PutByte(std::uint8_t b) {
-        if (pos >= kBerBufferSize) {
-            ThrowCodecError(SNMP_ERR_ENCODE_OVERFLOW);
-        }
-        data[pos++] = b;
-    }
     void PutBytes(const std::uint8_t* bytes, int n);
     void PutHeader(std::uint8_t tag, int length);
     // Fewest two's-complement octets; for the unsigned types (Counter, Gauge, TimeTicks) the
     // fewest octets of the unsigned number, with a leading zero octet when its top bit is set.
     void PutInteger(std::uint8_t tag, std::uint32_t value);
     void PutOctets(std::uint8_t tag, const std::uint8_t* bytes, int n);
-    void PutNull() { PutHeader(0x05, 0); }
     // Throws 13 for more than 64 parts.
     void PutOid(std::uint8_t tag, std::string_view text);
 

@@ -56,8 +56,6 @@ public:
     void SetSecurity(std::shared_ptr<UsmAuthoritativeEngine> engine) {
         m_engine = std::move(engine);
     }
-    // Milliseconds since the epoch, UTC; the system clock unless replaced (tests).
-    void SetClock(std::function<std::int64_t()> clock) { m_clock = std::move(clock); }
 
     const SnmpListenerStats& Stats() const { return m_stats; }
 

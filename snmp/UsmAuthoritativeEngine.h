@@ -76,7 +76,6 @@ public:
     // stretched and localised once and then wiped. A user is accepted only at the level it was
     // created with. A second user of the same name and engine replaces the first.
     void AddUser(UsmUser user);
-    bool HasUsers() const { return !m_users.empty(); }
 
     // Checks one received datagram.
     UsmEngineIncoming Receive(const std::uint8_t* bytes, std::size_t size, Clock::Seconds now);
