@@ -15,7 +15,6 @@ public:
     // The up and down faces by bitmap resource id; FALSE when the up bitmap is not known.
     BOOL LoadBitmaps(UINT upId, UINT downId);
 
-    bool IsPressed() const { return m_pressed; }
     LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
 private:

@@ -35,7 +35,6 @@ public:
     // The button Enter presses wherever the focus is in the dialog (a focused button excepted);
     // 0: none, Enter then presses nothing.
     void SetDefID(UINT id) { m_defId = id; }
-    UINT GetDefID() const { return m_defId; }
 
     // Converts a rectangle from this dialog's units to pixels.
     void MapDialogRect(LPRECT rect) const;

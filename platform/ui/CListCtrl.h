@@ -72,7 +72,6 @@ public:
     int SubItemHitTest(LVHITTESTINFO* info) const;
     int GetTopIndex() const { return m_top; }
     int GetCountPerPage() const;
-    int GetScrollX() const { return m_scrollX; }
     BOOL EnsureVisible(int item, BOOL partialOK);
     // Scrolls by size.cx pixels and size.cy pixels (whole rows).
     BOOL Scroll(CSize size);

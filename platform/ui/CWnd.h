@@ -29,7 +29,6 @@ public:
     CWnd& operator=(const CWnd&) = delete;
 
     HWND m_hWnd = 0;
-    HWND GetSafeHwnd() const { return m_hWnd; }
     // The object attached to a live window, or null.
     static CWnd* FromHandle(HWND hwnd);
 

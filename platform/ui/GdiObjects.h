@@ -41,11 +41,6 @@ public:
     ~CGdiObject() override = default;
     // Whether the object has been created (the framework's non-null handle).
     bool IsCreated() const { return m_created; }
-    BOOL DeleteObject() {
-        bool was = m_created;
-        m_created = false;
-        return was;
-    }
 
 protected:
     bool m_created = false;
