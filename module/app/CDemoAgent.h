@@ -30,8 +30,6 @@ public:
     bool Start(std::string& error, AgentProtocols protocols = {}, const DemoAgentTraps& traps = {});
     // "127.0.0.1:PORT" once started.
     std::string Address() const;
-    // The simulated switch itself, once started: its trap port, receivers and link flap.
-    CAgentServer* Server() const { return m_server.get(); }
 
 private:
     std::unique_ptr<CAgentServer> m_server;

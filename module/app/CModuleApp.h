@@ -34,12 +34,6 @@ public:
     void TakeCommandLine(const std::string& commandLine);
     ModuleIdentity Identity() const override;
     std::string WindowTitle() const { return ModuleWindowTitle(Identity()); }
-    // Where SNMPv3 passphrases come from when no secrets file gives them: the start-up dialog
-    // unless a test says otherwise.
-    void SetPassphraseAsker(PassphraseAsker ask) { m_askPassphrases = std::move(ask); }
-    // Where the switch is chosen when the command line names none: the start dialog unless a
-    // test says otherwise.
-    void SetSwitchChooser(SwitchChooser choose) { m_chooseSwitch = std::move(choose); }
 
     std::string m_strDeviceName;
     std::string m_strAgentAddress;

@@ -23,8 +23,6 @@ public:
     void SetValue(const std::string& value);
     const std::string& GetLabel() const { return m_strLabel; }
     const std::string& GetValue() const { return m_strValue; }
-    bool HasUpDown() const { return m_bUpDown; }
-    CUDCtrl* GetUpDown() const { return m_pUpDown; }
 
     LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
 

@@ -11,7 +11,6 @@ class CIndexSuffix {
 public:
     CIndexSuffix(const _NmOidTable* row, const std::string& text);
 
-    const _NmOidTable* GetRow() const { return m_pRow; }
     // Empty when there is no row or text, or a MAC text is not 17 characters long.
     const std::string& GetSuffix() const { return m_strSuffix; }
 

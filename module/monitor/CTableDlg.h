@@ -33,7 +33,6 @@ public:
     void OnRemoveReply(std::uint16_t code, CSnmpMsg* msg);
 
     const std::vector<std::string>& EntryInstances() const { return m_entryInstances; }
-    int EntryCount() const { return m_nEntryCount; }
 
 protected:
     void InitGrid() override;

@@ -30,7 +30,6 @@ public:
     int Width() const { return m_width; }
     int Height() const { return m_height; }
     CPoint Offset() const { return CPoint(m_xOffset, m_yOffset); }
-    int StateCount() const { return m_count; }
 
 private:
     int m_width = 0;

@@ -19,7 +19,6 @@ public:
     int SetKind(CDC& dc, int kind);
     int Kind() const { return m_kind; }
     void Draw(CDC& dc, bool selected);
-    bool IsSelected() const { return m_selected; }
     bool HitTest(CPoint point) const;
     // Where the shown picture lies (empty when nothing is shown).
     CRect Area() const;

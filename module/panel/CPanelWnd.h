@@ -51,7 +51,6 @@ public:
     const CPanelPort& Port(int index) const { return m_ports[index]; }
     const CPanelPort& SlotPicture(int slot) const { return m_slots[slot]; }
     const CPanelLed& PortLed(int row, int port) const { return m_leds[row][port]; }
-    const CPanelLed& StatusLed(int led) const { return m_statusLeds[led]; }
     const CPanelLed& AgentLed() const { return m_agentLed; }
     const CLedStatus& LedStatus() const { return m_ledStatus; }
     int AgentValue() const { return m_nAgent; }

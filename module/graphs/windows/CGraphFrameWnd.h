@@ -37,13 +37,11 @@ public:
     // What a saved picture shows, written across its top with the time it was saved (the
     // port and the switch, say).
     void SetExportCaption(const std::string& caption) { m_exportCaption = caption; }
-    const std::string& GetExportCaption() const { return m_exportCaption; }
     // The picture as it is saved: the window under a strip with the caption and `savedAt`.
     QImage ExportImage(std::int64_t savedAt);
 
     double GetValueRange() const { return m_valueRange; }
     const std::string& GetStatusText() const { return m_status; }
-    int GetCounterCount() const { return m_counterCount; }
     const GraphLayout& Layout() const { return m_layout; }
     CLegendItem* GetLegendItem(int i);
     virtual CGraphPlot& Plot() = 0;
