@@ -27,7 +27,6 @@ public:
     const Instance* Find(const Oid& oid) const;
     // The first readable instance after `oid`, or null past the end of the MIB.
     const Instance* Next(const Oid& oid) const;
-    const std::vector<Instance>& Instances() const { return m_instances; }
 
     // The object that `oid` names an instance of, with the suffix in `suffix`; null when `oid`
     // lies under no object.

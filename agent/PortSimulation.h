@@ -40,7 +40,6 @@ public:
     // Whether AdvanceTo(elapsedMs) has a second to run.
     bool IsDue(std::int64_t elapsedMs) const { return elapsedMs / 1000 > m_seconds; }
 
-    std::size_t PortCount() const { return m_ports.size(); }
     const PortLive& Port(std::size_t index) const { return m_ports[index]; }
     int LinksUp() const;
 

@@ -25,7 +25,6 @@ public:
     bool Start(TrapdOptions& options);
     std::uint16_t Port() const { return m_listener ? m_listener->GetLocalPort() : 0; }
 
-    const SnmpListenerStats& ListenerStats() const { return m_listener->Stats(); }
     std::uint64_t Kept() const { return m_kept; }
     std::uint64_t NotKept() const { return m_notKept; }
     // Says on standard error how many datagrams the system dropped since last said (at most
