@@ -11,10 +11,6 @@ std::string TrapdPath() {
     return TAUREL_TRAPD_PATH;
 }
 
-std::string AgentPath() {
-    return TAUREL_AGENT_PATH;
-}
-
 TrapdProcess::TrapdProcess(const QStringList& extraArgs, bool outputToFile)
     : m_journal(m_dir.filePath("j.sqlite").toStdString()) {
     if (outputToFile) {

@@ -44,6 +44,5 @@ private:
     std::string m_err;
 };
 
-// The path of a program built in this tree, and of one of Debian's (empty when absent).
+// The path of the taurel-trapd built in this tree.
 std::string TrapdPath();
-std::string AgentPath();
