@@ -1,6 +1,7 @@
 // Agent addresses as operators write them, and the local socket each kind of agent is spoken
 // to from: the loopback address for a loopback agent (so no other host can inject replies),
-// IPv6 for IPv6 agents, over real UDP.
+// IPv6 for IPv6 agents, over real UDP; and a socket flooded with datagrams still lets the
+// event loop run.
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
