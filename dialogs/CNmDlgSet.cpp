@@ -64,7 +64,8 @@ void CNmDlgSet::OnLabelChanged(int row, int, const std::string& text) {
     const CSnmpOid* object = RowObject(row);
     if (!object)
         return;
-    m_listCtrl.SetItemState(row, text == object->m_strValue ? 0 : INDEXTOOVERLAYMASK(1),
+    m_listCtrl.SetItemState(row,
+                            text == ListCellText(object->m_strValue) ? 0 : INDEXTOOVERLAYMASK(1),
                             LVIS_OVERLAYMASK);
 }
 
@@ -73,7 +74,7 @@ void CNmDlgSet::Apply() {
         return;
     int row = 0;
     for (CSnmpOid* object : m_pSnmp->GetOidList())
-        object->m_strValue = m_listCtrl.GetItemText(row++, 1);
+        object->m_strValue = ValueToWrite(m_listCtrl.GetItemText(row++, 1), object->m_strValue);
     std::string instance = InstanceOfIndexValues(m_pSnmp->GetOidList());
     if (!instance.empty())
         m_pSnmp->m_strInstance = instance;

@@ -27,10 +27,18 @@ std::size_t TakeReplyValues(std::list<CSnmpOid*>& objects, const CSnmpPdu& pdu) 
     for (CSnmpOid* object : objects) {
         if (binding == pdu.m_varBindList.end())
             break;
-        object->m_strValue = CSnmpClass::FormatValue(*binding++, object);
+        object->m_strValue = CSnmpClass::ValueText(*binding++, object);
         ++paired;
     }
     return paired;
+}
+
+std::string ListCellText(const std::string& value) {
+    return value.substr(0, value.find('\0'));
+}
+
+std::string ValueToWrite(const std::string& cell, const std::string& value) {
+    return cell == ListCellText(value) ? value : cell;
 }
 
 RowTarget TargetOfRow(const std::vector<RowCell>& cells) {

@@ -25,9 +25,16 @@ int ObjectImage(std::uint16_t access);
 // Blue for writable objects, `other` for the rest.
 COLORREF ObjectColor(std::uint16_t access, COLORREF other);
 
-// Pairs objects and bindings in order, stopping at the shorter list, and formats each binding
-// into its object's m_strValue. Returns how many were paired.
+// Pairs objects and bindings in order, stopping at the shorter list, and sets each object's
+// m_strValue to its binding's value text, every octet kept. Returns how many were paired.
 std::size_t TakeReplyValues(std::list<CSnmpOid*>& objects, const CSnmpPdu& pdu);
+// What a list cell shows of a value: a cell holds a C string, so an octet string ends at its
+// first zero byte there.
+std::string ListCellText(const std::string& value);
+// The value to write for a row whose cell shows `cell` and whose object read `value`: the
+// object's own value, every octet of it, while the cell still shows it unedited; the cell's
+// text once the operator has changed it.
+std::string ValueToWrite(const std::string& cell, const std::string& value);
 
 // One column of a selected table row.
 struct RowCell {

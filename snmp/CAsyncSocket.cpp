@@ -426,10 +426,16 @@ void CAsyncSocket::OnReceive(int /*nErrorCode*/) {}
 
 void CAsyncSocket::DeliverPendingDatagrams(Binding* binding) {
     // One notification per datagram. A handler may close the socket; one that leaves a datagram
-    // unread has it dropped, or the notification would fire for it forever.
+    // unread has it dropped, or the notification would fire for it forever. At most a batch
+    // per notification: a peer that sends faster than they are handled would otherwise keep
+    // the thread here, and the windows would stop answering; the notifier fires again while
+    // datagrams wait.
+    constexpr int kDatagramsPerNotification = 64;
     const std::uint64_t closes = m_nCloses;
     char probe = 0;
-    while (recv(binding->fd, &probe, 1, MSG_PEEK | MSG_DONTWAIT) >= 0) {
+    for (int delivered = 0; delivered < kDatagramsPerNotification &&
+                            recv(binding->fd, &probe, 1, MSG_PEEK | MSG_DONTWAIT) >= 0;
+         ++delivered) {
         const std::uint64_t readsBefore = m_nReads;
         Binding* const outer = m_pReading;
         m_pReading = binding;

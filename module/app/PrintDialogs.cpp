@@ -1,10 +1,10 @@
 #include "module/app/PrintDialogs.h"
 
+#include "module/dialogbase/CSwitchInfoDlg.h"
 #include "module/dialogbase/TableExport.h"
 #include "module/events/CEventsDlg.h"
 #include "module/graphs/CGraphDlg.h"
 #include "module/mainwnd/CModuleMainDlg.h"
-#include "module/monitor/CSwitchInfoDlg.h"
 
 std::string PrintedDialog(int slot, const std::string& title,
                           const std::vector<std::vector<std::string>>& rows) {
@@ -22,14 +22,12 @@ std::string PrintedDialogs(const CModuleMainDlg& main) {
     std::string out = TableToTabSeparated(status);
     for (int slot : main.OpenSlots()) {
         CWnd* child = main.GetChildDialog(slot);
+        if (auto* events = dynamic_cast<CEventsDlg*>(child))
+            events->ShowEvents(); // what arrived since the window last drew
         if (auto* grid = dynamic_cast<CSwitchInfoDlg*>(child))
             out += PrintedDialog(slot, grid->GetWindowText(), grid->GridText().rows);
         else if (auto* graph = dynamic_cast<CGraphDlg*>(child))
             out += PrintedDialog(slot, graph->GetWindowText(), graph->CounterRows());
-        else if (auto* events = dynamic_cast<CEventsDlg*>(child)) {
-            events->ShowEvents(); // what arrived since the window last drew
-            out += PrintedDialog(slot, events->GetWindowText(), events->GridText().rows);
-        }
     }
     return out;
 }

@@ -2,8 +2,8 @@
 
 #include "controls/GridCtl/CTableControl.h"
 #include "controls/common/FixedText.h"
+#include "module/dialogbase/ReplyStatus.h"
 #include "module/monitor/ObjectDisplay.h"
-#include "module/monitor/ReplyStatus.h"
 #include "module/slots/PanelMessages.h"
 #include "module/slots/SlotOpening.h"
 #include "platform/core/Clock.h"

@@ -2,7 +2,7 @@
 // The information dialog (slot 0, device information, and slots 50 to 77, port information):
 // reads a group of objects with one get request and shows them as "Object" and "Description".
 
-#include "module/monitor/CSwitchInfoDlg.h"
+#include "module/dialogbase/CSwitchInfoDlg.h"
 
 #include <cstdint>
 #include <memory>

@@ -7,7 +7,7 @@
 // when the dialog opens (and again when a counter went faster than it allows), bounds what a
 // counter may plausibly count.
 
-#include "module/monitor/CSwitchInfoDlg.h"
+#include "module/dialogbase/CSwitchInfoDlg.h"
 #include "platform/core/CounterStatistics.h"
 
 #include <cstdint>

@@ -3,7 +3,7 @@
 // grid row per entry and one column per object. A table with a row-status column lets the
 // operator select an entry, remove it, or open a form with its keys.
 
-#include "module/monitor/CSwitchInfoDlg.h"
+#include "module/dialogbase/CSwitchInfoDlg.h"
 
 #include <cstdint>
 #include <memory>

@@ -299,6 +299,30 @@ TEST_F(ObjectDialogTest, SetMarksOnlyRealChangesAndApplyWritesAndReadsBack) {
     EXPECT_EQ(dlg->m_listCtrl.GetItemState(1, LVIS_OVERLAYMASK), 0u);
 }
 
+TEST_F(ObjectDialogTest, SetWritesBackEveryOctetOfAValueTheOperatorLeftAlone) {
+    // sysContact holds a zero byte: its cell can show only what comes before it.
+    const std::string contact("ab\0cd", 5);
+    std::vector<std::string> written;
+    ScriptedResponder agentWithZero([&](int, const CSnmpMsg& request, CSnmpMsg& reply) {
+        for (const CSnmpVarBind* vb : request.m_pPdu->m_varBindList) {
+            const std::string name = vb->m_strOid;
+            if (request.m_wPduType == SNMP_PDU_SET)
+                written.emplace_back(reinterpret_cast<const char*>(vb->GetBytes()), vb->m_wLength);
+            reply.m_pPdu->AddOid(name, name == "1.3.6.1.2.1.1.4.0" ? contact : std::string("x"),
+                                 SNMP_TYPE_OCTETS);
+        }
+    });
+    auto* dlg = new CNmDlgSet(nullptr, "zero", agentWithZero.Address(), "tessla", "marbelo", 6,
+                              kSystemRows, ".0");
+    dlg->ShowWindow(SW_SHOW);
+    ASSERT_TRUE(PumpUntil([&] { return Lines(dlg->m_strStatus) == 1; })) << dlg->m_strStatus;
+    EXPECT_EQ(dlg->m_listCtrl.GetItemText(0, 1), "ab");
+    dlg->m_listCtrl.SetItemText(1, 1, "core-7");
+    dlg->Apply();
+    ASSERT_TRUE(PumpUntil([&] { return written.size() == 3; }));
+    EXPECT_EQ(written, (std::vector<std::string>{contact, "core-7", "x"}));
+}
+
 TEST_F(ObjectDialogTest, PortControlWalksThePortsAndAppliesEachToggledPort) {
     auto* dlg = new CNmDlgPortCtrl(nullptr, "ports", agent.ListenAddress(), "tessla", "marbelo", 2,
                                    kPortLockRows, ".1");

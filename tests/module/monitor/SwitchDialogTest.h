@@ -6,7 +6,7 @@
 #include "controls/GridCtl/CTableControl.h"
 #include "controls/KoSample/CSampMsgControl.h"
 #include "controls/LogListCtl/CLMsgControl.h"
-#include "module/monitor/CSwitchInfoDlg.h"
+#include "module/dialogbase/CSwitchInfoDlg.h"
 #include "tests/module/support/ModuleFixture.h"
 #include "tests/platform/ui/UiTestSupport.h"
 

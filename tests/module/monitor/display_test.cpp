@@ -2,10 +2,10 @@
 // texts, the export formats and the resize rule.
 
 #include "module/dialogbase/DialogLayout.h"
+#include "module/dialogbase/ReplyStatus.h"
 #include "module/dialogbase/TableExport.h"
 #include "module/monitor/CInfoDlg.h"
 #include "module/monitor/ObjectDisplay.h"
-#include "module/monitor/ReplyStatus.h"
 #include "platform/core/TextFormat.h"
 #include "snmp/CSnmpException.h"
 #include "snmp/CSnmpMsg.h"

@@ -1,9 +1,12 @@
 // Agent addresses as operators write them, and the local socket each kind of agent is spoken
 // to from: the loopback address for a loopback agent (so no other host can inject replies),
-// IPv6 for IPv6 agents, over real UDP.
+// IPv6 for IPv6 agents, over real UDP; and a socket flooded with datagrams still lets the
+// event loop run.
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QHostAddress>
+#include <QTimer>
 #include <QUdpSocket>
 
 #include "snmp/SnmpAgentAddress.h"
@@ -119,6 +122,41 @@ TEST(SocketBinding, ASocketOnAnyAddressAnswersLoopbackPeersFromItself) {
     peer.readDatagram(&byte, 1, nullptr, &senderPort);
     EXPECT_EQ(senderPort, port);
     EXPECT_EQ(listener.GetLocalAddress(), "0.0.0.0");
+}
+
+// Counts and reads every datagram; at the first, asks the event loop to note how many had been
+// read by the time it next runs.
+class CountingSocket : public CAsyncSocket {
+public:
+    int read = 0;
+    int readWhenTheLoopRan = -1;
+
+protected:
+    void OnReceive(int) override {
+        char byte = 0;
+        ReceiveFrom(&byte, 1, m_sender, m_port);
+        if (read++ == 0)
+            QTimer::singleShot(0, [this] { readWhenTheLoopRan = read; });
+    }
+
+private:
+    std::string m_sender;
+    std::uint16_t m_port = 0;
+};
+
+TEST(DatagramFlood, TheEventLoopRunsBetweenBatchesAndEveryDatagramIsRead) {
+    EnsureQtApplication();
+    CountingSocket socket;
+    ASSERT_TRUE(socket.Create(0, "127.0.0.1"));
+    QUdpSocket peer;
+    constexpr int kSent = 140; // more than two batches, well within a receive buffer
+    for (int i = 0; i < kSent; ++i)
+        peer.writeDatagram("x", 1, QHostAddress::LocalHost, socket.GetLocalPort());
+    for (int spins = 0; spins < 200 && socket.read < kSent; ++spins)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    EXPECT_EQ(socket.read, kSent);
+    EXPECT_GT(socket.readWhenTheLoopRan, 0);
+    EXPECT_LT(socket.readWhenTheLoopRan, kSent);
 }
 
 } // namespace

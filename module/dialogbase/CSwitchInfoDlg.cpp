@@ -1,4 +1,4 @@
-#include "module/monitor/CSwitchInfoDlg.h"
+#include "module/dialogbase/CSwitchInfoDlg.h"
 
 #include "controls/BannerCtl/CMsgControl.h"
 #include "controls/FlatKeyCtl/CFBCtrl.h"
@@ -7,7 +7,7 @@
 #include "controls/LogListCtl/CLMsgControl.h"
 #include "controls/common/FixedText.h"
 #include "module/dialogbase/GridContextMenu.h"
-#include "module/monitor/ReplyStatus.h"
+#include "module/dialogbase/ReplyStatus.h"
 #include "module/slots/PanelMessages.h"
 #include "platform/core/Clock.h"
 #include "platform/core/TextFormat.h"
@@ -19,23 +19,26 @@ namespace {
 
 constexpr const char* kFontFace = "MS Sans Serif";
 constexpr int kFontPoints = 8;
+// Dialog units right of the banner, grid and log: the counter box and the buttons.
+constexpr int kRightColumn = 73;
 
 } // namespace
 
-DialogTemplate CSwitchInfoDlg::FramedTemplate(const char* title, DWORD style) {
+DialogTemplate CSwitchInfoDlg::FramedTemplate(const char* title, DWORD style, int width) {
     DialogTemplate tpl;
     tpl.title = title;
     tpl.x = 20;
     tpl.y = 20;
-    tpl.cx = 304;
+    tpl.cx = width;
     tpl.cy = 241;
     tpl.style = style;
     tpl.fontFace = kFontFace;
     tpl.fontPoints = kFontPoints;
+    const int inner = width - kRightColumn;
     tpl.items = {
-        {kGridId, "GridCtlClass", 7, 38, 231, 155, WS_VISIBLE, ""},
-        {kBannerId, "MsgCtrlClass", 7, 7, 231, 30, WS_VISIBLE, ""},
-        {kLogId, "LogListCtlClass", 7, 194, 231, 40, WS_VISIBLE, ""},
+        {kGridId, "GridCtlClass", 7, 38, inner, 155, WS_VISIBLE, ""},
+        {kBannerId, "MsgCtrlClass", 7, 7, inner, 30, WS_VISIBLE, ""},
+        {kLogId, "LogListCtlClass", 7, 194, inner, 40, WS_VISIBLE, ""},
     };
     return tpl;
 }

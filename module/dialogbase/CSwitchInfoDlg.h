@@ -34,8 +34,9 @@ public:
 
     ~CSwitchInfoDlg() override;
     static void RegisterTemplate();
-    // A 304 × 241 template with the banner, the grid and the log in their places.
-    static DialogTemplate FramedTemplate(const char* title, DWORD style);
+    // A `width` × 241 template with the banner, the grid and the log in their places, room
+    // for the counter box and the buttons kept at the right.
+    static DialogTemplate FramedTemplate(const char* title, DWORD style, int width = 304);
 
     BOOL OnInitDialog() override;
     void OnCancel() override;

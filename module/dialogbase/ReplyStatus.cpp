@@ -1,4 +1,4 @@
-#include "module/monitor/ReplyStatus.h"
+#include "module/dialogbase/ReplyStatus.h"
 
 #include "platform/core/TextFormat.h"
 #include "snmp/CSnmpMsg.h"
