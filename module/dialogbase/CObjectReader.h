@@ -31,7 +31,6 @@ public:
 
     // Sends the get, unless one is on its way.
     void Read();
-    bool IsReading() const { return m_request.IsBusy(); }
 
 private:
     void OnReply(std::uint16_t code, CSnmpMsg* msg);

@@ -25,7 +25,6 @@ class CMinimumSize {
 public:
     // False for the first size (which is only recorded); true afterwards.
     bool Take(const CRect& window);
-    bool IsKnown() const { return !m_first; }
     // The size to enlarge `window` to, at least the minimum in both directions.
     CSize Enlarged(const CRect& window) const;
     bool NeedsEnlarging(const CRect& window) const;

@@ -61,7 +61,6 @@ public:
     void Clear() { m_events.clear(); }
     // The log lines of the events window: each source, or how to get one, and any trouble.
     std::vector<std::string> SourceLines() const;
-    const std::string& SourceAddress() const { return m_source; }
     const SnmpNotificationListener* Listener() const { return m_listener.get(); }
 
     int Subscribe(Observer observer);
