@@ -43,13 +43,17 @@ DialogTemplate CSwitchInfoDlg::FramedTemplate(const char* title, DWORD style, in
     return tpl;
 }
 
+DialogTemplate CSwitchInfoDlg::CountedTemplate(const char* title, DWORD style, int width) {
+    DialogTemplate tpl = FramedTemplate(title, style, width);
+    tpl.items.push_back({kCounterId, "SampMsgCtrlClass", width - 61, 7, 40, 22, WS_VISIBLE, ""});
+    CFlatButtonColumn::AddToTemplate(tpl, {38, 60, 82, 104, 125, 146, 167}, width - 52);
+    return tpl;
+}
+
 void CSwitchInfoDlg::RegisterTemplate() {
-    if (FindDialogTemplate(kTemplateId))
-        return;
-    DialogTemplate tpl = FramedTemplate("Switch Information", WS_CAPTION | WS_SYSMENU);
-    tpl.items.push_back({kCounterId, "SampMsgCtrlClass", 243, 7, 40, 22, WS_VISIBLE, ""});
-    CFlatButtonColumn::AddToTemplate(tpl, {38, 60, 82, 104, 125, 146, 167});
-    RegisterDialogTemplate(kTemplateId, tpl);
+    if (!FindDialogTemplate(kTemplateId))
+        RegisterDialogTemplate(kTemplateId,
+                               CountedTemplate("Switch Information", WS_CAPTION | WS_SYSMENU));
 }
 
 CSwitchInfoDlg::CSwitchInfoDlg(CWnd* mainWnd, CTableDlgData* record)

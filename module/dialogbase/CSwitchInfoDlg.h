@@ -37,6 +37,8 @@ public:
     // A `width` × 241 template with the banner, the grid and the log in their places, room
     // for the counter box and the buttons kept at the right.
     static DialogTemplate FramedTemplate(const char* title, DWORD style, int width = 304);
+    // The framed template with the counter box at the top right and the seven buttons below it.
+    static DialogTemplate CountedTemplate(const char* title, DWORD style, int width = 304);
 
     BOOL OnInitDialog() override;
     void OnCancel() override;

@@ -26,13 +26,9 @@ void CEventsDlg::RegisterTemplate() {
     if (FindDialogTemplate(kTemplateId))
         return;
     // The table windows' frame, wider: an event's bindings are a long line.
-    constexpr int kWidth = 420;
-    DialogTemplate tpl = FramedTemplate(
-        "Events", WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME,
-        kWidth);
+    DialogTemplate tpl = CountedTemplate(
+        "Events", WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME, 420);
     tpl.items[0].style |= WS_TABSTOP; // the grid: the keys scroll it
-    tpl.items.push_back({kCounterId, "SampMsgCtrlClass", kWidth - 61, 7, 40, 22, WS_VISIBLE, ""});
-    CFlatButtonColumn::AddToTemplate(tpl, {38, 60, 82, 104, 125, 146, 167}, kWidth - 52);
     RegisterDialogTemplate(kTemplateId, tpl);
 }
 
